@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// A sectioned text file in the private-profile layout: "[Section]" lines open
+// a section, "Key=Value" lines follow. Sections and keys match without regard
+// to case and the first match wins; values are trimmed and lose one pair of
+// enclosing quotes; integers are decimal, "0x" or "$" hexadecimal; a malformed
+// or absent value reads as the default. The whole file is read on
+// construction; writes change the memory image and reach the disk on Save.
+class TProfileFile
+{
+public:
+    // Reads the file at once; a missing or unreadable file reads as empty.
+    explicit TProfileFile(const QString& fileName);
+
+    const QString& FileName() const { return FFileName; }
+
+    // Section names in file order, every one, duplicates included.
+    QStringList ReadSections() const;
+    // Key names of the first section of that name, in file order.
+    QStringList ReadSection(const QString& section) const;
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    int ReadInteger(const QString& section, const QString& key, int def) const;
+    bool ReadBool(const QString& section, const QString& key, bool def) const;
+
+    // Adds the section or key at the end when it is missing.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+    void EraseSection(const QString& section);
+
+    // Writes the image atomically (UTF-8, CR LF). On failure the previous file
+    // is left whole, false is returned and errorText (when given) says why.
+    bool Save(QString* errorText = nullptr) const;
+
+    // The file as Save would write it.
+    QByteArray ToBytes() const;
+
+private:
+    struct TEntry {
+        QString Key;
+        QString Value;
+    };
+    struct TSection {
+        QString Name;
+        QVector<TEntry> Entries;
+    };
+
+    const TSection* FindSection(const QString& section) const;
+    TSection* FindSection(const QString& section);
+    const TEntry* FindEntry(const QString& section, const QString& key) const;
+    void Parse(const QString& text);
+
+    QString FFileName;
+    QVector<TSection> FSections;
+};
