@@ -35,6 +35,12 @@ std::optional<QChar>& ShownSeparator()
     return separator;
 }
 
+std::optional<QChar>& ShownThousandSeparator()
+{
+    static std::optional<QChar> separator;
+    return separator;
+}
+
 } // namespace
 
 int Round(Extended value)
@@ -150,4 +156,18 @@ QChar DecimalSeparator()
 void SetDecimalSeparator(QChar separator)
 {
     ShownSeparator() = separator;
+}
+
+QChar ThousandSeparator()
+{
+    if (!ShownThousandSeparator()) {
+        const QString group = QLocale::system().groupSeparator();
+        ShownThousandSeparator() = group.isEmpty() ? QChar() : group.at(0);
+    }
+    return *ShownThousandSeparator();
+}
+
+void SetThousandSeparator(QChar separator)
+{
+    ShownThousandSeparator() = separator;
 }
