@@ -137,11 +137,16 @@ double StrToFloatDot(const QString& text)
         bytes.replace(DotSeparator().toLatin1(), '.');
     const char* p = bytes.constData();
     const char* end = p + bytes.size();
-    if (p != end && *p == '+')
+    // from_chars takes a minus sign but no plus: one plus sign is ours to
+    // skip, and a second sign after it is malformed.
+    bool signAfterPlus = false;
+    if (p != end && *p == '+') {
         ++p;
+        signAfterPlus = p != end && (*p == '+' || *p == '-');
+    }
     double value = 0;
     const auto [rest, ec] = std::from_chars(p, end, value, std::chars_format::general);
-    if (trimmed.isEmpty() || ec != std::errc() || rest != end || !std::isfinite(value))
+    if (trimmed.isEmpty() || signAfterPlus || ec != std::errc() || rest != end || !std::isfinite(value))
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
 }
