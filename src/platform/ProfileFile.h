@@ -45,6 +45,8 @@ public:
 private:
     struct TEntry {
         QString Key;
+        // As it stands after the equals sign, enclosing quotes kept, so that
+        // a rewritten file keeps the values it was not asked to change.
         QString Value;
     };
     struct TSection {

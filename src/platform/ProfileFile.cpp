@@ -1,0 +1,228 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/Numbers.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// The C1 range of Windows-1252; the five codes the code page leaves unassigned
+// keep their own value, as the system's converter does.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DecodeCp1252(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(QChar(b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : char16_t(b)));
+    }
+    return text;
+}
+
+// Files written by this program are UTF-8; older ones come in the system's
+// ANSI code page, which is told apart by its bytes not forming valid UTF-8.
+QString DecodeFile(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return DecodeCp1252(bytes);
+    return text;
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool IsQuote(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
+
+bool HasEnclosingQuotes(const QString& text)
+{
+    return text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();
+}
+
+// The value as it stands after the equals sign, to the value it means.
+QString DecodeValue(const QString& stored)
+{
+    const QString value = stored.trimmed();
+    return HasEnclosingQuotes(value) ? value.mid(1, value.size() - 2) : value;
+}
+
+// The value as it must stand on its line so that DecodeValue gives it back.
+QString EncodeValue(const QString& value)
+{
+    QString line = value;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (line != line.trimmed() || HasEnclosingQuotes(line))
+        return QLatin1Char('"') + line + QLatin1Char('"');
+    return line;
+}
+
+} // namespace
+
+TProfileFile::TProfileFile(const QString& fileName)
+    : FFileName(fileName)
+{
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly))
+        Parse(DecodeFile(file.readAll()));
+}
+
+void TProfileFile::Parse(const QString& text)
+{
+    TSection* current = nullptr;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            const qsizetype close = line.indexOf(QLatin1Char(']'));
+            FSections.append(TSection{line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString(), {}});
+            current = &FSections.back();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
+            continue;
+        current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
+                                       line.mid(equals + 1).trimmed().toString()});
+    }
+}
+
+const TProfileFile::TSection* TProfileFile::FindSection(const QString& section) const
+{
+    for (const TSection& s : FSections)
+        if (SameName(s.Name, section))
+            return &s;
+    return nullptr;
+}
+
+TProfileFile::TSection* TProfileFile::FindSection(const QString& section)
+{
+    return const_cast<TSection*>(std::as_const(*this).FindSection(section));
+}
+
+const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& section, const QString& key) const
+{
+    const TSection* s = FindSection(section);
+    if (s == nullptr)
+        return nullptr;
+    for (const TEntry& e : s->Entries)
+        if (SameName(e.Key, key))
+            return &e;
+    return nullptr;
+}
+
+QStringList TProfileFile::ReadSections() const
+{
+    QStringList names;
+    for (const TSection& s : FSections)
+        names.append(s.Name);
+    return names;
+}
+
+QStringList TProfileFile::ReadSection(const QString& section) const
+{
+    QStringList keys;
+    if (const TSection* s = FindSection(section))
+        for (const TEntry& e : s->Entries)
+            keys.append(e.Key);
+    return keys;
+}
+
+bool TProfileFile::SectionExists(const QString& section) const
+{
+    return FindSection(section) != nullptr;
+}
+
+bool TProfileFile::ValueExists(const QString& section, const QString& key) const
+{
+    return FindEntry(section, key) != nullptr;
+}
+
+QString TProfileFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    const TEntry* e = FindEntry(section, key);
+    return e != nullptr ? DecodeValue(e->Value) : def;
+}
+
+int TProfileFile::ReadInteger(const QString& section, const QString& key, int def) const
+{
+    const TEntry* e = FindEntry(section, key);
+    int value = 0;
+    return e != nullptr && TryStrToInt(DecodeValue(e->Value), value) ? value : def;
+}
+
+bool TProfileFile::ReadBool(const QString& section, const QString& key, bool def) const
+{
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void TProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    TSection* s = FindSection(section);
+    if (s == nullptr) {
+        FSections.append(TSection{section, {}});
+        s = &FSections.back();
+    }
+    const QString stored = EncodeValue(value);
+    for (TEntry& e : s->Entries) {
+        if (SameName(e.Key, key)) {
+            e.Value = stored;
+            return;
+        }
+    }
+    s->Entries.append(TEntry{key, stored});
+}
+
+void TProfileFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TProfileFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TProfileFile::EraseSection(const QString& section)
+{
+    FSections.removeIf([&](const TSection& s) { return SameName(s.Name, section); });
+}
+
+QByteArray TProfileFile::ToBytes() const
+{
+    QString text;
+    for (const TSection& s : FSections) {
+        if (!text.isEmpty())
+            text += QLatin1String("\r\n");
+        text += QLatin1Char('[') + s.Name + QLatin1String("]\r\n");
+        for (const TEntry& e : s.Entries)
+            text += e.Key + QLatin1Char('=') + e.Value + QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool TProfileFile::Save(QString* errorText) const
+{
+    QSaveFile file(FFileName);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(ToBytes()) >= 0 && file.commit();
+    if (!saved && errorText != nullptr)
+        *errorText = file.errorString();
+    return saved;
+}

@@ -1,0 +1,194 @@
+#include "common/RecordingErrorSink.h"
+#include "common/WorkingFolder.h"
+#include "model/Global.h"
+#include "model/RulesReaders.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ReadersFixture = QStringLiteral(RIGSMITH_TEST_DIR "/fixtures/readers");
+
+struct TEffectCase {
+    const char* Value;
+    TEffectKind Kind;
+    double Radius;
+    bool Reported;
+};
+
+TEST(StringToEffect, ReadsKindAndRadius)
+{
+    const TEffectCase cases[] = {
+        {"A 2", ekArea, 2.0, false},     {"B 1/2", ekBurst, 0.5, false}, {"A", ekArea, -1.0, false},
+        {"S 3", ekSmoke, -1.0, false},   {"X", ekNone, -1.0, false},     {"", ekNone, -1.0, false},
+        {" p ", ekPaint, -1.0, false},   {"d", ekDropped, -1.0, false},  {"b 3/4", ekBurst, 0.75, false},
+        {"A two", ekArea, -1.0, true},   {"B 1/0", ekBurst, -1.0, true},
+    };
+    for (const TEffectCase& c : cases) {
+        TRecordingErrorSink errors;
+        double radius = 99;
+        EXPECT_EQ(StringToEffect(QString::fromLatin1(c.Value), radius), c.Kind) << c.Value;
+        EXPECT_DOUBLE_EQ(radius, c.Radius) << c.Value;
+        EXPECT_EQ(errors.Texts().size(), c.Reported ? 1 : 0) << c.Value;
+    }
+}
+
+TEST(StringToEffect, ReportsUnderItsOwnPlace)
+{
+    TRecordingErrorSink errors;
+    double radius = 0;
+    StringToEffect(QStringLiteral("A two"), radius);
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_EQ(errors.Texts()[0],
+              QStringLiteral("An error occured in ReadWeaponTypes/StringToEffect:\r\n'TWO' is not a valid integer value"));
+}
+
+struct TDamageCase {
+    const char* Value;
+    TDamageKind Kind;
+    int Dice;
+    int Modifier;
+    bool Reported;
+};
+
+TEST(StringToDamage, ReadsKindDiceAndModifier)
+{
+    const TDamageCase cases[] = {
+        {"4", dkFixed, 0, 4, false},   {"2d6", dkDice, 2, 0, false},   {"", dkNone, -1, -1, false},
+        {"2D6+2", dkDice, 2, 2, false}, {"3D-1", dkDice, 3, -1, false}, {"1D", dkDice, 1, 0, false},
+        {"3d6-2", dkDice, 3, -2, false}, {"xd6", dkDice, -1, -1, true}, {"lots", dkFixed, 0, -1, true},
+    };
+    for (const TDamageCase& c : cases) {
+        TRecordingErrorSink errors;
+        int dice = 99, modifier = 99;
+        EXPECT_EQ(StringToDamage(QString::fromLatin1(c.Value), dice, modifier), c.Kind) << c.Value;
+        EXPECT_EQ(dice, c.Dice) << c.Value;
+        EXPECT_EQ(modifier, c.Modifier) << c.Value;
+        EXPECT_EQ(errors.Texts().size(), c.Reported ? 1 : 0) << c.Value;
+        if (c.Reported && !errors.Texts().isEmpty())
+            EXPECT_TRUE(errors.Texts()[0].startsWith(QStringLiteral("An error occured in ReadWeaponTypes/StringToDamage:\r\n")));
+    }
+}
+
+TEST(ParseNrOfObjects, ReadsCountAndUpTo)
+{
+    int count = -5;
+    bool upTo = true;
+    ParseNrOfObjects(QString(), count, upTo);
+    EXPECT_EQ(count, 0);
+    EXPECT_FALSE(upTo);
+    ParseNrOfObjects(QStringLiteral("up3"), count, upTo);
+    EXPECT_EQ(count, 3);
+    EXPECT_TRUE(upTo);
+    ParseNrOfObjects(QStringLiteral("2"), count, upTo);
+    EXPECT_EQ(count, 2);
+    EXPECT_FALSE(upTo);
+    EXPECT_THROW(ParseNrOfObjects(QStringLiteral("lots"), count, upTo), EConvertError);
+}
+
+TEST(RulesReaders, FirstSectionIsSkippedByPositionAndAbsentKeysTakeDefaults)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const TBodyTypes bodies = ReadBodyTypes(QStringLiteral("BodyTypes"));
+    EXPECT_TRUE(errors.Texts().isEmpty());
+    EXPECT_EQ(bodies.Name, QStringLiteral("Fixture bodies"));
+    EXPECT_EQ(bodies.Author, QStringLiteral("Tester"));
+    // "[Lost]" stands first and is skipped; the overview becomes an item.
+    ASSERT_EQ(bodies.Items.size(), 3);
+    EXPECT_EQ(bodies.Items[0].Name, QStringLiteral("Overview"));
+    const TBodyType& compact = bodies.Items[1];
+    EXPECT_EQ(compact.Nr, 1);
+    EXPECT_EQ(compact.Name, QStringLiteral("Compact"));
+    EXPECT_EQ(compact.MaxLoad, 3700);
+    EXPECT_DOUBLE_EQ(compact.ArmorCost, 11.5);
+    const TBodyType& sparse = bodies.Items[2];
+    EXPECT_EQ(sparse.Year, -1);
+    EXPECT_EQ(sparse.HcCost, -1);
+    EXPECT_DOUBLE_EQ(sparse.ArmorWeight, -1.0);
+    EXPECT_FALSE(sparse.SixWheels);
+}
+
+TEST(RulesReaders, ChassisNumbersComeFromTheFileOrThePosition)
+{
+    TWorkingFolder folder(ReadersFixture);
+    const TChassisTypes chassis = ReadChassisTypes(QStringLiteral("ChassisTypes"));
+    ASSERT_EQ(chassis.Items.size(), 3);
+    EXPECT_EQ(chassis.Items[0].Nr, 2);
+    EXPECT_TRUE(chassis.Items[0].SixWheels);
+    EXPECT_EQ(chassis.Items[1].Nr, 0);
+    EXPECT_EQ(chassis.Items[2].Nr, 2); // the position
+    EXPECT_EQ(chassis.Items[2].Price, -1);
+}
+
+TEST(RulesReaders, DecimalCommaEndsTheFileAndKeepsOnlyCompleteItems)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const TAmmoTypes ammo = ReadAmmoTypes(QStringLiteral("AmmoTypes"));
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_EQ(errors.Texts()[0],
+              QStringLiteral("An error occured in ReadSmmoTypes:\r\n'1,5' is not a valid floating point value"));
+    ASSERT_EQ(ammo.Items.size(), 1);
+    EXPECT_EQ(ammo.Items[0].Name, QStringLiteral("Normal"));
+    EXPECT_EQ(ammo.Items[0].Weapons, QStringLiteral(";-ALL-;"));
+}
+
+TEST(RulesReaders, WeaponMountPointsAndObjects)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_EQ(errors.Texts()[0], QStringLiteral("An error occured in ReadWeaponTypes:\r\n'LOTS' is not a valid integer value"));
+    ASSERT_EQ(weapons.Items.size(), 2);
+    const TWeaponType& mg = weapons.Items[0];
+    EXPECT_EQ(mg.Class, wcSmallBore);
+    EXPECT_EQ(mg.MountPoints, QStringLiteral(";FRONT;LEFT;RIGHT;BACK;TURRET;EWP;ROCKET PLATFORM;;"));
+    EXPECT_EQ(mg.NrOfObjects, 0);
+    EXPECT_DOUBLE_EQ(mg.WPS, 2.5);
+    EXPECT_EQ(mg.DamageKind, dkDice);
+    const TWeaponType& mines = weapons.Items[1];
+    EXPECT_EQ(mines.Nr, 1);
+    EXPECT_EQ(mines.Class, wcDroppedSolids);
+    EXPECT_EQ(mines.EffectKind, ekDropped);
+    EXPECT_EQ(mines.MountPoints, QStringLiteral(";BACK;"));
+    EXPECT_EQ(mines.NrOfObjects, 3);
+    EXPECT_TRUE(mines.NrOfObjectsUpTo);
+    EXPECT_EQ(mines.Year, -1);
+}
+
+TEST(RulesReaders, AccessoriesWithoutNumberGetMinusOne)
+{
+    TWorkingFolder folder(ReadersFixture);
+    const TEquipmentTypes accessories = ReadEquipmentTypes(QStringLiteral("AccessoryTypes"));
+    ASSERT_EQ(accessories.Items.size(), 3);
+    EXPECT_EQ(accessories.Items[0].Nr, 1);
+    EXPECT_EQ(accessories.Items[1].Nr, -1);
+    EXPECT_DOUBLE_EQ(accessories.Items[1].Space, 0.5);
+}
+
+TEST(RulesReaders, MissingFileIsReportedAndGivesAnEmptyTable)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const TGasTankTypes tanks = ReadGasTankTypes(QStringLiteral("GasTankTypes"));
+    EXPECT_TRUE(tanks.Items.isEmpty());
+    EXPECT_EQ(tanks.Name, QStringLiteral("<Overview.Name not found>"));
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_EQ(errors.Texts()[0],
+              QStringLiteral("An error occured in ReadGasTankTypes:\r\nNo sections found in Data/GasTankTypes.txt"));
+}
+
+TEST(RulesReaders, FileWithOnlyItsOverviewIsEmptyWithoutReport)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const TTireTypes tires = ReadTireTypes(QStringLiteral("TireTypes"));
+    EXPECT_TRUE(tires.Items.isEmpty());
+    EXPECT_EQ(tires.Name, QStringLiteral("Fixture tires"));
+    EXPECT_TRUE(errors.Texts().isEmpty());
+}
+
+} // namespace

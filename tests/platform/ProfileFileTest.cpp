@@ -1,0 +1,263 @@
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProfileFileTest : public ::testing::Test
+{
+protected:
+    QString PathOf(const QString& name) const { return FDir.filePath(name); }
+
+    void WriteBytes(const QString& path, const QByteArray& bytes) const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray ReadBytes(const QString& path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TProfileFile Load(const QByteArray& bytes) const
+    {
+        const QString path = PathOf(QStringLiteral("test.ini"));
+        WriteBytes(path, bytes);
+        return TProfileFile(path);
+    }
+
+    QTemporaryDir FDir;
+};
+
+struct TLookupCase {
+    const char* Section;
+    const char* Key;
+    const char* Expected;
+};
+
+TEST_F(ProfileFileTest, LooksUpSectionsAndKeysIgnoringCaseFirstMatchWinning)
+{
+    const TProfileFile ini = Load(
+        "Stray=outside any section\n"
+        "[Body]\n"
+        "Name=Compact\n"
+        "  Weight  =  1000  \n"
+        "name=second key of that name\n"
+        "; Comment=not a value\n"
+        "no equals sign here\n"
+        "Formula=a=b\n"
+        "Double=\"quoted\"\n"
+        "Single='quoted'\n"
+        "Inner=\" blank edged \"\n"
+        "Mixed=\"mismatched'\n"
+        "Half=\"open\n"
+        "Twice=\"\"twice\"\"\n"
+        "Lone=\"\n"
+        "[body]\n"
+        "Name=second section of that name\n"
+        "Extra=only here\n"
+        "[Straße]\n"
+        "Name=unicode\n");
+    const TLookupCase cases[] = {
+        {"Body", "Name", "Compact"},
+        {"BODY", "NAME", "Compact"},
+        {"Body", "weight", "1000"},
+        {"Body", "Extra", "<absent>"},
+        {"Body", "Stray", "<absent>"},
+        {"Body", "; Comment", "<absent>"},
+        {"Body", "Formula", "a=b"},
+        {"Body", "Double", "quoted"},
+        {"Body", "Single", "quoted"},
+        {"Body", "Inner", " blank edged "},
+        {"Body", "Mixed", "\"mismatched'"},
+        {"Body", "Half", "\"open"},
+        {"Body", "Twice", "\"twice\""},
+        {"Body", "Lone", "\""},
+        {"STRASSE", "Name", "<absent>"},
+        {"STRAßE", "Name", "unicode"},
+        {"Chassis", "Name", "<absent>"},
+    };
+    for (const TLookupCase& c : cases) {
+        EXPECT_EQ(ini.ReadString(QString::fromUtf8(c.Section), QString::fromUtf8(c.Key), QStringLiteral("<absent>")),
+                  QString::fromUtf8(c.Expected))
+            << c.Section << "/" << c.Key;
+    }
+    EXPECT_TRUE(ini.ValueExists(QStringLiteral("body"), QStringLiteral("WEIGHT")));
+    EXPECT_FALSE(ini.ValueExists(QStringLiteral("Body"), QStringLiteral("Extra")));
+    EXPECT_TRUE(ini.SectionExists(QStringLiteral("bOdY")));
+    EXPECT_FALSE(ini.SectionExists(QStringLiteral("Chassis")));
+}
+
+TEST_F(ProfileFileTest, ListsSectionsInFileOrderAndKeysOfTheFirstMatch)
+{
+    const TProfileFile ini = Load("[Overview]\nName=Bodies\n[Sedan]\nPrice=1\nYear=2\n"
+                                  "[Van]\n[sedan]\nOther=3\n");
+    EXPECT_EQ(ini.ReadSections(), QStringList({"Overview", "Sedan", "Van", "sedan"}));
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("SEDAN")), QStringList({"Price", "Year"}));
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("Van")), QStringList());
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("Missing")), QStringList());
+}
+
+TEST_F(ProfileFileTest, ReadsIntegersAndFlagsWithTheirDefaults)
+{
+    struct TCase {
+        const char* Value;
+        int Integer; // read with the default 7
+        bool FlagIfTrue; // read with the default true
+        bool FlagIfFalse; // read with the default false
+    };
+    const TCase cases[] = {
+        {"12", 12, true, true},
+        {"-5", -5, true, true},
+        {"0", 0, false, false},
+        {" 42 ", 42, true, true},
+        {"'3'", 3, true, true},
+        {"0x1F", 31, true, true},
+        {"0X10", 16, true, true},
+        {"$ff", 255, true, true},
+        {"$FFFFFFFF", -1, true, true},
+        {"12a", 7, true, false},
+        {"1.5", 7, true, false},
+        {"abc", 7, true, false},
+        {"", 7, true, false},
+        {"99999999999", 7, true, false},
+    };
+    for (const TCase& c : cases) {
+        const TProfileFile ini = Load(QByteArray("[S]\nK=") + c.Value + "\n");
+        const QString s = QStringLiteral("S"), k = QStringLiteral("K");
+        EXPECT_EQ(ini.ReadInteger(s, k, 7), c.Integer) << c.Value;
+        EXPECT_EQ(ini.ReadBool(s, k, true), c.FlagIfTrue) << c.Value;
+        EXPECT_EQ(ini.ReadBool(s, k, false), c.FlagIfFalse) << c.Value;
+    }
+    const TProfileFile empty = Load("");
+    EXPECT_EQ(empty.ReadInteger(QStringLiteral("S"), QStringLiteral("K"), 7), 7);
+    EXPECT_TRUE(empty.ReadBool(QStringLiteral("S"), QStringLiteral("K"), true));
+}
+
+TEST_F(ProfileFileTest, ReadsBothLineEndsTheByteOrderMarkAndWindows1252)
+{
+    struct TCase {
+        QByteArray Bytes;
+        QString Expected;
+    };
+    const TCase cases[] = {
+        {"[S]\nK=lf\nL=2\n", QStringLiteral("lf|2")},
+        {"[S]\r\nK=crlf\r\nL=2\r\n", QStringLiteral("crlf|2")},
+        {"[S]\r\nK=no final line end\r\nL=2", QStringLiteral("no final line end|2")},
+        {"\xEF\xBB\xBF[S]\r\nK=bom\r\nL=2\r\n", QStringLiteral("bom|2")},
+        {"[S]\nK=Caf\xC3\xA9 \xE2\x82\xAC\nL=2\n", QString::fromUtf8("Café €|2")},
+        {"[S]\nK=Caf\xE9 \x80\x96\x9F\nL=2\n", QString::fromUtf8("Café €–Ÿ|2")},
+        {"[S]\nK=\x81\x8D\x8F\x90\x9D\nL=2\n", QStringLiteral(u"\u0081\u008D\u008F\u0090\u009D|2")},
+        {"\xEF\xBB\xBF[S]\nK=\xE9\nL=2\n", QString::fromUtf8("é|2")},
+    };
+    for (const TCase& c : cases) {
+        const TProfileFile ini = Load(c.Bytes);
+        EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()) + QLatin1Char('|')
+                      + ini.ReadString(QStringLiteral("S"), QStringLiteral("L"), QString()),
+                  c.Expected)
+            << c.Bytes.toStdString();
+    }
+}
+
+TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
+{
+    const TProfileFile ini(PathOf(QStringLiteral("absent.ini")));
+    EXPECT_TRUE(ini.ReadSections().isEmpty());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("def")), QStringLiteral("def"));
+}
+
+TEST_F(ProfileFileTest, WritesInPlaceAndAppendsWhatIsMissing)
+{
+    TProfileFile ini = Load("; settings\n[Options]\nAutoLoad=0\nUnknown=kept\n[GUI]\nWindowX=5\n"
+                            "[Old]\nA=1\n[old]\nB=2\n");
+    ini.WriteBool(QStringLiteral("OPTIONS"), QStringLiteral("autoload"), true);
+    ini.WriteString(QStringLiteral("options"), QStringLiteral("Username"), QStringLiteral("Ann"));
+    ini.WriteInteger(QStringLiteral("Tabs"), QStringLiteral("Body"), -1);
+    ini.WriteBool(QStringLiteral("tabs"), QStringLiteral("Flag"), false);
+    ini.EraseSection(QStringLiteral("OLD"));
+    EXPECT_EQ(ini.ToBytes(), QByteArray("[Options]\r\nAutoLoad=1\r\nUnknown=kept\r\nUsername=Ann\r\n"
+                                        "\r\n[GUI]\r\nWindowX=5\r\n"
+                                        "\r\n[Tabs]\r\nBody=-1\r\nFlag=0\r\n"));
+}
+
+TEST_F(ProfileFileTest, WrittenValuesReadBackUnchanged)
+{
+    struct TCase {
+        QString Written;
+        QString ReadBack;
+    };
+    const TCase cases[] = {
+        {QStringLiteral("plain"), QStringLiteral("plain")},
+        {QString(), QString()},
+        {QStringLiteral("  leading"), QStringLiteral("  leading")},
+        {QStringLiteral("trailing\t"), QStringLiteral("trailing\t")},
+        {QStringLiteral("   "), QStringLiteral("   ")},
+        {QStringLiteral("\"quoted\""), QStringLiteral("\"quoted\"")},
+        {QStringLiteral("'single'"), QStringLiteral("'single'")},
+        {QStringLiteral("\"half"), QStringLiteral("\"half")},
+        {QStringLiteral("\""), QStringLiteral("\"")},
+        {QStringLiteral("a=b ; c"), QStringLiteral("a=b ; c")},
+        {QStringLiteral("[not a section]"), QStringLiteral("[not a section]")},
+        {QString::fromUtf8("Über €"), QString::fromUtf8("Über €")},
+        {QStringLiteral("two\r\nlines"), QStringLiteral("two lines")},
+        {QStringLiteral("lf\nand cr\r"), QStringLiteral("lf and cr ")},
+    };
+    const QString path = PathOf(QStringLiteral("roundtrip.ini"));
+    TProfileFile written(path);
+    for (qsizetype i = 0; i < std::ssize(cases); ++i)
+        written.WriteString(QStringLiteral("Values"), QStringLiteral("V%1").arg(i), cases[i].Written);
+    ASSERT_TRUE(written.Save());
+    EXPECT_FALSE(ReadBytes(path).startsWith("\xEF\xBB\xBF"));
+
+    const TProfileFile reread(path);
+    for (qsizetype i = 0; i < std::ssize(cases); ++i) {
+        const QString key = QStringLiteral("V%1").arg(i);
+        EXPECT_EQ(written.ReadString(QStringLiteral("Values"), key, QStringLiteral("<absent>")), cases[i].ReadBack)
+            << cases[i].Written.toStdString();
+        EXPECT_EQ(reread.ReadString(QStringLiteral("Values"), key, QStringLiteral("<absent>")), cases[i].ReadBack)
+            << cases[i].Written.toStdString();
+    }
+}
+
+TEST_F(ProfileFileTest, SaveReplacesTheFileWholeAndLeavesNothingElse)
+{
+    const QString path = PathOf(QStringLiteral("config.ini"));
+    WriteBytes(path, "[Old]\nKey=a much longer old content than the new one\n");
+    TProfileFile ini(path);
+    ini.EraseSection(QStringLiteral("Old"));
+    ini.WriteString(QStringLiteral("New"), QStringLiteral("K"), QStringLiteral("v"));
+    ASSERT_TRUE(ini.Save());
+    EXPECT_EQ(ReadBytes(path), QByteArray("[New]\r\nK=v\r\n"));
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"config.ini"}));
+}
+
+TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
+{
+    // A folder in the place of the file must survive a save aimed at it.
+    const QString folder = PathOf(QStringLiteral("taken.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WriteBytes(folder + QStringLiteral("/inside.txt"), "old content");
+    TProfileFile onFolder(folder);
+    onFolder.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+    QString why;
+    EXPECT_FALSE(onFolder.Save(&why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(ReadBytes(folder + QStringLiteral("/inside.txt")), QByteArray("old content"));
+
+    const QString nowhere = PathOf(QStringLiteral("no such folder/settings.ini"));
+    TProfileFile unreachable(nowhere);
+    unreachable.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+    why.clear();
+    EXPECT_FALSE(unreachable.Save(&why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_TRUE(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+} // namespace
