@@ -97,8 +97,6 @@ QImage DrawBody(int size)
         across(at(95), 6);
         break;
     }
-    // The size's name, quietly, at the nose.
-    TinyTextCentred(body, cx, top + 6, SizeNames[size], BodyDetail);
     return body;
 }
 
@@ -165,8 +163,8 @@ QImage DrawAirdam(const TBodyPlan& b)
     const int height = std::max(8, b.Top - b.AirdamY + 4);
     QImage dam = NewCanvas(width, height);
     Plate(dam, 0, 0, width, 6, 2, 0xFF505A6Eu, Ink);
-    for (int x = width / 4; x < width; x += width / 4) // struts down to the body
-        FillRect(dam, x - 1, 6, 2, height - 6, Darker(Steel, 20));
+    for (int x : {width / 4, width / 2, width - 1 - width / 4}) // struts down to the body
+        FillRect(dam, x, 6, 1, height - 6, Darker(Steel, 20));
     return dam;
 }
 

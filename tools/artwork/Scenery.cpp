@@ -49,8 +49,6 @@ QImage DrawRangeMap()
             const double t = a * 3.14159265358979323846 / 1800.0;
             Pixel(map, cx + int(std::lround(r * std::cos(t))), cy + int(std::lround(r * std::sin(t))), 0xFF9CAA8Cu);
         }
-    for (int r = 50; r <= 150; r += 50)
-        TinyText(map, cx + 2, cy - r + 2, QString::number(r / 5) + "\"", 0xFF7C8A6Cu);
     return map;
 }
 
@@ -140,7 +138,7 @@ void DrawTitle(const QString& folder, const QImage& car)
         }
 
         // The car, larger as it comes nearer.
-        const double t = 0.25 + 0.6 * (FrameCount - 1 - f) / (FrameCount - 1);
+        const double t = 0.15 + 0.55 * (FrameCount - 1 - f) / (FrameCount - 1);
         const double scale = 0.6 + 1.8 * t;
         const QImage big = car.scaled(int(50 * scale), int(100 * scale), Qt::KeepAspectRatio, Qt::FastTransformation);
         QImage sprite = big.convertToFormat(QImage::Format_ARGB32);

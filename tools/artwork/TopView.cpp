@@ -79,11 +79,6 @@ QImage DrawCar(const TCarStyle& style)
         Pixel(car, CarCentre + halfWidth(y) - 1, y, shade);
     }
 
-    if (style.Trim)
-        for (int y = top + 1; y < bottom; ++y)
-            for (int x : {CarCentre - 3, CarCentre - 2, CarCentre + 2, CarCentre + 3})
-                Pixel(car, x, y, style.Trim);
-
     auto roofPanel = [&](int from, int to, int hw) {
         for (int y = from; y <= to; ++y) {
             Span(car, y, hw, roof);
@@ -133,6 +128,13 @@ QImage DrawCar(const TCarStyle& style)
             Line(car, CarCentre - 12, y, CarCentre + 12, y, shade);
         break;
     }
+
+    // Racing stripes run over the paint, not over the glass.
+    if (style.Trim)
+        for (int y = top + 1; y < bottom; ++y)
+            for (int x : {CarCentre - 3, CarCentre - 2, CarCentre + 2, CarCentre + 3})
+                if (car.pixel(x, y) != Glass)
+                    Pixel(car, x, y, style.Trim);
 
     // Head lamps and tail lamps.
     for (int dx : {8, 9, 10}) {
