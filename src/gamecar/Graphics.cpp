@@ -85,13 +85,13 @@ void ApplyWhiteRule(TBitmap32& image, const TBitmap32& mask)
     image.SetAlphaFromIntensity(mask);
 }
 
+} // namespace
+
 bool IsPlainFileName(const QString& name)
 {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
            !name.contains(QLatin1String(".."));
 }
-
-} // namespace
 
 QString BodySizeName(int size)
 {

@@ -74,6 +74,9 @@ QString BodySizeName(int size);
 // The per-size picture index of a body number: bodies outside the nine sizes
 // take the nearest one, so that no body indexes past the pictures.
 int BodySizeIndex(int bodyNr);
+// Whether a weapon abbreviation can name its picture file: no path
+// separator, no "..", not empty.
+bool IsPlainFileName(const QString& name);
 // The file of a weapon's layout picture, or the fallback "UNKNOWN" picture
 // when the abbreviation is no plain file name or has no file.
 QString LayoutWeaponFile(const QString& abbreviation);

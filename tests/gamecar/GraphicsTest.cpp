@@ -317,3 +317,47 @@ TEST(Graphics, AMissingMandatoryPictureStopsTheLoadingNamingIt)
     }
     FreeGraphics();
 }
+
+namespace {
+
+void CopyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& file : source.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(source.filePath(file), to + "/" + file));
+    for (const QString& folder : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        CopyFolder(source.filePath(folder), to + "/" + folder);
+}
+
+} // namespace
+
+TEST_F(TRuntimeGraphics, AccessoriesAndWeaponsFallBackAsTheirPicturesAllow)
+{
+    QTemporaryDir dir;
+    CopyFolder(QStringLiteral(RIGSMITH_RUNTIME_DIR) + "/Graphics", dir.filePath("Graphics"));
+    const QString accessories = dir.filePath("Graphics/Layout/Accessories/");
+    ASSERT_TRUE(QFile::copy(accessories + "3.png", accessories + "0.png")); // never used for the airdam
+    ASSERT_TRUE(QFile::remove(accessories + "4.png"));
+    QFile broken(accessories + "7.png"); // not a picture: swallowed
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("not a picture");
+    broken.close();
+    const QString weapons = dir.filePath("Graphics/Layout/Weapons/");
+    ASSERT_TRUE(QFile::remove(weapons + WeaponTypes.Items[0].Abbreviation + ".png"));
+
+    const TWorkingFolder folder(dir.path());
+    ASSERT_NO_THROW(LoadGraphics());
+    EXPECT_TRUE(LayoutAccessories[0].Empty());
+    EXPECT_FALSE(LayoutAccessories[3].Empty());
+    EXPECT_TRUE(LayoutAccessories[4].Empty());
+    EXPECT_TRUE(LayoutAccessories[7].Empty());
+    TBitmap32 unknown;
+    TBitmap32 scratch;
+    LoadImage(unknown, scratch, weapons + "UNKNOWN.png");
+    EXPECT_EQ(LayoutWeapons[0].Abbreviation, WeaponTypes.Items[0].Abbreviation);
+    EXPECT_EQ(LayoutWeapons[0].Image.Image(), unknown.Image());
+
+    ASSERT_TRUE(QFile::remove(weapons + "UNKNOWN.png"));
+    EXPECT_THROW(LoadGraphics(), EError);
+}

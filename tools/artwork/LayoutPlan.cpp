@@ -6,14 +6,13 @@
 #include "Artwork.h"
 #include "Canvas.h"
 
+#include "gamecar/Graphics.h"
+
 #include <algorithm>
 
 using namespace Art;
 
 namespace {
-
-const char* const SizeNames[9] = {"SubCompact", "Compact", "MidSized", "Sedan", "Luxury",
-                                  "StationWagon", "Pickup", "Camper", "Van"};
 
 // The outline of each body on the plan: centre column, top and bottom row,
 // half width (plan coordinates), and where the plan puts airdam, ramplate
@@ -24,7 +23,7 @@ struct TBodyPlan {
     int TireW, TireH;
 };
 
-constexpr TBodyPlan Bodies[9] = {
+constexpr TBodyPlan Bodies[BodySizeCount] = {
     {178, 118, 250, 40, 146, 112, 146, 120, 140, 246, 19, 33},
     {181, 96, 282, 48, 139, 84, 139, 93, 133, 268, 19, 41},
     {181, 84, 306, 56, 120, 62, 128, 76, 111, 301, 25, 61},
@@ -405,9 +404,9 @@ QImage DrawGear(int g)
 void DrawLayoutPlan(const QString& graphics, const TArtworkData& data)
 {
     const QString layout = graphics + "/Layout";
-    for (int size = 0; size < 9; ++size) {
+    for (int size = 0; size < BodySizeCount; ++size) {
         const TBodyPlan& b = Bodies[size];
-        const QString name = QString::fromLatin1(SizeNames[size]) + ".png";
+        const QString name = BodySizeName(size) + ".png";
         Save(DrawBody(size), layout + "/Body/" + name);
         Save(DrawTires(b.TireW, b.TireH), layout + "/Tire/" + name);
         // Odd widths: the left part, one separating column, the right part.

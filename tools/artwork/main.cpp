@@ -6,7 +6,7 @@
 
 #include "Artwork.h"
 
-#include "model/EnumTexts.h"
+#include "gamecar/Graphics.h"
 #include "model/RulesReaders.h"
 
 #include <QDir>
@@ -14,12 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-bool IsPlainFileName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QLatin1String(".."));
-}
 
 TArtworkData ReadData()
 {
