@@ -191,16 +191,17 @@ QImage DrawSpoiler(const TBodyPlan& b)
     return wing;
 }
 
-// A short upper-case label of a name: its initials, or the start of a single word.
+// A short upper-case label of a name: its initials, or the start of a single
+// word or of a size ("100 cid").
 QString Label(const QString& name, int maxChars)
 {
     const QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString label;
-    if (words.size() > 1)
+    if (words.size() > 1 && !words[0].at(0).isDigit())
         for (const QString& word : words)
             label += word.at(0);
     else
-        label = name;
+        label = words.join(QLatin1Char(' '));
     return label.toUpper().left(maxChars);
 }
 
