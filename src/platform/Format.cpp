@@ -22,11 +22,6 @@ EConvertError InvalidFormat(const QString& format)
     return EConvertError(QStringLiteral("Format '%1' invalid or incompatible with argument").arg(format));
 }
 
-QString PadLeft(const QString& text, int width)
-{
-    return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
-}
-
 // The exact decimal expansion of value, without sign: a long double is a
 // 64-bit mantissa times a power of two, so 64 - exponent fractional digits
 // always suffice, and with them to_chars has nothing left to round.
@@ -118,7 +113,8 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
     return text;
 }
 
-QString FormatOne(const QString& format, const TSpec& spec, const TFormatArg& arg)
+// Appends one argument as its specification says, padded on the left.
+void AppendOne(QString& result, const QString& format, const TSpec& spec, const TFormatArg& arg)
 {
     const auto& value = arg.Value();
     const auto* integer = std::get_if<long long>(&value);
@@ -126,13 +122,29 @@ QString FormatOne(const QString& format, const TSpec& spec, const TFormatArg& ar
     const auto* text = std::get_if<QString>(&value);
     const int decimals = spec.Precision < 0 ? DefaultPrecision : spec.Precision;
     const char kind = spec.Kind.toLatin1();
-    if (kind == 'd' && integer && spec.Precision < 0)
-        return PadLeft(QString::number(*integer), spec.Width);
-    if (kind == 's' && text && spec.Precision < 0)
-        return PadLeft(*text, spec.Width);
+    const auto pad = [&result, &spec](qsizetype length) {
+        if (length < spec.Width)
+            result.append(QString(spec.Width - length, QLatin1Char(' ')));
+    };
+    if (kind == 'd' && integer && spec.Precision < 0) {
+        // The hot path of every breakdown line: no temporary strings.
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, *integer).ptr;
+        pad(end - digits);
+        result.append(QLatin1String(digits, end));
+        return;
+    }
+    if (kind == 's' && text && spec.Precision < 0) {
+        pad(text->size());
+        result.append(*text);
+        return;
+    }
     if ((kind == 'f' || kind == 'n') && (integer || fraction)) {
         const Extended number = integer ? static_cast<Extended>(*integer) : *fraction;
-        return PadLeft(FixedText(number, decimals, kind == 'n' ? ThousandSeparator() : QChar()), spec.Width);
+        const QString fixed = FixedText(number, decimals, kind == 'n' ? ThousandSeparator() : QChar());
+        pad(fixed.size());
+        result.append(fixed);
+        return;
     }
     throw InvalidFormat(format);
 }
@@ -155,7 +167,7 @@ int ReadNumber(const QString& format, qsizetype& i)
 QString Format(const QString& format, std::initializer_list<TFormatArg> args)
 {
     QString result;
-    result.reserve(format.size() + 16);
+    result.reserve(format.size() + 48);
     auto arg = args.begin();
     qsizetype i = 0;
     while (i < format.size()) {
@@ -175,14 +187,16 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
         }
         if (i == format.size())
             throw InvalidFormat(format);
-        spec.Kind = format[i++].toLower();
+        const char16_t kind = format[i++].unicode();
+        // ASCII case folding: "%D" reads as "%d" whatever the user's locale.
+        spec.Kind = QChar(kind >= u'A' && kind <= u'Z' ? char16_t(kind + (u'a' - u'A')) : kind);
         if (spec.Kind == QLatin1Char('%')) {
             result += spec.Kind;
             continue;
         }
         if (arg == args.end())
             throw EConvertError(QStringLiteral("No argument for format '%1'").arg(format));
-        result += FormatOne(format, spec, *arg++);
+        AppendOne(result, format, spec, *arg++);
     }
     if (arg != args.end())
         throw EConvertError(QStringLiteral("Too many arguments for format '%1'").arg(format));
