@@ -115,6 +115,18 @@ public:
     // (VehicleYear.cpp).
     int GetYear(QStringList& List) const;
 
+    // Combat figures (VehicleCombat.cpp). The collision texts read Weight:
+    // GetWeight runs first.
+    double GetWeaponEfficiency(const TWeaponType& W, int Mode, int ToHitModifier) const;
+    void GetFirepower(TLocation Facing, QString& Text) const;
+    void GetCollisionModifierText(QString& Text) const;
+    void GetCollisionDamageText(int Speed, QString& Text) const;
+
+    // Placement rules and validity (VehicleValidity.cpp); both refresh the
+    // stored figures through the reports they run.
+    void CheckWeaponPlacement(QString& Message);
+    void CheckValid(QString& Reason);
+
     int WeaponSerial = 0;
     TBodyType Body;
     TChassisType Chassis;
@@ -167,3 +179,9 @@ private:
 
 // A copy of a weapon table that shares nothing with its source.
 void CopyWeaponTypes(const TWeaponTypes& Source, TWeaponTypes& Dest);
+
+// Percent chance of rolling at least N on two dice; 0 above 12.
+int ChanceAtLeast(int N);
+
+// "front", "left", "right", "back"; any other facing reads "turret".
+QString FacingName(int Facing);
