@@ -1,6 +1,7 @@
 #include "model/Vehicle.h"
 
 #include "model/EnumTexts.h"
+#include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "platform/Errors.h"
@@ -15,6 +16,12 @@ namespace {
 QString S(const char* text)
 {
     return QString::fromLatin1(text);
+}
+
+QString ExceptionText(const std::exception& e)
+{
+    const auto* error = dynamic_cast<const EError*>(&e);
+    return error ? error->Message() : QString::fromUtf8(e.what());
 }
 
 // Holds off the main window's recalculation while a design is half read.
@@ -271,7 +278,208 @@ private:
     QString& Err;
 };
 
+// Writes a design in the order in which the sections and keys have always
+// stood in a design file.
+class TDesignWriter
+{
+public:
+    TDesignWriter(TProfileFile& ini, const TVehicle& v) : Ini(ini), V(v) {}
+
+    void Write()
+    {
+        WriteBodyAndEngines();
+        WriteTires();
+        WriteArmor();
+        WriteWeapons();
+        WriteAccessories();
+        WriteCrew();
+        Str("Text", "Name", V.Name);
+        Str("Text", "Author", V.Author);
+        Str("Text", "Comment", V.Comment);
+    }
+
+private:
+    void Str(const QString& section, const char* key, const QString& value) { Ini.WriteString(section, S(key), value); }
+    void Str(const char* section, const char* key, const QString& value) { Str(S(section), key, value); }
+    void Int(const QString& section, const char* key, int value) { Ini.WriteInteger(section, S(key), value); }
+    void Int(const char* section, const char* key, int value) { Int(S(section), key, value); }
+    void Bool(const QString& section, const char* key, bool value) { Ini.WriteBool(section, S(key), value); }
+    void Bool(const char* section, const char* key, bool value) { Bool(S(section), key, value); }
+
+    void WriteBodyAndEngines()
+    {
+        Str("Body", "BodyType", V.Body.Name);
+        Str("Body", "Chassis", V.Chassis.Name);
+        Str("Body", "Suspension", V.Suspension.Name);
+        Bool("Body", "Streamlined", V.Streamlined);
+        Bool("Body", "CAFrame", V.CAFrame);
+        Bool("Body", "Rollcage", V.Rollcage);
+
+        const TCEngineType& plant = V.PowerCellEngine;
+        Str("PowerCellEngine", "Type", plant.Name);
+        Bool("PowerCellEngine", "PC", plant.PC);
+        Bool("PowerCellEngine", "SC", plant.SC);
+        Bool("PowerCellEngine", "EPC", plant.EPC);
+        Int("PowerCellEngine", "ISC", plant.ISC);
+
+        const TGEngineType& gas = V.GasEngine;
+        Str("GasEngine", "Type", gas.Name);
+        Str("GasEngine", "TankType", V.GasTank.Name);
+        Int("GasEngine", "TankSize", V.TankSize);
+        Bool("GasEngine", "C", gas.C);
+        Bool("GasEngine", "MC", gas.MC);
+        Bool("GasEngine", "TH", gas.TH);
+        Bool("GasEngine", "BP", gas.BP);
+        Bool("GasEngine", "TC", gas.TC);
+        Bool("GasEngine", "VTC", gas.VTC);
+        Bool("GasEngine", "SC", gas.SC);
+        Int("GasEngine", "NO", gas.NO);
+
+        Int("Engine", "CA", V.EngineCA);
+        Bool("Engine", "CA_FP", V.EngineCA_FP);
+    }
+
+    void WriteTireOptions(const char* section, const TTireType& tire)
+    {
+        Bool(section, "Radial", tire.Radial);
+        Bool(section, "OffRoad", tire.OffRoad);
+        Bool(section, "Racing", tire.Racing);
+        Bool(section, "Steelbelt", tire.Steelbelt);
+        Bool(section, "Fireproof", tire.Fireproof);
+    }
+
+    void WriteTires()
+    {
+        Str("TiresFront", "Name", V.TiresFront.Name);
+        WriteTireOptions("TiresFront", V.TiresFront);
+        Int("TiresFront", "Guards", V.GuardsFront);
+        Int("TiresFront", "Hubs", V.HubsFront);
+        Str("TiresRear", "Name", V.TiresRear.Name);
+        Str("TiresRear", "Axis", WheelLayoutToStr(V.Axis));
+        WriteTireOptions("TiresRear", V.TiresRear);
+        Int("TiresRear", "Guards", V.GuardsRear);
+        Int("TiresRear", "Hubs", V.HubsRear);
+    }
+
+    void WriteArmor()
+    {
+        const TArmor& a = V.Armor;
+        Int("Armor", "Front", a.Front);
+        Int("Armor", "Left", a.Left);
+        Int("Armor", "Right", a.Right);
+        Int("Armor", "Back", a.Back);
+        Int("Armor", "Top", a.Top);
+        Int("Armor", "Bottom", a.Bottom);
+        Int("Armor", "EWP", a.EWP);
+        Int("Armor", "FrontM", a.FrontM);
+        Int("Armor", "LeftM", a.LeftM);
+        Int("Armor", "RightM", a.RightM);
+        Int("Armor", "BackM", a.BackM);
+        Int("Armor", "TopM", a.TopM);
+        Int("Armor", "BottomM", a.BottomM);
+        Bool("Armor", "Sloped", V.Sloped);
+        Bool("Armor", "FP", a.FP);
+        Bool("Armor", "LR", a.LR);
+    }
+
+    void WriteWeapons()
+    {
+        Int("Weapon", "Turret", V.Turret);
+        Int("Weapon", "EWP", V.EWP);
+        Bool("Weapon", "EWPFF", V.EWPFF);
+        Bool("Weapon", "EWPR", V.EWPR);
+        Int("Weapon", "RocketPlatform", V.RocketPlatform);
+        Int("Weapon", "Number", V.WeaponCount());
+        for (int i = 0; i < V.WeaponCount(); ++i) {
+            const QString section = Format(S("Weapon_%d"), {i});
+            const TWeaponType& w = V.Weapons.Items[i];
+            Str(section, "Name", w.Abbreviation);
+            Str(section, "Location", LocationToStr(w.Location));
+            Bool(section, "ExtraAmmo", w.ExtraAmmo);
+            Bool(section, "SWC", w.SWC);
+            Bool(section, "HRSWC", w.HRSWC);
+            Bool(section, "LaserIR", w.LaserIR);
+            Bool(section, "LaserPulse", w.LaserPulse);
+            Int(section, "CA", w.CA);
+            Bool(section, "CA_FP", w.CA_FP);
+            Str(section, "Ammo", w.Ammo);
+        }
+    }
+
+    void WriteAccessories()
+    {
+        int n = 0;
+        for (const TEquipmentType& e : V.Equipment.Items) {
+            if (e.Amount == 0)
+                continue;
+            const QString section = Format(S("Accessories_%d"), {n});
+            Int(section, "Nr", e.Nr);
+            Int(section, "Amount", e.Amount);
+            Str(section, "Info", e.Info);
+            // Older readers ignore the name; it finds the accessory again
+            // when the table's numbers change.
+            Str(section, "Name", e.Name);
+            ++n;
+        }
+        Int("Accessories", "Number", n);
+    }
+
+    void WriteCrew()
+    {
+        for (int k = 0; k < 2; ++k) {
+            const QString section = Format(S("Crew_%d"), {k});
+            const TCrewType& c = V.Crew[k];
+            Bool(section, "Seat", c.Seat);
+            Bool(section, "BodyArmor", c.BodyArmor);
+            Bool(section, "ImprovedBodyArmor", c.ImprovedBodyArmor);
+            Bool(section, "ImpactArmor", c.ImpactArmor);
+            Bool(section, "GasMask", c.GasMask);
+            Bool(section, "PFE", c.PFE);
+            Bool(section, "TC", c.TC);
+            Bool(section, "ITC", c.ITC);
+            Str(section, "HandGun", c.HandGun);
+            Bool(section, "CA_FP", c.CA_FP);
+            Int(section, "CA", c.CA);
+        }
+    }
+
+    TProfileFile& Ini;
+    const TVehicle& V;
+};
+
 } // namespace
+
+bool TVehicle::Save(const QString& FileName)
+{
+    try {
+        // A design file is written from scratch: nothing of an older file at
+        // that place survives, and the older file stays whole until the new
+        // one is complete.
+        TProfileFile ini(FileName);
+        for (const QString& section : ini.ReadSections())
+            ini.EraseSection(section);
+        TDesignWriter(ini, *this).Write();
+
+        // The design browser's preview, computed afresh for the saved design.
+        // The weight report runs before the figures that read its result.
+        const QString preview = S("Preview");
+        ini.WriteInteger(preview, S("Year"), GetYear(YearList));
+        ini.WriteInteger(preview, S("Cost"), GetCost(CostList));
+        ini.WriteInteger(preview, S("Weight"), GetWeight(WeightList));
+        ini.WriteInteger(preview, S("HC"), GetHC());
+        ini.WriteInteger(preview, S("MaxSpeed"), GetTopSpeed());
+        ini.WriteInteger(preview, S("MaxAcc"), GetAcceleration());
+        ini.WriteInteger(preview, S("Range"), GetRange());
+
+        QString error;
+        if (ini.Save(&error))
+            return true;
+        ReportError(error, S("Save"), 2);
+    } catch (const std::exception& e) {
+        ReportError(ExceptionText(e), S("Save"), 2);
+    }
+    return false;
+}
 
 void TVehicle::Load(const QString& FileName, QString& Err)
 {
@@ -295,7 +503,6 @@ void TVehicle::Load(const QString& FileName, QString& Err)
         if (complete)
             *this = loaded;
     } catch (const std::exception& e) {
-        const auto* error = dynamic_cast<const EError*>(&e);
-        Err = S("Error in function 'Load': ") + (error ? error->Message() : QString::fromUtf8(e.what()));
+        Err = S("Error in function 'Load': ") + ExceptionText(e);
     }
 }
