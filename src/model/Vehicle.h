@@ -64,6 +64,12 @@ public:
     int RollWeaponDamage(const TWeaponType& W, int& Min, int& Max, int& Sixes) const;
     int EffectivePower() const;
 
+    // The design file (VehicleFile.cpp). Save reports a failure and returns
+    // false, leaving any previous file whole. Load leaves Err empty on
+    // success; on failure Err says why and the design is left as it was.
+    bool Save(const QString& FileName);
+    void Load(const QString& FileName, QString& Err);
+
     // Cost report (VehicleCost.cpp).
     int GetCost(QStringList& List);
     int GetEngineCost(QStringList& List) const;
