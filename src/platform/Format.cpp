@@ -22,11 +22,6 @@ EConvertError InvalidFormat(const QString& format)
     return EConvertError(QStringLiteral("Format '%1' invalid or incompatible with argument").arg(format));
 }
 
-QString PadLeft(const QString& text, int width)
-{
-    return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
-}
-
 // The exact decimal expansion of value, without sign: a long double is a
 // 64-bit mantissa times a power of two, so 64 - exponent fractional digits
 // always suffice, and with them to_chars has nothing left to round.
@@ -46,10 +41,10 @@ std::string ExactDigits(Extended value)
 
 // Rounds half away from zero to `decimals` decimals, deciding on the exact
 // value so that 0.125 shows as 0.13 and 1.005 (stored a little below) as 1.00.
-QString FixedText(Extended value, int decimals, QChar thousandSeparator)
+// The digits of |value| rounded half away from zero to `decimals` decimals,
+// without the decimal point, from the exact decimal expansion.
+std::string RoundedDigitsExact(Extended value, int decimals)
 {
-    if (!std::isfinite(value))
-        throw EConvertError(QStringLiteral("Invalid floating point value"));
     const std::string exact = ExactDigits(value);
     const size_t point = exact.find('.');
     std::string whole = exact.substr(0, point);
@@ -68,8 +63,41 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
         else
             ++digits[i - 1];
     }
-    whole = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
-    fraction = digits.substr(whole.size());
+    return digits;
+}
+
+// The same, quickly, for the common case: a value of moderate size whose
+// scaled fraction is clearly away from a half, where the one rounding of the
+// scaling cannot change the result. Returns false when it cannot decide.
+bool RoundedDigitsFast(Extended value, int decimals, std::string& digits)
+{
+    if (decimals > 6)
+        return false;
+    static constexpr Extended Powers[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L, 100000.0L, 1000000.0L};
+    const Extended scaled = std::fabs(value) * Powers[decimals];
+    if (!(scaled < 1e15L))
+        return false;
+    const Extended whole = std::floor(scaled);
+    const Extended rest = scaled - whole;
+    if (std::fabs(rest - 0.5L) < 1e-6L)
+        return false;
+    const long long rounded = static_cast<long long>(whole) + (rest > 0.5L ? 1 : 0);
+    digits = std::to_string(rounded);
+    return true;
+}
+
+QString FixedText(Extended value, int decimals, QChar thousandSeparator)
+{
+    if (!std::isfinite(value))
+        throw EConvertError(QStringLiteral("Invalid floating point value"));
+    std::string digits;
+    if (!RoundedDigitsFast(value, decimals, digits))
+        digits = RoundedDigitsExact(value, decimals);
+    // At least one digit before the point.
+    if (digits.size() < static_cast<size_t>(decimals) + 1)
+        digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+    const std::string whole = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
+    const std::string fraction = digits.substr(whole.size());
 
     QString text;
     const bool shownZero = digits.find_first_not_of('0') == std::string::npos;
@@ -85,7 +113,8 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
     return text;
 }
 
-QString FormatOne(const QString& format, const TSpec& spec, const TFormatArg& arg)
+// Appends one argument as its specification says, padded on the left.
+void AppendOne(QString& result, const QString& format, const TSpec& spec, const TFormatArg& arg)
 {
     const auto& value = arg.Value();
     const auto* integer = std::get_if<long long>(&value);
@@ -93,13 +122,29 @@ QString FormatOne(const QString& format, const TSpec& spec, const TFormatArg& ar
     const auto* text = std::get_if<QString>(&value);
     const int decimals = spec.Precision < 0 ? DefaultPrecision : spec.Precision;
     const char kind = spec.Kind.toLatin1();
-    if (kind == 'd' && integer && spec.Precision < 0)
-        return PadLeft(QString::number(*integer), spec.Width);
-    if (kind == 's' && text && spec.Precision < 0)
-        return PadLeft(*text, spec.Width);
+    const auto pad = [&result, &spec](qsizetype length) {
+        if (length < spec.Width)
+            result.append(QString(spec.Width - length, QLatin1Char(' ')));
+    };
+    if (kind == 'd' && integer && spec.Precision < 0) {
+        // The hot path of every breakdown line: no temporary strings.
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, *integer).ptr;
+        pad(end - digits);
+        result.append(QLatin1String(digits, end));
+        return;
+    }
+    if (kind == 's' && text && spec.Precision < 0) {
+        pad(text->size());
+        result.append(*text);
+        return;
+    }
     if ((kind == 'f' || kind == 'n') && (integer || fraction)) {
         const Extended number = integer ? static_cast<Extended>(*integer) : *fraction;
-        return PadLeft(FixedText(number, decimals, kind == 'n' ? ThousandSeparator() : QChar()), spec.Width);
+        const QString fixed = FixedText(number, decimals, kind == 'n' ? ThousandSeparator() : QChar());
+        pad(fixed.size());
+        result.append(fixed);
+        return;
     }
     throw InvalidFormat(format);
 }
@@ -122,14 +167,18 @@ int ReadNumber(const QString& format, qsizetype& i)
 QString Format(const QString& format, std::initializer_list<TFormatArg> args)
 {
     QString result;
+    result.reserve(format.size() + 48);
     auto arg = args.begin();
     qsizetype i = 0;
     while (i < format.size()) {
-        const QChar c = format[i++];
-        if (c != QLatin1Char('%')) {
-            result += c;
+        if (format[i] != QLatin1Char('%')) {
+            const qsizetype next = format.indexOf(QLatin1Char('%'), i);
+            const qsizetype end = next < 0 ? format.size() : next;
+            result += QStringView(format).mid(i, end - i);
+            i = end;
             continue;
         }
+        ++i;
         TSpec spec;
         spec.Width = ReadNumber(format, i);
         if (i < format.size() && format[i] == QLatin1Char('.')) {
@@ -138,14 +187,16 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
         }
         if (i == format.size())
             throw InvalidFormat(format);
-        spec.Kind = format[i++].toLower();
+        const char16_t kind = format[i++].unicode();
+        // ASCII case folding: "%D" reads as "%d" whatever the user's locale.
+        spec.Kind = QChar(kind >= u'A' && kind <= u'Z' ? char16_t(kind + (u'a' - u'A')) : kind);
         if (spec.Kind == QLatin1Char('%')) {
             result += spec.Kind;
             continue;
         }
         if (arg == args.end())
             throw EConvertError(QStringLiteral("No argument for format '%1'").arg(format));
-        result += FormatOne(format, spec, *arg++);
+        AppendOne(result, format, spec, *arg++);
     }
     if (arg != args.end())
         throw EConvertError(QStringLiteral("Too many arguments for format '%1'").arg(format));

@@ -4,10 +4,12 @@
 #include "gamecar/Graphics.h"
 #include "model/Lookups.h"
 #include "model/RulesReaders.h"
+#include "model/SettingsVariables.h"
 
 void UseShippedRules()
 {
     const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
     ReadAllTypes();
 }
 

@@ -8,7 +8,7 @@
 // Tests of the game car build designs from the shipped rules tables of the
 // runtime folder; those that draw load its part pictures for the suite.
 
-// Reads the shipped rules tables into the program-wide tables.
+// The default settings and the shipped rules tables, as the program starts with them.
 void UseShippedRules();
 
 // A weapon of the shipped table by abbreviation, mounted at location.

@@ -1,171 +1,131 @@
-#include "GameCarFixture.h"
+#include "SampleDesigns.h"
+#include "common/RecordingErrorSink.h"
+#include "common/WorkingFolder.h"
 
-#include "gamecar/GameCar.h"
-#include "gamecar/Graphics.h"
-#include "gamecar/LayoutPlan.h"
+#include "gamecar/OfficialDescription.h"
+#include "gamecar/OutsiderDescription.h"
 #include "model/Global.h"
+#include "model/RulesReaders.h"
+#include "model/SettingsVariables.h"
+#include "model/Vehicle.h"
+#include "platform/Numbers.h"
 
 #include <QDir>
-#include <QImage>
-#include <functional>
+#include <QFile>
+#include <QTemporaryDir>
 
-// The top view and the layout plan of each sample design, drawn with the
-// runtime folder's pictures and compared with the reference pictures beside
-// this test. After a deliberate change of the drawing or the artwork, run
-// the test with RIGSMITH_UPDATE_REFERENCES=1 to write new references, and
-// look at them before committing them.
+#include <gtest/gtest.h>
 
 namespace {
 
-const QString ReferenceFolder = QStringLiteral(RIGSMITH_TEST_DIR "/references");
+const QString ShippedDesigns = QStringLiteral(RIGSMITH_TEST_DIR "/../../data/Designs");
 
-struct TSampleDesign {
-    const char* name;
-    int carPicture;
-    std::function<void(TVehicle&)> build;
-};
-
-void Mount(TVehicle& v, const char* abbreviation, TLocation location, int times = 1, bool extraAmmo = false)
+QByteArray FileBytes(const QString& fileName)
 {
-    int index = 0;
-    for (int i = 0; i < times; ++i)
-        v.AddWeapon(MountedWeapon(abbreviation, location, extraAmmo), index);
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const TSampleDesign SampleDesigns[] = {
-    {"Courier", 0,
-     [](TVehicle& v) {
-         v.Body = Named(BodyTypes.Items, "Subcompact");
-         v.PowerCellEngine = Named(CEngineTypes.Items, "Small");
-         Mount(v, "MG", locFront);
-     }},
-    {"Interceptor", 1,
-     [](TVehicle& v) {
-         v.Body = Named(BodyTypes.Items, "Sedan");
-         v.PowerCellEngine = Named(CEngineTypes.Items, "Medium");
-         v.TiresFront = Named(TireTypes.Items, "Heavy-Duty");
-         v.TiresRear = v.TiresFront;
-         v.Turret = tkTwoSpace;
-         Mount(v, "RL", locTurret);
-         Mount(v, "L", locTurret);
-         Mount(v, "MG", locFront);
-         Mount(v, "MG", locFront, 1, true);
-         Mount(v, "MD", locBack);
-         v.Crew[0].ImpactArmor = true;
-         v.Crew[0].TC = true;
-         v.Crew[0].CA = 3;
-         v.Crew[1].Seat = true;
-         v.Crew[1].BodyArmor = true;
-         v.Crew[1].GasMask = true;
-         v.GuardsFront = 3;
-         v.GuardsRear = 7;
-         v.HubsFront = 2;
-         v.HubsRear = 2;
-         v.SetEquipment(0, 1, QString());
-         v.SetEquipment(1, 1, QString());
-         v.SetEquipment(3, 2, QString());
-     }},
-    {"Raider", 3,
-     [](TVehicle& v) {
-         v.Body = Named(BodyTypes.Items, "Pickup");
-         v.PowerCellEngine = Named(CEngineTypes.Items, "Large");
-         v.TiresFront = Named(TireTypes.Items, "Plasticore");
-         v.TiresRear = v.TiresFront;
-         v.Axis = wl6Wheels2Axis;
-         v.EWP = ewpTwoSpaceTop;
-         Mount(v, "VMG", locEWP, 3);
-         v.Turret = tkZeroSpace;
-         Mount(v, "FG", locTurret);
-         Mount(v, "AC", locFront, 3);
-         Mount(v, "GL", locLeft);
-         Mount(v, "GL", locRight);
-         Mount(v, "JD", locBack, 2);
-         v.Crew[0].ImprovedBodyArmor = true;
-         v.Crew[0].PFE = true;
-         v.Crew[0].ITC = true;
-         v.SetEquipment(2, 1, QString());
-         v.SetEquipment(7, 1, QString());
-     }},
-    {"Hauler", 4,
-     [](TVehicle& v) {
-         v.Body = Named(BodyTypes.Items, "Van");
-         v.PowerCellEngine = Named(CEngineTypes.Items, "None");
-         v.GasEngine = Named(GEngineTypes.Items, "250 cid");
-         v.GasEngine.NO = 1;
-         v.GasTank = Named(GasTankTypes.Items, "Heavy Duty");
-         v.Axis = wl6Wheels3Axis;
-         v.EWP = ewpTwoSpaceSide;
-         v.EWPFF = false;
-         Mount(v, "LtR", locRight, 2);
-         Mount(v, "FT", locLeft);
-         v.RocketPlatform = 1;
-         Mount(v, "MR", locRocketPlatform, 2);
-         Mount(v, "HR", locFront);
-         Mount(v, "SD", locBack);
-         v.GuardsRear = 4;
-         v.HubsRear = 6;
-         v.EngineCA = 6;
-         v.SetEquipment(4, 1, QString());
-         v.SetEquipment(5, 4, QString());
-     }},
-};
-
-class SampleDesignsTest : public TShippedPictures, public ::testing::WithParamInterface<TSampleDesign>
+QString Expected(const QString& name)
 {
-};
-
-QImage Opaque(const TBitmap32& picture)
-{
-    return picture.Image().convertToFormat(QImage::Format_RGB32);
+    return QString::fromUtf8(FileBytes(QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + name));
 }
 
-// Compares a drawing with its reference, outside the given region, which
-// holds text in the platform's default font (tested on its own).
-void CheckAgainstReference(const TBitmap32& drawn, const QString& fileName, const QRect& textRegion = QRect())
+// What the main window does after every edit, as far as the descriptions
+// read its stored results.
+void Recalculate(TVehicle& v)
 {
-    const QString rendered = QDir::temp().filePath(QStringLiteral("rigsmith-gamecar"));
-    QDir().mkpath(rendered);
-    ASSERT_TRUE(drawn.SaveToFile(QDir(rendered).filePath(fileName)));
-    const QString reference = QDir(ReferenceFolder).filePath(fileName);
-    if (qEnvironmentVariableIsSet("RIGSMITH_UPDATE_REFERENCES")) {
-        QDir().mkpath(ReferenceFolder);
-        ASSERT_TRUE(drawn.SaveToFile(reference));
-        return;
+    CrewBuffer = v.Crew;
+    v.GetCost(CostList);
+    v.GetWeight(WeightList);
+    v.GetSpace(SpaceList);
+    v.GetCargoSpace();
+    v.GetHC();
+    v.GetAcceleration();
+    v.GetYear(YearList);
+}
+
+// The shipped rules tables and the default settings, with the user's
+// number format fixed so that the expected texts hold everywhere.
+class SampleDesignsTest : public ::testing::TestWithParam<TSampleDesign>
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        ReadAllTypes();
+        SetDecimalSeparator(QLatin1Char('.'));
+        SetThousandSeparator(QLatin1Char(','));
     }
-    QImage expected(reference);
-    ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference.toStdString();
-    expected = expected.convertToFormat(QImage::Format_RGB32);
-    const QImage actual = Opaque(drawn);
-    ASSERT_EQ(actual.size(), expected.size()) << fileName.toStdString();
-    int differing = 0;
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
-            if (!textRegion.contains(x, y) && actual.pixel(x, y) != expected.pixel(x, y))
-                ++differing;
-    EXPECT_EQ(differing, 0) << fileName.toStdString() << " differs from its reference; drawn: "
-                            << QDir(rendered).filePath(fileName).toStdString();
-}
+
+    QString FileName() const { return QString::fromLatin1(GetParam().FileName); }
+    QString BaseName() const { return FileName().chopped(3); }
+
+    TRecordingErrorSink Errors;
+    QTemporaryDir Dir;
+};
 
 } // namespace
 
-TEST_P(SampleDesignsTest, TopViewAndLayoutPlanMatchTheirReferences)
+TEST_P(SampleDesignsTest, ShippedFileIsWhatSaveWritesAndTheDesignIsValid)
 {
-    const TSampleDesign& design = GetParam();
-    ASSERT_LT(design.carPicture, CarImages.size());
-    TGameCar car;
-    design.build(*car.Vehicle);
-    car.Reset();
-    car.SetFrame(design.carPicture);
-
-    TBitmap32 view(120, 120);
-    view.Clear(clWhite32);
-    car.Draw(view, 35, 10, 255, false);
-    CheckAgainstReference(view, QStringLiteral("%1-top.png").arg(QLatin1String(design.name)));
-
-    TBitmap32 plan(365, 373);
-    DrawLayout(car, plan);
-    CheckAgainstReference(plan, QStringLiteral("%1-layout.png").arg(QLatin1String(design.name)), QRect(0, 0, 100, 100));
+    TVehicle v;
+    GetParam().Build(v);
+    QString reason;
+    v.CheckValid(reason);
+    QStringList list;
+    EXPECT_EQ(reason, QString()) << "weight " << v.GetWeight(list) << " of " << v.MaxWeight << ", space left "
+                                 << v.GetSpace(list) << ", acceleration " << v.GetAcceleration();
+    const QString written = Dir.filePath(FileName());
+    ASSERT_TRUE(v.Save(written));
+    EXPECT_EQ(FileBytes(written), FileBytes(ShippedDesigns + QLatin1Char('/') + FileName()))
+        << "data/Designs is out of date: build the target rigsmith_write_sample_designs";
+    EXPECT_TRUE(Errors.Texts().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, SampleDesignsTest, ::testing::ValuesIn(SampleDesigns),
-                         [](const ::testing::TestParamInfo<TSampleDesign>& info) { return info.param.name; });
+TEST_P(SampleDesignsTest, RoundTripKeepsFileAndFigures)
+{
+    TVehicle built;
+    GetParam().Build(built);
+    TVehicle loaded;
+    QString err;
+    loaded.Load(ShippedDesigns + QLatin1Char('/') + FileName(), err);
+    ASSERT_EQ(err, QString());
+    const QString again = Dir.filePath(FileName());
+    ASSERT_TRUE(loaded.Save(again));
+    EXPECT_EQ(FileBytes(again), FileBytes(ShippedDesigns + QLatin1Char('/') + FileName()));
+
+    QStringList a, b;
+    EXPECT_EQ(built.GetCost(a), loaded.GetCost(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(built.GetWeight(a), loaded.GetWeight(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(built.GetSpace(a), loaded.GetSpace(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(built.GetYear(a), loaded.GetYear(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(built.GetTopSpeed(), loaded.GetTopSpeed());
+    EXPECT_EQ(built.GetRange(), loaded.GetRange());
+}
+
+TEST_P(SampleDesignsTest, DescriptionsMatchTheTextsKeptBesideTheTest)
+{
+    TVehicle v;
+    QString err;
+    v.Load(ShippedDesigns + QLatin1Char('/') + FileName(), err);
+    ASSERT_EQ(err, QString());
+    Recalculate(v);
+    QString screen, printed, outsider;
+    OfficialDescription(v, true, screen);
+    OfficialDescription(v, false, printed);
+    OutsiderDescription(v, outsider);
+    EXPECT_EQ(screen, Expected(BaseName() + QStringLiteral(".official.txt")));
+    EXPECT_EQ(printed, Expected(BaseName() + QStringLiteral(".printed.txt")));
+    EXPECT_EQ(outsider, Expected(BaseName() + QStringLiteral(".outsider.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, SampleDesignsTest, ::testing::ValuesIn(SampleDesigns()),
+                         [](const ::testing::TestParamInfo<TSampleDesign>& info) {
+                             return QString::fromLatin1(info.param.FileName).chopped(3).toStdString();
+                         });

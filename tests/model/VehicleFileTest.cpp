@@ -1,0 +1,475 @@
+#include "RulesFixture.h"
+#include "common/RecordingErrorSink.h"
+
+#include "model/Global.h"
+#include "model/Vehicle.h"
+#include "platform/ProfileFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+QString Fixture(const char* name)
+{
+    return QStringLiteral(RIGSMITH_TEST_DIR "/fixtures/designfile/") + QString::fromLatin1(name);
+}
+
+class VehicleLoadTest : public ::testing::Test
+{
+protected:
+    VehicleLoadTest() : FSavedAllowCA(AllowCA) {}
+    ~VehicleLoadTest() override { AllowCA = FSavedAllowCA; }
+
+    // A design that no file of these tests describes, to see it survive.
+    static void MakeOpenDesign(TVehicle& v)
+    {
+        v.Body = TRulesFixture::Body(QStringLiteral("Van"));
+        v.Name = QStringLiteral("Open design");
+        int index = 0;
+        v.AddWeapon(TRulesFixture::Weapon(QStringLiteral("L")), index);
+    }
+
+    static void ExpectOpenDesign(const TVehicle& v)
+    {
+        EXPECT_EQ(v.Body.Name, QStringLiteral("Van"));
+        EXPECT_EQ(v.Name, QStringLiteral("Open design"));
+        ASSERT_EQ(v.WeaponCount(), 1);
+        EXPECT_EQ(v.Weapons.Items[0].Abbreviation, QStringLiteral("L"));
+    }
+
+    TRulesFixture Rules;
+    TRecordingErrorSink Errors;
+
+private:
+    bool FSavedAllowCA;
+};
+
+} // namespace
+
+TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
+{
+    const struct {
+        const char* file;
+        const char* err;
+    } cases[] = {
+        {"bad_body.vx", "Body Type 'Hovercraft' not found"},
+        {"bad_chassis.vx", "Chassis Type 'Titanium' not found"},
+        {"bad_suspension.vx", "Suspension Type 'Hover' not found"},
+        {"bad_powerplant.vx", "Power Cell Engine Type 'Huge' not found"},
+        {"bad_gasengine.vx", "GasEngine Type '1000 cid' not found"},
+        {"bad_gastank.vx", "Gas Tank Type 'Leaky' not found"},
+        {"bad_fronttire.vx", "Front Tire Type 'Balloon' not found"},
+        {"bad_reartire.vx", "Rear Tire Type 'Balloon' not found"},
+        {"missing_reartire.vx", "Rear Tire Type '' not found"},
+        {"bad_legacy_fronttire.vx", "Front Tire Type 'Balloon' not found"},
+        {"bad_legacy_reartire.vx", "Rear Tire Type 'Balloon' not found"},
+        {"bad_weapon.vx", "Weapon Abbreviation 'ZAP' not found"},
+    };
+    for (const auto& c : cases) {
+        TVehicle v;
+        MakeOpenDesign(v);
+        GUILoading = false;
+        QString err;
+        v.Load(Fixture(c.file), err);
+        EXPECT_EQ(err, QString::fromLatin1(c.err)) << c.file;
+        EXPECT_FALSE(GUILoading) << c.file;
+        ExpectOpenDesign(v);
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+TEST_F(VehicleLoadTest, MissingFileLeavesDesignAndLoadingFlagAlone)
+{
+    TVehicle v;
+    MakeOpenDesign(v);
+    const QString name = QStringLiteral("no/such/Design.vx");
+    GUILoading = true;
+    QString err;
+    v.Load(name, err);
+    EXPECT_EQ(err, QStringLiteral("File 'no/such/Design.vx' not found"));
+    EXPECT_TRUE(GUILoading);
+    GUILoading = false;
+    ExpectOpenDesign(v);
+}
+
+TEST_F(VehicleLoadTest, AnyOtherErrorIsPrefixedWithTheFunction)
+{
+    TVehicle v;
+    MakeOpenDesign(v);
+    // A new design of these rules costs more than the accounting can hold,
+    // so making the design to read into fails.
+    BodyTypes.Items[0].Price = std::numeric_limits<int>::max();
+    QString err;
+    v.Load(Fixture("handwritten.vx"), err);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Error in function 'Load': "))) << err.toStdString();
+    EXPECT_GT(err.size(), QStringLiteral("Error in function 'Load': ").size());
+    EXPECT_FALSE(GUILoading);
+    ExpectOpenDesign(v);
+}
+
+TEST_F(VehicleLoadTest, HandWrittenFileOfTheOlderLayout)
+{
+    AllowCA = true;
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("handwritten.vx"), err);
+    ASSERT_EQ(err, QString());
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+
+    // Names match without regard to case and come back as the table writes them.
+    EXPECT_EQ(v.Body.Name, QStringLiteral("Mid-sized"));
+    EXPECT_EQ(v.Chassis.Name, QStringLiteral("Light"));
+    EXPECT_EQ(v.Suspension.Name, QStringLiteral("Heavy"));
+    EXPECT_TRUE(v.Streamlined);
+    EXPECT_FALSE(v.CAFrame);
+    EXPECT_EQ(v.PowerCellEngine.Name, QStringLiteral("None"));
+    EXPECT_EQ(v.GasEngine.Name, QStringLiteral("100 cid"));
+    EXPECT_EQ(v.GasTank.Name, QStringLiteral("Racing"));
+    EXPECT_EQ(v.TankSize, 12); // hexadecimal
+    EXPECT_TRUE(v.GasEngine.TC);
+    EXPECT_EQ(v.GasEngine.NO, 0); // malformed: the default
+    EXPECT_EQ(v.EngineCA, 4);
+    EXPECT_TRUE(v.EngineCA_FP);
+
+    // The legacy tire section: sets, layout, guards and hubs, no options.
+    EXPECT_EQ(v.TiresFront.Name, QStringLiteral("Plasticore"));
+    EXPECT_EQ(v.TiresRear.Name, QStringLiteral("Heavy-Duty"));
+    EXPECT_EQ(v.Axis, wl6Wheels3Axis);
+    EXPECT_EQ(v.GuardsFront, 2);
+    EXPECT_EQ(v.GuardsRear, 0);
+    EXPECT_EQ(v.HubsFront, 0);
+    EXPECT_EQ(v.HubsRear, 3);
+    for (const TTireType* t : {&v.TiresFront, &v.TiresRear})
+        EXPECT_FALSE(t->Radial || t->OffRoad || t->Racing || t->Steelbelt || t->Fireproof);
+
+    EXPECT_EQ(v.Armor.Front, 20);
+    EXPECT_EQ(v.Armor.Back, 15);
+    EXPECT_TRUE(v.Armor.FP);
+    EXPECT_FALSE(v.Armor.LR);
+
+    EXPECT_EQ(v.EWP, 2);
+    EXPECT_TRUE(v.EWPFF); // absent: true
+    ASSERT_EQ(v.WeaponCount(), 2);
+    EXPECT_EQ(v.Weapons.Items[0].Abbreviation, QStringLiteral("MG"));
+    EXPECT_EQ(v.Weapons.Items[0].Location, locTurret);
+    EXPECT_EQ(v.Weapons.Items[0].Ammo, QStringLiteral("-")); // absent
+    EXPECT_EQ(v.Weapons.Items[0].CA, 3);
+    EXPECT_EQ(v.Weapons.Items[1].Abbreviation, QStringLiteral("RR"));
+    // Mount locations are matched exactly; "BACK" is not "back".
+    EXPECT_EQ(v.Weapons.Items[1].Location, locFront);
+    EXPECT_EQ(v.Weapons.Items[1].Ammo, QStringLiteral("EX"));
+
+    EXPECT_EQ(v.EquipmentAmount(6), 2);
+    TEquipmentType radio;
+    v.GetEquipment(6, radio);
+    EXPECT_EQ(radio.Info, QStringLiteral("CB and police band"));
+
+    EXPECT_TRUE(v.Crew[0].Seat); // whatever the file says
+    EXPECT_TRUE(v.Crew[0].BodyArmor);
+    EXPECT_TRUE(v.Crew[1].Seat);
+    EXPECT_EQ(v.Crew[1].HandGun, QStringLiteral("SMG"));
+    EXPECT_EQ(v.Crew[1].CA, 2);
+
+    EXPECT_EQ(v.Name, QStringLiteral("<Name>"));
+    EXPECT_EQ(v.Author, QStringLiteral("  Hank  "));
+    EXPECT_EQ(v.Comment, QStringLiteral("<Comment>"));
+}
+
+TEST_F(VehicleLoadTest, ComponentArmorIsIgnoredWithoutTheRule)
+{
+    AllowCA = false;
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("handwritten.vx"), err);
+    ASSERT_EQ(err, QString());
+    EXPECT_EQ(v.EngineCA, 0);
+    EXPECT_FALSE(v.EngineCA_FP);
+    EXPECT_EQ(v.Weapons.Items[0].CA, 0);
+    EXPECT_EQ(v.Crew[1].CA, 0);
+}
+
+TEST_F(VehicleLoadTest, NewerTireSectionsWinOverTheLegacyOne)
+{
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("bothlayouts.vx"), err);
+    ASSERT_EQ(err, QString());
+    EXPECT_EQ(v.TiresFront.Name, QStringLiteral("Heavy-Duty"));
+    EXPECT_TRUE(v.TiresFront.Radial);
+    EXPECT_EQ(v.TiresRear.Name, QStringLiteral("Standard"));
+    EXPECT_TRUE(v.TiresRear.Steelbelt);
+    EXPECT_EQ(v.Axis, wl4Wheels);
+    EXPECT_EQ(v.GuardsFront, 1);
+}
+
+TEST_F(VehicleLoadTest, AccessoriesAreFoundByNameBeforeNumber)
+{
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("renumbered.vx"), err);
+    ASSERT_EQ(err, QString());
+    EXPECT_FALSE(v.HasEquipment(3));
+    EXPECT_EQ(v.EquipmentAmount(6), 1);  // "Radio", whatever its old number
+    EXPECT_EQ(v.EquipmentAmount(13), 2); // an unknown name: by number
+}
+
+namespace {
+
+QByteArray FileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Every option of the design set to something other than a new design's.
+void SetEveryOption(TVehicle& v)
+{
+    v.Body = TRulesFixture::Body(QStringLiteral("Van"));
+    v.Chassis = TRulesFixture::Chassis(QStringLiteral("Extra Heavy"));
+    v.Suspension = TRulesFixture::Suspension(QStringLiteral("Off-Road"));
+    v.Streamlined = v.CAFrame = v.Rollcage = true;
+    v.PowerCellEngine = TRulesFixture::CEngine(QStringLiteral("Large"));
+    v.PowerCellEngine.PC = v.PowerCellEngine.SC = v.PowerCellEngine.EPC = true;
+    v.PowerCellEngine.ISC = 2;
+    v.GasEngine = TRulesFixture::GEngine(QStringLiteral("250 cid"));
+    TGEngineType& g = v.GasEngine;
+    g.C = g.MC = g.TH = g.BP = g.TC = g.VTC = g.SC = true;
+    g.NO = 3;
+    v.GasTank = TRulesFixture::GasTank(QStringLiteral("Racing"));
+    v.TankSize = 15;
+    v.EngineCA = 5;
+    v.EngineCA_FP = true;
+    v.TiresFront = TRulesFixture::Tire(QStringLiteral("Heavy-Duty"));
+    v.TiresRear = TRulesFixture::Tire(QStringLiteral("Puncture-Resistant"));
+    for (TTireType* t : {&v.TiresFront, &v.TiresRear})
+        t->Radial = t->OffRoad = t->Racing = t->Steelbelt = t->Fireproof = true;
+    v.Axis = wl6Wheels3Axis;
+    v.GuardsFront = 1;
+    v.GuardsRear = 2;
+    v.HubsFront = 3;
+    v.HubsRear = 4;
+    v.Armor = TArmor{11, 12, 13, 14, 15, 16, 17, 21, 22, 23, 24, 25, 26, true, true};
+    v.Sloped = true;
+    v.Turret = tkTwoSpacePopUp;
+    v.EWP = ewpThreeSpaceTop;
+    v.EWPFF = false;
+    v.EWPR = true;
+    v.RocketPlatform = 3;
+    const TLocation places[] = {locFront, locLeft, locRight, locBack, locTurret, locEWP, locRocketPlatform};
+    const char* weapons[] = {"MG", "RR", "L", "HR", "MD", "SS", "HR"};
+    for (int i = 0; i < 7; ++i) {
+        TWeaponType w = TRulesFixture::Weapon(QString::fromLatin1(weapons[i]));
+        w.Location = places[i];
+        w.ExtraAmmo = w.SWC = w.HRSWC = w.LaserIR = w.LaserPulse = w.CA_FP = true;
+        w.CA = i + 1;
+        w.Ammo = i < 2 ? QStringLiteral("EX") : QStringLiteral("-");
+        int index = 0;
+        v.AddWeapon(w, index);
+    }
+    v.SetEquipment(13, 3, QString());
+    v.SetEquipment(6, 2, QStringLiteral("  CB \"and\" police "));
+    v.SetEquipment(0, 1, QStringLiteral("'quoted'"));
+    for (TCrewType& c : v.Crew) {
+        c.Seat = c.BodyArmor = c.ImprovedBodyArmor = c.ImpactArmor = c.GasMask = c.PFE = c.TC = c.ITC = true;
+        c.CA_FP = true;
+        c.CA = 4;
+    }
+    v.Crew[0].HandGun = QStringLiteral("Pistol");
+    v.Crew[1].HandGun = QStringLiteral("SMG");
+    v.Name = QStringLiteral(" Roadhog ");
+    v.Author = QStringLiteral("\"Hank\"");
+    v.Comment = QString(3000, QLatin1Char('x'));
+}
+
+class VehicleSaveTest : public VehicleLoadTest
+{
+protected:
+    VehicleSaveTest() { AllowCA = true; }
+    QString Path(const char* name) const { return Dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir Dir;
+};
+
+} // namespace
+
+TEST_F(VehicleSaveTest, EmptyListsWriteOnlyTheirCount)
+{
+    TVehicle v;
+    ASSERT_TRUE(v.Save(Path("plain.vx")));
+    const TProfileFile ini(Path("plain.vx"));
+    EXPECT_EQ(ini.ReadSections(),
+              (QStringList{"Body", "PowerCellEngine", "GasEngine", "Engine", "TiresFront", "TiresRear", "Armor",
+                           "Weapon", "Accessories", "Crew_0", "Crew_1", "Text", "Preview"}));
+    EXPECT_EQ(ini.ReadString("Weapon", "Number", QString()), QStringLiteral("0"));
+    EXPECT_EQ(ini.ReadString("Accessories", "Number", QString()), QStringLiteral("0"));
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+TEST_F(VehicleSaveTest, SectionsAndKeysStandInTheirOrder)
+{
+    TVehicle v;
+    SetEveryOption(v);
+    ASSERT_TRUE(v.Save(Path("full.vx")));
+    const TProfileFile ini(Path("full.vx"));
+    EXPECT_EQ(ini.ReadSections(),
+              (QStringList{"Body", "PowerCellEngine", "GasEngine", "Engine", "TiresFront", "TiresRear", "Armor",
+                           "Weapon", "Weapon_0", "Weapon_1", "Weapon_2", "Weapon_3", "Weapon_4", "Weapon_5",
+                           "Weapon_6", "Accessories_0", "Accessories_1", "Accessories_2", "Accessories", "Crew_0",
+                           "Crew_1", "Text", "Preview"}));
+    const struct {
+        const char* section;
+        QStringList keys;
+    } layout[] = {
+        {"Body", {"BodyType", "Chassis", "Suspension", "Streamlined", "CAFrame", "Rollcage"}},
+        {"PowerCellEngine", {"Type", "PC", "SC", "EPC", "ISC"}},
+        {"GasEngine", {"Type", "TankType", "TankSize", "C", "MC", "TH", "BP", "TC", "VTC", "SC", "NO"}},
+        {"Engine", {"CA", "CA_FP"}},
+        {"TiresFront", {"Name", "Radial", "OffRoad", "Racing", "Steelbelt", "Fireproof", "Guards", "Hubs"}},
+        {"TiresRear", {"Name", "Axis", "Radial", "OffRoad", "Racing", "Steelbelt", "Fireproof", "Guards", "Hubs"}},
+        {"Armor", {"Front", "Left", "Right", "Back", "Top", "Bottom", "EWP", "FrontM", "LeftM", "RightM", "BackM",
+                   "TopM", "BottomM", "Sloped", "FP", "LR"}},
+        {"Weapon", {"Turret", "EWP", "EWPFF", "EWPR", "RocketPlatform", "Number"}},
+        {"Weapon_6", {"Name", "Location", "ExtraAmmo", "SWC", "HRSWC", "LaserIR", "LaserPulse", "CA", "CA_FP", "Ammo"}},
+        {"Accessories_2", {"Nr", "Amount", "Info", "Name"}},
+        {"Accessories", {"Number"}},
+        {"Crew_1", {"Seat", "BodyArmor", "ImprovedBodyArmor", "ImpactArmor", "GasMask", "PFE", "TC", "ITC",
+                    "HandGun", "CA_FP", "CA"}},
+        {"Text", {"Name", "Author", "Comment"}},
+        {"Preview", {"Year", "Cost", "Weight", "HC", "MaxSpeed", "MaxAcc", "Range"}},
+    };
+    for (const auto& s : layout)
+        EXPECT_EQ(ini.ReadSection(QString::fromLatin1(s.section)), s.keys) << s.section;
+
+    // Accessories in list order, numbered from 0 over the ones written.
+    EXPECT_EQ(ini.ReadInteger("Accessories_0", "Nr", -1), 0);
+    EXPECT_EQ(ini.ReadInteger("Accessories_1", "Nr", -1), 6);
+    EXPECT_EQ(ini.ReadString("Accessories_1", "Name", QString()), QStringLiteral("Radio"));
+    EXPECT_EQ(ini.ReadInteger("Accessories_2", "Nr", -1), 13);
+    EXPECT_EQ(ini.ReadString("Weapon_6", "Location", QString()), QStringLiteral("rocket platform"));
+    EXPECT_EQ(ini.ReadString("TiresRear", "Axis", QString()), QStringLiteral("6 Wheels, 3 Axis"));
+}
+
+TEST_F(VehicleSaveTest, PreviewHoldsTheFiguresOfTheSavedDesign)
+{
+    TVehicle v;
+    SetEveryOption(v);
+    ASSERT_TRUE(v.Save(Path("full.vx")));
+    const TProfileFile ini(Path("full.vx"));
+    QStringList list;
+    TVehicle same;
+    SetEveryOption(same);
+    EXPECT_EQ(ini.ReadInteger("Preview", "Year", -1), same.GetYear(list));
+    EXPECT_EQ(ini.ReadInteger("Preview", "Cost", -1), same.GetCost(list));
+    EXPECT_EQ(ini.ReadInteger("Preview", "Weight", -1), same.GetWeight(list));
+    EXPECT_EQ(ini.ReadInteger("Preview", "HC", -1), same.GetHC());
+    EXPECT_EQ(ini.ReadInteger("Preview", "MaxSpeed", -1), same.GetTopSpeed());
+    EXPECT_EQ(ini.ReadInteger("Preview", "MaxAcc", -1), same.GetAcceleration());
+    EXPECT_EQ(ini.ReadInteger("Preview", "Range", -1), same.GetRange());
+    // The breakdowns behind them are the saved design's.
+    EXPECT_EQ(CostList, (same.GetCost(list), list));
+    EXPECT_EQ(WeightList, (same.GetWeight(list), list));
+    EXPECT_EQ(YearList, (same.GetYear(list), list));
+    EXPECT_EQ(v.Cost, same.Cost);
+    EXPECT_EQ(v.Weight, same.Weight);
+}
+
+TEST_F(VehicleSaveTest, RoundTripGivesTheSameFileAndFigures)
+{
+    TVehicle v;
+    SetEveryOption(v);
+    ASSERT_TRUE(v.Save(Path("first.vx")));
+    TVehicle back;
+    QString err;
+    back.Load(Path("first.vx"), err);
+    ASSERT_EQ(err, QString());
+    ASSERT_TRUE(back.Save(Path("second.vx")));
+    EXPECT_EQ(FileBytes(Path("first.vx")), FileBytes(Path("second.vx")));
+
+    // Text values come back as they were, also beyond the length an older
+    // reader could hold, with leading blanks and in quotes.
+    EXPECT_EQ(back.Name, v.Name);
+    EXPECT_EQ(back.Author, v.Author);
+    EXPECT_EQ(back.Comment, v.Comment);
+    TEquipmentType radio;
+    back.GetEquipment(6, radio);
+    EXPECT_EQ(radio.Info, QStringLiteral("  CB \"and\" police "));
+
+    QStringList a, b;
+    EXPECT_EQ(v.GetCost(a), back.GetCost(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(v.GetWeight(a), back.GetWeight(b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(v.GetYear(a), back.GetYear(b));
+    EXPECT_EQ(a, b);
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+TEST_F(VehicleSaveTest, LineBreaksInTextsBecomeBlanks)
+{
+    TVehicle v;
+    v.Comment = QStringLiteral("Fast\r\nand\nloud\r");
+    ASSERT_TRUE(v.Save(Path("breaks.vx")));
+    TVehicle back;
+    QString err;
+    back.Load(Path("breaks.vx"), err);
+    // Each break is one blank, also the last one.
+    EXPECT_EQ(back.Comment, QStringLiteral("Fast and loud "));
+}
+
+TEST_F(VehicleSaveTest, SavingOverAFileLeavesNothingOfIt)
+{
+    WriteBytes(Path("old.vx"), "[Body]\r\nBodyType=Van\r\nColour=red\r\n[Notes]\r\nText=keep?\r\n");
+    TVehicle v;
+    ASSERT_TRUE(v.Save(Path("old.vx")));
+    const TProfileFile ini(Path("old.vx"));
+    EXPECT_FALSE(ini.ValueExists("Body", "Colour"));
+    EXPECT_FALSE(ini.SectionExists("Notes"));
+    EXPECT_EQ(ini.ReadString("Body", "BodyType", QString()), QStringLiteral("Subcompact"));
+}
+
+TEST_F(VehicleSaveTest, ComponentArmorIgnoredOnLoadIsSavedAsZero)
+{
+    TVehicle v;
+    SetEveryOption(v);
+    ASSERT_TRUE(v.Save(Path("ca.vx")));
+    AllowCA = false;
+    TVehicle back;
+    QString err;
+    back.Load(Path("ca.vx"), err);
+    ASSERT_EQ(err, QString());
+    ASSERT_TRUE(back.Save(Path("noca.vx")));
+    const TProfileFile ini(Path("noca.vx"));
+    EXPECT_EQ(ini.ReadString("Engine", "CA", QString()), QStringLiteral("0"));
+    EXPECT_EQ(ini.ReadString("Engine", "CA_FP", QString()), QStringLiteral("0"));
+    EXPECT_EQ(ini.ReadString("Weapon_3", "CA", QString()), QStringLiteral("0"));
+    EXPECT_EQ(ini.ReadString("Crew_0", "CA", QString()), QStringLiteral("0"));
+}
+
+TEST_F(VehicleSaveTest, FailedSaveReportsAndKeepsTheOldFile)
+{
+    TVehicle v;
+    EXPECT_FALSE(v.Save(Path("no-such-folder/x.vx")));
+    ASSERT_EQ(Errors.Texts().size(), 1);
+    EXPECT_TRUE(Errors.Texts()[0].startsWith(QStringLiteral("An error occured in Save:\r\n")));
+
+    // A figure that overflows while the preview is computed stops the save
+    // before anything reaches the disk.
+    const QByteArray old = "[Body]\r\nBodyType=Van\r\n";
+    WriteBytes(Path("old.vx"), old);
+    v.Body.Price = std::numeric_limits<int>::max();
+    Errors.Clear();
+    EXPECT_FALSE(v.Save(Path("old.vx")));
+    EXPECT_EQ(Errors.Texts().size(), 1);
+    EXPECT_EQ(FileBytes(Path("old.vx")), old);
+}
