@@ -186,9 +186,9 @@ const TRows RowB = {{175},
 constexpr int BodyMaximum[BodySizeCount] = {2, 3, 4, 4, 6, 7, 8, 8, 10};
 
 struct TWeaponPlaces {
-    int Maximum;         // further limit of the location; 0 for none beyond the body's
-    int Fixed;           // the coordinate all the location's weapons share
-    const TRows* Rows;   // the varying coordinate by count
+    int Maximum;       // the location shows no more, whatever the body allows
+    int Fixed;         // the coordinate all the location's weapons share
+    const TRows* Rows; // the varying coordinate by count
 };
 
 struct TNoseTailRow {
