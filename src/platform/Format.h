@@ -25,8 +25,9 @@ private:
 };
 
 // The design's format texts, as its breakdowns and descriptions write them:
-// "%d" and "%Nd" (at least N wide, padded with blanks on the left), "%s",
-// "%f" and "%Nf" (two decimals), "%N.Mf" and "%.Mf" (M decimals), "%%".
+// "%d" and "%Nd" (at least N wide, padded with blanks on the left), "%s" and
+// "%Ns", "%f" and "%Nf" (two decimals), "%N.Mf" and "%.Mf" (M decimals), "%n"
+// as "%f" with ThousandSeparator() between groups of three digits, "%%".
 // Fractions round half away from zero on their exact decimal value and show
 // DecimalSeparator(). A format that does not match its arguments raises
 // EConvertError.

@@ -35,6 +35,12 @@ std::optional<QChar>& ShownSeparator()
     return separator;
 }
 
+std::optional<QChar>& ShownThousandSeparator()
+{
+    static std::optional<QChar> separator;
+    return separator;
+}
+
 } // namespace
 
 int Round(Extended value)
@@ -131,11 +137,16 @@ double StrToFloatDot(const QString& text)
         bytes.replace(DotSeparator().toLatin1(), '.');
     const char* p = bytes.constData();
     const char* end = p + bytes.size();
-    if (p != end && *p == '+')
+    // from_chars takes a minus sign but no plus: one plus sign is ours to
+    // skip, and a second sign after it is malformed.
+    bool signAfterPlus = false;
+    if (p != end && *p == '+') {
         ++p;
+        signAfterPlus = p != end && (*p == '+' || *p == '-');
+    }
     double value = 0;
     const auto [rest, ec] = std::from_chars(p, end, value, std::chars_format::general);
-    if (trimmed.isEmpty() || ec != std::errc() || rest != end || !std::isfinite(value))
+    if (trimmed.isEmpty() || signAfterPlus || ec != std::errc() || rest != end || !std::isfinite(value))
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
 }
@@ -150,4 +161,18 @@ QChar DecimalSeparator()
 void SetDecimalSeparator(QChar separator)
 {
     ShownSeparator() = separator;
+}
+
+QChar ThousandSeparator()
+{
+    if (!ShownThousandSeparator()) {
+        const QString group = QLocale::system().groupSeparator();
+        ShownThousandSeparator() = group.isEmpty() ? QChar() : group.at(0);
+    }
+    return *ShownThousandSeparator();
+}
+
+void SetThousandSeparator(QChar separator)
+{
+    ShownThousandSeparator() = separator;
 }

@@ -37,3 +37,7 @@ double StrToFloatDot(const QString& text);
 // that tests can show the effect of another one.
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar separator);
+// The thousands separator of shown numbers ("%n"), likewise; a null QChar
+// shows no grouping.
+QChar ThousandSeparator();
+void SetThousandSeparator(QChar separator);

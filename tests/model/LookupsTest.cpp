@@ -5,19 +5,34 @@
 
 namespace {
 
+TBodyType Body(int nr, const char* name, int price)
+{
+    TBodyType body;
+    body.Nr = nr;
+    body.Name = QString::fromLatin1(name);
+    body.Price = price;
+    return body;
+}
+
+TEquipmentType Accessory(int nr, const char* name)
+{
+    TEquipmentType accessory;
+    accessory.Nr = nr;
+    accessory.Name = QString::fromLatin1(name);
+    return accessory;
+}
+
 class LookupsTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        BodyTypes.Items = {TBodyType{.Nr = 0, .Name = QStringLiteral("Compact"), .Price = 600},
-                           TBodyType{.Nr = 1, .Name = QStringLiteral("compact"), .Price = 700}};
+        BodyTypes.Items = {Body(0, "Compact", 600), Body(1, "compact", 700)};
         TWeaponType mg;
         mg.Name = QStringLiteral("Machine Gun");
         mg.Abbreviation = QStringLiteral("MG");
         WeaponTypes.Items = {mg};
-        EquipmentTypes.Items = {TEquipmentType{.Nr = 1, .Name = QStringLiteral("Spoiler")},
-                                TEquipmentType{.Nr = 1, .Name = QStringLiteral("Second Spoiler")}};
+        EquipmentTypes.Items = {Accessory(1, "Spoiler"), Accessory(1, "Second Spoiler")};
     }
     void TearDown() override
     {

@@ -66,8 +66,9 @@ TEST(StringToDamage, ReadsKindDiceAndModifier)
         EXPECT_EQ(dice, c.Dice) << c.Value;
         EXPECT_EQ(modifier, c.Modifier) << c.Value;
         EXPECT_EQ(errors.Texts().size(), c.Reported ? 1 : 0) << c.Value;
-        if (c.Reported && !errors.Texts().isEmpty())
+        if (c.Reported && !errors.Texts().isEmpty()) {
             EXPECT_TRUE(errors.Texts()[0].startsWith(QStringLiteral("An error occured in ReadWeaponTypes/StringToDamage:\r\n")));
+        }
     }
 }
 

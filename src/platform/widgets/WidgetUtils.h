@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+// A control's tag: the index of the weapon or accessory that a control built
+// at run time stands for. Kept in the widget's dynamic property "tag"; a
+// widget never given one has tag 0.
+void SetTag(QWidget* widget, int tag);
+int Tag(const QWidget* widget);
+
+// The first direct child widget of the container, in the container's child
+// order, whose object name up to its first "_" is exactly the prefix and
+// whose tag is the tag; a name without "_" has the empty prefix. Null when
+// there is none.
+QWidget* FindControlByPrefix(QWidget* container, const QString& prefix, int tag);
+
+// Scroll the caret into view, then put it at the start of the text / after
+// its last character, which brings that end of the memo into view.
+void ScrollMemoToTop(QPlainTextEdit* memo);
+void ScrollMemoToEnd(QPlainTextEdit* memo);
