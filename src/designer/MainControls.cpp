@@ -2,6 +2,7 @@
 // them, so that the handlers and the tests find each by its name.
 
 #include "designer/MainWindow.h"
+#include "designer/OneLineMemo.h"
 #include "designer/PageControl.h"
 
 #include <QAction>
@@ -223,7 +224,7 @@ void TfrmMain::BuildControls()
         auto* grid = new QGridLayout(gbText);
         edTextName = Named(new QLineEdit, "edTextName");
         edTextAuthor = Named(new QLineEdit, "edTextAuthor");
-        edTextDescription = Named(new QPlainTextEdit, "edTextDescription");
+        edTextDescription = Named(new TOneLineMemo, "edTextDescription");
         grid->addWidget(new QLabel(QStringLiteral("Name:")), 0, 0);
         grid->addWidget(edTextName, 0, 1);
         grid->addWidget(new QLabel(QStringLiteral("Author:")), 1, 0);

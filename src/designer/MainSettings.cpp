@@ -164,9 +164,7 @@ void TfrmMain::ReadConfig()
         for (const auto& [key, pages] : RememberedPages(*this))
             pages->SetActivePageIndex(ini.ReadInteger(SecTabs, QLatin1String(key), 0));
 
-        gbTest->setVisible(cbAttackTarget->currentIndex() == 3 && pcTesting->ActivePageIndex() != 0);
-        pcTesting->setTabVisible(pcTesting->indexOf(tsStats), gbTest->isVisibleTo(this));
-        btnLoadOpponent->setVisible(gbTest->isVisibleTo(this));
+        ShowOpponentControls();
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()), QStringLiteral("ReadConfig"), 2);
     }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QAction;
 class QCheckBox;
@@ -93,6 +94,8 @@ public:
     void btnRemovePlasticArmorClick();
     void btnRemoveMetalArmorClick();
     void ClickRecalcVehicle();
+    // The handler of each of a set of options that exclude each other.
+    void OptionClick(const QCheckBox* box, const QVector<QCheckBox*>& partners);
 
     // Breakdown label clicks and the text edits.
     void lblCostValClick();
@@ -103,6 +106,7 @@ public:
     void edTextDescriptionChange();
     void edTextAuthorChange();
 
+    void UpdateLastMenu(const QString& NewFile);
     void ShowHint(const QString& hint);
     void FileExit();
 
@@ -305,8 +309,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    // The six-wheel radios follow the body and the chassis.
+    void ApplySixWheelRules();
+    void CarryLeftArmorOver(QSpinBox* left, QSpinBox* right, int& lastLeft);
+    // The opponent box, the Stats tab and the opponent button show only
+    // while the target is a vehicle and the test map is shown.
+    void ShowOpponentControls();
+    // Shows a breakdown list in a box and in the debug memo.
+    void ShowBreakdown(const QStringList& list);
     void BuildControls();
     void BuildActions();
     void ConnectHandlers();
