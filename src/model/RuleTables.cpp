@@ -1,0 +1,132 @@
+#include "model/RuleTables.h"
+
+#include "platform/Numbers.h"
+
+#include <charconv>
+
+namespace {
+
+struct TPodRule {
+    int Weight;
+    int Cost;
+};
+
+// Indexed by pod kind - 1.
+constexpr TPodRule PodRules[] = {
+    {300, 1000}, // one-space side pair
+    {150, 500},  // one-space top
+    {500, 2000}, // two-space side pair
+    {250, 1000}, // two-space top
+    {800, 4000}, // three-space side pair
+    {400, 2000}, // three-space top
+};
+
+// Indexed by turret kind - 1. The three-space turret takes 2 spaces.
+constexpr int TurretSpaces[] = {1, 1, 3, 2, 4, 2, 5};
+
+const TPodRule* PodRule(TEWPKind kind)
+{
+    if (kind < 1 || kind > static_cast<int>(std::size(PodRules)))
+        return nullptr;
+    return &PodRules[kind - 1];
+}
+
+} // namespace
+
+int EWPWeight(TEWPKind kind)
+{
+    const TPodRule* rule = PodRule(kind);
+    return rule ? rule->Weight : 0;
+}
+
+int EWPCost(TEWPKind kind)
+{
+    const TPodRule* rule = PodRule(kind);
+    return rule ? rule->Cost : 0;
+}
+
+int TurretSpace(TTurretKind kind)
+{
+    if (kind < 1 || kind > static_cast<int>(std::size(TurretSpaces)))
+        return 0;
+    return TurretSpaces[kind - 1];
+}
+
+double CollisionDamageModifier(int weight)
+{
+    if (weight <= 2000)
+        return 1.0 / 3.0;
+    if (weight <= 4000)
+        return 2.0 / 3.0;
+    return static_cast<double>((weight - 1) / 4000);
+}
+
+void CollisionDamageBySpeed(int speed, int& dice, int& adds)
+{
+    dice = 0;
+    adds = 0;
+    switch (speed) {
+    case 0:
+        break;
+    case 5:
+        dice = 1;
+        adds = -4;
+        break;
+    case 10:
+        dice = 1;
+        adds = -2;
+        break;
+    case 15:
+        dice = 1;
+        adds = -1;
+        break;
+    case 20:
+    case 25:
+        dice = 1;
+        break;
+    default:
+        dice = (speed - 20) / 5 - 1;
+        break;
+    }
+}
+
+int LoadedWeaponCost(const TWeaponType& weapon)
+{
+    if (weapon.Shots >= 2)
+        return Round(weapon.Shots * static_cast<Extended>(weapon.CPS) + weapon.Cost);
+    return weapon.Cost;
+}
+
+int LoadedWeaponWeight(const TWeaponType& weapon)
+{
+    if (weapon.Shots >= 2)
+        return Round(weapon.Shots * static_cast<Extended>(weapon.WPS) + weapon.Weight);
+    return weapon.Weight;
+}
+
+void ConfettiCounters(int weight, int& confettiNr, int& counters)
+{
+    confettiNr = Round(weight / 50.0L + 0.5L);
+    counters = Round(weight / 200.0L + 0.5L);
+}
+
+int AmmoDamagePerDie(const TAmmoType& ammo)
+{
+    const QByteArray text = ammo.Damage.toLatin1();
+    if (text.isEmpty() || text == "0")
+        return 0;
+    const char first = text.front();
+    if (first != '+' && first != '-' && (first < '0' || first > '9'))
+        return 0;
+    // from_chars takes no plus sign; a text that is not wholly a whole number
+    // ("+1.5", "+1 per die") gives no bonus rather than a part of one.
+    const char* begin = text.constData() + (first == '+' ? 1 : 0);
+    const char* end = text.constData() + text.size();
+    if (begin != end && *begin == '-' && first == '+')
+        return 0;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end)
+        return 0;
+    return value;
+}

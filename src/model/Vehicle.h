@@ -1,0 +1,125 @@
+#pragma once
+
+#include "model/Enums.h"
+#include "model/RulesTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+// The armor block of a design: plastic points per side and on the pods,
+// metal points per side, and the two armor options.
+struct TArmor {
+    int Front = 0;
+    int Left = 0;
+    int Right = 0;
+    int Back = 0;
+    int Top = 0;
+    int Bottom = 0; // underbody
+    int EWP = 0;    // plastic armor of the external weapon pods
+    int FrontM = 0;
+    int LeftM = 0;
+    int RightM = 0;
+    int BackM = 0;
+    int TopM = 0;
+    int BottomM = 0;
+    bool FP = false; // fireproof
+    bool LR = false; // laser-reflective
+};
+
+// One vehicle design: the chosen rules records with their per-vehicle
+// options, armor, add-ons, weapons, accessories and crew, and the figures the
+// accounting leaves behind for later readers. Each accounting call clears and
+// refills the breakdown list it is given.
+class TVehicle
+{
+public:
+    // The rules tables and ScratchList must be filled first.
+    TVehicle();
+
+    // Resets to a new design of the first item of every rules table.
+    void Clear();
+
+    // Mounted weapons; indexes must be valid.
+    int AddWeapon(const TWeaponType& W, int& Index);
+    void DeleteWeapon(int i);
+    void SetWeaponLocation(int i, TLocation L);
+    void GetWeapon(int i, TWeaponType& W) const;
+    int WeaponCount() const;
+    bool HasWeaponClass(TWeaponClass C) const;
+
+    // Accessories, by accessory number; the first entry of a number is meant.
+    int EquipmentCount() const;
+    void GetEquipment(int Nr, TEquipmentType& E) const;
+    int EquipmentAmount(int Nr) const;
+    void SetEquipment(int Nr, int Amount, const QString& Info);
+    bool HasEquipment(int Nr) const;
+    bool HasActiveSuspension() const;
+    bool HasABS() const;
+    bool HasHDShocks() const;
+    bool IgnoresPaintClouds() const;
+    QString GetAirdamSpoilerCode() const;
+
+    void FindAmmo(const QString& Abbreviation, TAmmoType& A) const;
+    TArmorKind ArmorKind() const;
+    int RollWeaponDamage(const TWeaponType& W, int& Min, int& Max, int& Sixes) const;
+    int EffectivePower() const;
+
+    // Cost report (VehicleCost.cpp).
+    int GetCost(QStringList& List);
+    int GetEngineCost(QStringList& List) const;
+    int GetTireCost(const TTireType& Tire, QStringList& List, bool Front) const;
+    int GetEquipmentCost(QStringList& List) const;
+    int GetTireDP(const TTireType& Tire) const;
+
+    int WeaponSerial = 0;
+    TBodyType Body;
+    TChassisType Chassis;
+    TSuspensionType Suspension;
+    TCEngineType PowerCellEngine;
+    TGEngineType GasEngine;
+    TGasTankType GasTank;
+    TTireType TiresFront;
+    TTireType TiresRear;
+    TWheelLayout Axis = wl4Wheels;
+    TArmor Armor;
+    TWeaponTypes Weapons;
+    TAmmoTypes Ammo;
+    TEquipmentTypes Equipment;
+    TCrewTypes Crew;
+    int TankSize = 0;
+    int EngineCA = 0;
+    bool EngineCA_FP = false;
+    int GuardsFront = 0;
+    int GuardsRear = 0;
+    int HubsFront = 0;
+    int HubsRear = 0;
+    int Cost = 0;
+    int Weight = 0;
+    int MaxWeight = 0;
+    int SpaceLeft = 0;
+    int CargoSpace = 0;
+    int HC = 0;
+    int Acceleration = 0;
+    bool Streamlined = false;
+    bool CAFrame = false;
+    bool Rollcage = false;
+    bool Sloped = false;
+    TTurretKind Turret = tkNone;
+    TEWPKind EWP = ewpNone;
+    bool EWPFF = true;
+    bool EWPR = false;
+    int RocketPlatform = 0;
+    QString Name;
+    QString Author;
+    QString Comment;
+    int PosX = 0;
+    int PosY = 0;
+    int TargetX = -1;
+    int TargetY = -1;
+
+private:
+    const TEquipmentType* FindEquipment(int Nr) const;
+};
+
+// A copy of a weapon table that shares nothing with its source.
+void CopyWeaponTypes(const TWeaponTypes& Source, TWeaponTypes& Dest);
