@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <exception>
-#include <utility>
 
 namespace {
 
@@ -56,32 +55,37 @@ void WriteSetting(TProfileFile& ini, const TSettingVariable& setting)
         setting.Variable);
 }
 
-QVector<TSettingVariable> SectionOf(const QVector<TSettingVariable>& all, const char* section)
+using TSettingRefs = QVector<const TSettingVariable*>;
+
+TSettingRefs SectionOf(const QVector<TSettingVariable>& all, const char* section)
 {
-    QVector<TSettingVariable> result;
+    TSettingRefs result;
     for (const TSettingVariable& setting : all) {
         if (qstrcmp(setting.Section, section) == 0)
-            result.append(setting);
+            result.append(&setting);
     }
     return result;
 }
 
 // The options are written with Res600 before ShowEff, the reverse of the
 // order in which they are read, as the file has always had them.
-QVector<TSettingVariable> OptionsInWriteOrder(const QVector<TSettingVariable>& all)
+TSettingRefs OptionsInWriteOrder(const QVector<TSettingVariable>& all)
 {
-    QVector<TSettingVariable> options = SectionOf(all, "Options");
-    qsizetype showEff = -1;
-    qsizetype res600 = -1;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        if (qstrcmp(options[i].Key, "ShowEff") == 0)
-            showEff = i;
-        else if (qstrcmp(options[i].Key, "Res600") == 0)
-            res600 = i;
+    const TSettingRefs options = SectionOf(all, "Options");
+    const TSettingVariable* showEff = nullptr;
+    for (const TSettingVariable* setting : options) {
+        if (qstrcmp(setting->Key, "ShowEff") == 0)
+            showEff = setting;
     }
-    if (showEff >= 0 && res600 >= 0)
-        std::swap(options[showEff], options[res600]);
-    return options;
+    TSettingRefs result;
+    for (const TSettingVariable* setting : options) {
+        if (setting == showEff)
+            continue;
+        result.append(setting);
+        if (showEff && qstrcmp(setting->Key, "Res600") == 0)
+            result.append(showEff);
+    }
+    return result;
 }
 
 QString LastFileKey(int i)
@@ -138,8 +142,8 @@ void TfrmMain::ReadConfig()
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
         for (const char* section : {"AA", "Options", "Internal"}) {
-            for (const TSettingVariable& setting : SectionOf(all, section))
-                ReadSetting(ini, setting);
+            for (const TSettingVariable* setting : SectionOf(all, section))
+                ReadSetting(ini, *setting);
         }
         // The design to reopen is only remembered here; it becomes the
         // design's file name once it has loaded.
@@ -149,8 +153,8 @@ void TfrmMain::ReadConfig()
             : QString();
         for (int i = 0; i < LastFilesCount; ++i)
             LastFiles[i] = ini.ReadString(SecInternal, LastFileKey(i), QString());
-        for (const TSettingVariable& setting : SectionOf(all, "Test"))
-            ReadSetting(ini, setting);
+        for (const TSettingVariable* setting : SectionOf(all, "Test"))
+            ReadSetting(ini, *setting);
 
         const int windowX = ini.ReadInteger(SecGUI, QStringLiteral("WindowX"), -1);
         const int windowY = ini.ReadInteger(SecGUI, QStringLiteral("WindowY"), -1);
@@ -176,17 +180,17 @@ void TfrmMain::WriteConfig()
         TProfileFile ini(FPaths.SettingsFile());
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
-        for (const TSettingVariable& setting : SectionOf(all, "AA"))
-            WriteSetting(ini, setting);
-        for (const TSettingVariable& setting : OptionsInWriteOrder(all))
-            WriteSetting(ini, setting);
+        for (const TSettingVariable* setting : SectionOf(all, "AA"))
+            WriteSetting(ini, *setting);
+        for (const TSettingVariable* setting : OptionsInWriteOrder(all))
+            WriteSetting(ini, *setting);
         ini.WriteString(SecInternal, QStringLiteral("FileName"), FileName);
-        for (const TSettingVariable& setting : SectionOf(all, "Internal"))
-            WriteSetting(ini, setting);
+        for (const TSettingVariable* setting : SectionOf(all, "Internal"))
+            WriteSetting(ini, *setting);
         for (int i = 0; i < LastFilesCount; ++i)
             ini.WriteString(SecInternal, LastFileKey(i), LastFiles[i]);
-        for (const TSettingVariable& setting : SectionOf(all, "Test"))
-            WriteSetting(ini, setting);
+        for (const TSettingVariable* setting : SectionOf(all, "Test"))
+            WriteSetting(ini, *setting);
 
         ini.WriteInteger(SecGUI, QStringLiteral("WindowX"), x());
         ini.WriteInteger(SecGUI, QStringLiteral("WindowY"), y());

@@ -2,6 +2,7 @@
 // program, built in a fixed order and released in a fixed order.
 
 #include "designer/MainWindow.h"
+#include "designer/PageControl.h"
 #include "designer/StoredForms.h"
 
 #include "model/ErrorReport.h"

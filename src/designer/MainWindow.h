@@ -111,6 +111,8 @@ public:
     void FileExit();
 
     const TProgramPaths& Paths() const { return FPaths; }
+    // The design being edited.
+    TVehicle& Vehicle() const;
 
     // The controls, named as the design names them.
     QToolBar* tbMain = nullptr;
@@ -325,8 +327,6 @@ private:
     void ConnectHandlers();
     // Releases, in shutdown order, whatever Init has built so far.
     void ReleaseAll();
-    // The design being edited.
-    TVehicle& Vehicle() const;
     void RebuildDescriptions();
 
     TProgramPaths FPaths;
