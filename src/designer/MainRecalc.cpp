@@ -11,6 +11,7 @@
 #include "platform/Format.h"
 #include "platform/widgets/MessageDlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,17 +24,22 @@ namespace {
 
 const QString VersionText = QStringLiteral("0.6.2\u00DF");
 
+void SetLabelStyle(QLabel* label, bool red, bool bold)
+{
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     red ? QColor(Qt::red) : QApplication::palette(label).color(QPalette::WindowText));
+    label->setPalette(palette);
+}
+
+// A broken limit shows red and bold; otherwise the value alone is bold.
 void SetWarningColors(QLabel* caption, QLabel* value, bool bad)
 {
-    QFont captionFont = caption->font();
-    QFont valueFont = value->font();
-    captionFont.setBold(bad);
-    valueFont.setBold(true);
-    caption->setFont(captionFont);
-    value->setFont(valueFont);
-    const QString style = bad ? QStringLiteral("color: red;") : QString();
-    caption->setStyleSheet(style);
-    value->setStyleSheet(style);
+    SetLabelStyle(caption, bad, bad);
+    SetLabelStyle(value, bad, true);
 }
 
 // The hand-weapon lists begin with a blank entry for no hand weapon.

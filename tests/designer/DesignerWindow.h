@@ -3,6 +3,7 @@
 #include "common/RecordingErrorSink.h"
 #include "common/WorkingFolder.h"
 #include "designer/MainWindow.h"
+#include "designer/PageControl.h"
 
 #include <QComboBox>
 #include <QDir>
