@@ -86,6 +86,10 @@ TEST_F(PartHandlersTest, ACostAboveTheDivisionTurnsRedAndBoldAndBack)
     Div = 1;
     DivUse = true;
     Choose(W->cbBodyType, QStringLiteral("Van"));
+    // A cost of exactly the division is within it.
+    ASSERT_EQ(ModelCost(), 1000);
+    EXPECT_FALSE(IsWarning(W->lblCostVal));
+    W->chkStreamlining->click();
     ASSERT_GT(ModelCost(), 1000);
     EXPECT_TRUE(IsWarning(W->lblCost));
     EXPECT_TRUE(IsWarning(W->lblCostVal));
