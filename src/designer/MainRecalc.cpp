@@ -175,10 +175,10 @@ void TfrmMain::ShowTitle()
     QString limits = DivUse ? Format(QStringLiteral("(Div %d)"), {Div}) : QString();
     if (!FileName.isEmpty())
         limits += QStringLiteral(" : ") + FileNameWithoutExt(FileName);
-    // The design year (GetYear) takes the place of the year below once the
-    // year accounting is part of the design.
-    const int year = 0;
-    setWindowTitle(Format(QStringLiteral("Rigsmith %s for %d %s"), {VersionText, year, limits}));
+    // The caption reads "Rigsmith %s for %d %s" with the design year
+    // (GetYear into YearList) once the year accounting is part of the design;
+    // until then it names no year rather than a wrong one.
+    setWindowTitle(Format(QStringLiteral("Rigsmith %s %s"), {VersionText, limits}));
 }
 
 void TfrmMain::ShowBreakdown(const QStringList& list)
