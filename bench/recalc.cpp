@@ -1,75 +1,101 @@
-// One recalculation of a fully equipped design in the main window, headless.
+// One full recalculation of a fully equipped design, as the main window runs
+// it after every edit: every figure, every breakdown list, the combat texts
+// and the validity check.
 
-#include "designer/MainWindow.h"
+#include "FullDesign.h"
+#include "../tests/model/RulesFixture.h"
 
 #include "model/Global.h"
 #include "model/Vehicle.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void Choose(QComboBox* list, int index)
+struct TFigures {
+    int Cost, Weight, Space, Cargo, HC, Top, Cruise, Reverse, Acceleration, Range, Year;
+    QString Firepower[7];
+    QString RamModifier, RamCruise, RamTop, Reason;
+};
+
+void Recalc(TVehicle& v, TFigures& f)
 {
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+    f.Cost = v.GetCost(CostList);
+    f.Weight = v.GetWeight(WeightList);
+    f.Space = v.GetSpace(SpaceList);
+    f.Cargo = v.GetCargoSpace();
+    f.HC = v.GetHC();
+    f.Top = v.GetTopSpeed();
+    f.Cruise = v.GetCruisingSpeed();
+    f.Reverse = v.GetReverseSpeed();
+    f.Acceleration = v.GetAcceleration();
+    f.Range = v.GetRange();
+    f.Year = v.GetYear(YearList);
+    for (int facing = locFront; facing <= locRocketPlatform; ++facing)
+        v.GetFirepower(static_cast<TLocation>(facing), f.Firepower[facing]);
+    v.GetCollisionModifierText(f.RamModifier);
+    v.GetCollisionDamageText(f.Cruise, f.RamCruise);
+    v.GetCollisionDamageText(f.Top, f.RamTop);
+    v.CheckValid(f.Reason);
 }
 
-void BM_RecalcVehicle(benchmark::State& state)
+void BM_Recalc(benchmark::State& state)
 {
-    // The rules come from the runtime folder; the settings file, which is
-    // never written here, would lie in a folder of its own.
-    QDir::setCurrent(QStringLiteral(RIGSMITH_RUNTIME_DIR));
-    QTemporaryDir executableFolder;
-    TfrmMain window(TProgramPaths{executableFolder.filePath(QStringLiteral("rigsmith")), {}});
-    if (!window.Init()) {
-        state.SkipWithError("the window did not start");
-        return;
+    TRulesFixture rules;
+    TVehicle v;
+    BuildFullDesign(v);
+    // A body that carries it all and limits that are on, so that the validity
+    // check runs every rule down to the year trail.
+    v.Body.MaxLoad = 20000;
+    v.Body.Space = 60;
+    v.GasEngine.Power = 6000;
+    const bool yearUse = YearUse;
+    const int year = Year;
+    YearUse = true;
+    Year = 2100;
+    TFigures f;
+    for (auto _ : state) {
+        Recalc(v, f);
+        benchmark::DoNotOptimize(f);
     }
-    Choose(window.cbBodyType, window.cbBodyType->findText(QStringLiteral("Van")));
-    Choose(window.cbChassis, window.cbChassis->count() - 1);
-    Choose(window.cbSuspension, window.cbSuspension->count() - 1);
-    Choose(window.cbGEngine, window.cbGEngine->count() - 1);
-    Choose(window.cbGasTank, window.cbGasTank->count() - 1);
-    for (QCheckBox* box : {window.cbMultibarrelCarburetor, window.cbTubularHeaders, window.cbBlueprinting,
-                           window.cbTurboCharger, window.cbSupercharger, window.chkStreamlining,
-                           window.chkArmorSloped, window.chkArmorFP, window.cbGunnerSeat,
-                           window.cbDriverImprovedBodyArmor, window.cbGunnerImprovedBodyArmor})
-        box->setChecked(true);
-    for (QSpinBox* spin : {window.edArmorFront, window.edArmorLeft, window.edArmorRear, window.edArmorTop,
-                           window.edArmorBottom, window.edArmorMFront, window.edArmorMLeft})
-        spin->setValue(20);
-    window.edGasTankSize->setValue(20);
-    window.edTireFWheelguard->setValue(5);
-    window.edTireRWheelHub->setValue(5);
-    TVehicle& design = window.Vehicle();
-    for (int i = 0; i < 8 && i < WeaponTypes.Items.size(); ++i) {
-        int index = 0;
-        design.AddWeapon(WeaponTypes.Items[i * WeaponTypes.Items.size() / 8], index);
-    }
-    for (const TEquipmentType& accessory : EquipmentTypes.Items)
-        design.SetEquipment(accessory.Nr, 1, QString());
-
-    for (auto _ : state)
-        window.RecalcVehicle(true);
+    state.counters["lines"] = CostList.size() + WeightList.size() + SpaceList.size() +
+                              YearList.size() + ScratchList.size();
+    state.SetLabel(f.Reason.isEmpty() ? "valid" : f.Reason.toStdString());
+    YearUse = yearUse;
+    Year = year;
 }
+BENCHMARK(BM_Recalc)->Unit(benchmark::kMicrosecond);
+
+// The parts of one recalculation, to show where its time goes.
+void BM_Part(benchmark::State& state, void (*part)(TVehicle&, TFigures&))
+{
+    TRulesFixture rules;
+    TVehicle v;
+    BuildFullDesign(v);
+    TFigures f;
+    Recalc(v, f);
+    for (auto _ : state) {
+        part(v, f);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK_CAPTURE(BM_Part, WeightReport, [](TVehicle& v, TFigures& f) {
+    f.Weight = v.GetWeight(WeightList);
+})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Part, SpaceReport, [](TVehicle& v, TFigures& f) {
+    f.Space = v.GetSpace(SpaceList);
+})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Part, YearReport, [](TVehicle& v, TFigures& f) {
+    f.Year = v.GetYear(YearList);
+})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Part, CombatTexts, [](TVehicle& v, TFigures& f) {
+    for (int facing = locFront; facing <= locRocketPlatform; ++facing)
+        v.GetFirepower(static_cast<TLocation>(facing), f.Firepower[facing]);
+    v.GetCollisionModifierText(f.RamModifier);
+    v.GetCollisionDamageText(f.Cruise, f.RamCruise);
+    v.GetCollisionDamageText(f.Top, f.RamTop);
+})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -85,7 +85,7 @@ void CollisionDamageBySpeed(int speed, int& dice, int& adds)
         dice = 1;
         break;
     default:
-        dice = (speed - 20) / 5 - 1;
+        dice = CheckedSub(speed, 20) / 5 - 1;
         break;
     }
 }

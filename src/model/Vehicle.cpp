@@ -89,7 +89,13 @@ void TVehicle::Clear()
     Name = QStringLiteral("<Vehicle Name>");
     Comment = QStringLiteral("<Vehicle Description>");
     Author = Username;
+    // The stored figures must be valid for the new design.
     GetCost(ScratchList);
+    GetWeight(ScratchList);
+    GetSpace(ScratchList);
+    GetCargoSpace();
+    GetHC();
+    GetAcceleration();
     TargetX = -1;
     TargetY = -1;
     PosX = HomeX;

@@ -71,6 +71,56 @@ public:
     int GetEquipmentCost(QStringList& List) const;
     int GetTireDP(const TTireType& Tire) const;
 
+    // Weight report (VehicleWeight.cpp). GetWeight leaves Weight and
+    // MaxWeight, which the handling class, acceleration and every other
+    // reader of them rely on.
+    int GetWeight(QStringList& List);
+    int GetEngineWeight(QStringList& List) const;
+    int GetTireWeight(const TTireType& Tire, QStringList& List, bool Front) const;
+    // Pounds of armor, or with PointsOnly its points; -1 stands for the
+    // design's own metal or plastic points.
+    double GetArmorWeight(bool PointsOnly, int Metal, int Plastic) const;
+    int GetArmorPointsForWeight(int Weight, bool Plastic) const;
+    // The heaviest design that still reaches an acceleration class.
+    int GetMaxWeightForAcc(int Class) const;
+
+    // Space report (VehicleSpace.cpp); leaves SpaceLeft.
+    int GetSpace(QStringList& List);
+    int GetEngineSpace(QStringList& List) const;
+    int GetTankSpace() const;
+    int GetCrewCount() const;
+    double GetCrewSpace() const;
+    // Weapons in a turret, pod or on a rocket platform, and side weapons
+    // that sit in a pair of side pods, take no body space.
+    bool IsBodyWeapon(int i) const;
+
+    // Movement figures (VehiclePerformance.cpp). The speeds and the range
+    // run a full weight report into ScratchList; GetRange leaves the gas
+    // engine's CurrentMPG.
+    int GetCargoSpace();
+    int GetHC();
+    int GetTopSpeed();
+    int GetAcceleration();
+    int GetCruisingSpeed();
+    int GetReverseSpeed();
+    int GetRange();
+
+    // Design year with the trail of components that pushed it up
+    // (VehicleYear.cpp).
+    int GetYear(QStringList& List) const;
+
+    // Combat figures (VehicleCombat.cpp). The collision texts read Weight:
+    // GetWeight runs first.
+    double GetWeaponEfficiency(const TWeaponType& W, int Mode, int ToHitModifier) const;
+    void GetFirepower(TLocation Facing, QString& Text) const;
+    void GetCollisionModifierText(QString& Text) const;
+    void GetCollisionDamageText(int Speed, QString& Text) const;
+
+    // Placement rules and validity (VehicleValidity.cpp); both refresh the
+    // stored figures through the reports they run.
+    void CheckWeaponPlacement(QString& Message);
+    void CheckValid(QString& Reason);
+
     int WeaponSerial = 0;
     TBodyType Body;
     TChassisType Chassis;
@@ -123,3 +173,9 @@ private:
 
 // A copy of a weapon table that shares nothing with its source.
 void CopyWeaponTypes(const TWeaponTypes& Source, TWeaponTypes& Dest);
+
+// Percent chance of rolling at least N on two dice; 0 above 12.
+int ChanceAtLeast(int N);
+
+// "front", "left", "right", "back"; any other facing reads "turret".
+QString FacingName(int Facing);

@@ -271,19 +271,22 @@ int TVehicle::GetCost(QStringList& List)
     List.append(QString());
     List.append(QStringLiteral("* Accessories *"));
 
+    // A fractional accessory price is kept in a double until it is rounded,
+    // so a half that the extended product just misses (25 x $2.10) still
+    // rounds as a half.
     int accessories = 0;
     for (const TEquipmentType& e : Equipment.Items) {
         if (!e.Installed)
             continue;
         if (e.Nr == AirdamNr || e.Nr == SpoilerNr) {
-            const Extended amount = 25 * armorCost;
-            cost = Round(cost + amount);
+            const double amount = 25 * armorCost;
+            cost = Round(cost + static_cast<Extended>(amount));
             List.append(Format(e.Nr == AirdamNr ? QStringLiteral("Airdam: $%d")
                                                 : QStringLiteral("Spoiler: $%d"),
                                {Round(amount)}));
             Add(accessories, Round(amount));
         } else if (e.Nr == RamplateNr) {
-            Extended amount = std::max(a.Front * armorCost, 1.0L);
+            double amount = std::max(a.Front * armorCost, 1.0L);
             amount = amount * 1.5L;
             if (Sloped)
                 amount = amount * 1.1L;

@@ -46,10 +46,10 @@ std::string ExactDigits(Extended value)
 
 // Rounds half away from zero to `decimals` decimals, deciding on the exact
 // value so that 0.125 shows as 0.13 and 1.005 (stored a little below) as 1.00.
-QString FixedText(Extended value, int decimals, QChar thousandSeparator)
+// The digits of |value| rounded half away from zero to `decimals` decimals,
+// without the decimal point, from the exact decimal expansion.
+std::string RoundedDigitsExact(Extended value, int decimals)
 {
-    if (!std::isfinite(value))
-        throw EConvertError(QStringLiteral("Invalid floating point value"));
     const std::string exact = ExactDigits(value);
     const size_t point = exact.find('.');
     std::string whole = exact.substr(0, point);
@@ -68,8 +68,41 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
         else
             ++digits[i - 1];
     }
-    whole = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
-    fraction = digits.substr(whole.size());
+    return digits;
+}
+
+// The same, quickly, for the common case: a value of moderate size whose
+// scaled fraction is clearly away from a half, where the one rounding of the
+// scaling cannot change the result. Returns false when it cannot decide.
+bool RoundedDigitsFast(Extended value, int decimals, std::string& digits)
+{
+    if (decimals > 6)
+        return false;
+    static constexpr Extended Powers[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L, 100000.0L, 1000000.0L};
+    const Extended scaled = std::fabs(value) * Powers[decimals];
+    if (!(scaled < 1e15L))
+        return false;
+    const Extended whole = std::floor(scaled);
+    const Extended rest = scaled - whole;
+    if (std::fabs(rest - 0.5L) < 1e-6L)
+        return false;
+    const long long rounded = static_cast<long long>(whole) + (rest > 0.5L ? 1 : 0);
+    digits = std::to_string(rounded);
+    return true;
+}
+
+QString FixedText(Extended value, int decimals, QChar thousandSeparator)
+{
+    if (!std::isfinite(value))
+        throw EConvertError(QStringLiteral("Invalid floating point value"));
+    std::string digits;
+    if (!RoundedDigitsFast(value, decimals, digits))
+        digits = RoundedDigitsExact(value, decimals);
+    // At least one digit before the point.
+    if (digits.size() < static_cast<size_t>(decimals) + 1)
+        digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+    const std::string whole = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
+    const std::string fraction = digits.substr(whole.size());
 
     QString text;
     const bool shownZero = digits.find_first_not_of('0') == std::string::npos;
@@ -122,14 +155,18 @@ int ReadNumber(const QString& format, qsizetype& i)
 QString Format(const QString& format, std::initializer_list<TFormatArg> args)
 {
     QString result;
+    result.reserve(format.size() + 16);
     auto arg = args.begin();
     qsizetype i = 0;
     while (i < format.size()) {
-        const QChar c = format[i++];
-        if (c != QLatin1Char('%')) {
-            result += c;
+        if (format[i] != QLatin1Char('%')) {
+            const qsizetype next = format.indexOf(QLatin1Char('%'), i);
+            const qsizetype end = next < 0 ? format.size() : next;
+            result += QStringView(format).mid(i, end - i);
+            i = end;
             continue;
         }
+        ++i;
         TSpec spec;
         spec.Width = ReadNumber(format, i);
         if (i < format.size() && format[i] == QLatin1Char('.')) {

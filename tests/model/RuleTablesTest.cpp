@@ -1,6 +1,9 @@
 #include "model/RuleTables.h"
+#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 TEST(RuleTables, PodsByKind)
 {
@@ -46,6 +49,9 @@ TEST(RuleTables, CollisionDamageBySpeed)
         EXPECT_EQ(dice, c.Dice) << c.Speed;
         EXPECT_EQ(adds, c.Adds) << c.Speed;
     }
+    int dice = 0;
+    int adds = 0;
+    EXPECT_THROW(CollisionDamageBySpeed(std::numeric_limits<int>::min(), dice, adds), EOverflow);
 }
 
 TEST(RuleTables, LoadedWeaponCostAndWeight)

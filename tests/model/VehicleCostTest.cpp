@@ -513,6 +513,29 @@ TEST_F(VehicleCostTest, RamplateWithoutFrontArmor)
     }
 }
 
+TEST_F(VehicleCostTest, FractionalAccessoryPricesRoundAsDoubles)
+{
+    // 25 x $2.10 and 5 x $2.20 x 1.5 are a little above a half in extended
+    // precision and exactly a half as a double; 25 x $0.30 a little below.
+    const struct {
+        double ArmorCost;
+        int Front;
+        int Nr;
+        const char* Line;
+        int Total;
+    } cases[] = {{2.1, 0, 0, "Airdam: $52", 1052},
+                 {0.3, 0, 1, "Spoiler: $8", 1008},
+                 {2.2, 5, 2, "Ramplate: $16", 1027}};
+    for (const auto& c : cases) {
+        TVehicle v;
+        v.Body.ArmorCost = c.ArmorCost;
+        v.Armor.Front = c.Front; // 5 x $2.20 = $11 of plastic armor
+        v.SetEquipment(c.Nr, 1, QString());
+        EXPECT_EQ(v.GetCost(List), c.Total) << c.Line;
+        EXPECT_EQ(List[List.indexOf(QStringLiteral("* Accessories *")) + 1], QString::fromLatin1(c.Line));
+    }
+}
+
 TEST_F(VehicleCostTest, PodsAndTheirArmor)
 {
     const struct {

@@ -274,6 +274,43 @@ TEST_F(VehicleTest, RollWeaponDamage)
     EXPECT_EQ(max, 6);
 }
 
+TEST_F(VehicleTest, DamageRollDrawsOneNumberPerDieInOrder)
+{
+    TVehicle v;
+    TWeaponType w = TRulesFixture::Weapon("RR"); // 2d6
+    w.Ammo = QStringLiteral("EX");               // +1 per die
+    w.NrOfObjects = 2;
+    const std::uint32_t seed = 1234;
+    for (int round = 0; round < 20; ++round) {
+        RandSeed(seed + round);
+        int expected = 2;
+        int expectedSixes = 0;
+        for (int die = 0; die < 2; ++die) {
+            const int roll = Random(6) + 1;
+            expected += roll;
+            expectedSixes += roll == 6;
+        }
+        const std::uint32_t after = CurrentRandSeed();
+        RandSeed(seed + round);
+        int min, max, sixes;
+        EXPECT_EQ(v.RollWeaponDamage(w, min, max, sixes), expected * 2);
+        EXPECT_EQ(sixes, expectedSixes);
+        EXPECT_EQ(CurrentRandSeed(), after);
+    }
+
+    // Fixed damage and a negative number of dice draw nothing.
+    for (const int dice : {0, -1}) {
+        TWeaponType odd;
+        odd.DamageKind = dice == 0 ? dkFixed : dkDice;
+        odd.DamageDice = dice;
+        odd.DamageMod = 3;
+        RandSeed(seed);
+        int min, max, sixes;
+        EXPECT_EQ(v.RollWeaponDamage(odd, min, max, sixes), 3) << dice;
+        EXPECT_EQ(CurrentRandSeed(), seed) << dice;
+    }
+}
+
 TEST_F(VehicleTest, SixesAreCounted)
 {
     TVehicle v;
