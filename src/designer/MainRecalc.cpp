@@ -133,9 +133,27 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     lblCostVal->setText(Format(QStringLiteral("$ %d"), {cost}));
     SetWarningColors(lblCost, lblCostVal, DivUse && cost > Div * 1000);
 
-    // Weight, space, handling class, speeds, acceleration, range, firepower
-    // and collisions are asked for here, in this order, once the weight,
-    // space, performance and combat accounting are part of the design.
+    lblWeightVal->setText(Format(QStringLiteral("%d/%d"), {V.GetWeight(WeightList), V.MaxWeight}));
+    SetWarningColors(lblWeight, lblWeightVal, V.Weight > V.MaxWeight);
+
+    const QString cargo = V.GetCargoSpace() != 0 ? Format(QStringLiteral("+ %d"), {V.CargoSpace}) : QString();
+    lblSpaceVal->setText(Format(QStringLiteral("%d/%d %s"), {V.GetSpace(SpaceList), V.Body.Space, cargo}));
+    SetWarningColors(lblSpace, lblSpaceVal, V.SpaceLeft < 0);
+
+    lblHCVal->setText(Format(QStringLiteral("%d"), {V.GetHC()}));
+    lblMaxSpeedVal->setText(Format(QStringLiteral("%d"), {V.GetTopSpeed()}));
+    lblMaxReverseVal->setText(Format(QStringLiteral("%d"), {V.GetReverseSpeed()}));
+    lblMaxAccVal->setText(Format(QStringLiteral("%d"), {V.GetAcceleration()}));
+    SetWarningColors(lblMaxAcc, lblMaxAccVal, V.Acceleration == 0);
+    lblCruisingSpeedVal->setText(Format(QStringLiteral("%d"), {V.GetCruisingSpeed()}));
+    lblRangeVal->setText(Format(QStringLiteral("%d"), {V.GetRange()}));
+    const QString rangeHint = V.PowerCellEngine.Power > 0
+        ? QStringLiteral("Range at cruising speed (in miles)")
+        : Format(QStringLiteral("Range at cruising speed (in miles) -- MPG is %d"), {V.GasEngine.CurrentMPG});
+    lblRange->setToolTip(rangeHint);
+    lblRangeVal->setToolTip(rangeHint);
+
+    // Firepower and collisions are asked for here once the window shows them.
 
     RebuildDescriptions();
 
@@ -143,9 +161,12 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     lblTiresRearDP->setText(Format(QStringLiteral("%d DP"), {V.GetTireDP(V.TiresRear)}));
     lblTiresFrontCost->setText(Format(QStringLiteral("$ %d"), {V.GetTireCost(V.TiresFront, scratch, true)}));
     lblTiresRearCost->setText(Format(QStringLiteral("$ %d"), {V.GetTireCost(V.TiresRear, scratch, false)}));
-    // The tire weights, the armor sums, the weights for the next
-    // acceleration and the design year follow here with the weight and year
-    // accounting.
+    // The tire weights, the armor sums and the weights for the next
+    // acceleration are shown here once the window shows them.
+
+    const int year = V.GetYear(YearList);
+    lblVehicleYearVal->setText(Format(QStringLiteral("%d"), {year}));
+    SetWarningColors(lblVehicleYear, lblVehicleYearVal, YearUse && year > Year);
 
     if (V.PowerCellEngine.Power > 0) {
         lblPowerCell->setText(Format(QStringLiteral("Power: %d"), {V.EffectivePower()}));
@@ -175,10 +196,8 @@ void TfrmMain::ShowTitle()
     QString limits = DivUse ? Format(QStringLiteral("(Div %d)"), {Div}) : QString();
     if (!FileName.isEmpty())
         limits += QStringLiteral(" : ") + FileNameWithoutExt(FileName);
-    // The caption reads "Rigsmith %s for %d %s" with the design year
-    // (GetYear into YearList) once the year accounting is part of the design;
-    // until then it names no year rather than a wrong one.
-    setWindowTitle(Format(QStringLiteral("Rigsmith %s %s"), {VersionText, limits}));
+    const int year = Vehicle().GetYear(YearList);
+    setWindowTitle(Format(QStringLiteral("Rigsmith %s for %d %s"), {VersionText, year, limits}));
 }
 
 void TfrmMain::ShowBreakdown(const QStringList& list)

@@ -63,6 +63,12 @@ TEST_F(PartHandlersTest, EveryPartChoiceTakesTheRecordOfThatNameAndRecalculates)
     EXPECT_EQ(V.TiresFront.Name, QStringLiteral("Solid"));
     EXPECT_EQ(V.TiresRear.Name, QStringLiteral("Heavy-Duty"));
     EXPECT_EQ(W->lblCostVal->text(), QStringLiteral("$ %1").arg(ModelCost()));
+    TVehicle copy = V;
+    QStringList weights;
+    const int weight = copy.GetWeight(weights);
+    EXPECT_EQ(W->lblWeightVal->text(), QStringLiteral("%1/%2").arg(weight).arg(copy.MaxWeight));
+    EXPECT_EQ(W->lblMaxSpeedVal->text(), QString::number(copy.GetTopSpeed()));
+    EXPECT_EQ(W->lblVehicleYearVal->text(), QString::number(copy.GetYear(weights)));
     EXPECT_EQ(W->lblTiresFrontDP->text(), QStringLiteral("%1 DP").arg(V.GetTireDP(V.TiresFront)));
     QStringList list;
     EXPECT_EQ(W->lblTiresRearCost->text(), QStringLiteral("$ %1").arg(V.GetTireCost(V.TiresRear, list, false)));
@@ -101,7 +107,8 @@ TEST_F(PartHandlersTest, ACostAboveTheDivisionTurnsRedAndBoldAndBack)
     EXPECT_FALSE(W->lblCost->font().bold());
     EXPECT_FALSE(IsWarning(W->lblCostVal));
     EXPECT_TRUE(W->lblCostVal->font().bold());
-    EXPECT_EQ(W->windowTitle(), QStringLiteral("Rigsmith 0.6.2\u00DF "));
+    QStringList list;
+    EXPECT_EQ(W->windowTitle(), QStringLiteral("Rigsmith 0.6.2\u00DF for %1 ").arg(W->Vehicle().GetYear(list)));
 }
 
 TEST_F(PartHandlersTest, SixWheelsFollowTheBody)
