@@ -8,4 +8,4 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 cd build/runtime
-exec ./rigsmith_tablecheck "$@"
+exec ./rigsmith "$@"

@@ -1,0 +1,502 @@
+// The main window's controls, built in code and named as the design names
+// them, so that the handlers and the tests find each by its name.
+
+#include "designer/MainWindow.h"
+#include "designer/OneLineMemo.h"
+#include "designer/PageControl.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T>
+T* Named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A group box whose page control fills it.
+TPageControl* GroupPages(QGroupBox*& box, const char* boxName, const QString& caption, const char* pagesName)
+{
+    box = Named(new QGroupBox(caption), boxName);
+    auto* pages = Named(new TPageControl(box), pagesName);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(pages);
+    return pages;
+}
+
+// Fills one tab page row by row: a control alone, or a caption beside it.
+class TPageBuilder
+{
+public:
+    TPageBuilder(TPageControl* pages, const char* name, const QString& caption)
+        : FPage(Named(new QWidget, name)), FGrid(new QGridLayout(FPage))
+    {
+        FGrid->setContentsMargins(4, 4, 4, 4);
+        FGrid->setVerticalSpacing(2);
+        pages->addTab(FPage, caption);
+    }
+    ~TPageBuilder() { FGrid->setRowStretch(FRow, 1); }
+
+    QWidget* Page() const { return FPage; }
+
+    template <typename T>
+    T* Add(T* widget)
+    {
+        FGrid->addWidget(widget, FRow++, 0, 1, 2);
+        return widget;
+    }
+    template <typename T>
+    T* Add(const QString& caption, T* widget)
+    {
+        FGrid->addWidget(new QLabel(caption), FRow, 0);
+        FGrid->addWidget(widget, FRow++, 1);
+        return widget;
+    }
+    // A caption label and a value label beside it.
+    void Pair(QLabel*& caption, const char* captionName, const QString& text, QLabel*& value, const char* valueName)
+    {
+        caption = Named(new QLabel(text), captionName);
+        value = Named(new QLabel, valueName);
+        FGrid->addWidget(caption, FRow, 0);
+        FGrid->addWidget(value, FRow++, 1);
+    }
+
+private:
+    QWidget* FPage;
+    QGridLayout* FGrid;
+    int FRow = 0;
+};
+
+QCheckBox* Check(const char* name, const QString& caption)
+{
+    return Named(new QCheckBox(caption), name);
+}
+
+QRadioButton* Radio(const char* name, const QString& caption)
+{
+    return Named(new QRadioButton(caption), name);
+}
+
+QComboBox* Choice(const char* name)
+{
+    auto* box = Named(new QComboBox, name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(14);
+    return box;
+}
+
+QSpinBox* Spin(const char* name, int min, int max)
+{
+    auto* spin = Named(new QSpinBox, name);
+    spin->setRange(min, max);
+    return spin;
+}
+
+QLabel* Value(const char* name)
+{
+    return Named(new QLabel, name);
+}
+
+QPlainTextEdit* Memo(const char* name)
+{
+    auto* memo = Named(new QPlainTextEdit, name);
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return memo;
+}
+
+QScrollArea* ScrollBox(const char* name)
+{
+    auto* box = Named(new QScrollArea, name);
+    box->setWidgetResizable(false);
+    auto* content = new QWidget;
+    content->setMinimumSize(480, 200);
+    box->setWidget(content);
+    return box;
+}
+
+} // namespace
+
+void TfrmMain::BuildControls()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    resize(1014, 800);
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    // View: layout plan, test map, statistics.
+    pcTesting = GroupPages(gbImages, "gbImages", QStringLiteral(" View "), "pcTesting");
+    {
+        TPageBuilder layout(pcTesting, "tsLayout", QStringLiteral("Layout"));
+        tsLayout = layout.Page();
+        imgLayout = layout.Add(Named(new QLabel, "imgLayout"));
+        imgLayout->setFixedSize(365, 373);
+    }
+    {
+        TPageBuilder testing(pcTesting, "tsTesting", QStringLiteral("Test"));
+        tsTesting = testing.Page();
+        cbAttackTarget = testing.Add(QStringLiteral("Target:"), Choice("cbAttackTarget"));
+        cbAttackTarget->addItems({QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
+                                  QStringLiteral("Vehicle")});
+        gbTest = testing.Add(Named(new QGroupBox(QStringLiteral(" Opponent ")), "gbTest"));
+        btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent..."), gbTest), "btnLoadOpponent");
+        (new QVBoxLayout(gbTest))->addWidget(btnLoadOpponent);
+    }
+    {
+        TPageBuilder stats(pcTesting, "tsStats", QStringLiteral("Stats"));
+        tsStats = stats.Page();
+    }
+
+    // Info: the figures of the design.
+    pcInfo = GroupPages(gbInfo, "gbInfo", QStringLiteral(" Info "), "pcInfo");
+    {
+        TPageBuilder basics(pcInfo, "tsInfoBasics", QStringLiteral("Basics"));
+        basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal, "lblCostVal");
+        basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal, "lblWeightVal");
+        basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal, "lblSpaceVal");
+        basics.Pair(lblHC, "lblHC", QStringLiteral("Handling class:"), lblHCVal, "lblHCVal");
+        basics.Pair(lblMaxSpeed, "lblMaxSpeed", QStringLiteral("Top speed:"), lblMaxSpeedVal, "lblMaxSpeedVal");
+        basics.Pair(lblMaxReverse, "lblMaxReverse", QStringLiteral("Reverse speed:"), lblMaxReverseVal,
+                    "lblMaxReverseVal");
+        basics.Pair(lblMaxAcc, "lblMaxAcc", QStringLiteral("Acceleration:"), lblMaxAccVal, "lblMaxAccVal");
+        basics.Pair(lblCruisingSpeed, "lblCruisingSpeed", QStringLiteral("Cruising speed:"), lblCruisingSpeedVal,
+                    "lblCruisingSpeedVal");
+        basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal, "lblRangeVal");
+        basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal,
+                    "lblVehicleYearVal");
+        lblMaxWeightNow = basics.Add(Value("lblMaxWeightNow"));
+        lblMaxWeightWant = basics.Add(Value("lblMaxWeightWant"));
+    }
+    {
+        TPageBuilder damage(pcInfo, "tsInfoDamage", QStringLiteral("Damage"));
+        QLabel* caption = nullptr;
+        damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal, "lblDamageFrontVal");
+        damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal, "lblDamageBackVal");
+        damage.Pair(caption, "lblDamageLeft", QStringLiteral("Left:"), lblDamageLeftVal, "lblDamageLeftVal");
+        damage.Pair(caption, "lblDamageRight", QStringLiteral("Right:"), lblDamageRightVal, "lblDamageRightVal");
+        damage.Pair(caption, "lblDamageTurret", QStringLiteral("Turret:"), lblDamageTurretVal, "lblDamageTurretVal");
+        damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal, "lblDamageEWPVal");
+        damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal,
+                    "lblDamageRocketVal");
+        damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal,
+                    "lblDamageRamModVal");
+        damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal,
+                    "lblDamageRamCruiseVal");
+        damage.Pair(caption, "lblDamageRamMax", QStringLiteral("Ram at top speed:"), lblDamageRamMaxVal,
+                    "lblDamageRamMaxVal");
+    }
+    {
+        TPageBuilder official(pcInfo, "tsOfficialInfo", QStringLiteral("Official Data"));
+        edRecordSheet = official.Add(Memo("edRecordSheet"));
+    }
+    {
+        TPageBuilder outsider(pcInfo, "tsInfoOutsider", QStringLiteral("Outsider Data"));
+        edOutsidersSheet = outsider.Add(Memo("edOutsidersSheet"));
+    }
+    {
+        TPageBuilder debug(pcInfo, "tsDebug", QStringLiteral("Debug"));
+        tsDebug = debug.Page();
+        edDebug = debug.Add(Memo("edDebug"));
+    }
+
+    // Text: name, author, description.
+    gbText = Named(new QGroupBox(QStringLiteral(" Text ")), "gbText");
+    {
+        auto* grid = new QGridLayout(gbText);
+        edTextName = Named(new QLineEdit, "edTextName");
+        edTextAuthor = Named(new QLineEdit, "edTextAuthor");
+        edTextDescription = Named(new TOneLineMemo, "edTextDescription");
+        grid->addWidget(new QLabel(QStringLiteral("Name:")), 0, 0);
+        grid->addWidget(edTextName, 0, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Author:")), 1, 0);
+        grid->addWidget(edTextAuthor, 1, 1);
+        grid->addWidget(edTextDescription, 2, 0, 1, 2);
+    }
+
+    pcBody = GroupPages(gbBody, "gbBody", QStringLiteral(" Body "), "pcBody");
+    {
+        TPageBuilder body(pcBody, "tsBody", QStringLiteral("Body"));
+        cbBodyType = body.Add(Choice("cbBodyType"));
+        chkStreamlining = body.Add(Check("chkStreamlining", QStringLiteral("Streamlining")));
+    }
+    {
+        TPageBuilder chassis(pcBody, "tsChassis", QStringLiteral("Chassis"));
+        cbChassis = chassis.Add(Choice("cbChassis"));
+        chkRollcage = chassis.Add(Check("chkRollcage", QStringLiteral("Roll cage")));
+        chkCAFrame = chassis.Add(Check("chkCAFrame", QStringLiteral("Component armor frame")));
+    }
+    {
+        TPageBuilder suspension(pcBody, "tsSuspension", QStringLiteral("Suspension"));
+        cbSuspension = suspension.Add(Choice("cbSuspension"));
+    }
+
+    pcCrew = GroupPages(gbCrew, "gbCrew", QStringLiteral(" Crew "), "pcCrew");
+    {
+        TPageBuilder driver(pcCrew, "tsCrewDriver", QStringLiteral("Driver"));
+        cbDriverBodyArmor = driver.Add(Check("cbDriverBodyArmor", QStringLiteral("Body armor")));
+        cbDriverImprovedBodyArmor =
+            driver.Add(Check("cbDriverImprovedBodyArmor", QStringLiteral("Improved body armor")));
+        cbDriverImpactArmor = driver.Add(Check("cbDriverImpactArmor", QStringLiteral("Impact armor")));
+        cbDriverGasMask = driver.Add(Check("cbDriverGasMask", QStringLiteral("Gas mask")));
+        cbDriverPFE = driver.Add(Check("cbDriverPFE", QStringLiteral("Portable fire extinguisher")));
+        cbDriverTC = driver.Add(Check("cbDriverTC", QStringLiteral("Targeting computer")));
+        cbDriverITC = driver.Add(Check("cbDriverITC", QStringLiteral("Improved targeting computer")));
+        cbDriverHandgun = driver.Add(QStringLiteral("Hand weapon:"), Choice("cbDriverHandgun"));
+    }
+    {
+        TPageBuilder gunner(pcCrew, "tsCrewGunner", QStringLiteral("Gunner"));
+        cbGunnerSeat = gunner.Add(Check("cbGunnerSeat", QStringLiteral("Gunner on board")));
+        cbGunnerBodyArmor = gunner.Add(Check("cbGunnerBodyArmor", QStringLiteral("Body armor")));
+        cbGunnerImprovedBodyArmor =
+            gunner.Add(Check("cbGunnerImprovedBodyArmor", QStringLiteral("Improved body armor")));
+        cbGunnerImpactArmor = gunner.Add(Check("cbGunnerImpactArmor", QStringLiteral("Impact armor")));
+        cbGunnerGasMask = gunner.Add(Check("cbGunnerGasMask", QStringLiteral("Gas mask")));
+        cbGunnerPFE = gunner.Add(Check("cbGunnerPFE", QStringLiteral("Portable fire extinguisher")));
+        cbGunnerTC = gunner.Add(Check("cbGunnerTC", QStringLiteral("Targeting computer")));
+        cbGunnerITC = gunner.Add(Check("cbGunnerITC", QStringLiteral("Improved targeting computer")));
+        cbGunnerHandgun = gunner.Add(QStringLiteral("Hand weapon:"), Choice("cbGunnerHandgun"));
+    }
+
+    pcEngine = GroupPages(gbEngine, "gbEngine", QStringLiteral(" Power Plant "), "pcEngine");
+    {
+        TPageBuilder cell(pcEngine, "tsEngineElectric", QStringLiteral("Power Cell"));
+        cbCEngine = cell.Add(Choice("cbCEngine"));
+        cbPowerPlatinumCatalyst = cell.Add(Check("cbPowerPlatinumCatalyst", QStringLiteral("Platinum catalysts")));
+        cbPowerSuperconductors = cell.Add(Check("cbPowerSuperconductors", QStringLiteral("Superconductors")));
+        cbPowerExtraPowerCells = cell.Add(Check("cbPowerExtraPowerCells", QStringLiteral("Extra power cells")));
+        edISC = cell.Add(QStringLiteral("Improved supercharger capacitors:"), Spin("edISC", 0, 3));
+        lblPowerCell = cell.Add(Value("lblPowerCell"));
+    }
+    {
+        TPageBuilder gas(pcEngine, "tsEngineGas", QStringLiteral("Gasoline"));
+        cbGEngine = gas.Add(Choice("cbGEngine"));
+        cbGasTank = gas.Add(QStringLiteral("Gas tank:"), Choice("cbGasTank"));
+        edGasTankSize = gas.Add(QStringLiteral("Gallons:"), Spin("edGasTankSize", 0, 99));
+        edN2O = gas.Add(QStringLiteral("Nitrous oxide:"), Spin("edN2O", 0, 3));
+        cbCarburetor = gas.Add(Check("cbCarburetor", QStringLiteral("Carburetor")));
+        cbMultibarrelCarburetor =
+            gas.Add(Check("cbMultibarrelCarburetor", QStringLiteral("Multibarrel carburetor")));
+        cbTubularHeaders = gas.Add(Check("cbTubularHeaders", QStringLiteral("Tubular headers")));
+        cbBlueprinting = gas.Add(Check("cbBlueprinting", QStringLiteral("Blueprinting")));
+        cbTurboCharger = gas.Add(Check("cbTurboCharger", QStringLiteral("Turbocharger")));
+        cbVPTurboCharger = gas.Add(Check("cbVPTurboCharger", QStringLiteral("Variable-pitch turbocharger")));
+        cbSupercharger = gas.Add(Check("cbSupercharger", QStringLiteral("Supercharger")));
+        lblPowerGas = gas.Add(Value("lblPowerGas"));
+    }
+
+    pcArmor = GroupPages(gbArmor, "gbArmor", QStringLiteral(" Armor "), "pcArmor");
+    {
+        TPageBuilder plastic(pcArmor, "tsNormal", QStringLiteral("Plastic"));
+        edArmorFront = plastic.Add(QStringLiteral("Front:"), Spin("edArmorFront", 0, 99));
+        edArmorLeft = plastic.Add(QStringLiteral("Left:"), Spin("edArmorLeft", 0, 99));
+        edArmorRight = plastic.Add(QStringLiteral("Right:"), Spin("edArmorRight", 0, 99));
+        edArmorRear = plastic.Add(QStringLiteral("Back:"), Spin("edArmorRear", 0, 99));
+        edArmorTop = plastic.Add(QStringLiteral("Top:"), Spin("edArmorTop", 0, 99));
+        edArmorBottom = plastic.Add(QStringLiteral("Underbody:"), Spin("edArmorBottom", 0, 99));
+        btnRemovePlasticArmor = plastic.Add(Named(new QPushButton(QStringLiteral("Clear")), "btnRemovePlasticArmor"));
+        lblArmorSumPts[0] = plastic.Add(Value("lblArmorSumPts0"));
+        lblArmorSumLbs[0] = plastic.Add(Value("lblArmorSumLbs0"));
+    }
+    {
+        TPageBuilder metal(pcArmor, "tsMetal", QStringLiteral("Metal"));
+        edArmorMFront = metal.Add(QStringLiteral("Front:"), Spin("edArmorMFront", 0, 99));
+        edArmorMLeft = metal.Add(QStringLiteral("Left:"), Spin("edArmorMLeft", 0, 99));
+        edArmorMRight = metal.Add(QStringLiteral("Right:"), Spin("edArmorMRight", 0, 99));
+        edArmorMRear = metal.Add(QStringLiteral("Back:"), Spin("edArmorMRear", 0, 99));
+        edArmorMTop = metal.Add(QStringLiteral("Top:"), Spin("edArmorMTop", 0, 99));
+        edArmorMBottom = metal.Add(QStringLiteral("Underbody:"), Spin("edArmorMBottom", 0, 99));
+        btnRemoveMetalArmor = metal.Add(Named(new QPushButton(QStringLiteral("Clear")), "btnRemoveMetalArmor"));
+        lblArmorSumPts[1] = metal.Add(Value("lblArmorSumPts1"));
+        lblArmorSumLbs[1] = metal.Add(Value("lblArmorSumLbs1"));
+    }
+    {
+        TPageBuilder type(pcArmor, "tsType", QStringLiteral("Type"));
+        chkArmorSloped = type.Add(Check("chkArmorSloped", QStringLiteral("Sloped")));
+        chkArmorFP = type.Add(Check("chkArmorFP", QStringLiteral("Fireproof")));
+        chkArmorLR = type.Add(Check("chkArmorLR", QStringLiteral("Laser-reflective")));
+        lblArmorEWP = Named(new QLabel(QStringLiteral("EWP armor:")), "lblArmorEWP");
+        type.Add(lblArmorEWP);
+        edArmorEWP = type.Add(Spin("edArmorEWP", 0, 40));
+        lblArmorSumPts[2] = type.Add(Value("lblArmorSumPts2"));
+        lblArmorSumLbs[2] = type.Add(Value("lblArmorSumLbs2"));
+    }
+    {
+        TPageBuilder ca(pcArmor, "tsCA", QStringLiteral("CA"));
+        tsCA = ca.Page();
+        scrCA = ca.Add(ScrollBox("scrCA"));
+    }
+
+    pcTires = GroupPages(gbTires, "gbTires", QStringLiteral(" Tires "), "pcTires");
+    {
+        TPageBuilder front(pcTires, "tsTiresFront", QStringLiteral("Front"));
+        cbTireFront = front.Add(Choice("cbTireFront"));
+        rbTiresFrontNone = front.Add(Radio("rbTiresFrontNone", QStringLiteral("No Handling Modifications")));
+        rbTiresFrontRadial = front.Add(Radio("rbTiresFrontRadial", QStringLiteral("Radial")));
+        rbTiresFrontOffRoad = front.Add(Radio("rbTiresFrontOffRoad", QStringLiteral("Off-road")));
+        rbTiresFrontSlicks = front.Add(Radio("rbTiresFrontSlicks", QStringLiteral("Racing slicks")));
+        chkTiresFrontSteelbelt = front.Add(Check("chkTiresFrontSteelbelt", QStringLiteral("Steelbelted")));
+        chkTiresFrontFireProof = front.Add(Check("chkTiresFrontFireProof", QStringLiteral("Fireproof")));
+        edTireFWheelguard = front.Add(QStringLiteral("Wheelguards:"), Spin("edTireFWheelguard", 0, 10));
+        edTireFWheelHub = front.Add(QStringLiteral("Wheelhubs:"), Spin("edTireFWheelHub", 0, 10));
+        lblTiresFrontDP = front.Add(Value("lblTiresFrontDP"));
+        lblTiresFrontCost = front.Add(Value("lblTiresFrontCost"));
+        lblTiresFrontWeight = front.Add(Value("lblTiresFrontWeight"));
+    }
+    {
+        TPageBuilder rear(pcTires, "tsTiresRear", QStringLiteral("Rear"));
+        cbTireRear = rear.Add(Choice("cbTireRear"));
+        rbTiresRearNone = rear.Add(Radio("rbTiresRearNone", QStringLiteral("No Handling Modifications")));
+        rbTiresRearRadial = rear.Add(Radio("rbTiresRearRadial", QStringLiteral("Radial")));
+        rbTiresRearOffRoad = rear.Add(Radio("rbTiresRearOffRoad", QStringLiteral("Off-road")));
+        rbTiresRearSlicks = rear.Add(Radio("rbTiresRearSlicks", QStringLiteral("Racing slicks")));
+        chkTiresRearSteelbelt = rear.Add(Check("chkTiresRearSteelbelt", QStringLiteral("Steelbelted")));
+        chkTiresRearFireProof = rear.Add(Check("chkTiresRearFireProof", QStringLiteral("Fireproof")));
+        edTireRWheelguard = rear.Add(QStringLiteral("Wheelguards:"), Spin("edTireRWheelguard", 0, 10));
+        edTireRWheelHub = rear.Add(QStringLiteral("Wheelhubs:"), Spin("edTireRWheelHub", 0, 10));
+        lblTiresRearDP = rear.Add(Value("lblTiresRearDP"));
+        lblTiresRearCost = rear.Add(Value("lblTiresRearCost"));
+        lblTiresRearWeight = rear.Add(Value("lblTiresRearWeight"));
+    }
+    rbTiresFrontNone->setChecked(true);
+    rbTiresRearNone->setChecked(true);
+    {
+        TPageBuilder wheels(pcTires, "tsTiresWheels", QStringLiteral("Wheels"));
+        rb4Wheels = wheels.Add(Radio("rb4Wheels", QStringLiteral("4 Wheels")));
+        rb62Wheels = wheels.Add(Radio("rb62Wheels", QStringLiteral("6 Wheels, 2 Axis")));
+        rb63Wheels = wheels.Add(Radio("rb63Wheels", QStringLiteral("6 Wheels, 3 Axis")));
+        rb4Wheels->setChecked(true);
+    }
+
+    pcWeaponSelect = GroupPages(gbSelection, "gbSelection", QStringLiteral(" Weapon Selection "), "pcWeaponSelect");
+    for (const char* tab : {"All", "Small-Bore", "Large-Bore", "Rockets", "Lasers", "Flamethrowers", "Gases",
+                            "Liquids", "Solids", "Dischargers"}) {
+        pcWeaponSelect->addTab(new QWidget, QLatin1String(tab));
+    }
+
+    pcInstalled = GroupPages(gbInstalled, "gbInstalled", QStringLiteral(" Installed "), "pcInstalled");
+    {
+        TPageBuilder weapons(pcInstalled, "tsInstalledWeapons", QStringLiteral("Weapons"));
+        scrInstalledWeapons = weapons.Add(ScrollBox("scrInstalledWeapons"));
+        lblInvalidWeaponLoad = Named(new QLabel(scrInstalledWeapons->widget()), "lblInvalidWeaponLoad");
+        lblInvalidWeaponLoad->setGeometry(0, 0, 493, 16);
+        lblInvalidWeaponLoad->hide();
+    }
+    {
+        TPageBuilder equipment(pcInstalled, "tsInstalledEquipment", QStringLiteral("Accessories"));
+        scrInstalledEquipment = equipment.Add(ScrollBox("scrInstalledEquipment"));
+    }
+
+    gbIcon = Named(new QGroupBox(QStringLiteral(" Icon ")), "gbIcon");
+    {
+        auto* layout = new QVBoxLayout(gbIcon);
+        imgIcon = Named(new QLabel, "imgIcon");
+        imgIcon->setFixedSize(120, 120);
+        cbCarBodyView = Choice("cbCarBodyView");
+        layout->addWidget(imgIcon);
+        layout->addWidget(cbCarBodyView);
+        layout->addStretch();
+    }
+
+    // Shown only in the compact layout.
+    pc600 = Named(new TPageControl, "pc600");
+    pc600->addTab(Named(new QWidget, "ts600Info"), QStringLiteral("Info"));
+    pc600->addTab(Named(new QWidget, "ts600DataSubs"), QStringLiteral("Data"));
+    pc600->hide();
+
+    auto* central = new QWidget;
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
+    grid->addWidget(gbImages, 0, 0, 2, 1);
+    grid->addWidget(gbInfo, 2, 0, 2, 1);
+    grid->addWidget(gbText, 4, 0);
+    grid->addWidget(gbBody, 0, 1);
+    grid->addWidget(gbEngine, 0, 2);
+    grid->addWidget(gbArmor, 0, 3, 2, 1);
+    grid->addWidget(gbCrew, 1, 1);
+    grid->addWidget(gbTires, 1, 2);
+    grid->addWidget(gbSelection, 2, 1, 1, 3);
+    grid->addWidget(gbInstalled, 3, 1, 2, 2);
+    grid->addWidget(gbIcon, 3, 3, 2, 1);
+    grid->addWidget(pc600, 5, 0, 1, 4);
+    setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    BuildActions();
+}
+
+void TfrmMain::BuildActions()
+{
+    auto action = [this](QAction*& target, const char* name, const QString& caption, const QString& hint) {
+        target = new QAction(caption, this);
+        target->setObjectName(QLatin1String(name));
+        target->setStatusTip(hint);
+        target->setToolTip(hint);
+    };
+    action(acNew, "acNew", QStringLiteral("New"), QStringLiteral("Create a new vehicle"));
+    action(acLoad, "acLoad", QStringLiteral("Load..."), QStringLiteral("Load an existing vehicle"));
+    action(acImport, "acImport", QStringLiteral("Import"), QStringLiteral("Import a vehicle description text"));
+    action(acSave, "acSave", QStringLiteral("Save"), QStringLiteral("Save the current vehicle"));
+    action(acSaveAs, "acSaveAs", QStringLiteral("Save as..."), QStringLiteral("Save vehicle under a new name"));
+    action(acPrint, "acPrint", QStringLiteral("Print..."), QStringLiteral("Print the current vehicle"));
+    action(acPrintSetup, "acPrintSetup", QStringLiteral("Print setup..."), QStringLiteral("Set up the printer"));
+    action(acQuit, "acQuit", QStringLiteral("Quit"), QStringLiteral("Ooooh, guess!"));
+    action(acSettings, "acSettings", QStringLiteral("Settings"),
+           QStringLiteral("Settings, such as Division, Year and allowed Weapons"));
+    action(acOptions, "acOptions", QStringLiteral("Options"), QStringLiteral("General options"));
+    action(acInfo, "acInfo", QStringLiteral("Info..."), QStringLiteral("Show some general program info."));
+    action(acDataUsed, "acDataUsed", QStringLiteral("Data used"), QStringLiteral("Show which data is being used"));
+
+    tbMain = addToolBar(QStringLiteral("tbMain"));
+    tbMain->setObjectName(QStringLiteral("tbMain"));
+    tbMain->setMovable(false);
+    tbMain->setFixedHeight(29);
+    tbMain->addActions({acNew, acLoad, acImport, acSave, acSaveAs});
+    tbMain->addSeparator();
+    tbMain->addActions({acPrint, acPrintSetup});
+    tbMain->addSeparator();
+    tbMain->addActions({acSettings, acOptions});
+    tbMain->addSeparator();
+    tbMain->addActions({acInfo, acDataUsed});
+
+    QMenu* files = menuBar()->addMenu(QStringLiteral("Files"));
+    files->addAction(acNew);
+    mnuRecent = files->addMenu(QStringLiteral("Recent..."));
+    for (int i = 0; i < 10; ++i) {
+        mnuRecentItems[i] = mnuRecent->addAction(QString());
+        mnuRecentItems[i]->setObjectName(QStringLiteral("mnuRecent%1").arg(i));
+        mnuRecentItems[i]->setVisible(false);
+    }
+    files->addActions({acLoad, acImport, acSave, acSaveAs});
+    files->addSeparator();
+    files->addActions({acPrint, acPrintSetup});
+    files->addSeparator();
+    files->addAction(acQuit);
+    QMenu* design = menuBar()->addMenu(QStringLiteral("Design"));
+    design->addAction(acSettings);
+    design->addSeparator();
+    design->addAction(acOptions);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->addAction(acInfo);
+    help->addSeparator();
+    help->addAction(acDataUsed);
+}

@@ -1,0 +1,211 @@
+// The settings file: read once at start-up, written once at shutdown.
+
+#include "designer/MainWindow.h"
+#include "designer/PageControl.h"
+#include "designer/StoredForms.h"
+
+#include "model/ErrorReport.h"
+#include "model/Global.h"
+#include "model/SettingsVariables.h"
+#include "platform/ProfileFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <exception>
+
+namespace {
+
+const QString SecInternal = QStringLiteral("Internal");
+const QString SecGUI = QStringLiteral("GUI");
+const QString SecTabs = QStringLiteral("Tabs");
+
+void ReadSetting(const TProfileFile& ini, const TSettingVariable& setting)
+{
+    const QString section = QLatin1String(setting.Section);
+    const QString key = QLatin1String(setting.Key);
+    std::visit(
+        [&](auto* variable) {
+            using T = std::remove_pointer_t<decltype(variable)>;
+            const T& def = std::get<T>(setting.Default);
+            if constexpr (std::is_same_v<T, bool>)
+                *variable = ini.ReadBool(section, key, def);
+            else if constexpr (std::is_same_v<T, int>)
+                *variable = ini.ReadInteger(section, key, def);
+            else
+                *variable = ini.ReadString(section, key, def);
+        },
+        setting.Variable);
+}
+
+void WriteSetting(TProfileFile& ini, const TSettingVariable& setting)
+{
+    const QString section = QLatin1String(setting.Section);
+    const QString key = QLatin1String(setting.Key);
+    std::visit(
+        [&](auto* variable) {
+            using T = std::remove_pointer_t<decltype(variable)>;
+            if constexpr (std::is_same_v<T, bool>)
+                ini.WriteBool(section, key, *variable);
+            else if constexpr (std::is_same_v<T, int>)
+                ini.WriteInteger(section, key, *variable);
+            else
+                ini.WriteString(section, key, *variable);
+        },
+        setting.Variable);
+}
+
+using TSettingRefs = QVector<const TSettingVariable*>;
+
+TSettingRefs SectionOf(const QVector<TSettingVariable>& all, const char* section)
+{
+    TSettingRefs result;
+    for (const TSettingVariable& setting : all) {
+        if (qstrcmp(setting.Section, section) == 0)
+            result.append(&setting);
+    }
+    return result;
+}
+
+// The options are written with Res600 before ShowEff, the reverse of the
+// order in which they are read, as the file has always had them.
+TSettingRefs OptionsInWriteOrder(const QVector<TSettingVariable>& all)
+{
+    const TSettingRefs options = SectionOf(all, "Options");
+    const TSettingVariable* showEff = nullptr;
+    for (const TSettingVariable* setting : options) {
+        if (qstrcmp(setting->Key, "ShowEff") == 0)
+            showEff = setting;
+    }
+    TSettingRefs result;
+    for (const TSettingVariable* setting : options) {
+        if (setting == showEff)
+            continue;
+        result.append(setting);
+        if (showEff && qstrcmp(setting->Key, "Res600") == 0)
+            result.append(showEff);
+    }
+    return result;
+}
+
+QString LastFileKey(int i)
+{
+    return QStringLiteral("LastFile_%1").arg(i);
+}
+
+// The page controls whose page the file remembers, with their keys, in the
+// order of the file.
+QVector<std::pair<const char*, TPageControl*>> RememberedPages(const TfrmMain& form)
+{
+    return {{"Testing", form.pcTesting},  {"Body", form.pcBody},         {"Info", form.pcInfo},
+            {"Installed", form.pcInstalled}, {"WeaponSelect", form.pcWeaponSelect}, {"Tires", form.pcTires},
+            {"Crew", form.pcCrew},        {"Engine", form.pcEngine},     {"Armor", form.pcArmor},
+            {"pc600", form.pc600}};
+}
+
+// A pair of bounds is applied only when neither value is -1.
+bool BoundsGiven(int a, int b)
+{
+    return a != -1 && b != -1;
+}
+
+void ReadStoredBounds(const TProfileFile& ini, const char* prefix, TStoredBounds& bounds)
+{
+    const QString p = QLatin1String(prefix);
+    bounds.Left = ini.ReadInteger(SecGUI, p + QLatin1Char('X'), -1);
+    bounds.Top = ini.ReadInteger(SecGUI, p + QLatin1Char('Y'), -1);
+    bounds.Width = ini.ReadInteger(SecGUI, p + QLatin1Char('W'), -1);
+    bounds.Height = ini.ReadInteger(SecGUI, p + QLatin1Char('H'), -1);
+}
+
+void WriteStoredBounds(TProfileFile& ini, const char* prefix, const TStoredBounds& bounds)
+{
+    const QString p = QLatin1String(prefix);
+    ini.WriteInteger(SecGUI, p + QLatin1Char('X'), bounds.Left);
+    ini.WriteInteger(SecGUI, p + QLatin1Char('Y'), bounds.Top);
+    ini.WriteInteger(SecGUI, p + QLatin1Char('W'), bounds.Width);
+    ini.WriteInteger(SecGUI, p + QLatin1Char('H'), bounds.Height);
+}
+
+} // namespace
+
+TStoredBounds LoadFormBounds;
+TStoredBounds ImportFormBounds;
+int LoadSortColumn = 0;
+bool LoadSortDescending = false;
+QString RememberedFileName;
+
+void TfrmMain::ReadConfig()
+{
+    try {
+        const TProfileFile ini(FPaths.SettingsFile());
+        const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
+
+        for (const char* section : {"AA", "Options", "Internal"}) {
+            for (const TSettingVariable* setting : SectionOf(all, section))
+                ReadSetting(ini, *setting);
+        }
+        // The design to reopen is only remembered here; it becomes the
+        // design's file name once it has loaded.
+        FileName.clear();
+        RememberedFileName = AutoLoad
+            ? ini.ReadString(SecInternal, QStringLiteral("FileName"), QStringLiteral("Designs/VezeRidiv.vx"))
+            : QString();
+        for (int i = 0; i < LastFilesCount; ++i)
+            LastFiles[i] = ini.ReadString(SecInternal, LastFileKey(i), QString());
+        for (const TSettingVariable* setting : SectionOf(all, "Test"))
+            ReadSetting(ini, *setting);
+
+        const int windowX = ini.ReadInteger(SecGUI, QStringLiteral("WindowX"), -1);
+        const int windowY = ini.ReadInteger(SecGUI, QStringLiteral("WindowY"), -1);
+        if (BoundsGiven(windowX, windowY))
+            move(windowX, windowY);
+        ReadStoredBounds(ini, "Load", LoadFormBounds);
+        LoadSortColumn = ini.ReadInteger(SecGUI, QStringLiteral("LoadSort"), -1);
+        LoadSortDescending = ini.ReadBool(SecGUI, QStringLiteral("LoadSortInv"), false);
+        ReadStoredBounds(ini, "Import", ImportFormBounds);
+
+        for (const auto& [key, pages] : RememberedPages(*this))
+            pages->SetActivePageIndex(ini.ReadInteger(SecTabs, QLatin1String(key), 0));
+
+        ShowOpponentControls();
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()), QStringLiteral("ReadConfig"), 2);
+    }
+}
+
+void TfrmMain::WriteConfig()
+{
+    try {
+        TProfileFile ini(FPaths.SettingsFile());
+        const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
+
+        for (const TSettingVariable* setting : SectionOf(all, "AA"))
+            WriteSetting(ini, *setting);
+        for (const TSettingVariable* setting : OptionsInWriteOrder(all))
+            WriteSetting(ini, *setting);
+        ini.WriteString(SecInternal, QStringLiteral("FileName"), FileName);
+        for (const TSettingVariable* setting : SectionOf(all, "Internal"))
+            WriteSetting(ini, *setting);
+        for (int i = 0; i < LastFilesCount; ++i)
+            ini.WriteString(SecInternal, LastFileKey(i), LastFiles[i]);
+        for (const TSettingVariable* setting : SectionOf(all, "Test"))
+            WriteSetting(ini, *setting);
+
+        ini.WriteInteger(SecGUI, QStringLiteral("WindowX"), x());
+        ini.WriteInteger(SecGUI, QStringLiteral("WindowY"), y());
+        WriteStoredBounds(ini, "Load", LoadFormBounds);
+        ini.WriteInteger(SecGUI, QStringLiteral("LoadSort"), LoadSortColumn);
+        ini.WriteBool(SecGUI, QStringLiteral("LoadSortInv"), LoadSortDescending);
+        WriteStoredBounds(ini, "Import", ImportFormBounds);
+
+        for (const auto& [key, pages] : RememberedPages(*this))
+            ini.WriteInteger(SecTabs, QLatin1String(key), pages->ActivePageIndex());
+
+        QString errorText;
+        if (!ini.Save(&errorText))
+            ReportError(errorText, QStringLiteral("WriteConfig"), 2);
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()), QStringLiteral("WriteConfig"), 2);
+    }
+}

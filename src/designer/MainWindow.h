@@ -1,0 +1,337 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSpinBox;
+class QToolBar;
+class TPageControl;
+class TVehicle;
+
+// Where the program runs from: the executable (its folder holds the settings
+// file and is the base of the opponent default) and the command line after
+// the program's own name. The working folder holds Data, Graphics and Designs.
+struct TProgramPaths {
+    QString ExecutableFile;
+    QStringList Arguments;
+
+    // The running program's own paths.
+    static TProgramPaths FromApplication();
+    // The executable's path with the extension ".ini".
+    QString SettingsFile() const;
+    QString ExecutableFolder() const;
+};
+
+// The main window's own state, shared by the files that make up the window.
+// Full path of the design being edited; empty for none.
+extern QString FileName;
+// The last values of the plastic and metal left-armor spins, so that a change
+// of the left armor can be carried over to the right.
+extern int LastArmorLeft;
+extern int LastMetalArmorLeft;
+
+// The designer's main window. Its methods are spread over one file per
+// concern: start-up and shutdown, the settings file, the part handlers, the
+// recalculation, the building of the controls.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(TProgramPaths paths);
+    ~TfrmMain() override;
+
+    // Builds every object that lives as long as the program. A step that
+    // fails releases what was built, reports the step through ReportError
+    // and returns false; the window must then not be shown.
+    bool Init();
+    // Writes the settings file and releases what Init built. Run once, when
+    // the window closes.
+    void DeInit();
+
+    void ReadConfig();
+    void WriteConfig();
+
+    void SetUpGUI();
+    void RecalcVehicle(bool RebuildCA);
+    void ShowTitle();
+
+    // Part and option handlers.
+    void cbBodyTypeSelect();
+    void cbChassisSelect();
+    void cbSuspensionSelect();
+    void cbCEngineSelect();
+    void cbGEngineSelect();
+    void cbGasTankSelect();
+    void cbTireFrontSelect();
+    void cbTireRearSelect();
+    void rbWheelsClick();
+    void chkStreamliningClick();
+    void chkCAFrameClick();
+    void chkRollcageClick();
+    void edGasTankSizeChange();
+    void edN2OChange();
+    void rbTiresFrontClick();
+    void chkTiresFrontClick();
+    void rbTiresRearClick();
+    void chkTiresRearClick();
+    void edArmorChange();
+    void edArmorLeftChange();
+    void edArmorMLeftChange();
+    void btnRemovePlasticArmorClick();
+    void btnRemoveMetalArmorClick();
+    void ClickRecalcVehicle();
+    // The handler of each of a set of options that exclude each other.
+    void OptionClick(const QCheckBox* box, const QVector<QCheckBox*>& partners);
+
+    // Breakdown label clicks and the text edits.
+    void lblCostValClick();
+    void lblWeightValClick();
+    void lblSpaceValClick();
+    void lblYearValClick();
+    void edTextNameChange();
+    void edTextDescriptionChange();
+    void edTextAuthorChange();
+
+    void UpdateLastMenu(const QString& NewFile);
+    void ShowHint(const QString& hint);
+    void FileExit();
+
+    const TProgramPaths& Paths() const { return FPaths; }
+    // The design being edited.
+    TVehicle& Vehicle() const;
+
+    // The controls, named as the design names them.
+    QToolBar* tbMain = nullptr;
+    QAction* acNew = nullptr;
+    QAction* acLoad = nullptr;
+    QAction* acImport = nullptr;
+    QAction* acSave = nullptr;
+    QAction* acSaveAs = nullptr;
+    QAction* acPrint = nullptr;
+    QAction* acPrintSetup = nullptr;
+    QAction* acQuit = nullptr;
+    QAction* acSettings = nullptr;
+    QAction* acOptions = nullptr;
+    QAction* acInfo = nullptr;
+    QAction* acDataUsed = nullptr;
+    QMenu* mnuRecent = nullptr;
+    QAction* mnuRecentItems[10] = {};
+
+    QGroupBox* gbImages = nullptr;
+    TPageControl* pcTesting = nullptr;
+    QWidget* tsLayout = nullptr;
+    QWidget* tsTesting = nullptr;
+    QWidget* tsStats = nullptr;
+    QLabel* imgLayout = nullptr;
+    QComboBox* cbAttackTarget = nullptr;
+    QGroupBox* gbTest = nullptr;
+    QPushButton* btnLoadOpponent = nullptr;
+
+    QGroupBox* gbInfo = nullptr;
+    TPageControl* pcInfo = nullptr;
+    QWidget* tsDebug = nullptr;
+    QLabel* lblCost = nullptr;
+    QLabel* lblCostVal = nullptr;
+    QLabel* lblWeight = nullptr;
+    QLabel* lblWeightVal = nullptr;
+    QLabel* lblSpace = nullptr;
+    QLabel* lblSpaceVal = nullptr;
+    QLabel* lblHC = nullptr;
+    QLabel* lblHCVal = nullptr;
+    QLabel* lblMaxSpeed = nullptr;
+    QLabel* lblMaxSpeedVal = nullptr;
+    QLabel* lblMaxReverse = nullptr;
+    QLabel* lblMaxReverseVal = nullptr;
+    QLabel* lblMaxAcc = nullptr;
+    QLabel* lblMaxAccVal = nullptr;
+    QLabel* lblCruisingSpeed = nullptr;
+    QLabel* lblCruisingSpeedVal = nullptr;
+    QLabel* lblRange = nullptr;
+    QLabel* lblRangeVal = nullptr;
+    QLabel* lblVehicleYear = nullptr;
+    QLabel* lblVehicleYearVal = nullptr;
+    QLabel* lblMaxWeightNow = nullptr;
+    QLabel* lblMaxWeightWant = nullptr;
+    QLabel* lblDamageFrontVal = nullptr;
+    QLabel* lblDamageBackVal = nullptr;
+    QLabel* lblDamageLeftVal = nullptr;
+    QLabel* lblDamageRightVal = nullptr;
+    QLabel* lblDamageTurretVal = nullptr;
+    QLabel* lblDamageEWP = nullptr;
+    QLabel* lblDamageEWPVal = nullptr;
+    QLabel* lblDamageRocket = nullptr;
+    QLabel* lblDamageRocketVal = nullptr;
+    QLabel* lblDamageRamModVal = nullptr;
+    QLabel* lblDamageRamCruiseVal = nullptr;
+    QLabel* lblDamageRamMaxVal = nullptr;
+    QPlainTextEdit* edRecordSheet = nullptr;
+    QPlainTextEdit* edOutsidersSheet = nullptr;
+    QPlainTextEdit* edDebug = nullptr;
+
+    QGroupBox* gbText = nullptr;
+    QLineEdit* edTextName = nullptr;
+    QLineEdit* edTextAuthor = nullptr;
+    QPlainTextEdit* edTextDescription = nullptr;
+
+    QGroupBox* gbBody = nullptr;
+    TPageControl* pcBody = nullptr;
+    QComboBox* cbBodyType = nullptr;
+    QCheckBox* chkStreamlining = nullptr;
+    QComboBox* cbChassis = nullptr;
+    QCheckBox* chkRollcage = nullptr;
+    QCheckBox* chkCAFrame = nullptr;
+    QComboBox* cbSuspension = nullptr;
+
+    QGroupBox* gbCrew = nullptr;
+    TPageControl* pcCrew = nullptr;
+    QCheckBox* cbDriverBodyArmor = nullptr;
+    QCheckBox* cbDriverImprovedBodyArmor = nullptr;
+    QCheckBox* cbDriverImpactArmor = nullptr;
+    QCheckBox* cbDriverGasMask = nullptr;
+    QCheckBox* cbDriverPFE = nullptr;
+    QCheckBox* cbDriverTC = nullptr;
+    QCheckBox* cbDriverITC = nullptr;
+    QComboBox* cbDriverHandgun = nullptr;
+    QCheckBox* cbGunnerSeat = nullptr;
+    QCheckBox* cbGunnerBodyArmor = nullptr;
+    QCheckBox* cbGunnerImprovedBodyArmor = nullptr;
+    QCheckBox* cbGunnerImpactArmor = nullptr;
+    QCheckBox* cbGunnerGasMask = nullptr;
+    QCheckBox* cbGunnerPFE = nullptr;
+    QCheckBox* cbGunnerTC = nullptr;
+    QCheckBox* cbGunnerITC = nullptr;
+    QComboBox* cbGunnerHandgun = nullptr;
+
+    QGroupBox* gbEngine = nullptr;
+    TPageControl* pcEngine = nullptr;
+    QComboBox* cbCEngine = nullptr;
+    QCheckBox* cbPowerPlatinumCatalyst = nullptr;
+    QCheckBox* cbPowerSuperconductors = nullptr;
+    QCheckBox* cbPowerExtraPowerCells = nullptr;
+    QSpinBox* edISC = nullptr;
+    QLabel* lblPowerCell = nullptr;
+    QComboBox* cbGEngine = nullptr;
+    QComboBox* cbGasTank = nullptr;
+    QSpinBox* edGasTankSize = nullptr;
+    QSpinBox* edN2O = nullptr;
+    QCheckBox* cbCarburetor = nullptr;
+    QCheckBox* cbMultibarrelCarburetor = nullptr;
+    QCheckBox* cbTubularHeaders = nullptr;
+    QCheckBox* cbBlueprinting = nullptr;
+    QCheckBox* cbTurboCharger = nullptr;
+    QCheckBox* cbVPTurboCharger = nullptr;
+    QCheckBox* cbSupercharger = nullptr;
+    QLabel* lblPowerGas = nullptr;
+
+    QGroupBox* gbArmor = nullptr;
+    TPageControl* pcArmor = nullptr;
+    QWidget* tsCA = nullptr;
+    QSpinBox* edArmorFront = nullptr;
+    QSpinBox* edArmorLeft = nullptr;
+    QSpinBox* edArmorRight = nullptr;
+    QSpinBox* edArmorRear = nullptr;
+    QSpinBox* edArmorTop = nullptr;
+    QSpinBox* edArmorBottom = nullptr;
+    QSpinBox* edArmorMFront = nullptr;
+    QSpinBox* edArmorMLeft = nullptr;
+    QSpinBox* edArmorMRight = nullptr;
+    QSpinBox* edArmorMRear = nullptr;
+    QSpinBox* edArmorMTop = nullptr;
+    QSpinBox* edArmorMBottom = nullptr;
+    QLabel* lblArmorEWP = nullptr;
+    QSpinBox* edArmorEWP = nullptr;
+    QCheckBox* chkArmorSloped = nullptr;
+    QCheckBox* chkArmorFP = nullptr;
+    QCheckBox* chkArmorLR = nullptr;
+    QPushButton* btnRemovePlasticArmor = nullptr;
+    QPushButton* btnRemoveMetalArmor = nullptr;
+    QLabel* lblArmorSumPts[3] = {};
+    QLabel* lblArmorSumLbs[3] = {};
+    QScrollArea* scrCA = nullptr;
+
+    QGroupBox* gbTires = nullptr;
+    TPageControl* pcTires = nullptr;
+    QComboBox* cbTireFront = nullptr;
+    QRadioButton* rbTiresFrontNone = nullptr;
+    QRadioButton* rbTiresFrontRadial = nullptr;
+    QRadioButton* rbTiresFrontOffRoad = nullptr;
+    QRadioButton* rbTiresFrontSlicks = nullptr;
+    QCheckBox* chkTiresFrontSteelbelt = nullptr;
+    QCheckBox* chkTiresFrontFireProof = nullptr;
+    QSpinBox* edTireFWheelguard = nullptr;
+    QSpinBox* edTireFWheelHub = nullptr;
+    QLabel* lblTiresFrontDP = nullptr;
+    QLabel* lblTiresFrontCost = nullptr;
+    QLabel* lblTiresFrontWeight = nullptr;
+    QComboBox* cbTireRear = nullptr;
+    QRadioButton* rbTiresRearNone = nullptr;
+    QRadioButton* rbTiresRearRadial = nullptr;
+    QRadioButton* rbTiresRearOffRoad = nullptr;
+    QRadioButton* rbTiresRearSlicks = nullptr;
+    QCheckBox* chkTiresRearSteelbelt = nullptr;
+    QCheckBox* chkTiresRearFireProof = nullptr;
+    QSpinBox* edTireRWheelguard = nullptr;
+    QSpinBox* edTireRWheelHub = nullptr;
+    QLabel* lblTiresRearDP = nullptr;
+    QLabel* lblTiresRearCost = nullptr;
+    QLabel* lblTiresRearWeight = nullptr;
+    QRadioButton* rb4Wheels = nullptr;
+    QRadioButton* rb62Wheels = nullptr;
+    QRadioButton* rb63Wheels = nullptr;
+
+    QGroupBox* gbSelection = nullptr;
+    TPageControl* pcWeaponSelect = nullptr;
+
+    QGroupBox* gbInstalled = nullptr;
+    TPageControl* pcInstalled = nullptr;
+    QScrollArea* scrInstalledWeapons = nullptr;
+    QLabel* lblInvalidWeaponLoad = nullptr;
+    QScrollArea* scrInstalledEquipment = nullptr;
+
+    QGroupBox* gbIcon = nullptr;
+    QLabel* imgIcon = nullptr;
+    QComboBox* cbCarBodyView = nullptr;
+
+    // The page control of the compact window layout.
+    TPageControl* pc600 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // The six-wheel radios follow the body and the chassis.
+    void ApplySixWheelRules();
+    void CarryLeftArmorOver(QSpinBox* left, QSpinBox* right, int& lastLeft);
+    // The opponent box, the Stats tab and the opponent button show only
+    // while the target is a vehicle and the test map is shown.
+    void ShowOpponentControls();
+    // Shows a breakdown list in a box and in the debug memo.
+    void ShowBreakdown(const QStringList& list);
+    void BuildControls();
+    void BuildActions();
+    void ConnectHandlers();
+    // Releases, in shutdown order, whatever Init has built so far.
+    void ReleaseAll();
+    void RebuildDescriptions();
+
+    TProgramPaths FPaths;
+    bool FInitDone = false;
+    bool FDeInitDone = false;
+};
+
+extern TfrmMain* frmMain;

@@ -1,0 +1,22 @@
+// The program block: the application, its title, the main window and the
+// message loop.
+
+#include "designer/MainWindow.h"
+
+#include "model/ErrorReport.h"
+#include "platform/widgets/MessageDlg.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rigsmith"));
+    SetErrorSink([](const QString& text) { MessageDlg(text, mtError, mbOK, 0); });
+
+    TfrmMain window(TProgramPaths::FromApplication());
+    if (!window.Init())
+        return 1;
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,160 @@
+#include "DesignerWindow.h"
+
+#include "designer/PageControl.h"
+#include "model/Global.h"
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+
+namespace {
+
+using SettingsFileTest = DesignerWindowTest;
+
+TEST_F(SettingsFileTest, WithoutAFileEverySettingTakesItsDefault)
+{
+    TfrmMain& window = Start();
+    EXPECT_EQ(Div, 15);
+    EXPECT_FALSE(DivUse);
+    EXPECT_EQ(Year, 2030);
+    EXPECT_FALSE(YearUse);
+    EXPECT_EQ(MaxHC, 3);
+    EXPECT_FALSE(MaxHCUse);
+    EXPECT_TRUE(AllowCA);
+    EXPECT_TRUE(ConfettiNr);
+    EXPECT_FALSE(AutoLoad);
+    EXPECT_TRUE(ConfirmQuit);
+    EXPECT_TRUE(DetailLoad);
+    EXPECT_TRUE(ShowTitle);
+    EXPECT_EQ(Username, QStringLiteral("<Designer>"));
+    EXPECT_EQ(PrinterResX, 4761);
+    EXPECT_EQ(DamageCaused, 2);
+    EXPECT_EQ(CarFrameNr, 1);
+    EXPECT_EQ(CarBodyView, 1);
+    EXPECT_EQ(TargetView, 200);
+    EXPECT_EQ(Enemy, Path(QStringLiteral("Designs/VezeRidiv.vx")));
+    EXPECT_TRUE(FileName.isEmpty());
+    for (const QString& last : LastFiles)
+        EXPECT_TRUE(last.isEmpty());
+    EXPECT_EQ(window.pcBody->ActivePageIndex(), 0);
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+TEST_F(SettingsFileTest, ShutdownWritesEverySectionAndKeyInItsOrder)
+{
+    Start();
+    Shutdown();
+    const QString expected = QStringLiteral(
+        "[AA]\r\nDiv=15\r\nDivUse=0\r\nYear=2030\r\nYearUse=0\r\nMaxHC=3\r\nMaxHCUse=0\r\nTankGun=0\r\nSubHC=0\r\n"
+        "ConfettiNr=1\r\nAllowCA=1\r\n"
+        "\r\n[Options]\r\nAutoLoad=0\r\nConfirmQuit=1\r\nConfirmSave=1\r\nShowTitle=1\r\nDetailLoad=1\r\n"
+        "Username=<Designer>\r\nPrintFont=1\r\nOldLogo=0\r\nPrinterWeaponLoc=0\r\nPrinterRes=0\r\n"
+        "PrinterResX=4761\r\nPrinterResY=6780\r\nRes600=0\r\nShowEff=0\r\nIgnoreAmmo=1\r\nAlwaysHit=0\r\n"
+        "DamageCaused=2\r\n"
+        "\r\n[Internal]\r\nFileName=\r\nCarFrameNr=1\r\nEnemyFrameNr=1\r\nLastFile_0=\r\nLastFile_1=\r\nLastFile_2=\r\n"
+        "LastFile_3=\r\nLastFile_4=\r\nLastFile_5=\r\nLastFile_6=\r\nLastFile_7=\r\nLastFile_8=\r\nLastFile_9=\r\n"
+        "\r\n[Test]\r\nTrace=0\r\nAttackTarget=0\r\nAttackLocation=0\r\nTargetFacing=0\r\nCarBodyView=1\r\n"
+        "Enemy=%1\r\nTargetView=200\r\n");
+    const QString written = QString::fromUtf8(ReadSettings());
+    EXPECT_TRUE(written.startsWith(expected.arg(Path(QStringLiteral("Designs/VezeRidiv.vx")))))
+        << written.toStdString();
+    const TProfileFile ini(SettingsFile());
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("GUI")),
+              QStringList({"WindowX", "WindowY", "LoadX", "LoadY", "LoadW", "LoadH", "LoadSort", "LoadSortInv",
+                           "ImportX", "ImportY", "ImportW", "ImportH"}));
+    EXPECT_EQ(ini.ReadSection(QStringLiteral("Tabs")),
+              QStringList({"Testing", "Body", "Info", "Installed", "WeaponSelect", "Tires", "Crew", "Engine",
+                           "Armor", "pc600"}));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("GUI"), QStringLiteral("LoadSort"), 99), -1);
+}
+
+TEST_F(SettingsFileTest, ASecondStartReadsBackWhatTheFirstWrote)
+{
+    TfrmMain& first = Start();
+    Div = 20;
+    DivUse = true;
+    Username = QStringLiteral("Ann");
+    LastFiles[0] = Path(QStringLiteral("Designs/a.vx"));
+    first.pcArmor->SetActivePageIndex(2);
+    first.pcInfo->SetActivePageIndex(1);
+    first.move(40, 50);
+    Shutdown();
+
+    Div = 0;
+    DivUse = false;
+    Username.clear();
+    LastFiles[0].clear();
+    TfrmMain& second = Start();
+    EXPECT_EQ(Div, 20);
+    EXPECT_TRUE(DivUse);
+    EXPECT_EQ(Username, QStringLiteral("Ann"));
+    EXPECT_EQ(LastFiles[0], Path(QStringLiteral("Designs/a.vx")));
+    EXPECT_EQ(second.pcArmor->ActivePageIndex(), 2);
+    EXPECT_EQ(second.pcInfo->ActivePageIndex(), 1);
+    EXPECT_EQ(second.x(), 40);
+    EXPECT_EQ(second.y(), 50);
+}
+
+TEST_F(SettingsFileTest, ADamagedFileReadsAsDefaultsAndKeepsWhatItDoesNotKnow)
+{
+    WriteSettings("\xff\xfe garbage\r\n[AA]\r\nDiv=abc\r\nYear=2040\r\nMyOwnKey=kept\r\n[Mine]\r\nA=1\r\n"
+                  "\r\n[Options]\r\nConfirmQuit=0\r\n[Tabs]\r\nBody=7\r\n");
+    TfrmMain& window = Start();
+    EXPECT_EQ(Div, 15);
+    EXPECT_EQ(Year, 2040);
+    EXPECT_FALSE(ConfirmQuit);
+    // A page that the control does not have leaves no page shown.
+    EXPECT_EQ(window.pcBody->ActivePageIndex(), -1);
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+    Shutdown();
+
+    const TProfileFile ini(SettingsFile());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("AA"), QStringLiteral("MyOwnKey"), QString()), QStringLiteral("kept"));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Mine"), QStringLiteral("A"), 0), 1);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("AA"), QStringLiteral("Div"), 0), 15);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Tabs"), QStringLiteral("Body"), 0), -1);
+}
+
+TEST_F(SettingsFileTest, BoundsApplyOnlyInPairsWithoutMinusOne)
+{
+    WriteSettings("[GUI]\r\nWindowX=-1\r\nWindowY=200\r\nLoadX=5\r\nLoadY=6\r\nLoadW=700\r\nLoadH=-1\r\n"
+                  "LoadSort=-1\r\nLoadSortInv=1\r\n");
+    TfrmMain& window = Start();
+    const QPoint before = window.pos();
+    EXPECT_NE(window.y(), 200);
+    Shutdown();
+    const TProfileFile ini(SettingsFile());
+    const QString gui = QStringLiteral("GUI");
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("WindowX"), 0), before.x());
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadX"), 0), 5);
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadW"), 0), 700);
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadH"), 0), -1);
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadSort"), 0), -1);
+    EXPECT_TRUE(ini.ReadBool(gui, QStringLiteral("LoadSortInv"), false));
+}
+
+// The remembered design becomes the design's file name only once it has
+// opened; a design that never opened is not the target of the next save.
+TEST_F(SettingsFileTest, AutoLoadRemembersTheFileWithoutTakingItAsTheDesignsName)
+{
+    WriteSettings("\r\n[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
+    Start();
+    EXPECT_TRUE(FileName.isEmpty());
+    Shutdown();
+    const TProfileFile ini(SettingsFile());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
+              QString());
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsReportedAndShutdownGoesOn)
+{
+    // A folder in the settings file's place cannot be replaced by a file.
+    ASSERT_TRUE(QDir().mkpath(SettingsFile()));
+    Start();
+    Shutdown();
+    ASSERT_EQ(Errors.Texts().size(), 1);
+    EXPECT_TRUE(Errors.Texts()[0].startsWith(QStringLiteral("An error occured in WriteConfig:\r\n")))
+        << Errors.Texts()[0].toStdString();
+    EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
+}
+
+} // namespace
