@@ -56,21 +56,21 @@ double TVehicle::GetWeaponEfficiency(const TWeaponType& W, int Mode, int ToHitMo
     // A laser has no magazine; it is rated as if it fired twenty times.
     const int shots = W.Class == wcLasers ? LaserRatingShots : W.Shots;
     const int damage = CheckedAdd(CheckedMul(W.DamageDice, 3), W.DamageMod);
-    int need = W.ToHit;
+    int shift = 0;
     switch (ToHitModifier) {
     case 0:
-        need -= 4;
+        shift = -4;
         break;
     case 2:
-        need += 1;
+        shift = 1;
         break;
     case 3:
-        need += 2;
+        shift = 2;
         break;
     default:
         break;
     }
-    const int chance = ChanceAtLeast(std::clamp(need, 2, 12));
+    const int chance = ChanceAtLeast(std::clamp(CheckedAdd(W.ToHit, shift), 2, 12));
     Extended denominator = 0;
     switch (Mode) {
     case 0:
@@ -157,7 +157,9 @@ void TVehicle::GetCollisionDamageText(int Speed, QString& Text) const
         return;
     }
     const int lowest = CheckedAdd(scaledDice, adds);
-    const int highest = CheckedAdd(Round(dice * 6 * m), adds);
+    // Six per die counted in extended precision: the die count of a high
+    // speed times six leaves the integer range before the modifier shrinks it.
+    const int highest = CheckedAdd(Round(dice * 6.0L * m), adds);
     if (adds < 0)
         Text = Format(QStringLiteral("(%dd*%2f)-%d: (%d...%d)"),
                       {dice, m, CheckedSub(0, adds), lowest, highest});

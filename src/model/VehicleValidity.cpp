@@ -114,11 +114,16 @@ void TVehicle::CheckValid(QString& Reason)
 {
     // Stays when one of the reports below raises an error.
     Reason = QStringLiteral("<Reason unknown>");
-    if (DivUse && GetCost(ScratchList) > CheckedMul(Div, 1000)) {
-        Reason = Format(QStringLiteral("Cost to high for Div %d"), {Div});
-        return;
+    if (DivUse) {
+        const int cost = GetCost(ScratchList);
+        if (cost > CheckedMul(Div, 1000)) {
+            Reason = Format(QStringLiteral("Cost to high for Div %d"), {Div});
+            return;
+        }
     }
-    if (GetWeight(ScratchList) > MaxWeight) {
+    // The limit is read only after the weight report has stored it afresh.
+    const int weight = GetWeight(ScratchList);
+    if (weight > MaxWeight) {
         Reason = QStringLiteral("Max Weight exceeded");
         return;
     }

@@ -1,11 +1,13 @@
 #include "RulesFixture.h"
 
 #include "model/Vehicle.h"
+#include "platform/Errors.h"
 #include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -112,6 +114,18 @@ TEST_F(VehicleCombatTest, WeaponEfficiencyLimits)
 
     // A smokescreen does no damage and so rates nothing, however cheap.
     EXPECT_EQ(V.GetWeaponEfficiency(TRulesFixture::Weapon(QStringLiteral("SS")), 1, 1), 0);
+}
+
+TEST_F(VehicleCombatTest, ToHitBeyondTheIntegerRangeRaises)
+{
+    TWeaponType mg = TRulesFixture::Weapon(QStringLiteral("MG"));
+    mg.ToHit = std::numeric_limits<int>::min();
+    EXPECT_THROW(V.GetWeaponEfficiency(mg, 0, 0), EOverflow);
+    mg.ToHit = std::numeric_limits<int>::max();
+    EXPECT_THROW(V.GetWeaponEfficiency(mg, 0, 3), EOverflow);
+    // Without a shift the extreme to-hit is only held at 2.
+    mg.ToHit = std::numeric_limits<int>::min();
+    EXPECT_DOUBLE_EQ(V.GetWeaponEfficiency(mg, 0, 1), 20 * 3 * 101 / 50.0);
 }
 
 TEST_F(VehicleCombatTest, FirepowerSumsDiceAndAdds)
@@ -231,6 +245,9 @@ TEST_F(VehicleCombatTest, CollisionDamageText)
         {1500, 5, "-"},
         {1500, 50, "(5d*0.33): (2...10)"},
         {3000, 10, "(1d*0.67)-2: (-1...2)"},
+        // Six times the dice of such a speed is beyond the integer range; the
+        // light vehicle's modifier brings the figures back into it.
+        {1500, 2147483645, "(429496724d*0.33): (143165575...858993448)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Collision(c.Weight, c.Speed), QString::fromLatin1(c.Text))

@@ -321,6 +321,18 @@ TEST_F(VehicleValidityTest, RefreshesTheStoredFigures)
     EXPECT_EQ(YearList, QStringList{QStringLiteral("stale")});
 }
 
+TEST_F(VehicleValidityTest, WeightLimitIsTheFreshOne)
+{
+    V.MaxWeight = 0; // left by an earlier design
+    EXPECT_EQ(Reason(), QString());
+    EXPECT_EQ(V.MaxWeight, 2300);
+
+    V.Chassis = TRulesFixture::Chassis("Heavy");
+    V.Armor.Front = 153; // 765 lbs: 2535 of 2530
+    V.MaxWeight = 1000000;
+    EXPECT_EQ(Reason(), QStringLiteral("Max Weight exceeded"));
+}
+
 TEST_F(VehicleValidityTest, ReasonUnknownWhenACalculationFails)
 {
     DivUse = true;
