@@ -71,8 +71,9 @@ int TVehicle::GetSpace(QStringList& List)
     List.append(QString());
     List.append(QStringLiteral("* Weapons *"));
     // Weapon, accessory and crew spaces are summed as fractions and rounded
-    // once at the end.
-    Extended weapons = 0;
+    // once at the end. The running sums are doubles, each addition stored as
+    // one: whether a sum shows as whole depends on it (0.1 + 0.2 + 0.7 is 1).
+    double weapons = 0;
     auto weaponSpace = [](const TWeaponType& w) {
         return static_cast<Extended>(w.Space) + (w.ExtraAmmo ? 1 : 0);
     };
@@ -81,7 +82,7 @@ int TVehicle::GetSpace(QStringList& List)
             continue;
         const TWeaponType& w = Weapons.Items[i];
         const Extended s = weaponSpace(w);
-        weapons = weapons + s;
+        weapons = static_cast<double>(weapons + s);
         List.append(w.Abbreviation + QStringLiteral(": ") + SpaceNumber(s));
     }
     if (const int turret = TurretSpace(Turret); turret != 0) {
@@ -99,13 +100,13 @@ int TVehicle::GetSpace(QStringList& List)
 
     const int equipmentHeader = List.size();
     List.append(QStringLiteral("* Equipment *"));
-    Extended equipment = 0;
+    double equipment = 0;
     for (const TEquipmentType& e : Equipment.Items) {
         if (!e.Installed || TakesNoSpace(e.Nr))
             continue;
         const Extended space = e.Space;
         const Extended total = e.Amount * space;
-        equipment = equipment + total;
+        equipment = static_cast<double>(equipment + total);
         if (e.Amount > 1)
             List.append(Format(QStringLiteral("%s: %dx%2f="), {e.Name, e.Amount, space})
                         + SpaceNumber(total));
@@ -130,7 +131,7 @@ int TVehicle::GetSpace(QStringList& List)
             List.append(Format(QStringLiteral("%d Crew: %2.1f"), {crewCount, crew}));
     }
 
-    left = CheckedSub(left, Round(weapons + equipment + crew));
+    left = CheckedSub(left, Round(static_cast<Extended>(weapons) + equipment + crew));
     SpaceLeft = left;
     List.append(QString());
     List.append(Format(QStringLiteral("Space remains: %d"), {left}));

@@ -161,6 +161,44 @@ TEST_F(VehicleSpaceTest, WeaponsAndCrewAreRoundedOnceTogether)
     EXPECT_TRUE(List.contains(QStringLiteral("1 Crew: 2.5")));
 }
 
+TEST_F(VehicleSpaceTest, SumsAreKeptAsDoubles)
+{
+    // 0.1 + 0.2 + 0.7 comes to exactly 1 when each step is kept as a double,
+    // but falls short of 1 when summed at full extended precision.
+    TVehicle v;
+    for (double space : {0.1, 0.2, 0.7}) {
+        TWeaponType w = Placed("HR", locFront);
+        w.Space = space;
+        Mount(v, w);
+    }
+    v.Equipment.Items[3].Space = 0.1;
+    v.Equipment.Items[6].Space = 0.2;
+    v.Equipment.Items[7].Space = 0.7;
+    v.SetEquipment(3, 1, QString());
+    v.SetEquipment(6, 1, QString());
+    v.SetEquipment(7, 1, QString());
+    EXPECT_EQ(v.GetSpace(List), 0); // 7 - 3 - Round(1 + 1 + 2)
+    EXPECT_EQ(List.mid(5), QStringList({
+                               "* Weapons *",
+                               "HR: 0.10",
+                               "HR: 0.20",
+                               "HR: 0.70",
+                               "---------------------",
+                               "Sum:  1",
+                               "",
+                               "* Equipment *",
+                               "Bumper Spikes: 0.10",
+                               "Radio: 0.20",
+                               "Searchlight: 0.70",
+                               "---------------------",
+                               "Sum:  1",
+                               "",
+                               "1 Crew:  2",
+                               "",
+                               "Space remains: 0",
+                           }));
+}
+
 TEST_F(VehicleSpaceTest, BodyWeapons)
 {
     const struct {

@@ -223,6 +223,19 @@ TEST_F(VehicleWeightTest, AccessoriesThatWeighNothingLeaveNoSection)
               QStringList({"* Weapons *", "---------------------", "0 lbs", "", "Driver: 150 lbs"}));
 }
 
+TEST_F(VehicleWeightTest, RamplateWithoutFrontArmorWeighsOnePound)
+{
+    TVehicle v;
+    const int bare = v.GetWeight(List);
+    v.SetEquipment(2, 1, QString());
+    // Line, subtotal and total all carry the same halved weight.
+    EXPECT_EQ(v.GetWeight(List), bare + 1);
+    const int line = List.indexOf(QStringLiteral("Ramplate: 1 lbs"));
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(List.mid(line - 1, 4), QStringList({"* Accessories *", "Ramplate: 1 lbs",
+                                                  "---------------------", "1 lbs"}));
+}
+
 TEST_F(VehicleWeightTest, SideWeaponPodsCarryTwiceThePodArmor)
 {
     TVehicle v;
