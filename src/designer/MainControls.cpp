@@ -157,6 +157,10 @@ void TfrmMain::BuildControls()
         cbAttackTarget = testing.Add(QStringLiteral("Target:"), Choice("cbAttackTarget"));
         cbAttackTarget->addItems({QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
                                   QStringLiteral("Vehicle")});
+        imgTest = testing.Add(Named(new QLabel, "imgTest"));
+        imgTest->setFixedSize(365, 317);
+        imgTest->setCursor(Qt::CrossCursor);
+        imgTest->setToolTip(QStringLiteral("Click into here for a target"));
         gbTest = testing.Add(Named(new QGroupBox(QStringLiteral(" Opponent ")), "gbTest"));
         btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent..."), gbTest), "btnLoadOpponent");
         (new QVBoxLayout(gbTest))->addWidget(btnLoadOpponent);
@@ -409,8 +413,11 @@ void TfrmMain::BuildControls()
     {
         auto* layout = new QVBoxLayout(gbIcon);
         imgIcon = Named(new QLabel, "imgIcon");
-        imgIcon->setFixedSize(120, 120);
+        imgIcon->setFixedSize(100, 150);
         cbCarBodyView = Choice("cbCarBodyView");
+        cbCarBodyView->addItems({QStringLiteral("Solid Car Body"), QStringLiteral("Near Solid"),
+                                 QStringLiteral("Half View"), QStringLiteral("Quarter View"),
+                                 QStringLiteral("Invisible")});
         layout->addWidget(imgIcon);
         layout->addWidget(cbCarBodyView);
         layout->addStretch();
