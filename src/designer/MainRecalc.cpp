@@ -250,16 +250,26 @@ void TfrmMain::ShowWeightForAccel()
     }
 }
 
+namespace {
+
+// The memo's lines are the text's lines.
+void ShowLines(QPlainTextEdit* memo, const QString& text)
+{
+    memo->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+} // namespace
+
 void TfrmMain::RebuildDescriptions()
 {
     TVehicle& V = Vehicle();
     QString official;
     OfficialDescription(V, true, official);
-    edRecordSheet->setPlainText(official);
+    ShowLines(edRecordSheet, official);
     // A failure while building keeps the text shown before.
-    QString outsider = edOutsidersSheet->toPlainText();
+    QString outsider = edOutsidersSheet->toPlainText().split(QLatin1Char('\n')).join(QStringLiteral("\r\n"));
     OutsiderDescription(V, outsider);
-    edOutsidersSheet->setPlainText(outsider);
+    ShowLines(edOutsidersSheet, outsider);
 }
 
 void TfrmMain::ShowTitle()
