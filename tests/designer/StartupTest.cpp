@@ -79,12 +79,12 @@ TEST_F(StartupTest, AMissingPictureStopsStartUpWithOneBoxNamingIt)
 TEST_F(StartupTest, TheCommandLineDesignOpensAndBecomesTheFileName)
 {
     const QString design = Path(QStringLiteral("Designs/Gadfly.vx"));
+    TfrmMain& window = Start({design});
+    // A design needs the rules tables, which the start-up has read.
     TVehicle expected;
     QString err;
     expected.Load(design, err);
     ASSERT_EQ(err, QString());
-
-    TfrmMain& window = Start({design});
     EXPECT_EQ(FileName, design);
     EXPECT_EQ(LastFiles[0], design);
     EXPECT_EQ(window.Vehicle().Name, expected.Name);
