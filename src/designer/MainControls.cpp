@@ -282,10 +282,12 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder official(pcInfo, "tsOfficialInfo", QStringLiteral("Official Data"));
         edRecordSheet = official.Add(Memo("edRecordSheet"));
+        edRecordSheet->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     {
         TPageBuilder outsider(pcInfo, "tsInfoOutsider", QStringLiteral("Outsider Data"));
         edOutsidersSheet = outsider.Add(Memo("edOutsidersSheet"));
+        edOutsidersSheet->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     {
         TPageBuilder debug(pcInfo, "tsDebug", QStringLiteral("Debug"));
@@ -374,17 +376,17 @@ void TfrmMain::BuildControls()
         edGasTankSize = Spin("edGasTankSize", 0, 99);
         edN2O = Spin("edN2O", 0, 3);
         lblPowerGas = Value("lblPowerGas");
-        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")), edN2O,
-                     lblPowerGas}));
+        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")), edN2O}));
         gas.Columns(2);
         cbCarburetor = gas.Add(Check("cbCarburetor", QStringLiteral("Carburetor")));
         cbMultibarrelCarburetor =
-            gas.Add(Check("cbMultibarrelCarburetor", QStringLiteral("Multibarrel carburetor")));
+            gas.Add(Check("cbMultibarrelCarburetor", QStringLiteral("Multibarrel carb.")));
         cbTubularHeaders = gas.Add(Check("cbTubularHeaders", QStringLiteral("Tubular headers")));
         cbBlueprinting = gas.Add(Check("cbBlueprinting", QStringLiteral("Blueprinting")));
         cbTurboCharger = gas.Add(Check("cbTurboCharger", QStringLiteral("Turbocharger")));
         cbVPTurboCharger = gas.Add(Check("cbVPTurboCharger", QStringLiteral("VP turbocharger")));
         cbSupercharger = gas.Add(Check("cbSupercharger", QStringLiteral("Supercharger")));
+        gas.Add(lblPowerGas);
     }
 
     pcArmor = GroupPages(gbArmor, "gbArmor", QStringLiteral(" Armor "), "pcArmor");
