@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -37,37 +38,59 @@ TPageControl* GroupPages(QGroupBox*& box, const char* boxName, const QString& ca
     box = Named(new QGroupBox(caption), boxName);
     auto* pages = Named(new TPageControl(box), pagesName);
     auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(pages);
     return pages;
 }
 
-// Fills one tab page row by row: a control alone, or a caption beside it.
+// Fills one tab page row by row, in as many columns as the page asks for:
+// a control alone, or a caption beside it, fills one column of a row.
 class TPageBuilder
 {
 public:
     TPageBuilder(TPageControl* pages, const char* name, const QString& caption)
         : FPage(Named(new QWidget, name)), FGrid(new QGridLayout(FPage))
     {
-        FGrid->setContentsMargins(4, 4, 4, 4);
-        FGrid->setVerticalSpacing(2);
+        FGrid->setContentsMargins(3, 2, 3, 2);
+        FGrid->setHorizontalSpacing(4);
+        FGrid->setVerticalSpacing(0);
         pages->addTab(FPage, caption);
     }
-    ~TPageBuilder() { FGrid->setRowStretch(FRow, 1); }
+    ~TPageBuilder()
+    {
+        NewRow();
+        FGrid->setRowStretch(FRow, 1);
+    }
 
     QWidget* Page() const { return FPage; }
+
+    // The rows that follow have this many columns.
+    void Columns(int count)
+    {
+        NewRow();
+        FColumns = count;
+    }
+    void NewRow()
+    {
+        if (FColumn > 0) {
+            ++FRow;
+            FColumn = 0;
+        }
+    }
 
     template <typename T>
     T* Add(T* widget)
     {
-        FGrid->addWidget(widget, FRow++, 0, 1, 2);
+        FGrid->addWidget(widget, FRow, 2 * FColumn, 1, Span());
+        Next();
         return widget;
     }
     template <typename T>
     T* Add(const QString& caption, T* widget)
     {
-        FGrid->addWidget(new QLabel(caption), FRow, 0);
-        FGrid->addWidget(widget, FRow++, 1);
+        FGrid->addWidget(new QLabel(caption), FRow, 2 * FColumn);
+        FGrid->addWidget(widget, FRow, 2 * FColumn + 1, 1, FColumns == 1 ? -1 : 1);
+        Next();
         return widget;
     }
     // A caption label and a value label beside it.
@@ -75,15 +98,54 @@ public:
     {
         caption = Named(new QLabel(text), captionName);
         value = Named(new QLabel, valueName);
-        FGrid->addWidget(caption, FRow, 0);
-        FGrid->addWidget(value, FRow++, 1);
+        FGrid->addWidget(caption, FRow, 2 * FColumn);
+        FGrid->addWidget(value, FRow, 2 * FColumn + 1);
+        Next();
     }
 
 private:
+    // Rows of one column reach across the columns of rows with more.
+    int Span() const { return FColumns == 1 ? -1 : 2; }
+    void Next()
+    {
+        if (++FColumn == FColumns) {
+            ++FRow;
+            FColumn = 0;
+        }
+    }
+
     QWidget* FPage;
     QGridLayout* FGrid;
     int FRow = 0;
+    int FColumn = 0;
+    int FColumns = 1;
 };
+
+// Several controls side by side, as one control of a page.
+QWidget* Row(std::initializer_list<QWidget*> controls)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    // Lists take the room that is left; without a list the controls keep
+    // to the left.
+    bool stretched = false;
+    for (QWidget* control : controls) {
+        const bool list = qobject_cast<QComboBox*>(control) != nullptr;
+        layout->addWidget(control, list ? 1 : 0);
+        stretched = stretched || list;
+    }
+    if (!stretched)
+        layout->addStretch();
+    return row;
+}
+
+// A caption label for a control of a row.
+QLabel* Caption(const QString& text)
+{
+    return new QLabel(text);
+}
 
 QCheckBox* Check(const char* name, const QString& caption)
 {
@@ -99,7 +161,7 @@ QComboBox* Choice(const char* name)
 {
     auto* box = Named(new QComboBox, name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(14);
+    box->setMinimumContentsLength(8);
     return box;
 }
 
@@ -139,8 +201,12 @@ void TfrmMain::BuildControls()
 {
     setObjectName(QStringLiteral("frmMain"));
     resize(1014, 800);
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
+    // The window was laid out for "MS Sans Serif" 8; where it is missing, a
+    // sans family of like width stands in.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSize(8);
     setFont(font);
 
     // View: layout plan, test map, statistics.
@@ -157,7 +223,12 @@ void TfrmMain::BuildControls()
         cbAttackTarget = testing.Add(QStringLiteral("Target:"), Choice("cbAttackTarget"));
         cbAttackTarget->addItems({QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
                                   QStringLiteral("Vehicle")});
-        gbTest = testing.Add(Named(new QGroupBox(QStringLiteral(" Opponent ")), "gbTest"));
+        imgTest = testing.Add(Named(new QLabel, "imgTest"));
+        imgTest->setFixedSize(365, 317);
+        imgTest->setCursor(Qt::CrossCursor);
+        imgTest->setToolTip(QStringLiteral("Click into here for a target"));
+        // The opponent box takes the place of the text box while it shows.
+        gbTest = Named(new QGroupBox(QStringLiteral(" Opponent ")), "gbTest");
         btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent..."), gbTest), "btnLoadOpponent");
         (new QVBoxLayout(gbTest))->addWidget(btnLoadOpponent);
     }
@@ -170,6 +241,7 @@ void TfrmMain::BuildControls()
     pcInfo = GroupPages(gbInfo, "gbInfo", QStringLiteral(" Info "), "pcInfo");
     {
         TPageBuilder basics(pcInfo, "tsInfoBasics", QStringLiteral("Basics"));
+        basics.Columns(2);
         basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal, "lblCostVal");
         basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal, "lblWeightVal");
         basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal, "lblSpaceVal");
@@ -183,11 +255,13 @@ void TfrmMain::BuildControls()
         basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal, "lblRangeVal");
         basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal,
                     "lblVehicleYearVal");
+        basics.Columns(1);
         lblMaxWeightNow = basics.Add(Value("lblMaxWeightNow"));
         lblMaxWeightWant = basics.Add(Value("lblMaxWeightWant"));
     }
     {
         TPageBuilder damage(pcInfo, "tsInfoDamage", QStringLiteral("Damage"));
+        damage.Columns(2);
         QLabel* caption = nullptr;
         damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal, "lblDamageFrontVal");
         damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal, "lblDamageBackVal");
@@ -197,6 +271,7 @@ void TfrmMain::BuildControls()
         damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal, "lblDamageEWPVal");
         damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal,
                     "lblDamageRocketVal");
+        damage.Columns(1);
         damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal,
                     "lblDamageRamModVal");
         damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal,
@@ -207,10 +282,12 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder official(pcInfo, "tsOfficialInfo", QStringLiteral("Official Data"));
         edRecordSheet = official.Add(Memo("edRecordSheet"));
+        edRecordSheet->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     {
         TPageBuilder outsider(pcInfo, "tsInfoOutsider", QStringLiteral("Outsider Data"));
         edOutsidersSheet = outsider.Add(Memo("edOutsidersSheet"));
+        edOutsidersSheet->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     {
         TPageBuilder debug(pcInfo, "tsDebug", QStringLiteral("Debug"));
@@ -222,6 +299,8 @@ void TfrmMain::BuildControls()
     gbText = Named(new QGroupBox(QStringLiteral(" Text ")), "gbText");
     {
         auto* grid = new QGridLayout(gbText);
+        grid->setContentsMargins(4, 2, 4, 4);
+        grid->setSpacing(2);
         edTextName = Named(new QLineEdit, "edTextName");
         edTextAuthor = Named(new QLineEdit, "edTextAuthor");
         edTextDescription = Named(new TOneLineMemo, "edTextDescription");
@@ -280,27 +359,34 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder cell(pcEngine, "tsEngineElectric", QStringLiteral("Power Cell"));
         cbCEngine = cell.Add(Choice("cbCEngine"));
+        cell.Columns(2);
         cbPowerPlatinumCatalyst = cell.Add(Check("cbPowerPlatinumCatalyst", QStringLiteral("Platinum catalysts")));
         cbPowerSuperconductors = cell.Add(Check("cbPowerSuperconductors", QStringLiteral("Superconductors")));
         cbPowerExtraPowerCells = cell.Add(Check("cbPowerExtraPowerCells", QStringLiteral("Extra power cells")));
-        edISC = cell.Add(QStringLiteral("Improved supercharger capacitors:"), Spin("edISC", 0, 3));
+        cell.Columns(1);
+        edISC = Spin("edISC", 0, 3);
+        cell.Add(Row({Caption(QStringLiteral("Improved supercharger capacitors:")), edISC}));
         lblPowerCell = cell.Add(Value("lblPowerCell"));
     }
     {
         TPageBuilder gas(pcEngine, "tsEngineGas", QStringLiteral("Gasoline"));
-        cbGEngine = gas.Add(Choice("cbGEngine"));
-        cbGasTank = gas.Add(QStringLiteral("Gas tank:"), Choice("cbGasTank"));
-        edGasTankSize = gas.Add(QStringLiteral("Gallons:"), Spin("edGasTankSize", 0, 99));
-        edN2O = gas.Add(QStringLiteral("Nitrous oxide:"), Spin("edN2O", 0, 3));
+        cbGEngine = Choice("cbGEngine");
+        cbGasTank = Choice("cbGasTank");
+        gas.Add(Row({cbGEngine, Caption(QStringLiteral("Tank:")), cbGasTank}));
+        edGasTankSize = Spin("edGasTankSize", 0, 99);
+        edN2O = Spin("edN2O", 0, 3);
+        lblPowerGas = Value("lblPowerGas");
+        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")), edN2O}));
+        gas.Columns(2);
         cbCarburetor = gas.Add(Check("cbCarburetor", QStringLiteral("Carburetor")));
         cbMultibarrelCarburetor =
-            gas.Add(Check("cbMultibarrelCarburetor", QStringLiteral("Multibarrel carburetor")));
+            gas.Add(Check("cbMultibarrelCarburetor", QStringLiteral("Multibarrel carb.")));
         cbTubularHeaders = gas.Add(Check("cbTubularHeaders", QStringLiteral("Tubular headers")));
         cbBlueprinting = gas.Add(Check("cbBlueprinting", QStringLiteral("Blueprinting")));
         cbTurboCharger = gas.Add(Check("cbTurboCharger", QStringLiteral("Turbocharger")));
-        cbVPTurboCharger = gas.Add(Check("cbVPTurboCharger", QStringLiteral("Variable-pitch turbocharger")));
+        cbVPTurboCharger = gas.Add(Check("cbVPTurboCharger", QStringLiteral("VP turbocharger")));
         cbSupercharger = gas.Add(Check("cbSupercharger", QStringLiteral("Supercharger")));
-        lblPowerGas = gas.Add(Value("lblPowerGas"));
+        gas.Add(lblPowerGas);
     }
 
     pcArmor = GroupPages(gbArmor, "gbArmor", QStringLiteral(" Armor "), "pcArmor");
@@ -348,33 +434,43 @@ void TfrmMain::BuildControls()
     pcTires = GroupPages(gbTires, "gbTires", QStringLiteral(" Tires "), "pcTires");
     {
         TPageBuilder front(pcTires, "tsTiresFront", QStringLiteral("Front"));
-        cbTireFront = front.Add(Choice("cbTireFront"));
+        cbTireFront = Choice("cbTireFront");
+        lblTiresFrontDP = Value("lblTiresFrontDP");
+        lblTiresFrontCost = Value("lblTiresFrontCost");
+        lblTiresFrontWeight = Value("lblTiresFrontWeight");
+        front.Add(Row({cbTireFront, lblTiresFrontDP, lblTiresFrontCost, lblTiresFrontWeight}));
+        front.Columns(2);
         rbTiresFrontNone = front.Add(Radio("rbTiresFrontNone", QStringLiteral("No Handling Modifications")));
         rbTiresFrontRadial = front.Add(Radio("rbTiresFrontRadial", QStringLiteral("Radial")));
         rbTiresFrontOffRoad = front.Add(Radio("rbTiresFrontOffRoad", QStringLiteral("Off-road")));
         rbTiresFrontSlicks = front.Add(Radio("rbTiresFrontSlicks", QStringLiteral("Racing slicks")));
         chkTiresFrontSteelbelt = front.Add(Check("chkTiresFrontSteelbelt", QStringLiteral("Steelbelted")));
         chkTiresFrontFireProof = front.Add(Check("chkTiresFrontFireProof", QStringLiteral("Fireproof")));
-        edTireFWheelguard = front.Add(QStringLiteral("Wheelguards:"), Spin("edTireFWheelguard", 0, 10));
-        edTireFWheelHub = front.Add(QStringLiteral("Wheelhubs:"), Spin("edTireFWheelHub", 0, 10));
-        lblTiresFrontDP = front.Add(Value("lblTiresFrontDP"));
-        lblTiresFrontCost = front.Add(Value("lblTiresFrontCost"));
-        lblTiresFrontWeight = front.Add(Value("lblTiresFrontWeight"));
+        front.Columns(1);
+        edTireFWheelguard = Spin("edTireFWheelguard", 0, 10);
+        edTireFWheelHub = Spin("edTireFWheelHub", 0, 10);
+        front.Add(Row({Caption(QStringLiteral("Wheelguards:")), edTireFWheelguard,
+                       Caption(QStringLiteral("Wheelhubs:")), edTireFWheelHub}));
     }
     {
         TPageBuilder rear(pcTires, "tsTiresRear", QStringLiteral("Rear"));
-        cbTireRear = rear.Add(Choice("cbTireRear"));
+        cbTireRear = Choice("cbTireRear");
+        lblTiresRearDP = Value("lblTiresRearDP");
+        lblTiresRearCost = Value("lblTiresRearCost");
+        lblTiresRearWeight = Value("lblTiresRearWeight");
+        rear.Add(Row({cbTireRear, lblTiresRearDP, lblTiresRearCost, lblTiresRearWeight}));
+        rear.Columns(2);
         rbTiresRearNone = rear.Add(Radio("rbTiresRearNone", QStringLiteral("No Handling Modifications")));
         rbTiresRearRadial = rear.Add(Radio("rbTiresRearRadial", QStringLiteral("Radial")));
         rbTiresRearOffRoad = rear.Add(Radio("rbTiresRearOffRoad", QStringLiteral("Off-road")));
         rbTiresRearSlicks = rear.Add(Radio("rbTiresRearSlicks", QStringLiteral("Racing slicks")));
         chkTiresRearSteelbelt = rear.Add(Check("chkTiresRearSteelbelt", QStringLiteral("Steelbelted")));
         chkTiresRearFireProof = rear.Add(Check("chkTiresRearFireProof", QStringLiteral("Fireproof")));
-        edTireRWheelguard = rear.Add(QStringLiteral("Wheelguards:"), Spin("edTireRWheelguard", 0, 10));
-        edTireRWheelHub = rear.Add(QStringLiteral("Wheelhubs:"), Spin("edTireRWheelHub", 0, 10));
-        lblTiresRearDP = rear.Add(Value("lblTiresRearDP"));
-        lblTiresRearCost = rear.Add(Value("lblTiresRearCost"));
-        lblTiresRearWeight = rear.Add(Value("lblTiresRearWeight"));
+        rear.Columns(1);
+        edTireRWheelguard = Spin("edTireRWheelguard", 0, 10);
+        edTireRWheelHub = Spin("edTireRWheelHub", 0, 10);
+        rear.Add(Row({Caption(QStringLiteral("Wheelguards:")), edTireRWheelguard,
+                       Caption(QStringLiteral("Wheelhubs:")), edTireRWheelHub}));
     }
     rbTiresFrontNone->setChecked(true);
     rbTiresRearNone->setChecked(true);
@@ -409,8 +505,11 @@ void TfrmMain::BuildControls()
     {
         auto* layout = new QVBoxLayout(gbIcon);
         imgIcon = Named(new QLabel, "imgIcon");
-        imgIcon->setFixedSize(120, 120);
+        imgIcon->setFixedSize(100, 150);
         cbCarBodyView = Choice("cbCarBodyView");
+        cbCarBodyView->addItems({QStringLiteral("Solid Car Body"), QStringLiteral("Near Solid"),
+                                 QStringLiteral("Half View"), QStringLiteral("Quarter View"),
+                                 QStringLiteral("Invisible")});
         layout->addWidget(imgIcon);
         layout->addWidget(cbCarBodyView);
         layout->addStretch();
@@ -422,22 +521,24 @@ void TfrmMain::BuildControls()
     pc600->addTab(Named(new QWidget, "ts600DataSubs"), QStringLiteral("Data"));
     pc600->hide();
 
+    // Every box at its fixed place in the window of 1014 x 800, below the
+    // tool bar; the compact layout moves them.
     auto* central = new QWidget;
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(2, 2, 2, 2);
-    grid->setSpacing(2);
-    grid->addWidget(gbImages, 0, 0, 2, 1);
-    grid->addWidget(gbInfo, 2, 0, 2, 1);
-    grid->addWidget(gbText, 4, 0);
-    grid->addWidget(gbBody, 0, 1);
-    grid->addWidget(gbEngine, 0, 2);
-    grid->addWidget(gbArmor, 0, 3, 2, 1);
-    grid->addWidget(gbCrew, 1, 1);
-    grid->addWidget(gbTires, 1, 2);
-    grid->addWidget(gbSelection, 2, 1, 1, 3);
-    grid->addWidget(gbInstalled, 3, 1, 2, 2);
-    grid->addWidget(gbIcon, 3, 3, 2, 1);
-    grid->addWidget(pc600, 5, 0, 1, 4);
+    const struct {
+        QWidget* Box;
+        QRect Place;
+    } places[] = {
+        {gbImages, {0, 0, 380, 422}},   {gbInfo, {0, 422, 380, 178}},    {gbText, {0, 600, 380, 105}},
+        {gbTest, {0, 600, 377, 105}},   {gbBody, {380, 0, 182, 96}},     {gbCrew, {380, 96, 182, 185}},
+        {gbEngine, {562, 0, 262, 144}}, {gbTires, {562, 144, 262, 137}}, {gbArmor, {824, 0, 190, 281}},
+        {gbSelection, {380, 281, 634, 184}}, {gbInstalled, {380, 465, 509, 240}}, {gbIcon, {890, 465, 124, 239}},
+        {pc600, {380, 0, 508, 220}},
+    };
+    for (const auto& place : places) {
+        place.Box->setParent(central);
+        place.Box->setGeometry(place.Place);
+    }
+    gbTest->raise();
     setCentralWidget(central);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));

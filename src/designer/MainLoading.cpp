@@ -1,13 +1,27 @@
-// Filling the main window's choice lists from the rules tables.
+// Filling the main window's choice lists from the rules tables, and its
+// controls from a design.
 
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
 
+#include "gamecar/Graphics.h"
+#include "model/ErrorReport.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
+#include "platform/FileLookup.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QScopeGuard>
 
 namespace {
 
@@ -30,6 +44,46 @@ void FillList(QComboBox* list, const QVector<TRecord>& records)
     FillList(list, records, [](const TRecord&) { return true; });
 }
 
+// The entry that shows name; none when the list leaves that record out.
+void SelectName(QComboBox* list, const QString& name)
+{
+    list->setCurrentIndex(list->findText(name));
+}
+
+// Sets a control with its handler detached.
+void SetQuietly(QAbstractButton* button, bool checked)
+{
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
+}
+
+// The tire's handling radio and its options, without writing them back:
+// the radios' handlers would rewrite the tire from a half-set group.
+void ShowTire(const TTireType& tire, QRadioButton* none, QRadioButton* radial, QRadioButton* offRoad,
+              QRadioButton* slicks, QCheckBox* steelbelt, QCheckBox* fireproof)
+{
+    SetQuietly(none, true);
+    if (tire.Radial)
+        SetQuietly(radial, true);
+    if (tire.OffRoad)
+        SetQuietly(offRoad, true);
+    if (tire.Racing)
+        SetQuietly(slicks, true);
+    SetQuietly(steelbelt, tire.Steelbelt);
+    SetQuietly(fireproof, tire.Fireproof);
+}
+
+void ShowSeat(const TCrewType& seat, std::initializer_list<QCheckBox*> boxes, QComboBox* handGun)
+{
+    const bool gear[] = {seat.BodyArmor, seat.ImprovedBodyArmor, seat.ImpactArmor, seat.GasMask,
+                         seat.PFE,       seat.TC,                seat.ITC};
+    const bool* flag = gear;
+    for (QCheckBox* box : boxes)
+        SetQuietly(box, *flag++);
+    // No hand weapon is the blank first entry.
+    SelectName(handGun, seat.HandGun.isEmpty() ? QStringLiteral(" ") : seat.HandGun);
+}
+
 } // namespace
 
 void TfrmMain::SetUpGUI()
@@ -44,8 +98,16 @@ void TfrmMain::SetUpGUI()
     const auto notMetal = [](const TTireType& t) { return t.Name != QLatin1String("Metal"); };
     FillList(cbTireFront, TireTypes.Items, notMetal);
     FillList(cbTireRear, TireTypes.Items, notMetal);
-    // The weapon lists, the accessory rows, the add-on lists and the test-map
-    // pictures are filled here once they are part of the window.
+    // The weapon lists, the accessory rows and the add-on lists are filled
+    // here once they are part of the window.
+
+    // The map starts on the background of the chosen target.
+    TestPicture.LoadFromFile(ResolvePath(cbAttackTarget->currentIndex() >= 1
+                                             ? QStringLiteral("Graphics/Map/GridCenter.png")
+                                             : QStringLiteral("Graphics/Map/GridMap.png")));
+    LayoutPicture.SetSize(imgLayout->width(), imgLayout->height());
+    IconPicture.SetSize(imgIcon->width(), imgIcon->height());
+    TileImage(IconPicture, *GridImage);
 
     // The blank first entry stands for no hand weapon.
     for (QComboBox* list : {cbDriverHandgun, cbGunnerHandgun}) {
@@ -59,6 +121,113 @@ void TfrmMain::SetUpGUI()
     ShowOpponentControls();
     // The weapon efficiency labels and the compact layout follow here with
     // the weapon panel and the compact layout.
+}
+
+void TfrmMain::LoadGUI()
+{
+    try {
+        GUILoading = true;
+        const TVehicle& V = Vehicle();
+        // The handlers that fire while the controls are set write the same
+        // values back; their recalculations are void until the end.
+        SelectName(cbBodyType, V.Body.Name);
+        chkStreamlining->setChecked(V.Streamlined);
+        SelectName(cbChassis, V.Chassis.Name);
+        chkCAFrame->setChecked(V.CAFrame);
+        chkRollcage->setChecked(V.Rollcage);
+        SelectName(cbSuspension, V.Suspension.Name);
+        const TCEngineType cell = V.PowerCellEngine;
+        SelectName(cbCEngine, cell.Name);
+        cbPowerPlatinumCatalyst->setChecked(cell.PC);
+        cbPowerSuperconductors->setChecked(cell.SC);
+        cbPowerExtraPowerCells->setChecked(cell.EPC);
+        edISC->setValue(cell.ISC);
+        const TGEngineType gas = V.GasEngine;
+        SelectName(cbGEngine, gas.Name);
+        SelectName(cbGasTank, V.GasTank.Name);
+        edN2O->setValue(gas.NO);
+        edGasTankSize->setValue(V.TankSize);
+        cbCarburetor->setChecked(gas.C);
+        cbMultibarrelCarburetor->setChecked(gas.MC);
+        cbTubularHeaders->setChecked(gas.TH);
+        cbBlueprinting->setChecked(gas.BP);
+        cbTurboCharger->setChecked(gas.TC);
+        cbVPTurboCharger->setChecked(gas.VTC);
+        cbSupercharger->setChecked(gas.SC);
+        SelectName(cbTireFront, V.TiresFront.Name);
+        SelectName(cbTireRear, V.TiresRear.Name);
+        edTireFWheelguard->setValue(V.GuardsFront);
+        edTireRWheelguard->setValue(V.GuardsRear);
+        edTireFWheelHub->setValue(V.HubsFront);
+        edTireRWheelHub->setValue(V.HubsRear);
+
+        ShowTire(V.TiresFront, rbTiresFrontNone, rbTiresFrontRadial, rbTiresFrontOffRoad, rbTiresFrontSlicks,
+                 chkTiresFrontSteelbelt, chkTiresFrontFireProof);
+        ShowTire(V.TiresRear, rbTiresRearNone, rbTiresRearRadial, rbTiresRearOffRoad, rbTiresRearSlicks,
+                 chkTiresRearSteelbelt, chkTiresRearFireProof);
+
+        if (V.Axis == wl6Wheels2Axis)
+            rb62Wheels->setChecked(true);
+        else if (V.Axis == wl6Wheels3Axis)
+            rb63Wheels->setChecked(true);
+        else
+            rb4Wheels->setChecked(true);
+
+        {
+            ArmorLoading = true;
+            const auto done = qScopeGuard([] { ArmorLoading = false; });
+            const TArmor armor = V.Armor;
+            const std::pair<QSpinBox*, int> spins[] = {
+                {edArmorFront, armor.Front},   {edArmorLeft, armor.Left},     {edArmorRight, armor.Right},
+                {edArmorRear, armor.Back},     {edArmorTop, armor.Top},       {edArmorBottom, armor.Bottom},
+                {edArmorMFront, armor.FrontM}, {edArmorMLeft, armor.LeftM},   {edArmorMRight, armor.RightM},
+                {edArmorMRear, armor.BackM},   {edArmorMTop, armor.TopM},     {edArmorMBottom, armor.BottomM},
+                {edArmorEWP, armor.EWP},
+            };
+            for (const auto& [spin, value] : spins)
+                spin->setValue(value);
+            chkArmorSloped->setChecked(V.Sloped);
+            chkArmorFP->setChecked(armor.FP);
+            chkArmorLR->setChecked(armor.LR);
+            LastArmorLeft = armor.Left;
+            LastMetalArmorLeft = armor.LeftM;
+        }
+
+        const TCrewTypes crew = V.Crew;
+        ShowSeat(crew[0],
+                 {cbDriverBodyArmor, cbDriverImprovedBodyArmor, cbDriverImpactArmor, cbDriverGasMask, cbDriverPFE,
+                  cbDriverTC, cbDriverITC},
+                 cbDriverHandgun);
+        SetQuietly(cbGunnerSeat, crew[1].Seat);
+        ShowSeat(crew[1],
+                 {cbGunnerBodyArmor, cbGunnerImprovedBodyArmor, cbGunnerImpactArmor, cbGunnerGasMask, cbGunnerPFE,
+                  cbGunnerTC, cbGunnerITC},
+                 cbGunnerHandgun);
+
+        // The weapon rows are released here and rebuilt below, with the
+        // turret, pod and rocket platform set again, once they are part of
+        // the window.
+        cbBodyTypeSelect();
+        cbChassisSelect();
+        cbSuspensionSelect();
+        cbCEngineSelect();
+        cbGEngineSelect();
+        cbGasTankSelect();
+        cbTireFrontSelect();
+        cbTireRearSelect();
+        // The accessory rows take the design's accessories here.
+
+        edTextName->setText(V.Name);
+        edTextAuthor->setText(V.Author);
+        edTextDescription->setPlainText(V.Comment);
+
+        QCoreApplication::processEvents();
+        GUILoading = false;
+        RecalcVehicle(true);
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()), QStringLiteral("LoadGUI"), 2);
+        GUILoading = false;
+    }
 }
 
 void TfrmMain::ShowOpponentControls()

@@ -5,10 +5,14 @@
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
 
+#include "gamecar/GameCar.h"
+#include "gamecar/OfficialDescription.h"
+#include "gamecar/OutsiderDescription.h"
 #include "model/Global.h"
 #include "model/Utils.h"
 #include "model/Vehicle.h"
 #include "platform/Format.h"
+#include "platform/Numbers.h"
 #include "platform/widgets/MessageDlg.h"
 
 #include <QApplication>
@@ -19,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <cstdlib>
 
 namespace {
 
@@ -153,7 +158,25 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     lblRange->setToolTip(rangeHint);
     lblRangeVal->setToolTip(rangeHint);
 
-    // Firepower and collisions are asked for here once the window shows them.
+    const struct {
+        QLabel* Label;
+        TLocation Location;
+    } firepower[] = {
+        {lblDamageFrontVal, locFront}, {lblDamageBackVal, locBack},   {lblDamageLeftVal, locLeft},
+        {lblDamageRightVal, locRight}, {lblDamageTurretVal, locTurret}, {lblDamageEWPVal, locEWP},
+        {lblDamageRocketVal, locRocketPlatform},
+    };
+    QString text;
+    for (const auto& f : firepower) {
+        V.GetFirepower(f.Location, text);
+        f.Label->setText(text);
+    }
+    V.GetCollisionModifierText(text);
+    lblDamageRamModVal->setText(text);
+    V.GetCollisionDamageText(V.GetCruisingSpeed(), text);
+    lblDamageRamCruiseVal->setText(text);
+    V.GetCollisionDamageText(V.GetTopSpeed(), text);
+    lblDamageRamMaxVal->setText(text);
 
     RebuildDescriptions();
 
@@ -161,8 +184,18 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     lblTiresRearDP->setText(Format(QStringLiteral("%d DP"), {V.GetTireDP(V.TiresRear)}));
     lblTiresFrontCost->setText(Format(QStringLiteral("$ %d"), {V.GetTireCost(V.TiresFront, scratch, true)}));
     lblTiresRearCost->setText(Format(QStringLiteral("$ %d"), {V.GetTireCost(V.TiresRear, scratch, false)}));
-    // The tire weights, the armor sums and the weights for the next
-    // acceleration are shown here once the window shows them.
+    lblTiresFrontWeight->setText(Format(QStringLiteral("%d lbs"), {V.GetTireWeight(V.TiresFront, scratch, true)}));
+    lblTiresRearWeight->setText(Format(QStringLiteral("%d lbs"), {V.GetTireWeight(V.TiresRear, scratch, false)}));
+
+    // The same sums show on the Plastic, Metal and Type tabs.
+    const QString points = Format(QStringLiteral("%d pt"), {Round(V.GetArmorWeight(true, -1, -1))});
+    const QString pounds = Format(QStringLiteral("%d lb"), {Round(V.GetArmorWeight(false, -1, -1))});
+    for (int i = 0; i < 3; ++i) {
+        lblArmorSumPts[i]->setText(points);
+        lblArmorSumLbs[i]->setText(pounds);
+    }
+
+    ShowWeightForAccel();
 
     const int year = V.GetYear(YearList);
     lblVehicleYearVal->setText(Format(QStringLiteral("%d"), {year}));
@@ -176,19 +209,67 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
         lblPowerCell->setText(QStringLiteral("- Gas Engine Selected -"));
     }
 
-    // The test car takes the edited design here, and the top view and the
-    // layout plan are redrawn, once the game cars are part of the program.
+    // The own car on the test map is the edited design itself, with its car
+    // picture, so that both are released once, with the last car holding them.
+    TestCar->Body = Car->Body;
+    TestCar->BodyMask = Car->BodyMask;
+    TestCar->Vehicle = Car->Vehicle;
+    TestCar->Reset();
+
     ShowTitle();
-    // With RebuildCA the component-armor rows are rebuilt here once they are
-    // part of the window.
+    ShowTestVehicle();
+    // With RebuildCA the component-armor rows (FillCA) are rebuilt here once
+    // they are part of the window.
     (void)RebuildCA;
 }
 
+void TfrmMain::ShowWeightForAccel()
+{
+    TVehicle& V = Vehicle();
+    const int weight = V.GetWeight(WeightList);
+    const int accel = V.GetAcceleration();
+    // The margin to a weight limit in metal and in plastic armor points.
+    const auto armorPoints = [&V, weight](int limit, bool plastic) {
+        return V.GetArmorPointsForWeight(limit - weight, plastic);
+    };
+    if (accel == 0) {
+        lblMaxWeightNow->setText(QStringLiteral("Max. weight exceeded"));
+    } else {
+        const int limit = V.GetMaxWeightForAcc(accel);
+        lblMaxWeightNow->setText(Format(QStringLiteral("Max. weight for accel %d: %d lb (%d/%d pt)"),
+                                        {accel, limit, armorPoints(limit, false), armorPoints(limit, true)}));
+    }
+    if (accel == 15) {
+        lblMaxWeightWant->setText(QStringLiteral("Max. accel reached"));
+    } else {
+        // Negative margins are armor to remove; the label shows how much.
+        const int limit = V.GetMaxWeightForAcc(accel + 5);
+        lblMaxWeightWant->setText(Format(QStringLiteral("Weight for accel %d: %d lb (%d/%d pt)"),
+                                         {accel + 5, limit, std::abs(armorPoints(limit, false)),
+                                          std::abs(armorPoints(limit, true))}));
+    }
+}
+
+namespace {
+
+// The memo's lines are the text's lines.
+void ShowLines(QPlainTextEdit* memo, const QString& text)
+{
+    memo->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+} // namespace
+
 void TfrmMain::RebuildDescriptions()
 {
-    // The official and the outsider description of the design are written
-    // into edRecordSheet and edOutsidersSheet here once their builders are
-    // part of the program.
+    TVehicle& V = Vehicle();
+    QString official;
+    OfficialDescription(V, true, official);
+    ShowLines(edRecordSheet, official);
+    // A failure while building keeps the text shown before.
+    QString outsider = edOutsidersSheet->toPlainText().split(QLatin1Char('\n')).join(QStringLiteral("\r\n"));
+    OutsiderDescription(V, outsider);
+    ShowLines(edOutsidersSheet, outsider);
 }
 
 void TfrmMain::ShowTitle()

@@ -5,12 +5,15 @@
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
 
+#include "gamecar/GameCar.h"
+#include "gamecar/Graphics.h"
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/RulesReaders.h"
 #include "model/Utils.h"
 #include "model/Vehicle.h"
 #include "platform/Errors.h"
+#include "platform/FileLookup.h"
 #include "platform/Random.h"
 #include "platform/widgets/MessageDlg.h"
 
@@ -19,22 +22,23 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <memory>
 
 QString FileName;
 int LastArmorLeft = 0;
 int LastMetalArmorLeft = 0;
 TfrmMain* frmMain = nullptr;
 
-namespace {
+TBitmap32* GridCenterImage = nullptr;
+TBitmap32* GridMapImage = nullptr;
+TBitmap32* Wall8Image = nullptr;
+TBitmap32* Wall30Image = nullptr;
 
-// The design being edited. The game cars will hold it; until they do, the
-// window holds it from the step that creates the game cars to shutdown.
-std::unique_ptr<TVehicle> DesignVehicle;
+namespace {
 
 // A start-up step that failed: the step's name and what went wrong.
 struct TStartupFailure {
@@ -101,13 +105,15 @@ TfrmMain::~TfrmMain()
 
 TVehicle& TfrmMain::Vehicle() const
 {
-    return *DesignVehicle;
+    return *Car->Vehicle;
 }
 
 bool TfrmMain::Init()
 {
     Randomize();
     ArmorLoading = false;
+    // Receives the masks of the wall pictures; nothing else needs it.
+    TBitmap32 wallScratch;
     try {
         GUILoading = false;
         ScratchList.clear();
@@ -122,19 +128,46 @@ bool TfrmMain::Init()
             if (!empty.isEmpty())
                 throw EError(QStringLiteral("No items in %1").arg(empty.join(QStringLiteral(", "))));
         });
-        // The part pictures (LoadGraphics) load here once they are part of
-        // the program; the game cars below take their car picture.
-        RunStep("TGameCar.Create", [] { DesignVehicle = std::make_unique<TVehicle>(); });
-        // The test-map pictures, the design browser and the import form
-        // are made here, in this order, once they are part of the program.
+        RunStep("LoadGraphics", [] { LoadGraphics(); });
+        // Each car takes car picture CarFrameNr, still 0 here: the settings
+        // are read later.
+        RunStep("TGameCar.Create", [] {
+            Car = new TGameCar;
+            TestCar = new TGameCar;
+            EnemyCar = new TGameCar;
+        });
+        RunStep("Test map pictures", [this, &wallScratch] {
+            GridCenterImage = new TBitmap32;
+            GridCenterImage->LoadFromFile(ResolvePath(QStringLiteral("Graphics/Map/GridCenter.png")));
+            GridMapImage = new TBitmap32;
+            GridMapImage->LoadFromFile(ResolvePath(QStringLiteral("Graphics/Map/GridMap.png")));
+            Wall8Image = new TBitmap32;
+            LoadImage(*Wall8Image, wallScratch, ResolvePath(QStringLiteral("Graphics/Map/Wall8.png")));
+            Wall30Image = new TBitmap32;
+            LoadImage(*Wall30Image, wallScratch, ResolvePath(QStringLiteral("Graphics/Map/Wall30.png")));
+            MapMask = new TBitmap32(imgLayout->width(), imgLayout->height());
+            MapMask->Clear(clBlack32);
+            GridImage = new TBitmap32;
+            GridImage->LoadFromFile(ResolvePath(QStringLiteral("Graphics/Map/grid.png")));
+        });
+        // The design browser (frmLoad) and the import form (frmImport) are
+        // made here, in this order, before the settings give them their bounds.
         RunStep("ReadConfig", [this] { ReadConfig(); });
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
         LastArmorLeft = edArmorLeft->value();
-        // The start design (the command-line file, or with AutoLoad the
-        // remembered one) and the opponent (Enemy) are opened here by the
-        // file commands; until then RememberedFileName stays unopened.
+        RunStep("FileLoad", [this] {
+            // The command line's design wins over the one AutoLoad remembers;
+            // either becomes the design's file name only once it has loaded.
+            if (!FPaths.Arguments.isEmpty())
+                FileLoad(FPaths.Arguments.first(), false);
+            else if (AutoLoad && !RememberedFileName.isEmpty())
+                FileLoad(RememberedFileName, false);
+            FileLoad(Enemy, true);
+            EnemyCar->SetFrame(EnemyFrameNr);
+        });
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
-        // The print form is made here once it is part of the program.
+        // The print form (frmPrint) is made here and handed Car and the
+        // sheet logo.
         pcInfo->setTabVisible(pcInfo->indexOf(tsDebug), RunsUnderDebugger());
     } catch (const TStartupFailure& failure) {
         ReleaseAll();
@@ -168,15 +201,29 @@ void TfrmMain::DeInit()
 
 void TfrmMain::ReleaseAll()
 {
-    // The import form, the design browser, the map tile, the map mask and
-    // the print form go first, once they are part of the program.
+    // The import form and the design browser go first, once they are part of
+    // the program; the print form goes after the map mask.
+    delete GridImage;
+    GridImage = nullptr;
+    delete MapMask;
+    MapMask = nullptr;
     YearList.clear();
     SpaceList.clear();
     WeightList.clear();
     CostList.clear();
     ScratchList.clear();
-    // The opponent goes before the own car; the part pictures go last.
-    DesignVehicle.reset();
+    for (TBitmap32** picture : {&Wall30Image, &Wall8Image, &GridMapImage, &GridCenterImage}) {
+        delete *picture;
+        *picture = nullptr;
+    }
+    // The opponent goes before the own car. TestCar and Car share the design
+    // and the car picture, which go with the last of them; Car's own top-view
+    // buffers go with it.
+    for (TGameCar** car : {&EnemyCar, &TestCar, &Car}) {
+        delete *car;
+        *car = nullptr;
+    }
+    FreeGraphics();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gui/Bitmap32.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -42,6 +44,11 @@ extern QString FileName;
 // of the left armor can be carried over to the right.
 extern int LastArmorLeft;
 extern int LastMetalArmorLeft;
+// The test map's backgrounds and wall pieces, loaded at start-up.
+extern TBitmap32* GridCenterImage;
+extern TBitmap32* GridMapImage;
+extern TBitmap32* Wall8Image;
+extern TBitmap32* Wall30Image;
 
 // The designer's main window. Its methods are spread over one file per
 // concern: start-up and shutdown, the settings file, the part handlers, the
@@ -68,6 +75,13 @@ public:
     void SetUpGUI();
     void RecalcVehicle(bool RebuildCA);
     void ShowTitle();
+    // Redraws the test map, the icon box and the layout plan.
+    void ShowTestVehicle();
+    // Opens a design file as the own design or as the opponent; a missing
+    // or unnamed file is skipped silently.
+    void FileLoad(const QString& Name, bool AsOpponent);
+    // Copies the design into the controls and recalculates once.
+    void LoadGUI();
 
     // Part and option handlers.
     void cbBodyTypeSelect();
@@ -111,7 +125,7 @@ public:
     void FileExit();
 
     const TProgramPaths& Paths() const { return FPaths; }
-    // The design being edited.
+    // The design being edited: Car's vehicle.
     TVehicle& Vehicle() const;
 
     // The controls, named as the design names them.
@@ -137,6 +151,7 @@ public:
     QWidget* tsTesting = nullptr;
     QWidget* tsStats = nullptr;
     QLabel* imgLayout = nullptr;
+    QLabel* imgTest = nullptr;
     QComboBox* cbAttackTarget = nullptr;
     QGroupBox* gbTest = nullptr;
     QPushButton* btnLoadOpponent = nullptr;
@@ -309,6 +324,13 @@ public:
     // The page control of the compact window layout.
     TPageControl* pc600 = nullptr;
 
+    // What imgLayout, imgTest and imgIcon show: the layout plan (the record
+    // sheet prints it as it stands), the test map with what the firing
+    // painted into it, and the own car's top view.
+    TBitmap32 LayoutPicture;
+    TBitmap32 TestPicture;
+    TBitmap32 IconPicture;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -328,6 +350,9 @@ private:
     // Releases, in shutdown order, whatever Init has built so far.
     void ReleaseAll();
     void RebuildDescriptions();
+    // The weight limits of this and the next acceleration class, and the
+    // armor points that would still fit or must go.
+    void ShowWeightForAccel();
 
     TProgramPaths FPaths;
     bool FInitDone = false;

@@ -5,6 +5,11 @@
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
 {
+    // Narrow tabs, so that every page of a box shows its tab at once.
+    tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 5px; border: 1px solid palette(mid); border-bottom: none;"
+        " background: palette(button); margin-top: 2px; }"
+        " QTabBar::tab:selected { background: palette(window); margin-top: 0px; }"));
     connect(tabBar(), &QTabBar::tabBarClicked, this, [this](int) { ShowActivePage(); });
     connect(this, &QTabWidget::currentChanged, this, [this](int) { ShowActivePage(); });
 }

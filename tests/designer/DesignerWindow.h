@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A runtime folder of its own for each test: the build's Data and Designs
-// copied into a temporary folder that is the working folder, and the
+// A runtime folder of its own for each test: the build's Data, Graphics and
+// Designs copied into a temporary folder that is the working folder, and the
 // executable's place (so the settings file "rigsmith.ini") inside it.
 class DesignerWindowTest : public ::testing::Test
 {
@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(FFolder.isValid());
-        for (const char* sub : {"Data", "Designs"})
+        for (const char* sub : {"Data", "Graphics", "Designs"})
             CopyFolder(QStringLiteral(RIGSMITH_RUNTIME_DIR "/") + QLatin1String(sub), Path(QLatin1String(sub)));
         FWorkingFolder = std::make_unique<TWorkingFolder>(FFolder.path());
     }
@@ -81,6 +81,8 @@ private:
         QDir().mkpath(to);
         for (const QString& name : QDir(from).entryList(QDir::Files))
             QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
+        for (const QString& name : QDir(from).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            CopyFolder(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
     }
 
     QTemporaryDir FFolder;

@@ -1,10 +1,15 @@
 #include "DesignerWindow.h"
 
+#include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -38,6 +43,113 @@ TEST_F(StartupTest, ATableWithoutItemsStopsStartUpWithOneBoxNamingTheFile)
     // Nothing was written: the program stopped before it ran.
     FWindow.reset();
     EXPECT_FALSE(QFile::exists(SettingsFile()));
+}
+
+TEST_F(StartupTest, AMissingPictureStopsStartUpWithOneBoxNamingIt)
+{
+    const struct {
+        const char* File;
+        const char* Step;
+    } cases[] = {
+        {"Graphics/Image/Wheel.png", "LoadGraphics"},
+        {"Graphics/Map/Wall30.png", "Test map pictures"},
+        {"Graphics/Map/grid.png", "Test map pictures"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        const QString file = Path(QLatin1String(c.File));
+        const QString kept = file + QStringLiteral(".kept");
+        ASSERT_TRUE(QFile::rename(file, kept));
+        Errors.Clear();
+        FWindow = std::make_unique<TfrmMain>(TProgramPaths{Path(QStringLiteral("rigsmith")), {}});
+        EXPECT_FALSE(FWindow->Init());
+        ASSERT_EQ(Errors.Texts().size(), 1);
+        EXPECT_TRUE(Errors.Texts()[0].startsWith(QStringLiteral("An error occured in %1:\r\n").arg(c.Step)))
+            << Errors.Texts()[0].toStdString();
+        EXPECT_TRUE(Errors.Texts()[0].contains(QFileInfo(file).fileName())) << Errors.Texts()[0].toStdString();
+        // Everything built so far is released at once.
+        EXPECT_EQ(Car, nullptr);
+        EXPECT_EQ(MapMask, nullptr);
+        FWindow.reset();
+        EXPECT_FALSE(QFile::exists(SettingsFile()));
+        ASSERT_TRUE(QFile::rename(kept, file));
+    }
+}
+
+TEST_F(StartupTest, TheCommandLineDesignOpensAndBecomesTheFileName)
+{
+    const QString design = Path(QStringLiteral("Designs/Gadfly.vx"));
+    TfrmMain& window = Start({design});
+    // A design needs the rules tables, which the start-up has read.
+    TVehicle expected;
+    QString err;
+    expected.Load(design, err);
+    ASSERT_EQ(err, QString());
+    EXPECT_EQ(FileName, design);
+    EXPECT_EQ(LastFiles[0], design);
+    EXPECT_EQ(window.Vehicle().Name, expected.Name);
+    EXPECT_EQ(window.cbBodyType->currentText(), expected.Body.Name);
+    EXPECT_EQ(window.cbTireFront->currentText(), expected.TiresFront.Name);
+    EXPECT_EQ(window.edTextName->text(), expected.Name);
+    EXPECT_EQ(window.edArmorFront->value(), expected.Armor.Front);
+    EXPECT_EQ(window.cbGunnerSeat->isChecked(), expected.Crew[1].Seat);
+    // The controls took the design over whole: what the window shows is
+    // what the file holds.
+    QStringList list;
+    EXPECT_EQ(window.lblCostVal->text(), QStringLiteral("$ %1").arg(expected.GetCost(list)));
+    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(" : Gadfly"))) << window.windowTitle().toStdString();
+    EXPECT_EQ(TestCar->Vehicle, Car->Vehicle);
+}
+
+TEST_F(StartupTest, AMissingCommandLineDesignOpensNothingSilentlyAndAutoLoadIsNotAsked)
+{
+    WriteSettings("[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Gadfly.vx\r\n");
+    TfrmMain& window = Start({Path(QStringLiteral("Designs/Missing.vx"))});
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+    EXPECT_TRUE(FileName.isEmpty());
+    EXPECT_EQ(window.cbBodyType->currentText(), BodyTypes.Items[0].Name);
+}
+
+TEST_F(StartupTest, AutoLoadOpensTheRememberedDesign)
+{
+    WriteSettings("[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Gadfly.vx\r\n");
+    Start();
+    EXPECT_EQ(FileName, QStringLiteral("Designs/Gadfly.vx"));
+}
+
+TEST_F(StartupTest, ADesignThatFailsToOpenIsShownInABoxAndNeverBecomesTheFileName)
+{
+    QFile broken(Path(QStringLiteral("Designs/Broken.vx")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("[Body]\r\nName=No such body\r\n");
+    broken.close();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>())
+            shown += label->text();
+        for (QPushButton* button : box->findChildren<QPushButton*>())
+            button->click();
+    });
+    TfrmMain& window = Start({broken.fileName()});
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Error loading file Broken.vx:"))) << shown.toStdString();
+    EXPECT_TRUE(FileName.isEmpty());
+    EXPECT_EQ(window.cbBodyType->currentText(), BodyTypes.Items[0].Name);
+}
+
+TEST_F(StartupTest, TheOpponentComesFromTheSettingEnemy)
+{
+    const QString opponent = Path(QStringLiteral("Designs/Brickhouse.vx"));
+    WriteSettings("[Test]\r\nEnemy=" + opponent.toUtf8() + "\r\n");
+    TfrmMain& window = Start();
+    TVehicle expected;
+    QString err;
+    expected.Load(opponent, err);
+    EXPECT_EQ(EnemyCar->Vehicle->Name, expected.Name);
+    EXPECT_NE(EnemyCar->Vehicle, Car->Vehicle);
+    EXPECT_EQ(window.btnLoadOpponent->toolTip(),
+              QStringLiteral("Decide which opponent to load. Current: Brickhouse"));
 }
 
 // Answers the quit question with the button of that caption once it shows.

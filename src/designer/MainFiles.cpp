@@ -1,0 +1,61 @@
+// Opening a design file as the own design or as the opponent.
+
+#include "designer/MainWindow.h"
+
+#include "gamecar/GameCar.h"
+#include "model/Global.h"
+#include "model/Utils.h"
+#include "model/Vehicle.h"
+#include "platform/FileLookup.h"
+#include "platform/Format.h"
+#include "platform/widgets/MessageDlg.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
+{
+    if (Name.isEmpty())
+        return;
+    const QString path = ResolvePath(Name);
+    if (!QFileInfo(path).isFile())
+        return;
+    QString err;
+    if (AsOpponent) {
+        EnemyCar->Vehicle->Load(path, err);
+        EnemyCar->SetFrame(EnemyFrameNr);
+    } else {
+        Car->Vehicle->Load(path, err);
+        Car->SetFrame(CarFrameNr);
+        TestCar->SetFrame(CarFrameNr);
+    }
+    if (!err.isEmpty()) {
+        MessageDlg(Format(QStringLiteral("Error loading file %s:"), {QFileInfo(Name).fileName()}) +
+                       QStringLiteral("\r\n") + err,
+                   mtError, mbOK, 0);
+        return;
+    }
+    TestCar->Reset();
+    if (AsOpponent) {
+        Enemy = Name;
+        EnemyCar->Reset();
+        btnLoadOpponent->setToolTip(QStringLiteral("Decide which opponent to load. Current: ") +
+                                    FileNameWithoutExt(Name));
+        return;
+    }
+    // The test firing is reset here (acTestResetExecute), which reloads the
+    // opponent, once the test map's commands are part of the window.
+    // Only a design that has loaded becomes the target of the next Save.
+    FileName = Name;
+    // The open and save dialogs take the name here once they are part of
+    // the window.
+    UpdateLastMenu(Name);
+    // LoadGUI reports its own failures and always returns.
+    GUILoading = true;
+    LoadGUI();
+    GUILoading = false;
+    RecalcVehicle(true);
+    // The pod armor and the rocket platform's visibility follow the add-ons
+    // here (HandleEWPArmor, HandleRocketVis) once the add-on lists are part
+    // of the window.
+}

@@ -1,0 +1,197 @@
+#include "DesignerWindow.h"
+
+#include "gamecar/GameCar.h"
+#include "gamecar/OfficialDescription.h"
+#include "gamecar/OutsiderDescription.h"
+#include "model/Global.h"
+#include "model/Vehicle.h"
+#include "platform/Numbers.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+
+namespace {
+
+class RecalcTest : public DesignerWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        DesignerWindowTest::SetUp();
+        W = &Start();
+    }
+
+    // What the model says of the window's design, asked on a copy in the
+    // order of a recalculation.
+    TVehicle Model() const
+    {
+        TVehicle copy = W->Vehicle();
+        QStringList list;
+        copy.GetCost(list);
+        copy.GetWeight(list);
+        copy.GetSpace(list);
+        copy.GetCargoSpace();
+        copy.GetHC();
+        copy.GetAcceleration();
+        return copy;
+    }
+
+    static QString Lines(const QString& text) { return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+    static bool IsWarning(const QLabel* label)
+    {
+        return label->font().bold() && label->palette().color(QPalette::WindowText) == QColor(Qt::red);
+    }
+
+    // A design that moves: a gas engine with a tank.
+    void GiveItAnEngine()
+    {
+        Choose(W->cbGEngine, QStringLiteral("300 cid"));
+        Choose(W->cbGasTank, GasTankTypes.Items.last().Name);
+        W->edGasTankSize->setValue(10);
+    }
+
+    TfrmMain* W = nullptr;
+};
+
+TEST_F(RecalcTest, DamageTireAndArmorLabelsShowWhatTheModelComputes)
+{
+    Choose(W->cbBodyType, QStringLiteral("Van"));
+    GiveItAnEngine();
+    W->edArmorFront->setValue(12);
+    W->edArmorMLeft->setValue(3);
+    W->chkArmorLR->setChecked(true);
+    Choose(W->cbTireRear, QStringLiteral("Heavy-Duty"));
+
+    TVehicle v = Model();
+    QString text;
+    const std::pair<QLabel*, TLocation> firepower[] = {
+        {W->lblDamageFrontVal, locFront}, {W->lblDamageBackVal, locBack},     {W->lblDamageLeftVal, locLeft},
+        {W->lblDamageRightVal, locRight}, {W->lblDamageTurretVal, locTurret}, {W->lblDamageEWPVal, locEWP},
+        {W->lblDamageRocketVal, locRocketPlatform},
+    };
+    for (const auto& [label, location] : firepower) {
+        v.GetFirepower(location, text);
+        EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
+    }
+    v.GetCollisionModifierText(text);
+    EXPECT_EQ(W->lblDamageRamModVal->text(), text);
+    v.GetCollisionDamageText(v.GetTopSpeed(), text);
+    EXPECT_EQ(W->lblDamageRamMaxVal->text(), text);
+    v.GetCollisionDamageText(v.GetCruisingSpeed(), text);
+    EXPECT_EQ(W->lblDamageRamCruiseVal->text(), text);
+
+    QStringList list;
+    EXPECT_EQ(W->lblTiresRearWeight->text(), QStringLiteral("%1 lbs").arg(v.GetTireWeight(v.TiresRear, list, false)));
+    EXPECT_EQ(W->lblTiresFrontWeight->text(), QStringLiteral("%1 lbs").arg(v.GetTireWeight(v.TiresFront, list, true)));
+    // 12 plastic points in front, 3 metal ones on the left carried over to
+    // the right; every tab shows the sums.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(W->lblArmorSumPts[i]->text(), QStringLiteral("18 pt"));
+        EXPECT_EQ(W->lblArmorSumLbs[i]->text(),
+                  QStringLiteral("%1 lb").arg(Round(v.GetArmorWeight(false, -1, -1))));
+    }
+}
+
+TEST_F(RecalcTest, WeightsForTheAccelerationClassesFollowTheDesign)
+{
+    // The new design has no power plant: it cannot accelerate at all.
+    EXPECT_EQ(W->lblMaxAccVal->text(), QStringLiteral("0"));
+    EXPECT_TRUE(IsWarning(W->lblMaxAcc));
+    EXPECT_EQ(W->lblMaxWeightNow->text(), QStringLiteral("Max. weight exceeded"));
+    EXPECT_TRUE(W->lblMaxWeightWant->text().startsWith(QStringLiteral("Weight for accel 5: ")));
+
+    // A small body with a large engine reaches the top class.
+    GiveItAnEngine();
+    ASSERT_EQ(Model().GetAcceleration(), 15);
+    EXPECT_EQ(W->lblMaxWeightWant->text(), QStringLiteral("Max. accel reached"));
+
+    Choose(W->cbBodyType, QStringLiteral("Van"));
+    TVehicle v = Model();
+    const int accel = v.GetAcceleration();
+    ASSERT_GT(accel, 0);
+    ASSERT_LT(accel, 15);
+    EXPECT_FALSE(IsWarning(W->lblMaxAcc));
+    const int now = v.GetMaxWeightForAcc(accel);
+    const int next = v.GetMaxWeightForAcc(accel + 5);
+    EXPECT_EQ(W->lblMaxWeightNow->text(),
+              QStringLiteral("Max. weight for accel %1: %2 lb (%3/%4 pt)")
+                  .arg(accel)
+                  .arg(now)
+                  .arg(v.GetArmorPointsForWeight(now - v.Weight, false))
+                  .arg(v.GetArmorPointsForWeight(now - v.Weight, true)));
+    // Reaching the next class means losing weight: the points are shown as
+    // amounts to remove.
+    EXPECT_EQ(W->lblMaxWeightWant->text(),
+              QStringLiteral("Weight for accel %1: %2 lb (%3/%4 pt)")
+                  .arg(accel + 5)
+                  .arg(next)
+                  .arg(std::abs(v.GetArmorPointsForWeight(next - v.Weight, false)))
+                  .arg(std::abs(v.GetArmorPointsForWeight(next - v.Weight, true))));
+}
+
+TEST_F(RecalcTest, TooMuchWeightTurnsRedAndBoldAndBack)
+{
+    GiveItAnEngine();
+    ASSERT_FALSE(IsWarning(W->lblWeightVal));
+    W->edArmorMFront->setValue(99);
+    W->edArmorMRear->setValue(99);
+    ASSERT_GT(Model().Weight, Model().MaxWeight);
+    EXPECT_TRUE(IsWarning(W->lblWeight));
+    EXPECT_TRUE(IsWarning(W->lblWeightVal));
+    W->btnRemoveMetalArmorClick();
+    EXPECT_FALSE(IsWarning(W->lblWeight));
+    EXPECT_FALSE(W->lblWeight->font().bold());
+    EXPECT_TRUE(W->lblWeightVal->font().bold());
+}
+
+TEST_F(RecalcTest, BothDescriptionsAndTheCaptionFollowEveryEdit)
+{
+    const auto expectDescriptions = [this] {
+        TVehicle v = Model();
+        QString official, outsider;
+        OfficialDescription(v, true, official);
+        OutsiderDescription(v, outsider);
+        EXPECT_EQ(W->edRecordSheet->toPlainText(), Lines(official));
+        EXPECT_EQ(W->edOutsidersSheet->toPlainText(), Lines(outsider));
+    };
+    expectDescriptions();
+    const QString before = W->edRecordSheet->toPlainText();
+
+    Choose(W->cbBodyType, QStringLiteral("Pickup"));
+    GiveItAnEngine();
+    expectDescriptions();
+    EXPECT_NE(W->edRecordSheet->toPlainText(), before);
+    EXPECT_TRUE(W->edOutsidersSheet->toPlainText().contains(QStringLiteral("Pickup")));
+
+    W->edTextName->setText(QStringLiteral("Roadrunner"));
+    expectDescriptions();
+    EXPECT_TRUE(W->edRecordSheet->toPlainText().startsWith(QStringLiteral("Roadrunner")))
+        << W->edRecordSheet->toPlainText().toStdString();
+
+    // The caption names the design year of the latest part.
+    QStringList list;
+    const int year = W->Vehicle().GetYear(list);
+    EXPECT_EQ(W->windowTitle(), QStringLiteral("Rigsmith 0.6.2\u00DF for %1 ").arg(year));
+    EXPECT_EQ(W->lblVehicleYearVal->text(), QString::number(year));
+}
+
+TEST_F(RecalcTest, TheTestCarIsTheEditedDesignWithItsPicture)
+{
+    Choose(W->cbBodyType, QStringLiteral("Van"));
+    EXPECT_EQ(TestCar->Vehicle, Car->Vehicle);
+    EXPECT_EQ(TestCar->Body, Car->Body);
+    EXPECT_EQ(TestCar->BodyMask, Car->BodyMask);
+    EXPECT_NE(EnemyCar->Vehicle, Car->Vehicle);
+    // The layout plan, the map and the icon box show the design.
+    EXPECT_EQ(W->LayoutPicture.Width(), 365);
+    EXPECT_EQ(W->LayoutPicture.Height(), 373);
+    EXPECT_FALSE(W->imgLayout->pixmap().isNull());
+    EXPECT_EQ(W->imgTest->pixmap().size(), QSize(365, 317));
+    EXPECT_EQ(W->imgIcon->pixmap().size(), QSize(100, 150));
+}
+
+} // namespace
