@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds from scratch and runs every test headless.
-# With --sanitize the build uses AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds from scratch and runs every test headless:
+# once in a release build, once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer. With --quick only the release pass runs.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build=build-test
-flags=(-DCMAKE_BUILD_TYPE=Release)
-if [ "${1:-}" = "--sanitize" ]; then
-  build=build-sanitize
-  flags=(-DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_BUILD_BENCH=OFF)
-fi
-
 scripts/install-deps.sh
-rm -rf "$build"
-cmake -S . -B "$build" "${flags[@]}"
-cmake --build "$build" -j"$(nproc)"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+
+run_tests() {
+  local build=$1
+  shift
+  rm -rf "$build"
+  cmake -S . -B "$build" "$@"
+  cmake --build "$build" -j"$(nproc)"
+  (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+}
+
+if [ "${1:-}" != "--quick" ]; then
+  run_tests build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_BUILD_BENCH=OFF
+fi
+run_tests build-test -DCMAKE_BUILD_TYPE=Release
