@@ -201,6 +201,14 @@ void TBitmap32::TextOut(int x, int y, const QString& text)
     painter.drawText(QPoint(x, y + QFontMetrics(Font).ascent()), text);
 }
 
+QFont TBitmap32::DefaultFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
 int TBitmap32::TextWidth(const QString& text) const
 {
     return QFontMetrics(Font).horizontalAdvance(text);

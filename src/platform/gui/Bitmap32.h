@@ -86,7 +86,10 @@ public:
     // Text with its top-left corner at (x, y) in Font and FontColor.
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
-    QFont Font;
+    // A picture's own text settings start as a small sans face of a fixed
+    // pixel height, so that drawn text looks the same on every screen.
+    static QFont DefaultFont();
+    QFont Font = DefaultFont();
     TColor32 FontColor = clBlack32;
 
     // The pixels as a Qt picture, for showing and printing.
