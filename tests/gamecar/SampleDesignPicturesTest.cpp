@@ -26,6 +26,12 @@ struct TDrawnDesign {
     std::function<void(TVehicle&)> build;
 };
 
+// Failure messages name the design rather than dump its bytes.
+void PrintTo(const TDrawnDesign& design, std::ostream* os)
+{
+    *os << design.name;
+}
+
 void Mount(TVehicle& v, const char* abbreviation, TLocation location, int times = 1, bool extraAmmo = false)
 {
     int index = 0;
