@@ -15,7 +15,7 @@ const QString Rule = QStringLiteral("---------------------");
 // Airdam, spoiler and ramplate sit outside the body.
 bool TakesNoSpace(int nr)
 {
-    return nr == 0 || nr == 1 || nr == 2;
+    return nr == AirdamNr || nr == SpoilerNr || nr == RamplateNr;
 }
 
 bool IsWhole(Extended x)
@@ -143,10 +143,7 @@ bool TVehicle::IsBodyWeapon(int i) const
     const TLocation location = Weapons.Items[i].Location;
     if (InAddOn(location))
         return false;
-    if (EWP < 1 || EWP % 2 == 0)
-        return true;
-    // A pair of side pods carries the left and right weapons.
-    return location != locLeft && location != locRight;
+    return !HasSidePods() || (location != locLeft && location != locRight);
 }
 
 int TVehicle::GetEngineSpace(QStringList& List) const
