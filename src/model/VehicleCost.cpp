@@ -34,7 +34,9 @@ int ComponentArmorLine(QStringList& list, int points, int pricePerPoint, bool fi
 
 int TVehicle::GetCost(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Cost *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Cost *"));
 
     // Body, frame, chassis and suspension.
     List.append(Format(QStringLiteral("%s Body: $%d"), {Body.Name, Body.Price}));

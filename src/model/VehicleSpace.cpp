@@ -41,7 +41,9 @@ bool InAddOn(TLocation location)
 
 int TVehicle::GetSpace(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Space *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Space *"));
     List.append(Format(QStringLiteral("Available: %d"), {Body.Space}));
     List.append(QString());
     int left = Body.Space;

@@ -28,7 +28,9 @@ constexpr int ExtinguisherWeight = 20;
 
 int TVehicle::GetWeight(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Weight *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Weight *"));
 
     List.append(Format(QStringLiteral("%s Body: %d lbs"), {Body.Name, Body.Weight}));
     int weight = Body.Weight;
