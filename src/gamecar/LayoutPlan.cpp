@@ -6,6 +6,7 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "model/MapGeometry.h"
+#include "model/RuleTables.h"
 #include "platform/Format.h"
 
 #include <QPoint>
@@ -313,7 +314,7 @@ void TPlan::DrawPods()
     constexpr int PodW = 75;
     constexpr int PodH = 38;
     if (V.EWP > 0) {
-        if (V.EWP % 2 == 1) {
+        if (V.HasSidePods()) {
             PutPart(LayoutEWP, p.EWPLeft, QRect(0, 0, PodW, PodH));
             PutPart(LayoutEWP, p.EWPRight, QRect(PodW, 0, PodW, PodH));
         } else {
@@ -604,9 +605,6 @@ void DrawLayout(const TGameCar& car, TBitmap32& target)
     plan.DrawGuards();
     plan.DrawHubs();
 
-    constexpr int AirdamNr = 0;
-    constexpr int SpoilerNr = 1;
-    constexpr int RamplateNr = 2;
     if (v.EquipmentAmount(SpoilerNr) != 0)
         plan.Put(LayoutSpoiler[plan.Size], places.Spoiler);
     if (v.EquipmentAmount(AirdamNr) != 0)

@@ -273,8 +273,7 @@ QString AccessoriesText(const TVehicle& V)
         V.GetEquipment(nr, e);
         if (!e.Installed)
             continue;
-        text += S(", ");
-        text += e.Amount > 1 ? Format(S("%dx %s"), {e.Amount, e.Name}) : e.Name;
+        text += S(", ") + AccessoryEntry(e);
         if (e.AddInfoOk && !e.Info.trimmed().isEmpty())
             text += Format(S(" (%s)"), {e.Info});
     }
@@ -349,6 +348,11 @@ QString TurretDescription(TTurretKind Turret, const TBodyType& Body)
     if (Turret == tkZeroSpace || (Turret >= tkOneSpace && Turret <= tkThreeSpacePopUp && Body.Nr >= 1))
         return S(titles[Turret]);
     return QString();
+}
+
+QString AccessoryEntry(const TEquipmentType& E)
+{
+    return E.Amount > 1 ? Format(S("%dx %s"), {E.Amount, E.Name}) : E.Name;
 }
 
 QString PodDescription(TEWPKind EWP, bool Rocket)

@@ -28,6 +28,10 @@ QString TiresDescription(const TTireType& Front, const TTireType& Rear);
 // only on bodies that can carry them.
 QString TurretDescription(TTurretKind Turret, const TBodyType& Body);
 
+// An accessory as the descriptions list it: "%dx %s" (amount, name) for more
+// than one, else its name.
+QString AccessoryEntry(const TEquipmentType& E);
+
 // ", One-Space Side EWP" and so on, with "Rocket " before "EWP" for a
 // rocket pod; empty for kinds outside 1 to 6.
 QString PodDescription(TEWPKind EWP, bool Rocket);

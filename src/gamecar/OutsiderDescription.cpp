@@ -58,8 +58,7 @@ QString VisibleAccessoriesText(const TVehicle& V)
         V.GetEquipment(nr, e);
         if (!e.Installed || !e.Visible)
             continue;
-        text += S(", ");
-        text += e.Amount > 1 ? Format(S("%dx %s"), {e.Amount, e.Name}) : e.Name;
+        text += S(", ") + AccessoryEntry(e);
     }
     return text;
 }

@@ -170,5 +170,5 @@ int FireSectorIndex(int index)
 
 bool HasNoSideEWP(const TVehicle& vehicle)
 {
-    return vehicle.EWP == 0 || vehicle.EWP % 2 == 0;
+    return !vehicle.HasSidePods();
 }

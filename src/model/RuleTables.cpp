@@ -3,12 +3,13 @@
 #include "platform/Numbers.h"
 
 #include <charconv>
+#include <cstddef>
 
 namespace {
 
 struct TPodRule {
-    int Weight;
-    int Cost;
+    int Weight = 0;
+    int Cost = 0;
 };
 
 // Indexed by pod kind - 1.
@@ -21,35 +22,72 @@ constexpr TPodRule PodRules[] = {
     {400, 2000}, // three-space top
 };
 
-// Indexed by turret kind - 1. The three-space turret takes 2 spaces.
-constexpr int TurretSpaces[] = {1, 1, 3, 2, 4, 2, 5};
+struct TTurretRule {
+    int Weight = 0;
+    int Cost = 0;
+    int Space = 0;
+};
 
-const TPodRule* PodRule(TEWPKind kind)
+// Indexed by turret kind - 1. The three-space turret takes 2 spaces.
+constexpr TTurretRule TurretRules[] = {
+    {75, 750, 1},   // zero-space
+    {150, 1000, 1}, // one-space
+    {300, 2000, 3}, // one-space pop-up
+    {200, 1500, 2}, // two-space
+    {350, 2500, 4}, // two-space pop-up
+    {300, 2500, 2}, // three-space
+    {450, 3500, 5}, // three-space pop-up
+};
+
+// Weight and cost of a rocket platform, indexed by its spaces - 1.
+constexpr TPodRule RocketPlatformRules[] = {{50, 75}, {100, 100}, {200, 150}};
+
+// The row for a kind numbered from 1; a row of zeros for 0 or an unknown
+// kind.
+template <typename T, std::size_t N>
+const T& RuleOf(const T (&rules)[N], int kind)
 {
-    if (kind < 1 || kind > static_cast<int>(std::size(PodRules)))
-        return nullptr;
-    return &PodRules[kind - 1];
+    static constexpr T None{};
+    if (kind < 1 || kind > static_cast<int>(N))
+        return None;
+    return rules[kind - 1];
 }
 
 } // namespace
 
 int EWPWeight(TEWPKind kind)
 {
-    const TPodRule* rule = PodRule(kind);
-    return rule ? rule->Weight : 0;
+    return RuleOf(PodRules, kind).Weight;
 }
 
 int EWPCost(TEWPKind kind)
 {
-    const TPodRule* rule = PodRule(kind);
-    return rule ? rule->Cost : 0;
+    return RuleOf(PodRules, kind).Cost;
 }
 
 int TurretSpace(TTurretKind kind)
 {
-    if (kind < 1 || kind > static_cast<int>(std::size(TurretSpaces)))
-        return 0;
-    return TurretSpaces[kind - 1];
+    return RuleOf(TurretRules, kind).Space;
+}
+
+int TurretWeight(TTurretKind kind)
+{
+    return RuleOf(TurretRules, kind).Weight;
+}
+
+int TurretCost(TTurretKind kind)
+{
+    return RuleOf(TurretRules, kind).Cost;
+}
+
+int RocketPlatformWeight(int spaces)
+{
+    return RuleOf(RocketPlatformRules, spaces).Weight;
+}
+
+int RocketPlatformCost(int spaces)
+{
+    return RuleOf(RocketPlatformRules, spaces).Cost;
 }
 
 double CollisionDamageModifier(int weight)

@@ -3,6 +3,7 @@
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/RuleTables.h"
+#include "model/VehicleRules.h"
 #include "platform/Format.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -10,13 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int AirdamNr = 0;
-constexpr int SpoilerNr = 1;
-constexpr int ActiveSuspensionNr = 9;
-constexpr int ABSNr = 10;
-constexpr int HDShocksNr = 11;
-constexpr int PaintCloudFilterNr = 12;
 
 // The test map's spot for the own car.
 constexpr int HomeX = 157;
@@ -231,16 +225,16 @@ void TVehicle::FindAmmo(const QString& Abbreviation, TAmmoType& A) const
 
 TArmorKind TVehicle::ArmorKind() const
 {
-    const TArmor& a = Armor;
-    const int plastic = CheckedAdd(
-        CheckedAdd(CheckedAdd(a.Front, a.Left), CheckedAdd(a.Right, a.Back)),
-        CheckedAdd(CheckedAdd(a.Top, a.Bottom), a.EWP));
-    const int metal = CheckedAdd(
-        CheckedAdd(CheckedAdd(a.FrontM, a.LeftM), CheckedAdd(a.RightM, a.BackM)),
-        CheckedAdd(a.TopM, a.BottomM));
-    if (metal > 0)
+    // The pods' plastic armor counts here too.
+    const int plastic = CheckedAdd(PlasticPoints(Armor), Armor.EWP);
+    if (MetalPoints(Armor) > 0)
         return plastic > 0 ? akComposite : akMetal;
     return akPlastic;
+}
+
+bool TVehicle::HasSidePods() const
+{
+    return EWP > 0 && EWP % 2 == 1;
 }
 
 int TVehicle::RollWeaponDamage(const TWeaponType& W, int& Min, int& Max, int& Sixes) const

@@ -61,6 +61,9 @@ public:
 
     void FindAmmo(const QString& Abbreviation, TAmmoType& A) const;
     TArmorKind ArmorKind() const;
+    // A pair of side pods (an odd pod kind) carries the left and right
+    // weapons.
+    bool HasSidePods() const;
     int RollWeaponDamage(const TWeaponType& W, int& Min, int& Max, int& Sixes) const;
     int EffectivePower() const;
 

@@ -14,14 +14,8 @@ namespace {
 // game's own and adds up to 101.
 constexpr std::array<int, 13> TwoDiceChance = {0, 0, 3, 6, 8, 11, 14, 17, 14, 11, 8, 6, 3};
 
-constexpr int RamplateNr = 2;
 constexpr int LaserRatingShots = 20;
 constexpr double MaxEfficiency = 1000;
-
-bool HasSidePods(TEWPKind kind)
-{
-    return kind > 0 && kind % 2 == 1;
-}
 
 } // namespace
 
@@ -94,7 +88,7 @@ double TVehicle::GetWeaponEfficiency(const TWeaponType& W, int Mode, int ToHitMo
 void TVehicle::GetFirepower(TLocation Facing, QString& Text) const
 {
     Text.clear();
-    const bool sidePods = HasSidePods(EWP);
+    const bool sidePods = HasSidePods();
     // With side pods the left and right weapons bear through the pods, which
     // fire forward or back.
     if (sidePods && (Facing == locLeft || Facing == locRight))

@@ -4,8 +4,7 @@
 
 #include "model/Lookups.h"
 #include "model/RuleTables.h"
-#include "platform/Format.h"
-#include "platform/Numbers.h"
+#include "model/VehicleRules.h"
 
 #include <cmath>
 
@@ -13,35 +12,10 @@ namespace {
 
 const QString Rule = QStringLiteral("---------------------");
 
-constexpr int AirdamNr = 0;
-constexpr int SpoilerNr = 1;
-constexpr int RamplateNr = 2;
-
 // Accessories priced per wheel rather than by their amount.
 bool PricedPerWheel(int nr)
 {
-    return nr == 5 || nr == 11;
-}
-
-int TurretCost(TTurretKind kind)
-{
-    static constexpr int Costs[] = {750, 1000, 2000, 1500, 2500, 2500, 3500};
-    if (kind < 1 || kind > static_cast<int>(std::size(Costs)))
-        return 0;
-    return Costs[kind - 1];
-}
-
-int RocketPlatformCost(int spaces)
-{
-    static constexpr int Costs[] = {75, 100, 150};
-    if (spaces < 1 || spaces > static_cast<int>(std::size(Costs)))
-        return 0;
-    return Costs[spaces - 1];
-}
-
-void Add(int& sum, int amount)
-{
-    sum = CheckedAdd(sum, amount);
+    return nr == 5 || nr == HDShocksNr;
 }
 
 // Component armor of an engine or a crew seat: points times the price per
@@ -60,7 +34,9 @@ int ComponentArmorLine(QStringList& list, int points, int pricePerPoint, bool fi
 
 int TVehicle::GetCost(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Cost *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Cost *"));
 
     // Body, frame, chassis and suspension.
     List.append(Format(QStringLiteral("%s Body: $%d"), {Body.Name, Body.Price}));
@@ -101,12 +77,8 @@ int TVehicle::GetCost(QStringList& List)
 
     // Armor. The pods' armor is priced with the pods.
     const TArmor& a = Armor;
-    const int plastic = CheckedAdd(
-        CheckedAdd(CheckedAdd(a.Front, a.Left), CheckedAdd(a.Right, a.Back)),
-        CheckedAdd(a.Top, a.Bottom));
-    const int metal = CheckedAdd(
-        CheckedAdd(CheckedAdd(a.FrontM, a.LeftM), CheckedAdd(a.RightM, a.BackM)),
-        CheckedAdd(a.TopM, a.BottomM));
+    const int plastic = PlasticPoints(a);
+    const int metal = MetalPoints(a);
     const Extended armorCost = Body.ArmorCost;
     const int pc = Round(plastic * armorCost);
     const int mc = Round(metal * armorCost * 2.5L);
@@ -179,39 +151,22 @@ int TVehicle::GetCost(QStringList& List)
         int c = w.Cost;
         int shots = w.Shots;
         double cps = w.CPS;
-        QString pulse;
-        QString infrared;
-        QString swc;
-        QString hrswc;
-        QString caText;
-        if (w.LaserPulse) {
-            pulse = QStringLiteral("Pulse ");
+        if (w.LaserPulse)
             c = Round(c * 1.5L);
-        }
-        if (w.LaserIR) {
-            infrared = QStringLiteral("IR ");
+        if (w.LaserIR)
             c = CheckedMul(c, 2);
-        }
         if (w.ExtraAmmo) {
             c = CheckedAdd(c, 50);
             shots = CheckedMul(shots, 2);
         }
-        if (w.SWC) {
-            swc = QStringLiteral("+SWC");
+        if (w.SWC)
             c = CheckedAdd(c, 500);
-        }
-        if (w.HRSWC) {
-            hrswc = QStringLiteral("+HRSWC");
+        if (w.HRSWC)
             c = CheckedAdd(c, 2500);
-        }
         if (w.CA > 0) {
             int ca = Round(static_cast<Extended>(w.Space) * 5 * w.CA);
-            QString fp;
-            if (w.CA_FP) {
+            if (w.CA_FP)
                 ca = CheckedMul(ca, 2);
-                fp = QStringLiteral(" FP");
-            }
-            caText = Format(QStringLiteral("(%d pt%s CA) "), {w.CA, fp});
             c = CheckedAdd(c, ca);
         }
         if (!w.Ammo.isEmpty() && w.Ammo != QLatin1String("-")) {
@@ -223,12 +178,10 @@ int TVehicle::GetCost(QStringList& List)
         }
         const int ammo = Round(shots * static_cast<Extended>(cps));
         if (ammo == 0)
-            List.append(Format(QStringLiteral("%s%s%s%s%s%s: $%d"),
-                               {infrared, pulse, w.Abbreviation, swc, hrswc, caText, c}));
+            List.append(Format(QStringLiteral("%s: $%d"), {WeaponCaption(w), c}));
         else
-            List.append(Format(QStringLiteral("%s%s%s%s%s%s: $%d +%dx Ammo @ %2f ($%2d)"),
-                               {infrared, pulse, w.Abbreviation, swc, hrswc, caText, c, shots,
-                                cps, ammo}));
+            List.append(Format(QStringLiteral("%s: $%d +%dx Ammo @ %2f ($%2d)"),
+                               {WeaponCaption(w), c, shots, cps, ammo}));
         Add(weapons, CheckedAdd(c, ammo));
     }
     if (const int turret = TurretCost(Turret); turret > 0) {
@@ -255,7 +208,7 @@ int TVehicle::GetCost(QStringList& List)
         Add(weapons, CheckedAdd(gun.Cost, gunAmmo));
     }
     if (EWP > 0) {
-        const bool sidePair = EWP % 2 == 1;
+        const bool sidePair = HasSidePods();
         int amount;
         if (EWPR)
             amount = EWPCost(EWP) / 2;

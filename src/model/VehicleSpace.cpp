@@ -15,7 +15,7 @@ const QString Rule = QStringLiteral("---------------------");
 // Airdam, spoiler and ramplate sit outside the body.
 bool TakesNoSpace(int nr)
 {
-    return nr == 0 || nr == 1 || nr == 2;
+    return nr == AirdamNr || nr == SpoilerNr || nr == RamplateNr;
 }
 
 bool IsWhole(Extended x)
@@ -41,7 +41,9 @@ bool InAddOn(TLocation location)
 
 int TVehicle::GetSpace(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Space *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Space *"));
     List.append(Format(QStringLiteral("Available: %d"), {Body.Space}));
     List.append(QString());
     int left = Body.Space;
@@ -143,10 +145,7 @@ bool TVehicle::IsBodyWeapon(int i) const
     const TLocation location = Weapons.Items[i].Location;
     if (InAddOn(location))
         return false;
-    if (EWP < 1 || EWP % 2 == 0)
-        return true;
-    // A pair of side pods carries the left and right weapons.
-    return location != locLeft && location != locRight;
+    return !HasSidePods() || (location != locLeft && location != locRight);
 }
 
 int TVehicle::GetEngineSpace(QStringList& List) const

@@ -1,6 +1,7 @@
 #include "model/Vehicle.h"
 
 #include "model/Global.h"
+#include "model/RuleTables.h"
 #include "platform/Format.h"
 #include "platform/Numbers.h"
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr int BatteryNr = 13;
 constexpr int MinimumRange = 150;
 constexpr int LocationCount = 7; // front to rocket platform
 
@@ -52,7 +52,7 @@ void TVehicle::CheckWeaponPlacement(QString& Message)
         t.AddWeaponSpace(w.Location, w);
 
     const int sideSpace = CheckedAdd(Body.Space, Body.CargoSpace) / 3;
-    const bool sidePods = EWP > 0 && EWP % 2 == 1;
+    const bool sidePods = HasSidePods();
     // One weapon may fill a side beyond its allowance; two or more may not.
     auto sideFails = [&](TLocation side) {
         return t.Space[side] > sideSpace && t.Count[side] > 1;

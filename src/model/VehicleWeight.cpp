@@ -4,8 +4,7 @@
 #include "model/Vehicle.h"
 
 #include "model/RuleTables.h"
-#include "platform/Format.h"
-#include "platform/Numbers.h"
+#include "model/VehicleRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +12,6 @@
 namespace {
 
 const QString Rule = QStringLiteral("---------------------");
-
-constexpr int AirdamNr = 0;
-constexpr int SpoilerNr = 1;
-constexpr int RamplateNr = 2;
-constexpr int HDShocksNr = 11;
 
 // Metal armor weighs five times the body's plastic armor per point.
 constexpr int MetalFactor = 5;
@@ -30,44 +24,13 @@ constexpr int CrewArmorWeight = 6;
 constexpr int CrewMemberWeight = 150;
 constexpr int ExtinguisherWeight = 20;
 
-int TurretWeight(TTurretKind kind)
-{
-    static constexpr int Weights[] = {75, 150, 300, 200, 350, 300, 450};
-    if (kind < 1 || kind > static_cast<int>(std::size(Weights)))
-        return 0;
-    return Weights[kind - 1];
-}
-
-int RocketPlatformWeight(int spaces)
-{
-    static constexpr int Weights[] = {50, 100, 200};
-    if (spaces < 1 || spaces > static_cast<int>(std::size(Weights)))
-        return 0;
-    return Weights[spaces - 1];
-}
-
-void Add(int& sum, int amount)
-{
-    sum = CheckedAdd(sum, amount);
-}
-
-int PlasticPoints(const TArmor& a)
-{
-    return CheckedAdd(CheckedAdd(CheckedAdd(a.Front, a.Left), CheckedAdd(a.Right, a.Back)),
-                      CheckedAdd(a.Top, a.Bottom));
-}
-
-int MetalPoints(const TArmor& a)
-{
-    return CheckedAdd(CheckedAdd(CheckedAdd(a.FrontM, a.LeftM), CheckedAdd(a.RightM, a.BackM)),
-                      CheckedAdd(a.TopM, a.BottomM));
-}
-
 } // namespace
 
 int TVehicle::GetWeight(QStringList& List)
 {
-    List = QStringList{QStringLiteral("* Basic Vehicle Weight *")};
+    // Clearing keeps the list's capacity for the refill.
+    List.clear();
+    List.append(QStringLiteral("* Basic Vehicle Weight *"));
 
     List.append(Format(QStringLiteral("%s Body: %d lbs"), {Body.Name, Body.Weight}));
     int weight = Body.Weight;
@@ -153,28 +116,18 @@ int TVehicle::GetWeight(QStringList& List)
             FindAmmo(wp.Ammo, load);
             wps = wps * static_cast<Extended>(load.Weight);
         }
-        QString caText;
-        if (wp.CA > 0) {
-            // Fireproofing the component armor adds no weight.
+        // Fireproofing the component armor adds no weight.
+        if (wp.CA > 0)
             Add(w, Round(static_cast<Extended>(wp.Space) * 2 * wp.CA));
-            caText = Format(QStringLiteral("(%d pt%s CA) "),
-                            {wp.CA, wp.CA_FP ? QStringLiteral(" FP") : QString()});
-        }
         const int ammo = Round(shots * static_cast<Extended>(wps));
         Add(weapons, CheckedAdd(w, ammo));
-        const QString infrared = wp.LaserIR ? QStringLiteral("IR ") : QString();
-        const QString pulse = wp.LaserPulse ? QStringLiteral("Pulse ") : QString();
-        const QString swc = wp.SWC ? QStringLiteral("+SWC") : QString();
-        const QString hrswc = wp.HRSWC ? QStringLiteral("+HRSWC") : QString();
         // Whether the load is shown depends on the weapon's own shots, so a
         // weapon whose single load weighs nothing shows none with extra shots.
         if (Round(wp.Shots * static_cast<Extended>(wps)) == 0)
-            List.append(Format(QStringLiteral("%s%s%s%s%s%s: %d lbs"),
-                               {infrared, pulse, wp.Abbreviation, swc, hrswc, caText, w}));
+            List.append(Format(QStringLiteral("%s: %d lbs"), {WeaponCaption(wp), w}));
         else
-            List.append(Format(QStringLiteral("%s%s%s%s%s%s: %d lbs +%dx Ammo @ %2f (%2d lbs)"),
-                               {infrared, pulse, wp.Abbreviation, swc, hrswc, caText, w, shots, wps,
-                                ammo}));
+            List.append(Format(QStringLiteral("%s: %d lbs +%dx Ammo @ %2f (%2d lbs)"),
+                               {WeaponCaption(wp), w, shots, wps, ammo}));
     }
     Add(weight, weapons);
     // Turret, platform and pods stand in the weapons section but count in the
@@ -188,7 +141,7 @@ int TVehicle::GetWeight(QStringList& List)
         List.append(Format(QStringLiteral("Rocket Platform: %d lbs"), {platform}));
     }
     if (EWP > 0) {
-        const bool sidePair = EWP % 2 == 1;
+        const bool sidePair = HasSidePods();
         int amount;
         if (EWPR)
             amount = EWPWeight(EWP) / 2;

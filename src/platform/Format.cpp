@@ -96,20 +96,22 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
     // At least one digit before the point.
     if (digits.size() < static_cast<size_t>(decimals) + 1)
         digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
-    const std::string whole = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
-    const std::string fraction = digits.substr(whole.size());
+    const size_t whole = digits.size() - static_cast<size_t>(decimals);
 
     QString text;
+    text.reserve(static_cast<qsizetype>(digits.size() + whole / 3 + 2));
     const bool shownZero = digits.find_first_not_of('0') == std::string::npos;
     if (value < 0 && !shownZero)
         text += QLatin1Char('-');
-    for (size_t i = 0; i < whole.size(); ++i) {
-        if (!thousandSeparator.isNull() && i > 0 && (whole.size() - i) % 3 == 0)
+    for (size_t i = 0; i < whole; ++i) {
+        if (!thousandSeparator.isNull() && i > 0 && (whole - i) % 3 == 0)
             text += thousandSeparator;
-        text += QLatin1Char(whole[i]);
+        text += QLatin1Char(digits[i]);
     }
-    if (decimals > 0)
-        text += DecimalSeparator() + QString::fromLatin1(fraction.data(), static_cast<qsizetype>(fraction.size()));
+    if (decimals > 0) {
+        text += DecimalSeparator();
+        text += QLatin1String(digits.data() + whole, static_cast<qsizetype>(decimals));
+    }
     return text;
 }
 
@@ -124,7 +126,7 @@ void AppendOne(QString& result, const QString& format, const TSpec& spec, const 
     const char kind = spec.Kind.toLatin1();
     const auto pad = [&result, &spec](qsizetype length) {
         if (length < spec.Width)
-            result.append(QString(spec.Width - length, QLatin1Char(' ')));
+            result.resize(result.size() + spec.Width - length, QLatin1Char(' '));
     };
     if (kind == 'd' && integer && spec.Precision < 0) {
         // The hot path of every breakdown line: no temporary strings.
@@ -168,13 +170,16 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
 {
     QString result;
     result.reserve(format.size() + 48);
+    const QChar* const text = format.constData();
     auto arg = args.begin();
     qsizetype i = 0;
     while (i < format.size()) {
-        if (format[i] != QLatin1Char('%')) {
-            const qsizetype next = format.indexOf(QLatin1Char('%'), i);
-            const qsizetype end = next < 0 ? format.size() : next;
-            result += QStringView(format).mid(i, end - i);
+        if (text[i] != QLatin1Char('%')) {
+            // Breakdown formats are short: a plain scan beats a search call.
+            qsizetype end = i + 1;
+            while (end < format.size() && text[end] != QLatin1Char('%'))
+                ++end;
+            result.append(text + i, end - i);
             i = end;
             continue;
         }

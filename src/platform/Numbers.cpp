@@ -45,8 +45,14 @@ std::optional<QChar>& ShownThousandSeparator()
 
 int Round(Extended value)
 {
-    // nearbyintl rounds in the default mode, to nearest with ties to even.
-    return ToInt32(std::nearbyintl(value));
+    // rintl rounds in the default mode, to nearest with ties to even, as
+    // nearbyintl does, without saving and restoring the floating-point state
+    // (nobody here reads it). The checked whole number is then stored by
+    // lrintl, which keeps the rounding mode as it is, where a cast would
+    // switch it to truncation and back: Round runs for most breakdown lines.
+    const Extended whole = std::rintl(value);
+    ToInt32(whole);
+    return static_cast<int>(std::lrintl(whole));
 }
 
 int Trunc(Extended value)

@@ -147,3 +147,14 @@ TEST_F(MapGeometryTest, SidePodsAreTheOddPodKinds)
         EXPECT_FALSE(HasNoSideEWP(Vehicle)) << kind;
     }
 }
+
+TEST_F(MapGeometryTest, APodKindBelowZeroIsNoSidePods)
+{
+    // A damaged file's kind: the accounting prices and weighs no pods for
+    // it, so the pictures draw none either.
+    for (TEWPKind kind : {-1, -3}) {
+        Vehicle.EWP = kind;
+        EXPECT_FALSE(Vehicle.HasSidePods()) << kind;
+        EXPECT_TRUE(HasNoSideEWP(Vehicle)) << kind;
+    }
+}

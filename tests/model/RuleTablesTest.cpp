@@ -24,6 +24,28 @@ TEST(RuleTables, TurretSpaceByKind)
         EXPECT_EQ(TurretSpace(kind), spaces[kind]) << kind;
 }
 
+TEST(RuleTables, TurretWeightAndCostByKind)
+{
+    const int weights[] = {0, 75, 150, 300, 200, 350, 300, 450, 0};
+    const int costs[] = {0, 750, 1000, 2000, 1500, 2500, 2500, 3500, 0};
+    for (int kind = 0; kind <= 8; ++kind) {
+        EXPECT_EQ(TurretWeight(kind), weights[kind]) << kind;
+        EXPECT_EQ(TurretCost(kind), costs[kind]) << kind;
+    }
+    EXPECT_EQ(TurretCost(-1), 0);
+}
+
+TEST(RuleTables, RocketPlatformWeightAndCostBySpaces)
+{
+    const int weights[] = {0, 50, 100, 200, 0};
+    const int costs[] = {0, 75, 100, 150, 0};
+    for (int spaces = 0; spaces <= 4; ++spaces) {
+        EXPECT_EQ(RocketPlatformWeight(spaces), weights[spaces]) << spaces;
+        EXPECT_EQ(RocketPlatformCost(spaces), costs[spaces]) << spaces;
+    }
+    EXPECT_EQ(RocketPlatformWeight(-1), 0);
+}
+
 TEST(RuleTables, CollisionDamageModifierByWeight)
 {
     const struct {
