@@ -1,6 +1,7 @@
 #include "gamecar/Graphics.h"
 
 #include "model/Global.h"
+#include "model/Utils.h"
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
 #include "platform/Numbers.h"
@@ -83,6 +84,17 @@ void ApplyWhiteRule(TBitmap32& image, const TBitmap32& mask)
     image.DrawMode = TDrawMode::dmBlend;
     image.MasterAlpha = 255;
     image.SetAlphaFromIntensity(mask);
+}
+
+// Whether a splatter mark around (cx, cy) can land anywhere: at a position
+// outside the mask or one where the mask is not black.
+bool SplatterHasRoom(const TBitmap32& mask, int cx, int cy)
+{
+    for (int y = cy - 50; y < cy + 50; ++y)
+        for (int x = cx - 50; x < cx + 50; ++x)
+            if (!mask.Contains(x, y) || mask.Pixel(x, y) != clBlack32)
+                return true;
+    return false;
 }
 
 } // namespace
@@ -277,15 +289,13 @@ void BlackenPixel(TBitmap32& image, TBitmap32& mask, int x, int y, bool alsoMask
 
 void DrawCrater(TBitmap32& image, TBitmap32& mask, int cx, int cy, int r)
 {
-    const double r2 = double(r) * double(r);
+    const Extended r2 = Extended(r) * r;
     for (int x = 0; x <= image.Width(); ++x)
         for (int y = 0; y <= image.Height(); ++y) {
-            const double dx = double(x) - cx;
-            const double dy = double(y) - cy;
-            const double d = dx * dx + dy * dy;
+            const int d = SqrDistance(x, y, cx, cy);
             if (d <= r2 && mask.Contains(x, y) && mask.Pixel(x, y) == clWhite32) {
                 BlackenPixel(image, mask, x, y, true);
-            } else if (r2 < d && d < 1.2 * r2) {
+            } else if (r2 < d && d < 1.2L * r2) {
                 for (int px = x - 1; px <= x; ++px)
                     for (int py = y - 1; py <= y + 1; ++py)
                         image.SetPixelS(px, py, clBlack32);
@@ -295,6 +305,10 @@ void DrawCrater(TBitmap32& image, TBitmap32& mask, int cx, int cy, int r)
 
 void DrawSplatter(TBitmap32& image, const TBitmap32& mask, int cx, int cy, int count)
 {
+    // Where the mask is black all around, picking again would never end: such
+    // a hit leaves no splatter and draws no random numbers.
+    if (!SplatterHasRoom(mask, cx, cy))
+        return;
     for (int mark = 0; mark <= count; ++mark) {
         int x = 0;
         int y = 0;

@@ -159,6 +159,103 @@ TEST(Graphics, CraterCutsTheMaskOnlyInsideItsRadius)
     EXPECT_EQ(image.Pixel(0, 0), Red);
 }
 
+TEST(Graphics, CraterRingDarkensTheTwoColumnsUpToEachRingPointAndTheThreeRowsAroundIt)
+{
+    TBitmap32 image = Filled(20, 20, Red);
+    TBitmap32 mask = Filled(20, 20, clWhite32);
+    DrawCrater(image, mask, 10, 10, 3);
+    // Row 14 lies outside the hole; the ring points (9, 13) and (11, 13)
+    // darken columns 8 to 11 there, one more to the left than to the right.
+    for (int x = 0; x < 20; ++x) {
+        EXPECT_EQ(image.Pixel(x, 14), x >= 8 && x <= 11 ? clBlack32 : Red) << x;
+        EXPECT_EQ(mask.Pixel(x, 14), clWhite32) << x;
+    }
+}
+
+TEST(Graphics, CraterScanTakesTheColumnJustRightOfThePicture)
+{
+    // The only ring points that reach the picture are (5, 1) and (5, 3), one
+    // column right of it; they darken its last column.
+    TBitmap32 image = Filled(5, 5, Red);
+    TBitmap32 mask = Filled(5, 5, clWhite32);
+    DrawCrater(image, mask, 8, 2, 3);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(image.Pixel(x, y), x == 4 ? clBlack32 : Red) << x << "," << y;
+            EXPECT_EQ(mask.Pixel(x, y), clWhite32) << x << "," << y;
+        }
+}
+
+TEST(Graphics, CraterDistancesBeyondTheIntegerRangeOverflow)
+{
+    TBitmap32 image = Filled(5, 5, Red);
+    TBitmap32 mask = Filled(5, 5, clWhite32);
+    EXPECT_THROW(DrawCrater(image, mask, 1 << 30, 0, 1), EOverflow);
+}
+
+TEST(Graphics, SplatterPicksPlacesAndShapesInTheGeneratorsOrder)
+{
+    // The shapes by number: the pixel, a plus, a cross, the 3 x 3 block.
+    const std::vector<std::vector<std::pair<int, int>>> shapes = {
+        {{0, 0}},
+        {{-1, 0}, {0, 0}, {1, 0}, {0, -1}, {0, 1}},
+        {{-1, -1}, {0, 0}, {1, 1}, {1, -1}, {-1, 1}},
+        {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}},
+    };
+    // Marks picked on the black left half are picked again.
+    TBitmap32 mask = Filled(200, 200, clWhite32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 100; ++x)
+            mask.SetPixel(x, y, clBlack32);
+
+    RandSeed(11);
+    TBitmap32 expected = Filled(200, 200, Red);
+    int pickedAgain = 0;
+    for (int mark = 0; mark <= 6; ++mark) {
+        int x = 0;
+        int y = 0;
+        for (;;) {
+            x = 100 + Random(100) - 50;
+            y = 100 + Random(100) - 50;
+            if (mask.Pixel(x, y) != clBlack32)
+                break;
+            ++pickedAgain;
+        }
+        for (const auto& [dx, dy] : shapes[Random(4)])
+            expected.SetPixel(x + dx, y + dy, clBlack32);
+    }
+    const int next = Random(1000);
+    ASSERT_GT(pickedAgain, 0);
+
+    RandSeed(11);
+    TBitmap32 image = Filled(200, 200, Red);
+    DrawSplatter(image, mask, 100, 100, 6);
+    EXPECT_EQ(image.Image(), expected.Image());
+    EXPECT_EQ(Random(1000), next);
+}
+
+TEST(Graphics, SplatterOnAWhollyBlackMaskEndsAndPaintsNothing)
+{
+    TBitmap32 image = Filled(100, 100, Red);
+    TBitmap32 mask = Filled(100, 100, clBlack32);
+    RandSeed(5);
+    const int first = Random(1000);
+    RandSeed(5);
+    DrawSplatter(image, mask, 50, 50, 3);
+    EXPECT_EQ(image.Image(), Filled(100, 100, Red).Image());
+    EXPECT_EQ(Random(1000), first); // no number drawn
+
+    // One place that is not black takes every mark.
+    mask.SetPixel(0, 0, clWhite32);
+    DrawSplatter(image, mask, 50, 50, 3);
+    EXPECT_EQ(image.Pixel(0, 0), clBlack32);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (x > 1 || y > 1) {
+                ASSERT_EQ(image.Pixel(x, y), Red) << x << "," << y;
+            }
+}
+
 TEST(Graphics, SplatterOfCountZeroPaintsOneMarkOnThePictureOnly)
 {
     RandSeed(7);
@@ -331,6 +428,68 @@ void CopyFolder(const QString& from, const QString& to)
 }
 
 } // namespace
+
+TEST_F(TRuntimeGraphics, PicturesLoadInTheirFixedOrder)
+{
+    QTemporaryDir dir;
+    const QString runtime = QStringLiteral(RIGSMITH_RUNTIME_DIR) + "/";
+    CopyFolder(runtime + "Graphics", dir.filePath("Graphics"));
+    // A weapon without a picture of its own needs the UNKNOWN picture.
+    ASSERT_TRUE(QFile::remove(dir.filePath("Graphics/Layout/Weapons/" + WeaponTypes.Items[0].Abbreviation + ".png")));
+    const QString brokenCar = "Graphics/Image/Large/zz_broken.png";
+    QFile broken(dir.filePath(brokenCar));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+
+    // Each a picture of the next step, or the first and the last of a set.
+    const QStringList order = {
+        brokenCar,
+        "Graphics/Image/Axis.png",
+        "Graphics/Image/RocketPlatform.png",
+        "Graphics/Layout/Body/SubCompact.png",
+        "Graphics/Layout/Body/Van.png",
+        "Graphics/Layout/Tire/SubCompact.png",
+        "Graphics/Layout/Tire/Van.png",
+        "Graphics/Layout/WheelGuard/Van.png",
+        "Graphics/Layout/WheelHub/SubCompact.png",
+        "Graphics/Layout/CellEngines.png",
+        "Graphics/Layout/GasEngines.png",
+        "Graphics/Layout/Ramplate/Van.png",
+        "Graphics/Layout/Airdam/SubCompact.png",
+        "Graphics/Layout/Spoiler/Van.png",
+        "Graphics/Layout/Accessories/Turret.png",
+        "Graphics/Layout/Weapons/UNKNOWN.png",
+        "Graphics/Layout/Accessories/ZeroSpaceTurret.png",
+        "Graphics/Layout/Accessories/EWP.png",
+        "Graphics/Layout/Accessories/RocketPlatform.png",
+        "Graphics/Layout/DP.png",
+        "Graphics/Layout/N2O.png",
+        "Graphics/Layout/GasTank.png",
+        "Graphics/Layout/Crew/0.png",
+        "Graphics/Layout/Crew/1.png",
+        "Graphics/Layout/Crew/Equipment_0.png",
+        "Graphics/Layout/Crew/Equipment_6.png",
+    };
+    for (const QString& file : order.mid(1))
+        ASSERT_TRUE(QFile::remove(dir.filePath(file))) << file.toStdString();
+
+    const TWorkingFolder folder(dir.path());
+    for (const QString& file : order) {
+        try {
+            LoadGraphics();
+            ADD_FAILURE() << "no error for " << file.toStdString();
+        } catch (const EError& e) {
+            EXPECT_TRUE(e.Message().contains(file)) << file.toStdString() << ": " << e.Message().toStdString();
+        }
+        // Mend this picture: the next one in the order stops the loading.
+        QFile::remove(file);
+        if (file != brokenCar) {
+            ASSERT_TRUE(QFile::copy(runtime + file, file)) << file.toStdString();
+        }
+    }
+    EXPECT_NO_THROW(LoadGraphics());
+}
 
 TEST_F(TRuntimeGraphics, AccessoriesAndWeaponsFallBackAsTheirPicturesAllow)
 {
