@@ -20,19 +20,26 @@ TBitmap32 Dot(TColor32 color)
     return dot;
 }
 
-// A weapon layout picture of side s: eight frames, each with a colour
-// of its own in its top-left pixel and white elsewhere.
-TBitmap32 WeaponStrip(int s)
+// A strip of count frames w x h, white (transparent, as in a loaded
+// picture) but for the top-left pixel of frame f, which is firstColor + f.
+TBitmap32 MarkedStrip(int count, int w, int h, TColor32 firstColor)
 {
-    TBitmap32 strip(8 * s, s);
+    TBitmap32 strip(count * w, h);
     strip.Clear(clWhite32);
-    for (int f = 0; f < 8; ++f)
-        strip.SetPixel(f * s, 0, 0xFF000010u + TColor32(f));
+    for (int f = 0; f < count; ++f)
+        strip.SetPixel(f * w, 0, firstColor + TColor32(f));
     TBitmap32 mask;
     MakeMask(strip, mask);
     strip.DrawMode = TDrawMode::dmBlend;
     strip.SetAlphaFromIntensity(mask);
     return strip;
+}
+
+// A weapon layout picture of side s: eight frames, each with a colour
+// of its own in its top-left pixel and white elsewhere.
+TBitmap32 WeaponStrip(int s)
+{
+    return MarkedStrip(8, s, s, 0xFF000010u);
 }
 
 class LayoutPlanTest : public ::testing::Test
@@ -65,9 +72,37 @@ protected:
         return places;
     }
 
+    // Every pixel of the plan in the given colour, ordered by x, then y.
+    std::vector<std::pair<int, int>> PixelsOf(TColor32 color) const
+    {
+        std::vector<std::pair<int, int>> pixels;
+        for (int x = 0; x < Target.Width(); ++x)
+            for (int y = 0; y < Target.Height(); ++y)
+                if (Target.Pixel(x, y) == color)
+                    pixels.emplace_back(x, y);
+        return pixels;
+    }
+
     std::unique_ptr<TGameCar> Car;
     TBitmap32 Target;
 };
+
+// A picture one pixel high: a left part of half columns in one colour, one
+// separating column in another and a right part of half columns in a third.
+TBitmap32 SplitPicture(int half, TColor32 left, TColor32 middle, TColor32 right)
+{
+    TBitmap32 picture(2 * half + 1, 1);
+    for (int x = 0; x < picture.Width(); ++x)
+        picture.SetPixel(x, 0, x < half ? left : x == half ? middle : right);
+    return picture;
+}
+
+// The pixels of a row of n pixels starting at (x, y).
+void AddRow(std::vector<std::pair<int, int>>& pixels, int x, int y, int n)
+{
+    for (int k = 0; k < n; ++k)
+        pixels.emplace_back(x + k, y);
+}
 
 using TPlaces = std::vector<std::pair<int, int>>;
 
@@ -107,14 +142,9 @@ TEST_F(LayoutPlanTest, DamagePointBoxesStandInColumnsOfFiveCentredOnThePlace)
     for (const Case& c : cases) {
         Target.Clear(clWhite32);
         DrawDPBoxes(Target, 50, 60, c.count, c.left);
-        TPlaces drawn;
-        for (int x = 0; x < Target.Width(); ++x)
-            for (int y = 0; y < Target.Height(); ++y)
-                if (Target.Pixel(x, y) == Box)
-                    drawn.emplace_back(x, y);
         TPlaces expected = c.boxes;
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(drawn, expected) << c.count << " left " << c.left;
+        EXPECT_EQ(PixelsOf(Box), expected) << c.count << " left " << c.left;
     }
 }
 
@@ -252,4 +282,211 @@ TEST_F(LayoutPlanTest, ComponentArmorListIsWrittenInTheTopLeftCorner)
     expected.TextOut(27, 30, QStringLiteral("Engine: 6"));
     expected.TextOut(27, 45, QStringLiteral("MG: oo"));
     EXPECT_EQ(Target.Image().copy(0, 0, 100, 100), expected.Image().copy(0, 0, 100, 100));
+}
+
+TEST_F(LayoutPlanTest, WheelGuardsAndHubcapsAreSplitAroundTheirMiddleColumn)
+{
+    constexpr TColor32 GuardLeft = 0xFF100001u, GuardMiddle = 0xFF100002u, GuardRight = 0xFF100003u;
+    constexpr TColor32 HubLeft = 0xFF200001u, HubMiddle = 0xFF200002u, HubRight = 0xFF200003u;
+    LayoutWheelGuard[4] = SplitPicture(4, GuardLeft, GuardMiddle, GuardRight); // 9 wide
+    LayoutWheelHub[4] = SplitPicture(3, HubLeft, HubMiddle, HubRight);
+    LayoutDP = Dot(Box);
+    TVehicle& v = *Car->Vehicle;
+    v.Axis = wl6Wheels3Axis;
+    v.GuardsFront = 7;
+    v.GuardsRear = 3;
+    v.HubsFront = 1;
+    v.HubsRear = 1;
+    DrawLayout(*Car, Target);
+
+    // Guards 3 left and 7 up from their places, or 10 right and 7 up; rear and
+    // middle axle alike.
+    TPlaces guardLeft, guardRight;
+    for (const int y : {91, 194, 242}) {
+        AddRow(guardLeft, 92, y, 4);
+        AddRow(guardRight, 254, y, 4);
+    }
+    std::sort(guardLeft.begin(), guardLeft.end());
+    std::sort(guardRight.begin(), guardRight.end());
+    EXPECT_EQ(PixelsOf(GuardLeft), guardLeft);
+    EXPECT_EQ(PixelsOf(GuardRight), guardRight);
+    EXPECT_EQ(PixelsOf(GuardMiddle), TPlaces());
+
+    // Hubcaps move out by the guard's full width plus 6 in front (more than
+    // five guard points) and by half its width plus 9 at the rear.
+    TPlaces hubLeft, hubRight;
+    AddRow(hubLeft, 105 - 12 - 15, 99, 3);
+    AddRow(hubRight, 239 + 19 + 15, 99, 3);
+    for (const int y : {202, 249}) {
+        AddRow(hubLeft, 105 - 12 - 13, y, 3);
+        AddRow(hubRight, 239 + 19 + 13, y, 3);
+    }
+    std::sort(hubLeft.begin(), hubLeft.end());
+    std::sort(hubRight.begin(), hubRight.end());
+    EXPECT_EQ(PixelsOf(HubLeft), hubLeft);
+    EXPECT_EQ(PixelsOf(HubRight), hubRight);
+    EXPECT_EQ(PixelsOf(HubMiddle), TPlaces());
+
+    TPlaces boxes = {
+        // Seven front guard points: five at the box place, two 8 pixels outward.
+        {86, 91}, {86, 99}, {86, 107}, {86, 115}, {86, 123}, {78, 103}, {78, 111},
+        {266, 91}, {266, 99}, {266, 107}, {266, 115}, {266, 123}, {274, 103}, {274, 111},
+        // Three rear guard points on the rear and the middle axle.
+        {86, 250}, {86, 258}, {86, 266}, {86, 202}, {86, 210}, {86, 218},
+        {266, 250}, {266, 258}, {266, 266}, {266, 202}, {266, 210}, {266, 218},
+        // One hubcap point each, shifted with its hubcap and 9 further out.
+        {105 - 12 - 15 - 9, 108}, {239 + 20 + 15 + 9, 108},
+        {105 - 12 - 13 - 9, 258}, {239 + 20 + 13 + 9, 258}, {105 - 12 - 13 - 9, 211}, {239 + 20 + 13 + 9, 211},
+    };
+    std::sort(boxes.begin(), boxes.end());
+    EXPECT_EQ(PixelsOf(Box), boxes);
+
+    // More than five rear guard points move the rear hubcaps out by the
+    // guard's full width plus 5, one less than in front.
+    v.GuardsRear = 6;
+    DrawLayout(*Car, Target);
+    hubLeft.clear();
+    AddRow(hubLeft, 105 - 12 - 15, 99, 3);
+    AddRow(hubLeft, 105 - 12 - 14, 202, 3);
+    AddRow(hubLeft, 105 - 12 - 14, 249, 3);
+    std::sort(hubLeft.begin(), hubLeft.end());
+    EXPECT_EQ(PixelsOf(HubLeft), hubLeft);
+}
+
+TEST_F(LayoutPlanTest, TiresShowTheFrameOfTheirDamagePoints)
+{
+    LayoutTire[4] = MarkedStrip(16, 25, 61, 0xFF300000u);
+    TVehicle& v = *Car->Vehicle;
+    v.TiresFront.DP = 25;
+    v.TiresRear.DP = 8;
+    for (const TWheelLayout axis : {wl4Wheels, wl6Wheels2Axis, wl6Wheels3Axis}) {
+        v.Axis = axis;
+        DrawLayout(*Car, Target);
+        TPlaces rear = {{99, 243}, {238, 243}};
+        if (axis == wl6Wheels2Axis)
+            rear.insert(rear.end(), {{115, 243}, {222, 243}});
+        if (axis == wl6Wheels3Axis)
+            rear.insert(rear.end(), {{99, 195}, {238, 195}});
+        std::sort(rear.begin(), rear.end());
+        EXPECT_EQ(PixelsOf(0xFF300000u + 14), TPlaces({{99, 92}, {238, 92}})) << int(axis);
+        EXPECT_EQ(PixelsOf(0xFF300000u + 5), rear) << int(axis);
+    }
+}
+
+TEST_F(LayoutPlanTest, TheGasTankStandsFurtherOutBesideTheLargerGasEngines)
+{
+    constexpr TColor32 N2O = 0xFF400001u, Tank = 0xFF400002u;
+    LayoutGasEngines = MarkedStrip(5, 48, 62, 0xFF500000u);
+    LayoutN2O = Dot(N2O);
+    LayoutGasTank = Dot(Tank);
+    LayoutDP = Dot(Box);
+    TVehicle& v = *Car->Vehicle;
+    v.PowerCellEngine.Space = 0;
+    v.GasEngine.Space = 3;
+    v.GasEngine.NO = 1;
+    v.GasTank.DP = 2;
+    // The gas engine of a size-4 body stands at (160, 92).
+    for (const auto& [nr, s] : {std::pair(3, 0), std::pair(4, 3)}) {
+        v.GasEngine.Nr = nr;
+        DrawLayout(*Car, Target);
+        EXPECT_EQ(PixelsOf(0xFF500000u + TColor32(nr)), TPlaces({{160, 92}})) << nr;
+        EXPECT_EQ(PixelsOf(N2O), TPlaces({{180, 110}})) << nr;
+        EXPECT_EQ(PixelsOf(Tank), TPlaces({{205 + s, 112}})) << nr;
+        EXPECT_EQ(PixelsOf(Box), TPlaces({{206 + s, 118}, {206 + s, 126}})) << nr;
+    }
+    // A power plant takes the place of the gas engine and its tank.
+    v.PowerCellEngine.Space = 1;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(N2O), TPlaces());
+    EXPECT_EQ(PixelsOf(Tank), TPlaces());
+}
+
+TEST_F(LayoutPlanTest, OnlyAccessoriesThreeFourAndSevenHaveAPlaceAndEachShowsOnce)
+{
+    LayoutAccessories = QVector<TBitmap32>(EquipmentTypes.Items.size());
+    for (int i = 0; i < LayoutAccessories.size(); ++i)
+        LayoutAccessories[i] = Dot(0xFF600000u + TColor32(i));
+    TVehicle& v = *Car->Vehicle;
+    for (const int nr : {3, 4, 5, 6, 8})
+        v.SetEquipment(nr, 2, QString());
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF600003u), TPlaces({{112, 50}}));
+    EXPECT_EQ(PixelsOf(0xFF600004u), TPlaces({{110, 323}}));
+    for (const int nr : {5, 6, 7, 8})
+        EXPECT_EQ(PixelsOf(0xFF600000u + TColor32(nr)), TPlaces()) << nr;
+}
+
+TEST_F(LayoutPlanTest, OnlyTheZeroSpaceTurretHasAPictureOfItsOwn)
+{
+    constexpr TColor32 Common = 0xFF700001u, ZeroSpace = 0xFF700002u;
+    LayoutTurret = Dot(Common);
+    LayoutZeroSpaceTurret = Dot(ZeroSpace);
+    for (int kind = tkNone; kind <= tkThreeSpacePopUp; ++kind) {
+        Car->Vehicle->Turret = TTurretKind(kind);
+        DrawLayout(*Car, Target);
+        const TColor32 expected = kind == tkNone ? clWhite32 : kind == tkZeroSpace ? ZeroSpace : Common;
+        EXPECT_EQ(Target.Pixel(152, 250), expected) << kind;
+    }
+}
+
+TEST_F(LayoutPlanTest, SidePodsShowTheirOwnFramesAndATopPodItsFrame)
+{
+    LayoutEWP = MarkedStrip(3, 75, 38, 0xFF800000u);
+    constexpr TColor32 Platform = 0xFF800010u;
+    LayoutRocketPlatform = Dot(Platform);
+    TVehicle& v = *Car->Vehicle;
+    v.EWP = ewpThreeSpaceSide;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF800000u), TPlaces({{37, 170}}));
+    EXPECT_EQ(PixelsOf(0xFF800001u), TPlaces({{248, 170}}));
+    EXPECT_EQ(PixelsOf(0xFF800002u), TPlaces());
+    v.EWP = ewpTwoSpaceTop;
+    v.RocketPlatform = 1;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF800000u), TPlaces());
+    EXPECT_EQ(PixelsOf(0xFF800001u), TPlaces());
+    // The rocket platform is drawn over the top pod, at the same place.
+    EXPECT_EQ(PixelsOf(Platform), TPlaces({{144, 215}}));
+    v.RocketPlatform = 0;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF800002u), TPlaces({{144, 215}}));
+}
+
+TEST_F(LayoutPlanTest, CrewAndTheirGearStandAtTheSeatsPlaces)
+{
+    for (int seat = 0; seat < 2; ++seat)
+        LayoutCrew[seat] = Dot(0xFF900000u + TColor32(seat));
+    for (int g = 0; g < 7; ++g)
+        LayoutCrewEquipment[g] = Dot(0xFFA00000u + TColor32(g));
+    TVehicle& v = *Car->Vehicle;
+    v.Crew[0].Seat = true;
+    v.Crew[0].BodyArmor = true;
+    v.Crew[0].GasMask = true;
+    v.Crew[0].ITC = true;
+    v.Crew[1].Seat = false; // gear of an empty seat is not shown
+    v.Crew[1].PFE = true;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF900000u), TPlaces({{134, 152}}));
+    EXPECT_EQ(PixelsOf(0xFF900001u), TPlaces());
+    EXPECT_EQ(PixelsOf(0xFFA00000u), TPlaces({{138, 145}}));
+    EXPECT_EQ(PixelsOf(0xFFA00003u), TPlaces({{153, 170}}));
+    EXPECT_EQ(PixelsOf(0xFFA00006u), TPlaces({{119, 68}}));
+    EXPECT_EQ(PixelsOf(0xFFA00004u), TPlaces());
+
+    v.Crew[1].Seat = true;
+    DrawLayout(*Car, Target);
+    EXPECT_EQ(PixelsOf(0xFF900001u), TPlaces({{193, 153}}));
+    EXPECT_EQ(PixelsOf(0xFFA00004u), TPlaces({{195, 168}}));
+}
+
+TEST_F(LayoutPlanTest, BodyNumbersBeyondTheSizesDrawTheNearestSize)
+{
+    for (int size = 0; size < BodySizeCount; ++size)
+        LayoutBody[size] = Dot(0xFFB00000u + TColor32(size));
+    const std::pair<int, int> cases[] = {{-2, 0}, {0, 0}, {5, 5}, {8, 8}, {9, 8}, {100, 8}};
+    for (const auto& [nr, size] : cases) {
+        Car->Vehicle->Body.Nr = nr;
+        DrawLayout(*Car, Target);
+        EXPECT_EQ(Target.Pixel(101, 36), 0xFFB00000u + TColor32(size)) << nr;
+    }
 }
