@@ -98,7 +98,8 @@ void TGameCar::Draw(TBitmap32& target, int x, int y, int bodyAlpha, bool maskFla
 
     DrawImage(Sprite, *Body, BodyMask.get(), BodyLeft, BodyTop, bodyAlpha);
 
-    if (v.EWP != ewpNone && v.EWP % 2 == 0) {
+    // A pod kind below zero (a damaged file) is no pod at all, as for the accounting.
+    if (v.EWP > ewpNone && v.EWP % 2 == 0) {
         Put(Sprite, EWPIcon, 50, 63);
         DrawWeapons(Sprite, IconOriginX, IconOriginY, QStringLiteral("EWP"), includeDestroyed);
     }

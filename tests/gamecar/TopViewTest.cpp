@@ -220,3 +220,59 @@ TEST_F(TopViewTest, AnInvisibleCarPictureAddsNothingToTheViewOrTheSilhouette)
     EXPECT_EQ(CountOf(Grey), 300 * 300);
     EXPECT_EQ(Mask.Pixel(101, 100), clBlack32);
 }
+
+TEST_F(TopViewTest, TopPodWeaponsPointTheWayThePodFires)
+{
+    Car->Vehicle->EWP = ewpOneSpaceTop;
+    Mount("MG", locEWP);
+    // The one pod weapon sits at the view's (20 + 35, 57 + 10).
+    for (bool forward : {true, false}) {
+        Target.Clear(Grey);
+        Car->Vehicle->EWPFF = forward;
+        Car->Draw(Target, 100, 100, 0, false);
+        EXPECT_EQ(Target.Pixel(55 + 65, 67 + 90), IconColors[forward ? 0 : 2]) << forward;
+        EXPECT_EQ(CountOf(Grey), 300 * 300 - 1) << forward;
+    }
+}
+
+TEST_F(TopViewTest, APodKindBelowZeroDrawsNoTopPod)
+{
+    Car->Vehicle->EWP = -2;
+    Mount("MG", locEWP);
+    Car->Draw(Target, 100, 100, 0, false);
+    EXPECT_EQ(CountOf(Grey), 300 * 300);
+}
+
+TEST_F(TopViewTest, WeaponsAtALocationAreCopiesInTheDesignsOrder)
+{
+    Mount("MG", locFront);
+    Mount("RL", locLeft);
+    Mount("L", locFront);
+    Mount("HR", locNotPlaced);
+    Car->Damage.Weapons.Items[2].DP = 0;
+    TWeaponTypes result;
+    result.Name = QStringLiteral("kept");
+    result.Items.append(TWeaponType());
+
+    Car->GetWeaponsAt(QStringLiteral("front"), true, result);
+    ASSERT_EQ(result.Items.size(), 2);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("MG"));
+    EXPECT_EQ(result.Items[1].Abbreviation, QStringLiteral("L"));
+    EXPECT_EQ(result.Name, QStringLiteral("kept"));
+
+    Car->GetWeaponsAt(QStringLiteral("front"), false, result);
+    ASSERT_EQ(result.Items.size(), 1);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("MG"));
+
+    // A weapon not yet placed is listed with the turret's.
+    Car->GetWeaponsAt(QStringLiteral("turret"), false, result);
+    ASSERT_EQ(result.Items.size(), 1);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("HR"));
+
+    // One added since the last reset has no damage entry yet and counts as intact.
+    int index = 0;
+    Car->Vehicle->AddWeapon(MountedWeapon("MG", locLeft), index);
+    Car->GetWeaponsAt(QStringLiteral("left"), false, result);
+    ASSERT_EQ(result.Items.size(), 2);
+    EXPECT_EQ(result.Items[1].Abbreviation, QStringLiteral("MG"));
+}
