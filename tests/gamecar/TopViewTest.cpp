@@ -221,24 +221,31 @@ TEST_F(TopViewTest, AnInvisibleCarPictureAddsNothingToTheViewOrTheSilhouette)
     EXPECT_EQ(Mask.Pixel(101, 100), clBlack32);
 }
 
-TEST_F(TopViewTest, TopPodWeaponsPointTheWayThePodFires)
+TEST_F(TopViewTest, TopPodAndRocketPlatformWeaponsPointTheWayThePodsFire)
 {
     Car->Vehicle->EWP = ewpOneSpaceTop;
     Mount("MG", locEWP);
-    // The one pod weapon sits at the view's (20 + 35, 57 + 10).
+    Car->Vehicle->RocketPlatform = 1;
+    Mount("MG", locRocketPlatform, 2);
+    // The pod weapon sits at the view's (20 + 35, 57 + 10), the platform's
+    // two at (17 + 35, 67) and (23 + 35, 67).
     for (bool forward : {true, false}) {
         Target.Clear(Grey);
         Car->Vehicle->EWPFF = forward;
         Car->Draw(Target, 100, 100, 0, false);
-        EXPECT_EQ(Target.Pixel(55 + 65, 67 + 90), IconColors[forward ? 0 : 2]) << forward;
-        EXPECT_EQ(CountOf(Grey), 300 * 300 - 1) << forward;
+        const TColor32 icon = IconColors[forward ? 0 : 2];
+        for (int x : {55, 52, 58})
+            EXPECT_EQ(Target.Pixel(x + 65, 67 + 90), icon) << forward << " at " << x;
+        EXPECT_EQ(CountOf(Grey), 300 * 300 - 3) << forward;
     }
 }
 
-TEST_F(TopViewTest, APodKindBelowZeroDrawsNoTopPod)
+TEST_F(TopViewTest, APodKindOrRocketPlatformBelowZeroDrawsNone)
 {
     Car->Vehicle->EWP = -2;
     Mount("MG", locEWP);
+    Car->Vehicle->RocketPlatform = -1;
+    Mount("MG", locRocketPlatform);
     Car->Draw(Target, 100, 100, 0, false);
     EXPECT_EQ(CountOf(Grey), 300 * 300);
 }
