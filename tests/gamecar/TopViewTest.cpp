@@ -4,6 +4,8 @@
 #include "gamecar/Graphics.h"
 #include "model/Global.h"
 
+#include <functional>
+
 namespace {
 
 constexpr TColor32 Grey = 0xFF808080u;
@@ -282,4 +284,56 @@ TEST_F(TopViewTest, WeaponsAtALocationAreCopiesInTheDesignsOrder)
     Car->GetWeaponsAt(QStringLiteral("left"), false, result);
     ASSERT_EQ(result.Items.size(), 2);
     EXPECT_EQ(result.Items[1].Abbreviation, QStringLiteral("MG"));
+}
+
+TEST_F(TopViewTest, FrameWheelsAxlesAndAddOnsStandAtTheirPlaces)
+{
+    // Each part picture is one coloured pixel, so its top-left corner shows.
+    const auto dot = [](TColor32 color) {
+        TBitmap32 picture(1, 1);
+        picture.Clear(color);
+        return Loaded(picture);
+    };
+    constexpr TColor32 FrameColor = 0xFF010101u, WheelColor = 0xFF020202u, AxleColor = 0xFF030303u,
+                       LeftPodColor = 0xFF040404u, RightPodColor = 0xFF050505u, TopPodColor = 0xFF060606u,
+                       PlatformColor = 0xFF070707u, TurretColor = 0xFF080808u;
+    FrameImage = dot(FrameColor);
+    WheelImage = dot(WheelColor);
+    AxisImage = dot(AxleColor);
+    EWPLeftIcon = dot(LeftPodColor);
+    EWPRightIcon = dot(RightPodColor);
+    EWPIcon = dot(TopPodColor);
+    RocketPlatformIcon = dot(PlatformColor);
+    TurretIcon = dot(TurretColor);
+
+    const QVector<TLanding> fourWheels = {{FrameColor, 45, 16}, {WheelColor, 41, 23}, {WheelColor, 74, 23},
+                                          {AxleColor, 46, 30},  {WheelColor, 41, 77}, {WheelColor, 74, 77},
+                                          {AxleColor, 46, 84}};
+    struct Case {
+        const char* name;
+        std::function<void(TVehicle&)> build;
+        QVector<TLanding> more;
+    };
+    const Case cases[] = {
+        {"four wheels", [](TVehicle&) {}, {}},
+        {"six wheels on two axles", [](TVehicle& v) { v.Axis = wl6Wheels2Axis; },
+         {{WheelColor, 49, 77}, {WheelColor, 66, 77}}},
+        {"six wheels on three axles", [](TVehicle& v) { v.Axis = wl6Wheels3Axis; },
+         {{WheelColor, 41, 60}, {WheelColor, 74, 60}, {AxleColor, 46, 67}}},
+        {"side pods", [](TVehicle& v) { v.EWP = ewpThreeSpaceSide; },
+         {{LeftPodColor, 36, 57}, {RightPodColor, 75, 57}}},
+        {"top pod", [](TVehicle& v) { v.EWP = ewpThreeSpaceTop; }, {{TopPodColor, 50, 63}}},
+        {"rocket platform", [](TVehicle& v) { v.RocketPlatform = 3; }, {{PlatformColor, 50, 63}}},
+        {"turret", [](TVehicle& v) { v.Turret = tkOneSpace; }, {{TurretColor, 50, 65}}},
+    };
+    for (const Case& c : cases) {
+        Car = std::make_unique<TGameCar>();
+        c.build(*Car->Vehicle);
+        Target.Clear(Grey);
+        Car->Draw(Target, 100, 100, 0, false);
+        const QVector<TLanding> expected = fourWheels + c.more;
+        for (const TLanding& p : expected)
+            EXPECT_EQ(Target.Pixel(p.x + 65, p.y + 90), p.color) << c.name << " at " << p.x << "," << p.y;
+        EXPECT_EQ(CountOf(Grey), 300 * 300 - expected.size()) << c.name;
+    }
 }
