@@ -98,11 +98,12 @@ void TGameCar::Draw(TBitmap32& target, int x, int y, int bodyAlpha, bool maskFla
 
     DrawImage(Sprite, *Body, BodyMask.get(), BodyLeft, BodyTop, bodyAlpha);
 
-    if (v.EWP != ewpNone && v.EWP % 2 == 0) {
+    // A pod kind or platform below zero (a damaged file) is none at all, as for the accounting.
+    if (v.EWP > ewpNone && v.EWP % 2 == 0) {
         Put(Sprite, EWPIcon, 50, 63);
         DrawWeapons(Sprite, IconOriginX, IconOriginY, QStringLiteral("EWP"), includeDestroyed);
     }
-    if (v.RocketPlatform != 0) {
+    if (v.RocketPlatform > 0) {
         Put(Sprite, RocketPlatformIcon, 50, 63);
         DrawWeapons(Sprite, IconOriginX, IconOriginY, QStringLiteral("rocket platform"), includeDestroyed);
     }

@@ -4,6 +4,8 @@
 #include "gamecar/Graphics.h"
 #include "model/Global.h"
 
+#include <functional>
+
 namespace {
 
 constexpr TColor32 Grey = 0xFF808080u;
@@ -219,4 +221,119 @@ TEST_F(TopViewTest, AnInvisibleCarPictureAddsNothingToTheViewOrTheSilhouette)
     Car->DrawAtPosition(Target, 0, true);
     EXPECT_EQ(CountOf(Grey), 300 * 300);
     EXPECT_EQ(Mask.Pixel(101, 100), clBlack32);
+}
+
+TEST_F(TopViewTest, TopPodAndRocketPlatformWeaponsPointTheWayThePodsFire)
+{
+    Car->Vehicle->EWP = ewpOneSpaceTop;
+    Mount("MG", locEWP);
+    Car->Vehicle->RocketPlatform = 1;
+    Mount("MG", locRocketPlatform, 2);
+    // The pod weapon sits at the view's (20 + 35, 57 + 10), the platform's
+    // two at (17 + 35, 67) and (23 + 35, 67).
+    for (bool forward : {true, false}) {
+        Target.Clear(Grey);
+        Car->Vehicle->EWPFF = forward;
+        Car->Draw(Target, 100, 100, 0, false);
+        const TColor32 icon = IconColors[forward ? 0 : 2];
+        for (int x : {55, 52, 58})
+            EXPECT_EQ(Target.Pixel(x + 65, 67 + 90), icon) << forward << " at " << x;
+        EXPECT_EQ(CountOf(Grey), 300 * 300 - 3) << forward;
+    }
+}
+
+TEST_F(TopViewTest, APodKindOrRocketPlatformBelowZeroDrawsNone)
+{
+    Car->Vehicle->EWP = -2;
+    Mount("MG", locEWP);
+    Car->Vehicle->RocketPlatform = -1;
+    Mount("MG", locRocketPlatform);
+    Car->Draw(Target, 100, 100, 0, false);
+    EXPECT_EQ(CountOf(Grey), 300 * 300);
+}
+
+TEST_F(TopViewTest, WeaponsAtALocationAreCopiesInTheDesignsOrder)
+{
+    Mount("MG", locFront);
+    Mount("RL", locLeft);
+    Mount("L", locFront);
+    Mount("HR", locNotPlaced);
+    Car->Damage.Weapons.Items[2].DP = 0;
+    TWeaponTypes result;
+    result.Name = QStringLiteral("kept");
+    result.Items.append(TWeaponType());
+
+    Car->GetWeaponsAt(QStringLiteral("front"), true, result);
+    ASSERT_EQ(result.Items.size(), 2);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("MG"));
+    EXPECT_EQ(result.Items[1].Abbreviation, QStringLiteral("L"));
+    EXPECT_EQ(result.Name, QStringLiteral("kept"));
+
+    Car->GetWeaponsAt(QStringLiteral("front"), false, result);
+    ASSERT_EQ(result.Items.size(), 1);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("MG"));
+
+    // A weapon not yet placed is listed with the turret's.
+    Car->GetWeaponsAt(QStringLiteral("turret"), false, result);
+    ASSERT_EQ(result.Items.size(), 1);
+    EXPECT_EQ(result.Items[0].Abbreviation, QStringLiteral("HR"));
+
+    // One added since the last reset has no damage entry yet and counts as intact.
+    int index = 0;
+    Car->Vehicle->AddWeapon(MountedWeapon("MG", locLeft), index);
+    Car->GetWeaponsAt(QStringLiteral("left"), false, result);
+    ASSERT_EQ(result.Items.size(), 2);
+    EXPECT_EQ(result.Items[1].Abbreviation, QStringLiteral("MG"));
+}
+
+TEST_F(TopViewTest, FrameWheelsAxlesAndAddOnsStandAtTheirPlaces)
+{
+    // Each part picture is one coloured pixel, so its top-left corner shows.
+    const auto dot = [](TColor32 color) {
+        TBitmap32 picture(1, 1);
+        picture.Clear(color);
+        return Loaded(picture);
+    };
+    constexpr TColor32 FrameColor = 0xFF010101u, WheelColor = 0xFF020202u, AxleColor = 0xFF030303u,
+                       LeftPodColor = 0xFF040404u, RightPodColor = 0xFF050505u, TopPodColor = 0xFF060606u,
+                       PlatformColor = 0xFF070707u, TurretColor = 0xFF080808u;
+    FrameImage = dot(FrameColor);
+    WheelImage = dot(WheelColor);
+    AxisImage = dot(AxleColor);
+    EWPLeftIcon = dot(LeftPodColor);
+    EWPRightIcon = dot(RightPodColor);
+    EWPIcon = dot(TopPodColor);
+    RocketPlatformIcon = dot(PlatformColor);
+    TurretIcon = dot(TurretColor);
+
+    const QVector<TLanding> fourWheels = {{FrameColor, 45, 16}, {WheelColor, 41, 23}, {WheelColor, 74, 23},
+                                          {AxleColor, 46, 30},  {WheelColor, 41, 77}, {WheelColor, 74, 77},
+                                          {AxleColor, 46, 84}};
+    struct Case {
+        const char* name;
+        std::function<void(TVehicle&)> build;
+        QVector<TLanding> more;
+    };
+    const Case cases[] = {
+        {"four wheels", [](TVehicle&) {}, {}},
+        {"six wheels on two axles", [](TVehicle& v) { v.Axis = wl6Wheels2Axis; },
+         {{WheelColor, 49, 77}, {WheelColor, 66, 77}}},
+        {"six wheels on three axles", [](TVehicle& v) { v.Axis = wl6Wheels3Axis; },
+         {{WheelColor, 41, 60}, {WheelColor, 74, 60}, {AxleColor, 46, 67}}},
+        {"side pods", [](TVehicle& v) { v.EWP = ewpThreeSpaceSide; },
+         {{LeftPodColor, 36, 57}, {RightPodColor, 75, 57}}},
+        {"top pod", [](TVehicle& v) { v.EWP = ewpThreeSpaceTop; }, {{TopPodColor, 50, 63}}},
+        {"rocket platform", [](TVehicle& v) { v.RocketPlatform = 3; }, {{PlatformColor, 50, 63}}},
+        {"turret", [](TVehicle& v) { v.Turret = tkOneSpace; }, {{TurretColor, 50, 65}}},
+    };
+    for (const Case& c : cases) {
+        Car = std::make_unique<TGameCar>();
+        c.build(*Car->Vehicle);
+        Target.Clear(Grey);
+        Car->Draw(Target, 100, 100, 0, false);
+        const QVector<TLanding> expected = fourWheels + c.more;
+        for (const TLanding& p : expected)
+            EXPECT_EQ(Target.Pixel(p.x + 65, p.y + 90), p.color) << c.name << " at " << p.x << "," << p.y;
+        EXPECT_EQ(CountOf(Grey), 300 * 300 - expected.size()) << c.name;
+    }
 }
