@@ -48,6 +48,9 @@ void GroupWeapon(QVector<TWeaponList>& Groups, const TWeaponType& W)
     if (group == Groups.end()) {
         group = std::find_if(Groups.begin(), Groups.end(),
                              [](const TWeaponList& g) { return g.Abbreviation.isEmpty(); });
+        // An entry taken by a weapon without abbreviation counts as free:
+        // the new group starts from nothing.
+        *group = TWeaponList();
         group->Abbreviation = W.Abbreviation;
         group->Location = W.Location;
     }

@@ -14,7 +14,7 @@ class TVehicle;
 // With WithHeader (the screen form) the text opens with the name, author and
 // comment and lists the crew's hand guns from CrewBuffer; without (the
 // printed form) its first line is empty. The figures are computed here, but
-// the handling class, acceleration and cargo read what the last
+// the acceleration reads the weight and the cargo the value that the last
 // recalculation of the design stored.
 void OfficialDescription(TVehicle& Vehicle, bool WithHeader, QString& Text);
 

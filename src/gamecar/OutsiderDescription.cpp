@@ -82,45 +82,40 @@ QString AddClassEntry(const QString& List, const TWeaponType& Weapon)
 
 void OutsiderDescription(TVehicle& Vehicle, QString& Text)
 {
-    try {
-        const TVehicle& V = Vehicle;
-        QString text = Format(S("%s, designed by %s"), {V.Name, V.Author}) + S("\r\n");
-        if (V.Streamlined)
-            text += S("Streamlined ");
-        text += V.Body.Name + S(", ");
-        if (V.Axis == wl6Wheels2Axis)
-            text += S("Six-wheeled, ");
-        else if (V.Axis == wl6Wheels3Axis)
-            text += S("Six-wheeled (3 axis), ");
-        text += AxlesText(V.GuardsFront, V.GuardsRear, "Wheelguards");
-        text += AxlesText(V.HubsFront, V.HubsRear, "Hubcaps");
-        if (V.PowerCellEngine.Nr != 0)
-            text += V.PowerCellEngine.Name + S(" Power Plant, ");
-        else if (V.GasEngine.Nr != 0)
-            text += V.GasEngine.Name + S(" Gas Engine, ");
-        text += TiresDescription(V.TiresFront, V.TiresRear);
-        // The window always shows a driver, so the outside view does too.
-        text += S(", Driver");
-        if (V.Crew[1].Seat)
-            text += S(", Gunner");
-        text += TurretDescription(V.Turret, V.Body);
-        // A rocket pod looks like any other from outside.
-        text += PodDescription(V.EWP, false);
-        if (V.EWP > 0 && !V.EWPFF)
-            text += S(" (rear)");
-        text += WeaponClassesText(V);
-        text += VisibleAccessoriesText(V);
-        if (V.CargoSpace != 0)
-            text += Format(S(", %d Cargo"), {V.CargoSpace});
-        if (V.Sloped)
-            text += S(", Sloped Armor");
-        QString reason;
-        Vehicle.CheckValid(reason);
-        if (!reason.isEmpty())
-            text += S("\r\n## INVALID ## (") + reason + S(")");
-        Text = text;
-    } catch (...) {
-        // The outside view is a courtesy text; a design whose figures
-        // overflow keeps the text it had.
-    }
+    const TVehicle& V = Vehicle;
+    QString text = Format(S("%s, designed by %s"), {V.Name, V.Author}) + S("\r\n");
+    if (V.Streamlined)
+        text += S("Streamlined ");
+    text += V.Body.Name + S(", ");
+    if (V.Axis == wl6Wheels2Axis)
+        text += S("Six-wheeled, ");
+    else if (V.Axis == wl6Wheels3Axis)
+        text += S("Six-wheeled (3 axis), ");
+    text += AxlesText(V.GuardsFront, V.GuardsRear, "Wheelguards");
+    text += AxlesText(V.HubsFront, V.HubsRear, "Hubcaps");
+    if (V.PowerCellEngine.Nr != 0)
+        text += V.PowerCellEngine.Name + S(" Power Plant, ");
+    else if (V.GasEngine.Nr != 0)
+        text += V.GasEngine.Name + S(" Gas Engine, ");
+    text += TiresDescription(V.TiresFront, V.TiresRear);
+    // The window always shows a driver, so the outside view does too.
+    text += S(", Driver");
+    if (V.Crew[1].Seat)
+        text += S(", Gunner");
+    text += TurretDescription(V.Turret, V.Body);
+    // A rocket pod looks like any other from outside.
+    text += PodDescription(V.EWP, false);
+    if (V.EWP > 0 && !V.EWPFF)
+        text += S(" (rear)");
+    text += WeaponClassesText(V);
+    text += VisibleAccessoriesText(V);
+    if (V.CargoSpace != 0)
+        text += Format(S(", %d Cargo"), {V.CargoSpace});
+    if (V.Sloped)
+        text += S(", Sloped Armor");
+    QString reason;
+    Vehicle.CheckValid(reason);
+    if (!reason.isEmpty())
+        text += S("\r\n## INVALID ## (") + reason + S(")");
+    Text = text;
 }

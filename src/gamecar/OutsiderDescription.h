@@ -7,8 +7,9 @@
 class TVehicle;
 
 // What other players may see of a design: its outside, without armor
-// values, engine options, crew gear, ammunition or figures. A failure while
-// building leaves Text as it was.
+// values, engine options, crew gear, ammunition or figures. Text is assigned
+// at the end, so an accounting error on the way reaches the caller and
+// leaves Text as it was.
 void OutsiderDescription(TVehicle& Vehicle, QString& Text);
 
 // The list of weapon classes of one location with the weapon's class added:

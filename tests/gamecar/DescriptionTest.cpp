@@ -7,6 +7,7 @@
 #include "model/RulesReaders.h"
 #include "model/SettingsVariables.h"
 #include "model/Vehicle.h"
+#include "platform/Errors.h"
 #include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,20 @@ TEST_F(DescriptionTest, WeaponGroups)
     EXPECT_HAS(Official(), ", Driver, front: 3 MG (+2 Ammo), RL, back: 2 VMG (AP), in turret: RL, Armor");
 }
 
+TEST_F(DescriptionTest, AWeaponWithoutAbbreviationLeavesItsEntryFreeForTheNextGroup)
+{
+    TWeaponType nameless;
+    ASSERT_TRUE(FindWeaponType(QStringLiteral("MG"), nameless));
+    nameless.Abbreviation.clear();
+    nameless.Location = locFront;
+    nameless.ExtraAmmo = true;
+    nameless.Ammo = QStringLiteral("AP");
+    int index = 0;
+    V.AddWeapon(nameless, index);
+    Mount("MG", locFront);
+    EXPECT_HAS(Official(), ", Driver, front: MG, Armor");
+}
+
 TEST_F(DescriptionTest, ArmorQualifiers)
 {
     V.Armor.FP = true;
@@ -164,6 +179,59 @@ TEST_F(DescriptionTest, AccessoriesWithAmountAndInformation)
     EXPECT_HAS(Official(), ", Radar Detector, Searchlight, 2x Bumper Spikes ( front ), Armor");
     EXPECT_HAS(Outsider(), ", Driver, Searchlight, 2x Bumper Spikes");
     EXPECT_FALSE(Outsider().contains(QStringLiteral("Radar")));
+}
+
+TEST_F(DescriptionTest, FiguresReadTheWeightAndCargoThatTheLastRecalculationStored)
+{
+    V.GetWeight(WeightList);
+    V.CargoSpace = 7;
+    V.Armor.Front = 150; // heavy enough to stop it, but not yet recalculated
+    QString text;
+    OfficialDescription(V, false, text);
+    EXPECT_TRUE(text.endsWith(QStringLiteral(", 7 Cargo, Accel. 10, Top Speed 110, HC 1, 3,570 lbs, $ 5,160")))
+        << text.toStdString();
+}
+
+TEST_F(DescriptionTest, AnInvalidDesignEndsWithItsReasonOnASecondLine)
+{
+    V.Armor.Front = 400;
+    EXPECT_TRUE(Official().endsWith(QStringLiteral(", U0, Accel. 0, Top Speed 80, HC 1, 5,570 lbs, $ 9,160\r\n"
+                                                   "## INVALID ## (Max Weight exceeded)")))
+        << Official().toStdString();
+    EXPECT_TRUE(Outsider().endsWith(QStringLiteral("Tires, Driver\r\n## INVALID ## (Max Weight exceeded)")))
+        << Outsider().toStdString();
+}
+
+TEST_F(DescriptionTest, AccountingErrorsReachTheCallerAndLeaveTheTexts)
+{
+    V.Armor.Front = 2000000000;
+    QString official = QStringLiteral("before");
+    EXPECT_THROW(OfficialDescription(V, true, official), EOverflow);
+    EXPECT_EQ(official, QStringLiteral("before"));
+    QString outsider = QStringLiteral("before");
+    EXPECT_THROW(OutsiderDescription(V, outsider), EOverflow);
+    EXPECT_EQ(outsider, QStringLiteral("before"));
+}
+
+TEST_F(DescriptionTest, OutsiderHeaderWithoutNamesAndWithoutEngine)
+{
+    V.Name.clear();
+    V.Author.clear();
+    FindCEngineType(QStringLiteral("None"), V.PowerCellEngine);
+    V.HubsFront = 1;
+    EXPECT_TRUE(Outsider().startsWith(
+        QStringLiteral(", designed by \r\nMid-Sized, Hubcaps in front, Standard Front & Rear Tires, Driver")))
+        << Outsider().toStdString();
+}
+
+TEST_F(DescriptionTest, OutsiderShowsARocketPodAsAPlainPod)
+{
+    V.EWP = ewpThreeSpaceSide;
+    V.EWPR = true;
+    V.EWPFF = false;
+    V.Armor.EWP = 5;
+    EXPECT_HAS(Outsider(), ", Driver, Three-Space Side EWP (rear)");
+    EXPECT_HAS(Official(), ", Driver, Three-Space Side Rocket EWP (5 pt) (rear), Armor");
 }
 
 TEST_F(DescriptionTest, OutsiderTellsWhereGuardsSitAndAlwaysADriver)
