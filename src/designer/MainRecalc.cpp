@@ -155,8 +155,11 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     const QString rangeHint = V.PowerCellEngine.Power > 0
         ? QStringLiteral("Range at cruising speed (in miles)")
         : Format(QStringLiteral("Range at cruising speed (in miles) -- MPG is %d"), {V.GasEngine.CurrentMPG});
-    lblRange->setToolTip(rangeHint);
-    lblRangeVal->setToolTip(rangeHint);
+    // A hint shows beside the mouse and in the status bar.
+    for (QLabel* label : {lblRange, lblRangeVal}) {
+        label->setToolTip(rangeHint);
+        label->setStatusTip(rangeHint);
+    }
 
     const struct {
         QLabel* Label;

@@ -19,11 +19,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -235,6 +237,26 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     }
     DeInit();
     event->accept();
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Restoring a minimised window is no new showing.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    // The weapon data panel shows the selected weapon here (cbWeaponChange),
+    // and the title splash under ShowTitle, once they are part of the window.
+    // The trace box, the attack side and the target facing take Trace,
+    // AttackLocation and TargetFacing here with the rest of the test map.
+    cbAttackTarget->setCurrentIndex(AttackTarget);
+    ShowOpponentControls();
+    cbCarBodyView->setCurrentIndex(CarBodyView);
+    ShowTestVehicle();
 }
 
 bool TfrmMain::event(QEvent* event)

@@ -68,6 +68,9 @@ public:
     // Writes the settings file and releases what Init built. Run once, when
     // the window closes.
     void DeInit();
+    // Runs each time the window is shown: the test map takes its stored
+    // choices and is drawn.
+    void FormShow();
 
     void ReadConfig();
     void WriteConfig();
@@ -333,6 +336,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -51,6 +51,9 @@ protected:
     // Builds the window as the program does; the test fails when it cannot start.
     TfrmMain& Start(const QStringList& arguments = {})
     {
+        // The window's own state begins as at program start, whatever an
+        // earlier window of this test program left in it.
+        LastMetalArmorLeft = 0;
         FWindow = std::make_unique<TfrmMain>(TProgramPaths{Path(QStringLiteral("rigsmith")), arguments});
         EXPECT_TRUE(FWindow->Init()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
         return *FWindow;

@@ -294,4 +294,70 @@ TEST_F(PartHandlersTest, TheDescriptionStaysOnOneLine)
     EXPECT_EQ(W->Vehicle().Comment, QStringLiteral("fast car for the road"));
 }
 
+TEST_F(PartHandlersTest, LeftArmorCarriedBelowZeroStopsAtZeroAndMetalKeepsItsOwnLastValue)
+{
+    W->edArmorLeft->setValue(5);
+    W->edArmorRight->setValue(2);
+    W->edArmorLeft->setValue(0);
+    EXPECT_EQ(W->edArmorRight->value(), 0);
+    EXPECT_EQ(LastArmorLeft, 0);
+    // The plastic side's history does not move the metal side.
+    W->edArmorMLeft->setValue(2);
+    EXPECT_EQ(W->edArmorMRight->value(), 2);
+    EXPECT_EQ(LastMetalArmorLeft, 2);
+    EXPECT_EQ(W->edArmorRight->value(), 0);
+}
+
+TEST_F(PartHandlersTest, SpinsAndBoxesWriteTheirFields)
+{
+    W->edN2O->setValue(2);
+    W->edGasTankSize->setValue(14);
+    W->edTireFWheelguard->setValue(3);
+    W->edTireRWheelHub->setValue(4);
+    W->chkRollcage->click();
+    W->chkCAFrame->click();
+    W->chkArmorSloped->click();
+    W->chkArmorFP->click();
+    W->rbTiresRearSlicks->click();
+    W->chkTiresRearFireProof->click();
+    const TVehicle& V = W->Vehicle();
+    EXPECT_EQ(V.GasEngine.NO, 2);
+    EXPECT_EQ(V.TankSize, 14);
+    EXPECT_EQ(V.GuardsFront, 3);
+    EXPECT_EQ(V.HubsRear, 4);
+    EXPECT_TRUE(V.Rollcage);
+    EXPECT_TRUE(V.CAFrame);
+    EXPECT_TRUE(V.Sloped);
+    EXPECT_TRUE(V.Armor.FP);
+    EXPECT_TRUE(V.TiresRear.Racing);
+    EXPECT_FALSE(V.TiresRear.Radial);
+    EXPECT_TRUE(V.TiresRear.Fireproof);
+    EXPECT_EQ(W->lblCostVal->text(), QStringLiteral("$ %1").arg(ModelCost()));
+}
+
+using ChoiceListTest = DesignerWindowTest;
+
+// A list that leaves records out: the entry's name, not its position, picks
+// the record.
+TEST_F(ChoiceListTest, AListWithoutTheOversizeBodiesChoosesTheBodyByItsName)
+{
+    QFile bodies(Path(QStringLiteral("Data/BodyTypes.txt")));
+    ASSERT_TRUE(bodies.open(QIODevice::ReadOnly));
+    QByteArray content = bodies.readAll();
+    bodies.close();
+    const qsizetype first = content.indexOf("Oversize=0");
+    ASSERT_GE(first, 0);
+    content.replace(first, 10, "Oversize=1");
+    ASSERT_TRUE(bodies.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bodies.write(content);
+    bodies.close();
+
+    TfrmMain& window = Start();
+    ASSERT_TRUE(BodyTypes.Items[0].Oversize);
+    EXPECT_EQ(window.cbBodyType->findText(BodyTypes.Items[0].Name), -1);
+    Choose(window.cbBodyType, BodyTypes.Items[2].Name);
+    EXPECT_EQ(window.cbBodyType->currentIndex(), 1);
+    EXPECT_EQ(window.Vehicle().Body.Name, BodyTypes.Items[2].Name);
+}
+
 } // namespace

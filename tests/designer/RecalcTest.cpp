@@ -7,11 +7,15 @@
 #include "model/Vehicle.h"
 #include "platform/Numbers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -192,6 +196,119 @@ TEST_F(RecalcTest, TheTestCarIsTheEditedDesignWithItsPicture)
     EXPECT_FALSE(W->imgLayout->pixmap().isNull());
     EXPECT_EQ(W->imgTest->pixmap().size(), QSize(365, 317));
     EXPECT_EQ(W->imgIcon->pixmap().size(), QSize(100, 150));
+}
+
+TEST_F(RecalcTest, TheSpaceLabelNamesTheCargoSpaceOnlyWhenTheBodyHasIt)
+{
+    const auto expectSpace = [this](const QString& cargo) {
+        TVehicle v = W->Vehicle();
+        QStringList list;
+        const int used = v.GetSpace(list);
+        EXPECT_EQ(W->lblSpaceVal->text(), QStringLiteral("%1/%2 %3").arg(used).arg(v.Body.Space).arg(cargo));
+    };
+    ASSERT_EQ(W->Vehicle().Body.CargoSpace, 0);
+    // Without cargo space the text ends in a blank.
+    expectSpace(QString());
+    Choose(W->cbBodyType, QStringLiteral("Pickup"));
+    expectSpace(QStringLiteral("+ 12"));
+}
+
+TEST_F(RecalcTest, ThePowerLabelsAndTheRangeHintNameThePlantInUse)
+{
+    const auto expectHint = [this](const QString& hint) {
+        for (const QLabel* label : {W->lblRange, W->lblRangeVal}) {
+            EXPECT_EQ(label->toolTip(), hint) << label->objectName().toStdString();
+            EXPECT_EQ(label->statusTip(), hint) << label->objectName().toStdString();
+        }
+    };
+    GiveItAnEngine();
+    TVehicle v = W->Vehicle();
+    v.GetRange();
+    EXPECT_EQ(W->lblPowerCell->text(), QStringLiteral("- Gas Engine Selected -"));
+    EXPECT_EQ(W->lblPowerGas->text(), QStringLiteral("Power: %1").arg(v.EffectivePower()));
+    ASSERT_GT(v.GasEngine.CurrentMPG, 0);
+    expectHint(QStringLiteral("Range at cruising speed (in miles) -- MPG is %1").arg(v.GasEngine.CurrentMPG));
+
+    // A power plant takes precedence over the gas engine.
+    Choose(W->cbCEngine, QStringLiteral("Small"));
+    v = W->Vehicle();
+    ASSERT_GT(v.PowerCellEngine.Power, 0);
+    EXPECT_EQ(W->lblPowerCell->text(), QStringLiteral("Power: %1").arg(v.EffectivePower()));
+    EXPECT_EQ(W->lblPowerGas->text(), QStringLiteral("- Power Cell Selected -"));
+    expectHint(QStringLiteral("Range at cruising speed (in miles)"));
+}
+
+TEST_F(RecalcTest, ALateDesignYearTurnsRedOnlyUnderTheYearLimit)
+{
+    QStringList list;
+    const int year = W->Vehicle().GetYear(list);
+    const struct {
+        bool Use;
+        int Limit;
+        bool Bad;
+    } cases[] = {{true, year - 1, true}, {true, year, false}, {false, year - 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Limit);
+        YearUse = c.Use;
+        Year = c.Limit;
+        W->ClickRecalcVehicle();
+        EXPECT_EQ(IsWarning(W->lblVehicleYear), c.Bad);
+        EXPECT_EQ(IsWarning(W->lblVehicleYearVal), c.Bad);
+        EXPECT_TRUE(W->lblVehicleYearVal->font().bold());
+    }
+}
+
+TEST_F(RecalcTest, TheComponentArmorTabFollowsAllowCAEvenWhileLoading)
+{
+    const auto caShown = [this] { return W->pcArmor->isTabVisible(W->pcArmor->indexOf(W->tsCA)); };
+    ASSERT_TRUE(caShown());
+    AllowCA = false;
+    W->ClickRecalcVehicle();
+    EXPECT_FALSE(caShown());
+    AllowCA = true;
+    GUILoading = true;
+    const QString cost = W->lblCostVal->text();
+    W->edArmorFront->setValue(20);
+    W->RecalcVehicle(true);
+    EXPECT_TRUE(caShown());
+    // Nothing else changes while the controls are being filled.
+    EXPECT_EQ(W->lblCostVal->text(), cost);
+    GUILoading = false;
+}
+
+TEST_F(RecalcTest, TheCaptionNamesTheDivisionAndTheOpenFile)
+{
+    QStringList list;
+    const int year = W->Vehicle().GetYear(list);
+    Div = 20;
+    DivUse = true;
+    FileName = QStringLiteral("/somewhere/Designs/Hornet.vx");
+    W->ClickRecalcVehicle();
+    EXPECT_EQ(W->windowTitle(), QStringLiteral("Rigsmith 0.6.2\u00DF for %1 (Div 20) : Hornet").arg(year));
+    DivUse = false;
+    W->ClickRecalcVehicle();
+    EXPECT_EQ(W->windowTitle(), QStringLiteral("Rigsmith 0.6.2\u00DF for %1  : Hornet").arg(year));
+    FileName.clear();
+}
+
+TEST_F(RecalcTest, ABreakdownClickShowsTheListInABoxAndInTheDebugMemo)
+{
+    // Right after start-up the list holds the first recalculation's breakdown.
+    const QStringList spaces = SpaceList;
+    ASSERT_FALSE(spaces.isEmpty());
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>())
+            shown += label->text();
+        for (QPushButton* button : box->findChildren<QPushButton*>())
+            button->click();
+    });
+    QTest::mouseClick(W->lblSpaceVal, Qt::LeftButton);
+    EXPECT_TRUE(shown.contains(spaces.first())) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(spaces.last())) << shown.toStdString();
+    EXPECT_EQ(W->edDebug->toPlainText(), spaces.join(QLatin1Char('\n')));
 }
 
 } // namespace

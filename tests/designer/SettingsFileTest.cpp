@@ -157,4 +157,21 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndShutdownGoesOn)
     EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
 }
 
+TEST_F(SettingsFileTest, WithoutAutoLoadTheStoredFileNameIsIgnoredAndTheOpenDesignIsWrittenBack)
+{
+    WriteSettings("[Options]\r\nAutoLoad=0\r\n[Internal]\r\nFileName=Designs/Gadfly.vx\r\n");
+    Start();
+    EXPECT_TRUE(FileName.isEmpty());
+    Shutdown();
+    const TProfileFile first(SettingsFile());
+    EXPECT_EQ(first.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
+              QString());
+
+    const QString design = Path(QStringLiteral("Designs/Brickhouse.vx"));
+    Start({design});
+    Shutdown();
+    const TProfileFile second(SettingsFile());
+    EXPECT_EQ(second.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), design);
+}
+
 } // namespace

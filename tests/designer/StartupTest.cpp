@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -194,6 +195,20 @@ TEST_F(StartupTest, TheDebugTabIsHiddenWithoutADebugger)
 {
     TfrmMain& window = Start();
     EXPECT_FALSE(window.pcInfo->isTabVisible(window.pcInfo->indexOf(window.tsDebug)));
+}
+
+TEST_F(StartupTest, ShowingTheWindowGivesTheTestMapItsStoredChoices)
+{
+    WriteSettings("[Test]\r\nAttackTarget=3\r\nCarBodyView=2\r\n[Tabs]\r\nTesting=1\r\n");
+    TfrmMain& window = Start();
+    window.show();
+    EXPECT_EQ(window.cbAttackTarget->currentIndex(), 3);
+    EXPECT_EQ(window.cbCarBodyView->currentIndex(), 2);
+    // The target is a vehicle and the test map is shown: the opponent's
+    // controls show.
+    EXPECT_TRUE(window.gbTest->isVisible());
+    EXPECT_TRUE(window.pcTesting->isTabVisible(window.pcTesting->indexOf(window.tsStats)));
+    window.hide();
 }
 
 } // namespace
