@@ -1,6 +1,7 @@
 #include "RulesFixture.h"
 #include "common/RecordingErrorSink.h"
 
+#include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
 #include "platform/Errors.h"
@@ -72,6 +73,7 @@ TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
         {"bad_weapon.vx", "Weapon Abbreviation 'ZAP' not found"},
         // A weapon count far beyond the file stops at the first missing section.
         {"endless_weapons.vx", "Weapon Abbreviation '' not found"},
+        {"empty.vx", "Body Type '' not found"},
     };
     for (const auto& c : cases) {
         TVehicle v;
@@ -219,6 +221,25 @@ TEST_F(VehicleLoadTest, AccessoriesAreFoundByNameBeforeNumber)
     EXPECT_FALSE(v.HasEquipment(3));
     EXPECT_EQ(v.EquipmentAmount(6), 1);  // "Radio", whatever its old number
     EXPECT_EQ(v.EquipmentAmount(13), 2); // an unknown name: by number
+}
+
+TEST_F(VehicleLoadTest, RecalculationIsHeldOffWhileTheFileIsRead)
+{
+    // An accessory number that no accessory has is reported while the file
+    // is read, and reading goes on.
+    QStringList seen;
+    SetErrorSink([&](const QString& text) { seen.append(text + (GUILoading ? " (loading)" : "")); });
+    GUILoading = false;
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("unknown_accessory.vx"), err);
+    EXPECT_EQ(err, QString());
+    EXPECT_EQ(seen, QStringList{"An error occured in Vehicle.SetEquipment(99,1):\r\nNr not found (loading)"});
+    EXPECT_FALSE(GUILoading);
+    EXPECT_EQ(v.EquipmentAmount(6), 3);
+    // Without crew sections the driver's seat is taken and the gunner's is not.
+    EXPECT_TRUE(v.Crew[0].Seat);
+    EXPECT_FALSE(v.Crew[1].Seat);
 }
 
 TEST_F(VehicleLoadTest, DamagedFileLoadsWithoutHarm)
