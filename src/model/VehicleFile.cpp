@@ -476,9 +476,7 @@ bool TVehicle::Save(const QString& FileName)
         // A design file is written from scratch: nothing of an older file at
         // that place survives, and the older file stays whole until the new
         // one is complete.
-        TProfileFile ini(FileName);
-        for (const QString& section : ini.ReadSections())
-            ini.EraseSection(section);
+        TProfileFile ini = TProfileFile::NewFile(FileName);
         TDesignWriter(ini, *this).Write();
 
         // The design browser's preview, computed afresh for the saved design.
