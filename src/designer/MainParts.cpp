@@ -66,6 +66,10 @@ void TfrmMain::cbBodyTypeSelect()
     FillAddOnEWP(cbAddOnEWP);
     FillRocketPlatform(cbRocketPlatform);
     cbAddOnTurretChange();
+    // A pod or platform that the smaller body no longer offers leaves the
+    // design as it leaves the list.
+    cbAddOnEWPChange();
+    cbRocketPlatformChange();
     // The weapon placement is checked here (CheckWeaponLoad) once the
     // weapon rows are part of the window.
     RecalcVehicle(true);
