@@ -9,6 +9,7 @@
 #include "model/Global.h"
 #include "model/Vehicle.h"
 #include "platform/FileLookup.h"
+#include "platform/Format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,8 +99,23 @@ void TfrmMain::SetUpGUI()
     const auto notMetal = [](const TTireType& t) { return t.Name != QLatin1String("Metal"); };
     FillList(cbTireFront, TireTypes.Items, notMetal);
     FillList(cbTireRear, TireTypes.Items, notMetal);
-    // The weapon lists, the accessory rows and the add-on lists are filled
-    // here once they are part of the window.
+    // Weapons show as "Name (Abbreviation)" in "All" and in the list of their
+    // class; the tank gun only under its setting.
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->clear();
+    for (const TWeaponType& weapon : WeaponTypes.Items) {
+        if (!TankGun && weapon.Abbreviation == QLatin1String("TG"))
+            continue;
+        const QString entry = Format(QStringLiteral("%s (%s)"), {weapon.Name, weapon.Abbreviation});
+        cbWeapon->addItem(entry);
+        // A weapon of an unknown class is offered under "All" alone.
+        if (weapon.Class <= wcDischargers)
+            WeaponList(weapon.Class + 1)->addItem(entry);
+    }
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->setCurrentIndex(0);
+    cbWeaponChange(cbWeapon);
+    WeaponRowTop = 16;
 
     // The map starts on the background of the chosen target.
     TestPicture.LoadFromFile(ResolvePath(cbAttackTarget->currentIndex() >= 1
@@ -116,11 +132,16 @@ void TfrmMain::SetUpGUI()
         for (const THandGunType& gun : HandGunTypes.Items)
             list->addItem(gun.Name);
     }
+    // The accessory rows (FillEquipmentList) and the turret, pod and rocket
+    // platform lists (FillAddOnTurret, FillAddOnEWP, FillRocketPlatform) are
+    // filled here once they are part of the window.
 
     RecalcVehicle(true);
     ShowOpponentControls();
-    // The weapon efficiency labels and the compact layout follow here with
-    // the weapon panel and the compact layout.
+    for (QLabel* label : {lblWeaponSpaceEff, lblWeaponWeightEff, lblWeaponCostEff})
+        label->setVisible(ShowEff);
+    lblWeaponClass->setVisible(!ShowEff);
+    SetUpResolution(Res600);
 }
 
 void TfrmMain::LoadGUI()
@@ -204,9 +225,14 @@ void TfrmMain::LoadGUI()
                   cbGunnerTC, cbGunnerITC},
                  cbGunnerHandgun);
 
-        // The weapon rows are released here and rebuilt below, with the
-        // turret, pod and rocket platform set again, once they are part of
-        // the window.
+        ReleaseWeaponRows();
+
+        // The part handlers copy their records again and set the controls
+        // that follow them. The turret, pod and rocket platform are
+        // remembered before and set again after them (cbAddOnTurretChange,
+        // cbAddOnEWPChange, cbRocketPlatformChange), and the pod's forward
+        // and rocket boxes take EWPFF and EWPR, here once the add-on lists
+        // are part of the window.
         cbBodyTypeSelect();
         cbChassisSelect();
         cbSuspensionSelect();
@@ -215,7 +241,16 @@ void TfrmMain::LoadGUI()
         cbGasTankSelect();
         cbTireFrontSelect();
         cbTireRearSelect();
-        // The accessory rows take the design's accessories here.
+
+        WeaponRowTop = 16;
+        for (int i = 0; i < V.WeaponCount(); ++i) {
+            TWeaponType weapon;
+            V.GetWeapon(i, weapon);
+            QString first;
+            AddWeaponToList(weapon, i, first, weapon.Location);
+        }
+        // The accessory rows take the design's accessories here once they
+        // are part of the window.
 
         edTextName->setText(V.Name);
         edTextAuthor->setText(V.Author);

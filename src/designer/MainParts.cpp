@@ -62,8 +62,9 @@ void TfrmMain::cbBodyTypeSelect()
         return;
     ApplySixWheelRules();
     // The turret, pod and rocket-platform lists are refilled for the new
-    // body size here, and the weapon placement checked, once the add-on
-    // lists and weapon rows are part of the window.
+    // body size here (then cbAddOnTurretChange) once the add-on lists are
+    // part of the window.
+    CheckWeaponLoad();
     RecalcVehicle(true);
 }
 

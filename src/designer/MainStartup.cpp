@@ -156,6 +156,7 @@ bool TfrmMain::Init()
         // made here, in this order, before the settings give them their bounds.
         RunStep("ReadConfig", [this] { ReadConfig(); });
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
+        PendingDelete = nullptr;
         LastArmorLeft = edArmorLeft->value();
         RunStep("FileLoad", [this] {
             // The command line's design wins over the one AutoLoad remembers;
@@ -249,8 +250,9 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    // The weapon data panel shows the selected weapon here (cbWeaponChange),
-    // and the title splash under ShowTitle, once they are part of the window.
+    cbWeaponChange(cbWeapon);
+    // The title splash shows here under ShowTitle once it is part of the
+    // window.
     // The trace box, the attack side and the target facing take Trace,
     // AttackLocation and TargetFacing here with the rest of the test map.
     cbAttackTarget->setCurrentIndex(AttackTarget);
