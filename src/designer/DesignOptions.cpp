@@ -175,16 +175,10 @@ void TfrmDesign::DeInit()
         // The print form loads the other sheet logo here
         // (SetupPrint(frmPrint, Car, true)) once it is part of the program.
     }
-    if (chkShowEff->isChecked() != ShowEff) {
-        ShowEff = chkShowEff->isChecked();
-        // The weapon data panel swaps its three efficiency labels and its
-        // weapon-class label here once the weapon rows are part of the window.
-    }
-    if (chk600->isChecked() != Res600) {
-        Res600 = chk600->isChecked();
-        // The main window rearranges itself here (SetUpResolution(Res600))
-        // once the compact layout is part of it.
-    }
+    // The main window shows the efficiency labels and its layout anew after
+    // the dialog has closed.
+    ShowEff = chkShowEff->isChecked();
+    Res600 = chk600->isChecked();
 }
 
 void TfrmDesign::btnOKClick()

@@ -141,10 +141,8 @@ void TfrmMain::cbAddOnTurretChange()
         cbRocketPlatform->setCurrentIndex(0);
         cbRocketPlatformChange();
     }
-    // The weapon rows' location lists follow the add-ons here
-    // (RefreshWeaponWhere, which recalculates) once they are part of the
-    // window.
-    RecalcVehicle(true);
+    // The weapon rows' location lists follow the add-ons; this recalculates.
+    RefreshWeaponWhere();
 }
 
 void TfrmMain::cbAddOnEWPChange()
@@ -161,8 +159,7 @@ void TfrmMain::cbAddOnEWPChange()
     }
     HandleEWPArmor();
     HandleRocketVis();
-    // RefreshWeaponWhere here, once the weapon rows are part of the window.
-    RecalcVehicle(true);
+    RefreshWeaponWhere();
 }
 
 void TfrmMain::cbRocketPlatformChange()
@@ -181,8 +178,7 @@ void TfrmMain::cbRocketPlatformChange()
     }
     HandleEWPArmor();
     HandleRocketVis();
-    // RefreshWeaponWhere here, once the weapon rows are part of the window.
-    RecalcVehicle(true);
+    RefreshWeaponWhere();
 }
 
 void TfrmMain::chkAddOnEWPForwardClick()
@@ -196,9 +192,8 @@ void TfrmMain::chkAddOnEWPRocketClick()
     Vehicle().EWPR = chkAddOnEWPRocket->isChecked();
     HandleEWPArmor();
     HandleRocketVis();
-    // Rocket pods hold only one-shot rockets: RefreshWeaponWhere here, once
-    // the weapon rows are part of the window.
-    RecalcVehicle(true);
+    // Rocket pods hold only one-shot rockets.
+    RefreshWeaponWhere();
 }
 
 void TfrmMain::HandleEWPArmor()

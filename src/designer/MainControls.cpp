@@ -190,7 +190,7 @@ QScrollArea* ScrollBox(const char* name)
     auto* box = Named(new QScrollArea, name);
     box->setWidgetResizable(false);
     auto* content = new QWidget;
-    content->setMinimumSize(480, 200);
+    content->setMinimumSize(500, 200);
     box->setWidget(content);
     return box;
 }
@@ -482,12 +482,6 @@ void TfrmMain::BuildControls()
         rb4Wheels->setChecked(true);
     }
 
-    pcWeaponSelect = GroupPages(gbSelection, "gbSelection", QStringLiteral(" Weapon Selection "), "pcWeaponSelect");
-    for (const char* tab : {"All", "Small-Bore", "Large-Bore", "Rockets", "Lasers", "Flamethrowers", "Gases",
-                            "Liquids", "Solids", "Dischargers"}) {
-        pcWeaponSelect->addTab(new QWidget, QLatin1String(tab));
-    }
-
     pcInstalled = GroupPages(gbInstalled, "gbInstalled", QStringLiteral(" Installed "), "pcInstalled");
     {
         TPageBuilder weapons(pcInstalled, "tsInstalledWeapons", QStringLiteral("Weapons"));
@@ -496,6 +490,7 @@ void TfrmMain::BuildControls()
         lblInvalidWeaponLoad->setGeometry(0, 0, 493, 16);
         lblInvalidWeaponLoad->hide();
     }
+    BuildWeaponSelection();
     {
         TPageBuilder equipment(pcInstalled, "tsInstalledEquipment", QStringLiteral("Accessories"));
         scrInstalledEquipment = equipment.Add(ScrollBox("scrInstalledEquipment"));
@@ -518,7 +513,17 @@ void TfrmMain::BuildControls()
     // Shown only in the compact layout.
     pc600 = Named(new TPageControl, "pc600");
     pc600->addTab(Named(new QWidget, "ts600Info"), QStringLiteral("Info"));
-    pc600->addTab(Named(new QWidget, "ts600DataSubs"), QStringLiteral("Data"));
+    {
+        QWidget* data = Named(new QWidget, "ts600DataSubs");
+        auto* subs = Named(new TPageControl(data), "pc600DataSubs");
+        (new QVBoxLayout(data))->addWidget(subs);
+        subs->addTab(Named(new QWidget, "ts600Body"), QStringLiteral("Body"));
+        subs->addTab(Named(new QWidget, "ts600PowerPlant"), QStringLiteral("Power Plant"));
+        subs->addTab(Named(new QWidget, "ts600Tires"), QStringLiteral("Tires"));
+        subs->addTab(Named(new QWidget, "ts600Crew"), QStringLiteral("Crew"));
+        subs->addTab(Named(new QWidget, "ts600Armor"), QStringLiteral("Armor"));
+        pc600->addTab(data, QStringLiteral("Data"));
+    }
     pc600->hide();
 
     // Every box at its fixed place in the window of 1014 x 800, below the

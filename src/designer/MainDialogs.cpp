@@ -6,6 +6,7 @@
 #include "designer/DataUsedForm.h"
 #include "designer/DesignLimits.h"
 #include "designer/DesignOptions.h"
+#include "model/Global.h"
 
 #include <QAction>
 
@@ -30,9 +31,18 @@ void TfrmMain::acSettingsExecute()
 
 void TfrmMain::acOptionsExecute()
 {
-    // The dialog applies its own changes when it closes.
-    TfrmDesign frmDesign(this);
-    frmDesign.exec();
+    // The dialog applies its own changes when it closes; the window follows
+    // the two that change its own face.
+    const bool showEff = ShowEff;
+    const bool res600 = Res600;
+    {
+        TfrmDesign frmDesign(this);
+        frmDesign.exec();
+    }
+    if (ShowEff != showEff)
+        ShowWeaponEfficiency();
+    if (Res600 != res600)
+        SetUpResolution(Res600);
 }
 
 void TfrmMain::acInfoExecute()

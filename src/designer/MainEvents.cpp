@@ -4,41 +4,17 @@
 // a list's entry runs its handler only when the user chooses it.
 
 #include "designer/MainWindow.h"
+#include "designer/LabelClicks.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-
-namespace {
-
-// Labels have no click signal; the filter gives them one.
-class TLabelClicks : public QObject
-{
-public:
-    TLabelClicks(QObject* parent, std::function<void()> onClick) : QObject(parent), FOnClick(std::move(onClick)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            FOnClick();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> FOnClick;
-};
-
-} // namespace
 
 void TfrmMain::ConnectHandlers()
 {
@@ -66,8 +42,7 @@ void TfrmMain::ConnectHandlers()
         });
     };
     const auto onLabelClick = [this](QLabel* label, void (TfrmMain::*handler)()) {
-        label->installEventFilter(new TLabelClicks(label, [this, handler] { (this->*handler)(); }));
-        label->setCursor(Qt::PointingHandCursor);
+        ConnectLabelClick(label, [this, handler] { (this->*handler)(); });
     };
 
     onChoose(cbBodyType, &TfrmMain::cbBodyTypeSelect);
@@ -144,4 +119,5 @@ void TfrmMain::ConnectHandlers()
 
     connect(acQuit, &QAction::triggered, this, &TfrmMain::FileExit);
     ConnectAddOnHandlers();
+    ConnectWeaponHandlers();
 }

@@ -9,6 +9,7 @@
 #include "model/Global.h"
 #include "model/Vehicle.h"
 #include "platform/FileLookup.h"
+#include "platform/Format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,7 +99,23 @@ void TfrmMain::SetUpGUI()
     const auto notMetal = [](const TTireType& t) { return t.Name != QLatin1String("Metal"); };
     FillList(cbTireFront, TireTypes.Items, notMetal);
     FillList(cbTireRear, TireTypes.Items, notMetal);
-    // The weapon lists are filled here once they are part of the window.
+    // Weapons show as "Name (Abbreviation)" in "All" and in the list of their
+    // class; the tank gun only under its setting.
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->clear();
+    for (const TWeaponType& weapon : WeaponTypes.Items) {
+        if (!TankGun && weapon.Abbreviation == QLatin1String("TG"))
+            continue;
+        const QString entry = Format(QStringLiteral("%s (%s)"), {weapon.Name, weapon.Abbreviation});
+        cbWeapon->addItem(entry);
+        // A weapon of an unknown class is offered under "All" alone.
+        if (weapon.Class <= wcDischargers)
+            WeaponList(weapon.Class + 1)->addItem(entry);
+    }
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->setCurrentIndex(0);
+    cbWeaponChange(cbWeapon);
+    WeaponRowTop = 16;
 
     // The map starts on the background of the chosen target.
     TestPicture.LoadFromFile(ResolvePath(cbAttackTarget->currentIndex() >= 1
@@ -122,8 +139,15 @@ void TfrmMain::SetUpGUI()
 
     RecalcVehicle(true);
     ShowOpponentControls();
-    // The weapon efficiency labels and the compact layout follow here with
-    // the weapon panel and the compact layout.
+    ShowWeaponEfficiency();
+    SetUpResolution(Res600);
+}
+
+void TfrmMain::ShowWeaponEfficiency()
+{
+    for (QLabel* label : {lblWeaponSpaceEff, lblWeaponWeightEff, lblWeaponCostEff})
+        label->setVisible(ShowEff);
+    lblWeaponClass->setVisible(!ShowEff);
 }
 
 void TfrmMain::LoadGUI()
@@ -207,7 +231,8 @@ void TfrmMain::LoadGUI()
                   cbGunnerTC, cbGunnerITC},
                  cbGunnerHandgun);
 
-        // The weapon rows are released here once they are part of the window.
+        ReleaseWeaponRows();
+
         // The part handlers below rewrite the add-ons for the body; the
         // design's own come back afterwards.
         const int turret = V.Turret;
@@ -222,7 +247,14 @@ void TfrmMain::LoadGUI()
         cbTireFrontSelect();
         cbTireRearSelect();
         ShowAddOns(turret, pods, platform);
-        // The weapon rows are rebuilt here once they are part of the window.
+
+        WeaponRowTop = 16;
+        for (int i = 0; i < V.WeaponCount(); ++i) {
+            TWeaponType weapon;
+            V.GetWeapon(i, weapon);
+            QString first;
+            AddWeaponToList(weapon, i, first, weapon.Location);
+        }
         ShowEquipment();
 
         edTextName->setText(V.Name);

@@ -70,8 +70,7 @@ void TfrmMain::cbBodyTypeSelect()
     // design as it leaves the list.
     cbAddOnEWPChange();
     cbRocketPlatformChange();
-    // The weapon placement is checked here (CheckWeaponLoad) once the
-    // weapon rows are part of the window.
+    CheckWeaponLoad();
     RecalcVehicle(true);
 }
 

@@ -131,8 +131,7 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     ReadTireOptions(V.TiresRear, rbTiresRearRadial, rbTiresRearOffRoad, rbTiresRearSlicks, chkTiresRearSteelbelt,
                     chkTiresRearFireProof);
 
-    // The weapon placement message (CheckWeaponLoad) is shown here once the
-    // weapon rows are part of the window.
+    CheckWeaponLoad();
 
     const int cost = V.GetCost(CostList);
     lblCostVal->setText(Format(QStringLiteral("$ %d"), {cost}));

@@ -4,6 +4,8 @@
 
 #include "designer/MainWindow.h"
 
+#include "designer/LabelClicks.h"
+
 #include "model/EnumTexts.h"
 #include "model/ErrorReport.h"
 #include "model/Global.h"
@@ -156,8 +158,8 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     label->adjustSize();
     SetHint(label, Format(QStringLiteral("CA for the %s %s: max %d points, at $%.0n and %.0n lbs each"),
                           {location, Weapon.Name, maxPoints, spaces * 5, spaces * 2}));
-    // A click on the label shows the weapon in the selection box
-    // (lblNewWeaponNameClick) once the weapon rows are part of the window.
+    // A click on the label shows the weapon in the selection box.
+    ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
 
     auto* box = RowControl(scrCA, new QCheckBox(QStringLiteral("FP")),
                            Format(QStringLiteral("chkObjectCA_%d"), {Index}), Index, 70, CARowTop + 3);

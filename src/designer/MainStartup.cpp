@@ -158,6 +158,7 @@ bool TfrmMain::Init()
         // made here, in this order, before the settings give them their bounds.
         RunStep("ReadConfig", [this] { ReadConfig(); });
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
+        PendingDelete = nullptr;
         LastArmorLeft = edArmorLeft->value();
         RunStep("FileLoad", [this] {
             // The command line's design wins over the one AutoLoad remembers;
@@ -251,8 +252,7 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    // The weapon data panel shows the selected weapon here (cbWeaponChange)
-    // once it is part of the window.
+    cbWeaponChange(cbWeapon);
     if (::ShowTitle && frmTitle)
         frmTitle->exec();
     // The trace box, the attack side and the target facing take Trace,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designer/RunTimeRows.h"
+#include "model/Enums.h"
 #include "platform/gui/Bitmap32.h"
 
 #include <QMainWindow>
@@ -19,7 +21,9 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QSpinBox;
+class QTimer;
 class QToolBar;
+class QToolButton;
 class TPageControl;
 class TVehicle;
 struct TWeaponType;
@@ -77,6 +81,10 @@ public:
     void WriteConfig();
 
     void SetUpGUI();
+    // The normal window layout, or the compact one of 600 lines.
+    // The three efficiency labels of the weapon panel, or its class label.
+    void ShowWeaponEfficiency();
+    void SetUpResolution(bool Res600);
     void RecalcVehicle(bool RebuildCA);
     void ShowTitle();
     // Redraws the test map, the icon box and the layout plan.
@@ -366,6 +374,70 @@ public:
     // The page control of the compact window layout.
     TPageControl* pc600 = nullptr;
 
+    // Weapon selection, the weapon data panel and the weapon rows
+    // (MainWeapons.cpp).
+    void cbWeaponChange(QObject* Sender);
+    void btnAddWeaponClick();
+    void btnDeleteWeaponClick(QWidget* Sender);
+    void tmrNukeTimer();
+    void cbWeaponLocationChange(QWidget* Sender);
+    void cbWeaponSWC(QWidget* Sender);
+    void chkWeaponExtraAmmo(QWidget* Sender);
+    void cbWeaponAmmoChange(QWidget* Sender);
+    void chkWeaponLaserIR(QWidget* Sender);
+    void chkWeaponLaserPulse(QWidget* Sender);
+    void lblNewWeaponNameClick(QWidget* Sender);
+    // One row for the weapon at WeaponRowTop; the vehicle is not changed.
+    // LocationText is the first location the row offers.
+    void AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& LocationText, TLocation Location);
+    // Entries each followed by CR LF.
+    QString AvailableLocations(const TWeaponType& Weapon) const;
+    QString AmmoList(const TWeaponType& Weapon) const;
+    static int AmmoIndex(const QString& Ammo, const QString& List);
+    void CheckWeaponLoad();
+    // Every row's location list again, after an add-on change.
+    void RefreshWeaponWhere();
+    // Releases every weapon row and a delete button still waiting.
+    void ReleaseWeaponRows();
+    // The ten weapon lists in tab order: "All" first, then class 0 to 8.
+    QComboBox* WeaponList(int Tab) const;
+
+    QComboBox* cbWeapon = nullptr;
+    QComboBox* cbWeaponSmallBore = nullptr;
+    QComboBox* cbWeaponLargeBore = nullptr;
+    QComboBox* cbWeaponRockets = nullptr;
+    QComboBox* cbWeaponLasers = nullptr;
+    QComboBox* cbWeaponFlamethrowers = nullptr;
+    QComboBox* cbWeaponGases = nullptr;
+    QComboBox* cbWeaponLiquids = nullptr;
+    QComboBox* cbWeaponSolids = nullptr;
+    QComboBox* cbWeaponDischargers = nullptr;
+    QPushButton* btnAddWeapon[10] = {};
+    QPlainTextEdit* edWeaponComment = nullptr;
+    QLabel* lblWeaponToHit = nullptr;
+    QLabel* lblWeaponEffect = nullptr;
+    QLabel* lblWeaponDamage = nullptr;
+    QLabel* lblWeaponShots = nullptr;
+    QLabel* lblWeaponCost = nullptr;
+    QLabel* lblWeaponWeight = nullptr;
+    QLabel* lblWeaponSpace = nullptr;
+    QLabel* lblWeaponDP = nullptr;
+    QLabel* lblWeaponClass = nullptr;
+    QLabel* lblWeaponYear = nullptr;
+    QLabel* lblWeaponSpaceEff = nullptr;
+    QLabel* lblWeaponCostEff = nullptr;
+    QLabel* lblWeaponWeightEff = nullptr;
+    // Hidden; supplies the glyph of the rows' delete buttons.
+    QToolButton* btnDeleteGlyph = nullptr;
+    // Releases a removed row's delete button once its click has ended.
+    QTimer* tmrNuke = nullptr;
+    // Top of the next weapon row in the scroll box's content.
+    int WeaponRowTop = 16;
+    // The delete button of the row removed last, hidden until tmrNuke
+    // releases it; no longer one of WeaponRows.
+    QPointer<QWidget> PendingDelete;
+    TRunTimeRows WeaponRows;
+
     // What imgLayout, imgTest and imgIcon show: the layout plan (the record
     // sheet prints it as it stands), the test map with what the firing
     // painted into it, and the own car's top view.
@@ -388,6 +460,9 @@ private:
     // Shows a breakdown list in a box and in the debug memo.
     void ShowBreakdown(const QStringList& list);
     void BuildControls();
+    // The weapon selection box with its lists and data panel (MainWeapons.cpp).
+    void BuildWeaponSelection();
+    void ConnectWeaponHandlers();
     void BuildActions();
     // The add-on lists and pod options at the head of the accessory box.
     void BuildAddOnControls();

@@ -114,6 +114,23 @@ TEST_F(DialogsTest, TheOptionsDialogCarriesEveryOptionBothWays)
         EXPECT_TRUE(*flag);
 }
 
+TEST_F(DialogsTest, TheWindowFollowsTheEfficiencyOptionWhenTheDialogCloses)
+{
+    TfrmMain& window = Start();
+    ShowEff = false;
+    window.ShowWeaponEfficiency();
+    window.show();
+    for (bool shown : {true, false}) {
+        WhenShown<TfrmDesign>([shown](TfrmDesign& dialog) {
+            dialog.chkShowEff->setChecked(shown);
+            dialog.close();
+        });
+        window.acOptions->trigger();
+        EXPECT_EQ(window.lblWeaponSpaceEff->isVisibleTo(&window), shown);
+        EXPECT_EQ(window.lblWeaponClass->isVisibleTo(&window), !shown);
+    }
+}
+
 TEST_F(DialogsTest, ReadShowsThePrintersPageSizeInTheSpinsOnly)
 {
     TfrmMain& window = Start();

@@ -115,10 +115,11 @@ void Gadfly(TVehicle& v)
     v.SetEquipment(28, 1, QString());
 }
 
-// A gas-engined pickup with a gunner in a turret and rockets on a platform.
+// A gas-engined pickup with a gunner and rockets on a platform in its bed.
+// (A turret would exclude the platform: both sit on the roof.)
 void Thunderwagon(TVehicle& v)
 {
-    Texts(v, "Thunderwagon", "Gas-engined pickup: gunner in the turret, rockets in the bed.");
+    Texts(v, "Thunderwagon", "Gas-engined pickup: machine guns up front, rockets on a platform in the bed.");
     Frame(v, "Pickup", "Heavy", "Heavy");
     v.PowerCellEngine = Item(FindCEngineType, "None");
     v.GasEngine = Item(FindGEngineType, "250 cid");
@@ -132,10 +133,9 @@ void Thunderwagon(TVehicle& v)
     v.Crew[1].Seat = true;
     v.Crew[1].BodyArmor = true;
     v.Crew[1].HandGun = QStringLiteral("Submachine Gun");
-    v.Turret = tkOneSpace;
     v.RocketPlatform = 2;
-    Mount(v, {"MG", locTurret, "AP"});
-    Mount(v, {"MG", locFront});
+    Mount(v, {"MG", locFront, "AP"});
+    Mount(v, {"MG", locFront, "AP"});
     Mount(v, {"MR", locRocketPlatform});
     Mount(v, {"MR", locRocketPlatform});
     v.Armor.Front = 35;

@@ -26,10 +26,17 @@ int Tag(const QWidget* widget)
 
 QWidget* FindControlByPrefix(QWidget* container, const QString& prefix, int tag)
 {
+    QList<QWidget*> widgets;
     for (QObject* child : container->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (!widget)
-            continue;
+        if (auto* widget = qobject_cast<QWidget*>(child))
+            widgets.append(widget);
+    }
+    return FindControlByPrefix(widgets, prefix, tag);
+}
+
+QWidget* FindControlByPrefix(const QList<QWidget*>& controls, const QString& prefix, int tag)
+{
+    for (QWidget* widget : controls) {
         const QString name = widget->objectName();
         const qsizetype underscore = name.indexOf(QLatin1Char('_'));
         const QStringView namePrefix = underscore < 0 ? QStringView() : QStringView(name).left(underscore);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QPlainTextEdit;
@@ -16,6 +17,8 @@ int Tag(const QWidget* widget);
 // whose tag is the tag; a name without "_" has the empty prefix. Null when
 // there is none.
 QWidget* FindControlByPrefix(QWidget* container, const QString& prefix, int tag);
+// The same search in a list of controls kept in the order they were built.
+QWidget* FindControlByPrefix(const QList<QWidget*>& controls, const QString& prefix, int tag);
 
 // Scroll the caret into view, then put it at the start of the text / after
 // its last character, which brings that end of the memo into view.
