@@ -47,8 +47,8 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     // opponent, once the test map's commands are part of the window.
     // Only a design that has loaded becomes the target of the next Save.
     FileName = Name;
-    // The open and save dialogs take the name here once they are part of
-    // the window.
+    dlgOpen.FileName = Name;
+    dlgSave.FileName = Name;
     UpdateLastMenu(Name);
     // LoadGUI reports its own failures and always returns.
     GUILoading = true;

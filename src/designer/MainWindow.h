@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/FileDialog.h"
 #include "platform/gui/Bitmap32.h"
 
 #include <QMainWindow>
@@ -126,6 +127,18 @@ public:
     void UpdateLastMenu(const QString& NewFile);
     void ShowHint(const QString& hint);
     void FileExit();
+
+    // File commands and recent files (MainFileCommands.cpp).
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    // Opens the design that a recent-files item names in its hint.
+    void mnuRecentClick(const QAction* Sender);
+    // The open and save dialogs keep the name of the last design opened or
+    // saved, and offer it next time.
+    TFileDialog dlgOpen{TFileDialog::fdOpen, QStringLiteral("Select a vehicle to load")};
+    TFileDialog dlgSave{TFileDialog::fdSave, QStringLiteral("Select a filename to save your vehicle into")};
 
     const TProgramPaths& Paths() const { return FPaths; }
     // The design being edited: Car's vehicle.
@@ -357,6 +370,9 @@ private:
     // The weight limits of this and the next acceleration class, and the
     // armor points that would still fit or must go.
     void ShowWeightForAccel();
+    // File commands and recent files: binds the commands to their actions
+    // and the recent-files items.
+    void ConnectFileCommands();
 
     TProgramPaths FPaths;
     bool FInitDone = false;
