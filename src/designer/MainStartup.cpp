@@ -5,6 +5,7 @@
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
+#include "designer/TitleForm.h"
 
 #include "gamecar/GameCar.h"
 #include "gamecar/Graphics.h"
@@ -97,6 +98,7 @@ TfrmMain::TfrmMain(TProgramPaths paths) : FPaths(std::move(paths))
     frmMain = this;
     BuildControls();
     ConnectHandlers();
+    ConnectDialogs();
 }
 
 TfrmMain::~TfrmMain()
@@ -253,8 +255,10 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
-    // The weapon data panel shows the selected weapon here (cbWeaponChange),
-    // and the title splash under ShowTitle, once they are part of the window.
+    // The weapon data panel shows the selected weapon here (cbWeaponChange)
+    // once it is part of the window.
+    if (::ShowTitle && frmTitle)
+        frmTitle->exec();
     // The trace box, the attack side and the target facing take Trace,
     // AttackLocation and TargetFacing here with the rest of the test map.
     cbAttackTarget->setCurrentIndex(AttackTarget);

@@ -124,6 +124,12 @@ public:
     void edTextDescriptionChange();
     void edTextAuthorChange();
 
+    // The options, limits, about and data-sources dialogs.
+    void acSettingsExecute();
+    void acOptionsExecute();
+    void acInfoExecute();
+    void acDataUsedExecute();
+
     void UpdateLastMenu(const QString& NewFile);
     void ShowHint(const QString& hint);
     void FileExit();
@@ -364,6 +370,8 @@ private:
     void BuildControls();
     void BuildActions();
     void ConnectHandlers();
+    // The commands of the options, limits, about and data-sources dialogs.
+    void ConnectDialogs();
     // Releases, in shutdown order, whatever Init has built so far.
     void ReleaseAll();
     void RebuildDescriptions();

@@ -7,9 +7,12 @@
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
+#include "platform/Numbers.h"
 #include "platform/ProfileFile.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -229,10 +232,28 @@ private:
         return Int(section, "Nr");
     }
 
+    // The numbers below the count that have an accessory section in the
+    // file, in order. A count far beyond the file costs no more than the
+    // file's sections, and a number without a section (a gap left by a hand
+    // edit) changes no accessory.
+    QVector<int> AccessorySections(int number) const
+    {
+        const QString prefix = S("Accessories_");
+        QVector<int> found;
+        for (const QString& name : Ini.ReadSections()) {
+            int j = -1;
+            if (name.startsWith(prefix, Qt::CaseInsensitive) && TryStrToInt(name.mid(prefix.size()), j) && j >= 0
+                && j < number && QString::compare(name, Format(S("Accessories_%d"), {j}), Qt::CaseInsensitive) == 0)
+                found.append(j);
+        }
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
+
     void ReadAccessories()
     {
-        const int number = Int("Accessories", "Number");
-        for (int j = 0; j < number; ++j) {
+        for (const int j : AccessorySections(Int("Accessories", "Number"))) {
             const QString section = Format(S("Accessories_%d"), {j});
             const QString info = Str(section, "Info", QString());
             const int amount = Int(section, "Amount");
@@ -455,9 +476,7 @@ bool TVehicle::Save(const QString& FileName)
         // A design file is written from scratch: nothing of an older file at
         // that place survives, and the older file stays whole until the new
         // one is complete.
-        TProfileFile ini(FileName);
-        for (const QString& section : ini.ReadSections())
-            ini.EraseSection(section);
+        TProfileFile ini = TProfileFile::NewFile(FileName);
         TDesignWriter(ini, *this).Write();
 
         // The design browser's preview, computed afresh for the saved design.

@@ -11,7 +11,7 @@ namespace {
 // Fractions show two decimals unless the format says otherwise.
 constexpr int DefaultPrecision = 2;
 
-struct TSpec {
+struct TDirective {
     int Width = 0;
     int Precision = -1;
     QChar Kind;
@@ -115,20 +115,20 @@ QString FixedText(Extended value, int decimals, QChar thousandSeparator)
     return text;
 }
 
-// Appends one argument as its specification says, padded on the left.
-void AppendOne(QString& result, const QString& format, const TSpec& spec, const TFormatArg& arg)
+// Appends one argument as its directive says, padded on the left.
+void AppendOne(QString& result, const QString& format, const TDirective& directive, const TFormatArg& arg)
 {
     const auto& value = arg.Value();
     const auto* integer = std::get_if<long long>(&value);
     const auto* fraction = std::get_if<Extended>(&value);
     const auto* text = std::get_if<QString>(&value);
-    const int decimals = spec.Precision < 0 ? DefaultPrecision : spec.Precision;
-    const char kind = spec.Kind.toLatin1();
-    const auto pad = [&result, &spec](qsizetype length) {
-        if (length < spec.Width)
-            result.resize(result.size() + spec.Width - length, QLatin1Char(' '));
+    const int decimals = directive.Precision < 0 ? DefaultPrecision : directive.Precision;
+    const char kind = directive.Kind.toLatin1();
+    const auto pad = [&result, &directive](qsizetype length) {
+        if (length < directive.Width)
+            result.resize(result.size() + directive.Width - length, QLatin1Char(' '));
     };
-    if (kind == 'd' && integer && spec.Precision < 0) {
+    if (kind == 'd' && integer && directive.Precision < 0) {
         // The hot path of every breakdown line: no temporary strings.
         char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, *integer).ptr;
@@ -136,7 +136,7 @@ void AppendOne(QString& result, const QString& format, const TSpec& spec, const 
         result.append(QLatin1String(digits, end));
         return;
     }
-    if (kind == 's' && text && spec.Precision < 0) {
+    if (kind == 's' && text && directive.Precision < 0) {
         pad(text->size());
         result.append(*text);
         return;
@@ -184,24 +184,24 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
             continue;
         }
         ++i;
-        TSpec spec;
-        spec.Width = ReadNumber(format, i);
+        TDirective directive;
+        directive.Width = ReadNumber(format, i);
         if (i < format.size() && format[i] == QLatin1Char('.')) {
             ++i;
-            spec.Precision = ReadNumber(format, i);
+            directive.Precision = ReadNumber(format, i);
         }
         if (i == format.size())
             throw InvalidFormat(format);
         const char16_t kind = format[i++].unicode();
         // ASCII case folding: "%D" reads as "%d" whatever the user's locale.
-        spec.Kind = QChar(kind >= u'A' && kind <= u'Z' ? char16_t(kind + (u'a' - u'A')) : kind);
-        if (spec.Kind == QLatin1Char('%')) {
-            result += spec.Kind;
+        directive.Kind = QChar(kind >= u'A' && kind <= u'Z' ? char16_t(kind + (u'a' - u'A')) : kind);
+        if (directive.Kind == QLatin1Char('%')) {
+            result += directive.Kind;
             continue;
         }
         if (arg == args.end())
             throw EConvertError(QStringLiteral("No argument for format '%1'").arg(format));
-        AppendOne(result, format, spec, *arg++);
+        AppendOne(result, format, directive, *arg++);
     }
     if (arg != args.end())
         throw EConvertError(QStringLiteral("Too many arguments for format '%1'").arg(format));

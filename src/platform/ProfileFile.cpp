@@ -85,6 +85,29 @@ TProfileFile::TProfileFile(const QString& fileName)
         Parse(DecodeFile(file.readAll()));
 }
 
+TProfileFile TProfileFile::NewFile(const QString& fileName)
+{
+    TProfileFile file;
+    file.FFileName = fileName;
+    return file;
+}
+
+TProfileFile::TSection& TProfileFile::AppendSection(const QString& name)
+{
+    const QString key = name.toCaseFolded();
+    if (!FFirstSection.contains(key))
+        FFirstSection.insert(key, FSections.size());
+    FSections.append(TSection{name, {}});
+    return FSections.back();
+}
+
+void TProfileFile::RebuildIndex()
+{
+    FFirstSection.clear();
+    for (qsizetype i = FSections.size() - 1; i >= 0; --i)
+        FFirstSection.insert(FSections[i].Name.toCaseFolded(), i);
+}
+
 void TProfileFile::Parse(const QString& text)
 {
     TSection* current = nullptr;
@@ -92,8 +115,7 @@ void TProfileFile::Parse(const QString& text)
         line = line.trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             const qsizetype close = line.indexOf(QLatin1Char(']'));
-            FSections.append(TSection{line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString(), {}});
-            current = &FSections.back();
+            current = &AppendSection(line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString());
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
@@ -106,10 +128,8 @@ void TProfileFile::Parse(const QString& text)
 
 const TProfileFile::TSection* TProfileFile::FindSection(const QString& section) const
 {
-    for (const TSection& s : FSections)
-        if (SameName(s.Name, section))
-            return &s;
-    return nullptr;
+    const auto it = FFirstSection.constFind(section.toCaseFolded());
+    return it == FFirstSection.cend() ? nullptr : &FSections[*it];
 }
 
 TProfileFile::TSection* TProfileFile::FindSection(const QString& section)
@@ -176,10 +196,8 @@ bool TProfileFile::ReadBool(const QString& section, const QString& key, bool def
 void TProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
     TSection* s = FindSection(section);
-    if (s == nullptr) {
-        FSections.append(TSection{section, {}});
-        s = &FSections.back();
-    }
+    if (s == nullptr)
+        s = &AppendSection(section);
     const QString stored = EncodeValue(value);
     for (TEntry& e : s->Entries) {
         if (SameName(e.Key, key)) {
@@ -203,6 +221,7 @@ void TProfileFile::WriteBool(const QString& section, const QString& key, bool va
 void TProfileFile::EraseSection(const QString& section)
 {
     FSections.removeIf([&](const TSection& s) { return SameName(s.Name, section); });
+    RebuildIndex();
 }
 
 QByteArray TProfileFile::ToBytes() const

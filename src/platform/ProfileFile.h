@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,6 +16,9 @@ class TProfileFile
 public:
     // Reads the file at once; a missing or unreadable file reads as empty.
     explicit TProfileFile(const QString& fileName);
+    // An empty image that Save writes to fileName; whatever stands there now
+    // is not read.
+    static TProfileFile NewFile(const QString& fileName);
 
     const QString& FileName() const { return FFileName; }
 
@@ -43,6 +47,8 @@ public:
     QByteArray ToBytes() const;
 
 private:
+    TProfileFile() = default;
+
     struct TEntry {
         QString Key;
         // As it stands after the equals sign, enclosing quotes kept, so that
@@ -58,7 +64,12 @@ private:
     TSection* FindSection(const QString& section);
     const TEntry* FindEntry(const QString& section, const QString& key) const;
     void Parse(const QString& text);
+    TSection& AppendSection(const QString& name);
+    void RebuildIndex();
 
     QString FFileName;
     QVector<TSection> FSections;
+    // The first section of each name, by its case-folded name, so that a file
+    // of many sections is read in linear time.
+    QHash<QString, qsizetype> FFirstSection;
 };

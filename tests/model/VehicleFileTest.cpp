@@ -1,8 +1,10 @@
 #include "RulesFixture.h"
 #include "common/RecordingErrorSink.h"
 
+#include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
+#include "platform/Errors.h"
 #include "platform/ProfileFile.h"
 
 #include <QFile>
@@ -69,6 +71,9 @@ TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
         {"bad_legacy_fronttire.vx", "Front Tire Type 'Balloon' not found"},
         {"bad_legacy_reartire.vx", "Rear Tire Type 'Balloon' not found"},
         {"bad_weapon.vx", "Weapon Abbreviation 'ZAP' not found"},
+        // A weapon count far beyond the file stops at the first missing section.
+        {"endless_weapons.vx", "Weapon Abbreviation '' not found"},
+        {"empty.vx", "Body Type '' not found"},
     };
     for (const auto& c : cases) {
         TVehicle v;
@@ -216,6 +221,82 @@ TEST_F(VehicleLoadTest, AccessoriesAreFoundByNameBeforeNumber)
     EXPECT_FALSE(v.HasEquipment(3));
     EXPECT_EQ(v.EquipmentAmount(6), 1);  // "Radio", whatever its old number
     EXPECT_EQ(v.EquipmentAmount(13), 2); // an unknown name: by number
+}
+
+TEST_F(VehicleLoadTest, RecalculationIsHeldOffWhileTheFileIsRead)
+{
+    // An accessory number that no accessory has is reported while the file
+    // is read, and reading goes on.
+    QStringList seen;
+    SetErrorSink([&](const QString& text) { seen.append(text + (GUILoading ? " (loading)" : "")); });
+    GUILoading = false;
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("unknown_accessory.vx"), err);
+    EXPECT_EQ(err, QString());
+    EXPECT_EQ(seen, QStringList{"An error occured in Vehicle.SetEquipment(99,1):\r\nNr not found (loading)"});
+    EXPECT_FALSE(GUILoading);
+    EXPECT_EQ(v.EquipmentAmount(6), 3);
+    // Without crew sections the driver's seat is taken and the gunner's is not.
+    EXPECT_TRUE(v.Crew[0].Seat);
+    EXPECT_FALSE(v.Crew[1].Seat);
+}
+
+TEST_F(VehicleLoadTest, DamagedFileLoadsWithoutHarm)
+{
+    TVehicle v;
+    QString err;
+    v.Load(Fixture("hostile.vx"), err);
+    ASSERT_EQ(err, QString());
+
+    // Of a section or key given twice the first counts.
+    EXPECT_EQ(v.Body.Name, QStringLiteral("Compact"));
+    EXPECT_FALSE(v.Rollcage);
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    EXPECT_EQ(v.PowerCellEngine.ISC, least);
+    EXPECT_EQ(v.TankSize, 0); // beyond an integer: the default
+    EXPECT_EQ(v.GasEngine.NO, -7);
+    EXPECT_EQ(v.GuardsFront, most);
+    EXPECT_EQ(v.HubsFront, -1);
+    EXPECT_EQ(v.GuardsRear, least);
+    EXPECT_EQ(v.Axis, wl4Wheels); // bytes of no known layout
+    EXPECT_EQ(v.Armor.Front, most);
+    EXPECT_EQ(v.Armor.Back, least);
+    EXPECT_EQ(v.Armor.Top, -1);
+    EXPECT_EQ(v.Turret, 99);
+    EXPECT_EQ(v.EWP, -3);
+    EXPECT_EQ(v.WeaponCount(), 0); // a negative count
+    // A count of accessories far beyond the file reads the sections it has; a
+    // number without a section changes no accessory.
+    EXPECT_EQ(v.EquipmentAmount(0), 2);
+    EXPECT_EQ(v.EquipmentAmount(6), -3);
+    EXPECT_EQ(v.EquipmentAmount(13), most);
+    EXPECT_EQ(v.EquipmentAmount(4), 1);
+    EXPECT_TRUE(v.Crew[1].Seat);
+    EXPECT_EQ(v.Crew[1].HandGun, QStringLiteral("Bazooka"));
+    // Bytes that are no UTF-8 are the older files' code page.
+    EXPECT_EQ(v.Name, QStringLiteral("Stra\u00DFenkreuzer \u20AC"));
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+
+    // The accounting may refuse such figures, but only with an error.
+    QStringList list;
+    const auto tolerate = [](auto&& figure) {
+        try {
+            figure();
+        } catch (const EError&) {
+        }
+    };
+    tolerate([&] { v.GetYear(list); });
+    tolerate([&] { v.GetCost(list); });
+    tolerate([&] { v.GetWeight(list); });
+    tolerate([&] { v.GetSpace(list); });
+    tolerate([&] { v.GetHC(); });
+    tolerate([&] { v.GetTopSpeed(); });
+    tolerate([&] { v.GetAcceleration(); });
+    tolerate([&] { v.GetRange(); });
+    QString reason;
+    tolerate([&] { v.CheckValid(reason); });
 }
 
 namespace {

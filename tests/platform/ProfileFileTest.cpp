@@ -237,6 +237,29 @@ TEST_F(ProfileFileTest, SaveReplacesTheFileWholeAndLeavesNothingElse)
     EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"config.ini"}));
 }
 
+TEST_F(ProfileFileTest, ANewFileStartsEmptyWhateverStandsAtItsPath)
+{
+    const QString path = PathOf(QStringLiteral("design.vx"));
+    WriteBytes(path, "[Old]\nKey=1\n");
+    TProfileFile ini = TProfileFile::NewFile(path);
+    EXPECT_TRUE(ini.ReadSections().isEmpty());
+    ini.WriteInteger(QStringLiteral("New"), QStringLiteral("K"), 2);
+    ini.WriteInteger(QStringLiteral("new"), QStringLiteral("L"), 3);
+    ASSERT_TRUE(ini.Save());
+    EXPECT_EQ(ReadBytes(path), QByteArray("[New]\r\nK=2\r\nL=3\r\n"));
+}
+
+TEST_F(ProfileFileTest, AnErasedSectionGivesWayToTheNextOfItsName)
+{
+    TProfileFile ini = Load("[A]\nK=1\n[B]\nK=2\n[a]\nK=3\n");
+    ini.EraseSection(QStringLiteral("B"));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("A"), QStringLiteral("K"), 0), 1);
+    EXPECT_FALSE(ini.SectionExists(QStringLiteral("b")));
+    ini.WriteInteger(QStringLiteral("b"), QStringLiteral("K"), 4);
+    EXPECT_EQ(ini.ReadSections(), QStringList({"A", "a", "b"}));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("B"), QStringLiteral("K"), 0), 4);
+}
+
 TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
 {
     // A folder in the place of the file must survive a save aimed at it.

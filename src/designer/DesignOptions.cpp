@@ -1,0 +1,200 @@
+// The program options dialog.
+
+#include "designer/DesignOptions.h"
+
+#include "model/Global.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <climits>
+
+std::function<QSize()> PrinterPageSize = [] {
+    const QPrinter printer(QPrinter::HighResolution);
+    return QSize(printer.width(), printer.height());
+};
+
+namespace {
+
+// IgnoreAmmo as it was when the dialog was shown: only a real change resets
+// the test firing.
+bool LastIgnoreAmmo = false;
+
+} // namespace
+
+TfrmDesign::TfrmDesign(QWidget* parent) : TSettingsDialog(parent)
+{
+    setObjectName(QStringLiteral("frmDesign"));
+    setWindowTitle(QStringLiteral("Program Options"));
+
+    auto* info = new QPlainTextEdit(
+        QStringLiteral("These are the program's own options. The design rules of your games (division, year, "
+                       "allowed weapons) are under \"Settings\" in the Design menu."),
+        this);
+    info->setReadOnly(true);
+    info->setFixedHeight(48);
+
+    gbGeneralUI = new QGroupBox(QStringLiteral(" Genral User Interface "), this);
+    chkAutoLoad = Check("chkAutoLoad", QStringLiteral("Automatically load last vehicle"));
+    chkConfirmQuit = Check("chkConfirmQuit", QStringLiteral("Ask for confirmation upon exit"));
+    chkConfirmSave = Check("chkConfirmSave", QStringLiteral("Confirm that the vehicle was saved"));
+    edUser = new QLineEdit(this);
+    edUser->setObjectName(QStringLiteral("edUser"));
+    chkShowTitle = Check("chkShowTitle", QStringLiteral("Show Title Screen"));
+    chk600 = Check("chk600", QStringLiteral("Resolution 1024x600"));
+    chkShowEff = Check("chkShowEff", QStringLiteral("Show efficiency ratings"));
+    chkDetailLoad = Check("chkDetailLoad", QStringLiteral("Detailed loading screen"));
+    auto* general = new QGridLayout(gbGeneralUI);
+    general->addWidget(chkAutoLoad, 0, 0, 1, 2);
+    general->addWidget(chkConfirmQuit, 1, 0, 1, 2);
+    general->addWidget(chkConfirmSave, 2, 0, 1, 2);
+    general->addWidget(new QLabel(QStringLiteral("Username:"), this), 3, 0);
+    general->addWidget(edUser, 3, 1);
+    general->addWidget(chkShowTitle, 4, 0, 1, 2);
+    general->addWidget(chk600, 5, 0, 1, 2);
+    general->addWidget(chkShowEff, 6, 0, 1, 2);
+    general->addWidget(chkDetailLoad, 7, 0, 1, 2);
+
+    gbPrinter = new QGroupBox(QStringLiteral(" Printing Options "), this);
+    chkPrintFont = Check("chkPrintFont", QStringLiteral("Use special font for the vehicle name"));
+    chkOldLogo = Check("chkOldLogo", QStringLiteral("Use classic 2D logo"));
+    chkPrintWeaponLoc = Check("chkPrintWeaponLoc", QStringLiteral("Show weapon location in list, too"));
+    auto* printing = new QVBoxLayout(gbPrinter);
+    printing->addWidget(chkPrintFont);
+    printing->addWidget(chkOldLogo);
+    printing->addWidget(chkPrintWeaponLoc);
+
+    gbDebug = new QGroupBox(QStringLiteral(" Debug (You usually won't need these) "), this);
+    chkPrinterRes = Check("chkPrinterRes", QStringLiteral("Set printer resolution:  X                       Y"));
+    edPrinterResX = Spin("edPrinterResX", INT_MIN, INT_MAX);
+    edPrinterResY = Spin("edPrinterResY", INT_MIN, INT_MAX);
+    btnPrinterRead = new QPushButton(QStringLiteral("[Read]"), this);
+    btnPrinterRead->setObjectName(QStringLiteral("btnPrinterRead"));
+    auto* debug = new QGridLayout(gbDebug);
+    debug->addWidget(chkPrinterRes, 0, 0, 1, 3);
+    debug->addWidget(edPrinterResX, 1, 0);
+    debug->addWidget(edPrinterResY, 1, 1);
+    debug->addWidget(btnPrinterRead, 1, 2);
+
+    gbTesting = new QGroupBox(QStringLiteral(" Testing "), this);
+    chkIgnoreAmmo = Check("chkIgnoreAmmo", QStringLiteral("Ignore Ammo"));
+    chkAlwaysHit = Check("chkAlwaysHit", QStringLiteral("Always hit the target"));
+    cbDamageCaused = new QComboBox(this);
+    cbDamageCaused->setObjectName(QStringLiteral("cbDamageCaused"));
+    cbDamageCaused->addItems({QStringLiteral("Always minimum"), QStringLiteral("Always maximum"), QStringLiteral("Roll")});
+    auto* testing = new QGridLayout(gbTesting);
+    testing->addWidget(chkIgnoreAmmo, 0, 0, 1, 2);
+    testing->addWidget(chkAlwaysHit, 1, 0, 1, 2);
+    testing->addWidget(new QLabel(QStringLiteral("Damage:"), this), 2, 0);
+    testing->addWidget(cbDamageCaused, 2, 1);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(info);
+    layout->addWidget(gbGeneralUI);
+    layout->addWidget(gbPrinter);
+    layout->addWidget(gbDebug);
+    layout->addWidget(gbTesting);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    layout->addLayout(buttons);
+
+    connect(btnOK, &QPushButton::clicked, this, &TfrmDesign::btnOKClick);
+    connect(btnPrinterRead, &QPushButton::clicked, this, &TfrmDesign::btnPrinterReadClick);
+}
+
+void TfrmDesign::FormShow()
+{
+    Init();
+    LastIgnoreAmmo = IgnoreAmmo;
+}
+
+void TfrmDesign::Init()
+{
+    chkAutoLoad->setChecked(AutoLoad);
+    chkConfirmQuit->setChecked(ConfirmQuit);
+    chkConfirmSave->setChecked(ConfirmSave);
+    chkShowTitle->setChecked(ShowTitle);
+    chkDetailLoad->setChecked(DetailLoad);
+    edUser->setText(Username);
+    chkPrintFont->setChecked(PrintFont);
+    chkOldLogo->setChecked(OldLogo);
+    chkPrintWeaponLoc->setChecked(PrinterWeaponLoc);
+    chkPrinterRes->setChecked(PrinterRes);
+    edPrinterResX->setValue(PrinterResX);
+    edPrinterResY->setValue(PrinterResY);
+    chk600->setChecked(Res600);
+    chkShowEff->setChecked(ShowEff);
+    chkIgnoreAmmo->setChecked(IgnoreAmmo);
+    chkAlwaysHit->setChecked(AlwaysHit);
+    cbDamageCaused->setCurrentIndex(DamageCaused);
+}
+
+void TfrmDesign::FormClose()
+{
+    DeInit();
+    if (IgnoreAmmo != LastIgnoreAmmo) {
+        // The test firing is reset here (acTestResetExecute), so that the
+        // ammunition counts start afresh, once the test map's commands are
+        // part of the window.
+    }
+}
+
+void TfrmDesign::DeInit()
+{
+    AutoLoad = chkAutoLoad->isChecked();
+    ConfirmQuit = chkConfirmQuit->isChecked();
+    ConfirmSave = chkConfirmSave->isChecked();
+    ShowTitle = chkShowTitle->isChecked();
+    DetailLoad = chkDetailLoad->isChecked();
+    Username = edUser->text();
+    PrinterWeaponLoc = chkPrintWeaponLoc->isChecked();
+    PrintFont = chkPrintFont->isChecked();
+    PrinterRes = chkPrinterRes->isChecked();
+    PrinterResX = SpinValue(edPrinterResX);
+    PrinterResY = SpinValue(edPrinterResY);
+    IgnoreAmmo = chkIgnoreAmmo->isChecked();
+    AlwaysHit = chkAlwaysHit->isChecked();
+    DamageCaused = cbDamageCaused->currentIndex();
+
+    if (chkOldLogo->isChecked() != OldLogo) {
+        OldLogo = chkOldLogo->isChecked();
+        // The print form loads the other sheet logo here
+        // (SetupPrint(frmPrint, Car, true)) once it is part of the program.
+    }
+    if (chkShowEff->isChecked() != ShowEff) {
+        ShowEff = chkShowEff->isChecked();
+        // The weapon data panel swaps its three efficiency labels and its
+        // weapon-class label here once the weapon rows are part of the window.
+    }
+    if (chk600->isChecked() != Res600) {
+        Res600 = chk600->isChecked();
+        // The main window rearranges itself here (SetUpResolution(Res600))
+        // once the compact layout is part of it.
+    }
+}
+
+void TfrmDesign::btnOKClick()
+{
+    close();
+}
+
+void TfrmDesign::btnPrinterReadClick()
+{
+    const QSize page = PrinterPageSize();
+    edPrinterResY->setValue(page.height());
+    edPrinterResX->setValue(page.width());
+}

@@ -1,0 +1,428 @@
+#include "DesignerWindow.h"
+
+#include "designer/AboutForm.h"
+#include "designer/DataUsedForm.h"
+#include "designer/DesignLimits.h"
+#include "designer/DesignOptions.h"
+#include "designer/TitleForm.h"
+
+#include "model/Global.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+using DialogsTest = DesignerWindowTest;
+
+// Runs the step on the modal dialog of that type once it shows; the splash
+// lets events through while it is being shown, before it is modal.
+template <typename TDialog>
+void WhenShown(std::function<void(TDialog&)> step, int tries = 100)
+{
+    QTimer::singleShot(10, [step, tries] {
+        auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
+        if (dialog)
+            step(*dialog);
+        else if (tries > 0)
+            WhenShown(step, tries - 1);
+        else
+            ADD_FAILURE() << "no dialog showed";
+    });
+}
+
+// The ways a user closes a dialog that has no cancel button.
+enum class TCloseBy { OK, CloseButton, Escape };
+
+void CloseDialog(QDialog& dialog, QPushButton* ok, TCloseBy by)
+{
+    switch (by) {
+    case TCloseBy::OK:
+        ok->click();
+        break;
+    case TCloseBy::CloseButton:
+        dialog.close();
+        break;
+    case TCloseBy::Escape:
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        break;
+    }
+}
+
+TEST_F(DialogsTest, TheOptionsDialogAppliesItsControlsHoweverItIsClosed)
+{
+    TfrmMain& window = Start();
+    for (TCloseBy by : {TCloseBy::OK, TCloseBy::CloseButton, TCloseBy::Escape}) {
+        SCOPED_TRACE(static_cast<int>(by));
+        Username = QStringLiteral("<Designer>");
+        ConfirmQuit = true;
+        DamageCaused = 2;
+        PrinterResX = 4761;
+        WhenShown<TfrmDesign>([by](TfrmDesign& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Program Options"));
+            // The controls show the settings.
+            EXPECT_EQ(dialog.edUser->text(), QStringLiteral("<Designer>"));
+            EXPECT_TRUE(dialog.chkConfirmQuit->isChecked());
+            EXPECT_EQ(dialog.cbDamageCaused->currentText(), QStringLiteral("Roll"));
+            EXPECT_EQ(dialog.edPrinterResX->value(), 4761);
+            dialog.edUser->setText(QStringLiteral("Vera"));
+            dialog.chkConfirmQuit->setChecked(false);
+            dialog.cbDamageCaused->setCurrentIndex(0);
+            dialog.edPrinterResX->setValue(5000);
+            // Nothing is applied while the dialog is open.
+            EXPECT_EQ(Username, QStringLiteral("<Designer>"));
+            CloseDialog(dialog, dialog.btnOK, by);
+        });
+        window.acOptions->trigger();
+        EXPECT_EQ(Username, QStringLiteral("Vera"));
+        EXPECT_FALSE(ConfirmQuit);
+        EXPECT_EQ(DamageCaused, 0);
+        EXPECT_EQ(PrinterResX, 5000);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+TEST_F(DialogsTest, TheOptionsDialogCarriesEveryOptionBothWays)
+{
+    TfrmMain& window = Start();
+    bool* const flags[] = {&AutoLoad, &ConfirmQuit, &ConfirmSave, &ShowTitle, &DetailLoad, &PrintFont, &OldLogo,
+                           &PrinterWeaponLoc, &PrinterRes, &ShowEff, &Res600, &IgnoreAmmo, &AlwaysHit};
+    for (bool* flag : flags)
+        *flag = false;
+    // Each box, ticked, sets its own option and no other.
+    WhenShown<TfrmDesign>([](TfrmDesign& dialog) {
+        for (QCheckBox* box : {dialog.chkAutoLoad, dialog.chkConfirmQuit, dialog.chkConfirmSave, dialog.chkShowTitle,
+                               dialog.chkDetailLoad, dialog.chkPrintFont, dialog.chkOldLogo, dialog.chkPrintWeaponLoc,
+                               dialog.chkPrinterRes, dialog.chkShowEff, dialog.chk600, dialog.chkIgnoreAmmo,
+                               dialog.chkAlwaysHit}) {
+            EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+            box->setChecked(true);
+        }
+        dialog.close();
+    });
+    window.acOptions->trigger();
+    for (bool* flag : flags)
+        EXPECT_TRUE(*flag);
+}
+
+TEST_F(DialogsTest, ReadShowsThePrintersPageSizeInTheSpinsOnly)
+{
+    TfrmMain& window = Start();
+    const auto kept = PrinterPageSize;
+    PrinterPageSize = [] { return QSize(4800, 6600); };
+    PrinterRes = false;
+    PrinterResX = 4761;
+    PrinterResY = 6780;
+    WhenShown<TfrmDesign>([](TfrmDesign& dialog) {
+        EXPECT_EQ(dialog.btnPrinterRead->text(), QStringLiteral("[Read]"));
+        dialog.btnPrinterRead->click();
+        EXPECT_EQ(dialog.edPrinterResX->value(), 4800);
+        EXPECT_EQ(dialog.edPrinterResY->value(), 6600);
+        EXPECT_EQ(PrinterResX, 4761);
+        dialog.close();
+    });
+    window.acOptions->trigger();
+    PrinterPageSize = kept;
+    // The read size becomes the setting at close; PrinterRes decides whether
+    // printing uses it.
+    EXPECT_EQ(PrinterResX, 4800);
+    EXPECT_EQ(PrinterResY, 6600);
+    EXPECT_FALSE(PrinterRes);
+}
+
+TEST_F(DialogsTest, TheLimitsDialogAppliesItsControlsAndRecalculates)
+{
+    TfrmMain& window = Start();
+    for (TCloseBy by : {TCloseBy::OK, TCloseBy::CloseButton, TCloseBy::Escape}) {
+        SCOPED_TRACE(static_cast<int>(by));
+        DivUse = false;
+        Div = 15;
+        window.RecalcVehicle(true);
+        ASSERT_FALSE(window.windowTitle().contains(QStringLiteral("(Div")));
+        WhenShown<TfrmConfig>([by](TfrmConfig& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Config Settings"));
+            EXPECT_EQ(dialog.edDivision->value(), 15);
+            dialog.chkDivision->setChecked(true);
+            dialog.edDivision->setValue(20);
+            EXPECT_FALSE(DivUse);
+            CloseDialog(dialog, dialog.btnOK, by);
+        });
+        window.acSettings->trigger();
+        EXPECT_TRUE(DivUse);
+        EXPECT_EQ(Div, 20);
+        // The new limit reaches the caption at once.
+        EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("(Div 20)")))
+            << window.windowTitle().toStdString();
+    }
+}
+
+TEST_F(DialogsTest, TheLimitsDialogCarriesEveryLimitBothWays)
+{
+    Start();
+    DivUse = YearUse = MaxHCUse = TankGun = SubHC = ConfettiNr = AllowCA = false;
+    Div = 30;
+    Year = 2050;
+    MaxHC = 4;
+    {
+        TfrmConfig dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.edDivision->value(), 30);
+        EXPECT_EQ(dialog.edYear->value(), 2050);
+        EXPECT_EQ(dialog.edMaxHC->value(), 4);
+        for (QCheckBox* box : {dialog.chkDivision, dialog.chkYear, dialog.chkMaxHC, dialog.chkTankGun,
+                               dialog.chkSubHC, dialog.chkConfettiNr, dialog.chkAllowCA}) {
+            EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+            box->setChecked(true);
+        }
+        dialog.edYear->setValue(2060);
+        dialog.edMaxHC->setValue(2);
+        dialog.close();
+    }
+    EXPECT_TRUE(DivUse && YearUse && MaxHCUse && TankGun && SubHC && ConfettiNr && AllowCA);
+    EXPECT_EQ(Div, 30);
+    EXPECT_EQ(Year, 2060);
+    EXPECT_EQ(MaxHC, 2);
+}
+
+TEST_F(DialogsTest, TickingALimitWhileTheDivisionShowsZeroStartsItAtFifteen)
+{
+    Start();
+    const struct {
+        bool DivisionTicked;
+        QCheckBox* TfrmConfig::*Ticked;
+        int Expected;
+    } cases[] = {
+        {false, &TfrmConfig::chkDivision, 15}, {true, &TfrmConfig::chkMaxHC, 15},
+        {true, &TfrmConfig::chkTankGun, 15},   {true, &TfrmConfig::chkAllowCA, 15},
+        {false, &TfrmConfig::chkMaxHC, 0},     {false, &TfrmConfig::chkTankGun, 0},
+    };
+    for (const auto& c : cases) {
+        DivUse = false;
+        Div = 0;
+        MaxHCUse = TankGun = AllowCA = false;
+        TfrmConfig dialog;
+        dialog.show();
+        ASSERT_EQ(dialog.edDivision->value(), 0);
+        if (c.DivisionTicked) {
+            const QSignalBlocker quiet(dialog.chkDivision);
+            dialog.chkDivision->setChecked(true);
+        }
+        (dialog.*c.Ticked)->setChecked(true);
+        EXPECT_EQ(dialog.edDivision->value(), c.Expected) << (dialog.*c.Ticked)->objectName().toStdString();
+    }
+}
+
+TEST_F(DialogsTest, TheLimitsSpinsKeepTheirValuesInsideTheirRanges)
+{
+    Start();
+    Year = 2020;
+    MaxHC = 120;
+    Div = 17;
+    {
+        TfrmConfig dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.edYear->value(), 2030);
+        EXPECT_EQ(dialog.edMaxHC->value(), 99);
+        // The step of 5 is for the arrows only.
+        EXPECT_EQ(dialog.edDivision->value(), 17);
+        dialog.close();
+    }
+    EXPECT_EQ(Year, 2030);
+    EXPECT_EQ(MaxHC, 99);
+    EXPECT_EQ(Div, 17);
+
+    // A year typed below the range and left by closing becomes the lower bound.
+    Year = 2500;
+    TfrmConfig dialog;
+    dialog.show();
+    dialog.edYear->selectAll();
+    QTest::keyClicks(dialog.edYear, QStringLiteral("20"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(Year, 2030);
+}
+
+TEST_F(DialogsTest, DataUsedNamesEachShippedTablesSource)
+{
+    TfrmMain& window = Start();
+    TfrmDataUsed form;
+    frmDataUsed = &form;
+    const struct {
+        QLabel* Label;
+        QString Expected;
+    } expected[] = {
+        {form.lblBody, QStringLiteral("Body: %1 (%2). %3").arg(BodyTypes.Name, BodyTypes.Author, BodyTypes.Comment)},
+        {form.lblTire, QStringLiteral("Tire: %1 (%2). %3").arg(TireTypes.Name, TireTypes.Author, TireTypes.Comment)},
+        {form.lblHandgun,
+         QStringLiteral("HandGun: %1 (%2). %3").arg(HandGunTypes.Name, HandGunTypes.Author, HandGunTypes.Comment)},
+        {form.lblEquipment, QStringLiteral("Equipment: %1 (%2). %3")
+                                .arg(EquipmentTypes.Name, EquipmentTypes.Author, EquipmentTypes.Comment)},
+    };
+    WhenShown<TfrmDataUsed>([](TfrmDataUsed& shown) { QTest::keyClicks(&shown, QStringLiteral("x")); });
+    window.acDataUsed->trigger();
+    frmDataUsed = nullptr;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Data used in this program"));
+    EXPECT_EQ(form.lblBody->text(),
+              QStringLiteral("Body: Body Types (Rigsmith). Road bodies in size order, the section position is the "
+                             "body size (0 to 8)."));
+    for (const auto& e : expected)
+        EXPECT_EQ(e.Label->text(), e.Expected);
+    for (QLabel* label : form.findChildren<QLabel*>())
+        EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString();
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(DialogsTest, AnOverviewWithoutAuthorShowsEmptyParentheses)
+{
+    QFile chassis(Path(QStringLiteral("Data/ChassisTypes.txt")));
+    ASSERT_TRUE(chassis.open(QIODevice::ReadOnly));
+    QByteArray content = chassis.readAll();
+    chassis.close();
+    const qsizetype author = content.indexOf("Author=");
+    ASSERT_GE(author, 0);
+    content.remove(author, content.indexOf('\n', author) - author + 1);
+    ASSERT_TRUE(chassis.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    chassis.write(content);
+    chassis.close();
+
+    Start();
+    TfrmDataUsed form;
+    form.show();
+    EXPECT_TRUE(form.lblChassis->text().startsWith(QStringLiteral("Chassis: ") + ChassisTypes.Name +
+                                                   QStringLiteral(" (). ")))
+        << form.lblChassis->text().toStdString();
+}
+
+TEST_F(DialogsTest, TheAboutBoxShowsTheVersionAndClosesOnAClick)
+{
+    TfrmMain& window = Start();
+    TfrmAbout about;
+    frmAbout = &about;
+    EXPECT_EQ(about.lblVer->text(), QStringLiteral("- Version 0.6.2ß -"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Rigsmith"));
+    EXPECT_EQ(about.size(), QSize(488, 403));
+    EXPECT_EQ(about.lblFeedback->text(),
+              QStringLiteral("Any feedback, ideas, bug reports, thoughts and improvements very welcome "));
+    WhenShown<TfrmAbout>([](TfrmAbout& shown) { QTest::mouseClick(shown.lblVRN[2], Qt::LeftButton); });
+    window.acInfo->trigger();
+    frmAbout = nullptr;
+    EXPECT_FALSE(about.isVisible());
+}
+
+// The frame that the splash shows, by its picture.
+int ShownFrame(const TfrmTitle& title)
+{
+    const QImage shown = title.imgTitle->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    for (size_t i = 0; i < title.TitleFrames.size(); ++i) {
+        if (title.TitleFrames[i].Image() == shown)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// A title folder of plain frames, each of its own grey, under the given names.
+void WriteFrames(const QString& folder, const QStringList& names)
+{
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    int grey = 40;
+    for (const QString& name : names) {
+        QImage frame(800, 500, QImage::Format_ARGB32);
+        frame.fill(QColor(grey, grey, grey));
+        grey += 40;
+        ASSERT_TRUE(frame.save(folder + QLatin1Char('/') + name));
+    }
+}
+
+TEST_F(DialogsTest, TheSplashPlaysItsFramesForwardsAndBackwards)
+{
+    WriteFrames(Path(QStringLiteral("Graphics/Title")),
+                {QStringLiteral("B.png"), QStringLiteral("a.png"), QStringLiteral("C.png"), QStringLiteral("logo.PNG")});
+    TfrmTitle title;
+    title.show();
+    EXPECT_TRUE(title.tmrImage->isActive());
+    EXPECT_EQ(title.tmrImage->interval(), 500);
+    ASSERT_EQ(title.TitleFrames.size(), 3u);
+    EXPECT_EQ(title.lblVersion->text(), QStringLiteral("v0.6.2ß"));
+    // The frames play a, B, C: their greys grow with the sorted names.
+    EXPECT_EQ(qGray(title.TitleFrames[0].Pixel(0, 0)), 80);
+    EXPECT_EQ(qGray(title.TitleFrames[1].Pixel(0, 0)), 40);
+    EXPECT_EQ(qGray(title.TitleFrames[2].Pixel(0, 0)), 120);
+    // The heading, whatever its letter case, is no frame.
+    EXPECT_TRUE(title.imgHeading->isVisible());
+
+    const struct {
+        int Shown;
+        int NextInterval;
+    } ticks[] = {{0, 500}, {1, 500}, {2, 2000}, {2, 200}, {1, 200}, {0, 2000}, {0, 500}, {1, 500}};
+    for (const auto& tick : ticks) {
+        title.tmrImageTimer();
+        EXPECT_EQ(ShownFrame(title), tick.Shown);
+        EXPECT_EQ(title.tmrImage->interval(), tick.NextInterval);
+        EXPECT_TRUE(title.tmrImage->isActive());
+    }
+}
+
+TEST_F(DialogsTest, WithOneFrameTheSplashKeepsShowingIt)
+{
+    WriteFrames(Path(QStringLiteral("Graphics/Title")), {QStringLiteral("Only.png")});
+    TfrmTitle title;
+    title.show();
+    for (int interval : {2000, 2000, 2000}) {
+        title.tmrImageTimer();
+        EXPECT_EQ(ShownFrame(title), 0);
+        EXPECT_EQ(title.tmrImage->interval(), interval);
+    }
+}
+
+TEST_F(DialogsTest, TheShippedSplashAdvancesOnItsTimerAndClosesOnAnyKey)
+{
+    TfrmTitle title;
+    title.show();
+    ASSERT_EQ(title.TitleFrames.size(), 8u);
+    EXPECT_TRUE(title.imgHeading->isVisible());
+    EXPECT_EQ(title.imgHeading->geometry(), QRect(167, 24, 466, 128));
+    EXPECT_EQ(ShownFrame(title), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&title] { return ShownFrame(title) == 1; }, 3000));
+    // A key without a character closes it too while the picture has the focus.
+    QTest::keyClick(title.imgTitle, Qt::Key_Shift);
+    EXPECT_FALSE(title.isVisible());
+    EXPECT_FALSE(title.tmrImage->isActive());
+}
+
+TEST_F(DialogsTest, ShowingTheWindowShowsTheSplashUnderShowTitle)
+{
+    WriteSettings("[Options]\r\nShowTitle=1\r\n");
+    TfrmMain& window = Start();
+    TfrmTitle title;
+    frmTitle = &title;
+    bool shown = false;
+    WhenShown<TfrmTitle>([&shown](TfrmTitle& splash) {
+        shown = splash.tmrImage->isActive();
+        QTest::mouseClick(splash.imgHeading, Qt::LeftButton);
+    });
+    window.show();
+    frmTitle = nullptr;
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(title.isVisible());
+    window.hide();
+}
+
+TEST_F(DialogsTest, WithoutFramesTheSplashClosesAtOnce)
+{
+    WriteFrames(Path(QStringLiteral("Graphics/Title")), {QStringLiteral("Logo.png")});
+    TfrmTitle title;
+    title.exec();
+    EXPECT_TRUE(title.TitleFrames.empty());
+    EXPECT_FALSE(title.tmrImage->isActive());
+}
+
+} // namespace
