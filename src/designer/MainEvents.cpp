@@ -143,5 +143,4 @@ void TfrmMain::ConnectHandlers()
     connect(edTextDescription, &QPlainTextEdit::textChanged, this, &TfrmMain::edTextDescriptionChange);
 
     connect(acQuit, &QAction::triggered, this, &TfrmMain::FileExit);
-    ConnectFileCommands();
 }

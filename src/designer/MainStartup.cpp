@@ -99,6 +99,7 @@ TfrmMain::TfrmMain(TProgramPaths paths) : FPaths(std::move(paths))
     BuildControls();
     ConnectHandlers();
     ConnectDialogs();
+    ConnectFileCommands();
 }
 
 TfrmMain::~TfrmMain()
