@@ -6,6 +6,7 @@
 #include "model/Vehicle.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -143,6 +144,8 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndLeavesTheFileNameAndTheRecentList)
     TfrmMain& window = StartWithOpenDialog({Design("Gadfly.vx")});
     User.Files = {Path(QStringLiteral("NoSuchFolder/Gadfly.vx"))};
     window.acSaveAs->trigger();
+    // Save as offers the name the design was opened by.
+    EXPECT_EQ(User.Offered, QStringList({Design("Gadfly.vx")}));
     EXPECT_EQ(User.Messages, QStringList({QStringLiteral("Vehicle could not be saved")}));
     ASSERT_EQ(Errors.Texts().size(), 1);
     EXPECT_TRUE(Errors.Texts()[0].startsWith(QStringLiteral("An error occured in Save:"))) << Errors.Texts()[0].toStdString();
@@ -218,6 +221,49 @@ TEST_F(FileCommandsTest, CancellingTheOpenDialogOpensNothing)
     EXPECT_EQ(User.Offered, QStringList({Design("Gadfly.vx")}));
     EXPECT_EQ(FileName, Design("Gadfly.vx"));
     EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+}
+
+TEST_F(FileCommandsTest, AFailedOpponentLoadLeavesTheOpponentAndItsHint)
+{
+    TfrmMain& window = StartWithOpenDialog();
+    const QString enemy = Enemy;
+    const QString hint = window.btnLoadOpponent->toolTip();
+    const QString broken = Design("Broken.vx");
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Body]\r\nBodyType=No such body\r\n");
+    }
+    window.FileLoad(broken, true);
+    EXPECT_EQ(User.Messages.size(), 1);
+    EXPECT_EQ(Enemy, enemy);
+    EXPECT_EQ(window.btnLoadOpponent->toolTip(), hint);
+    EXPECT_TRUE(FileName.isEmpty());
+}
+
+// The platform's save dialog, as the program runs it: its title, the folder
+// it starts in and the name it offers.
+TEST_F(FileCommandsTest, TheSaveDialogStartsInDesignsWithTheSuggestedName)
+{
+    TfrmMain& window = StartWithOpenDialog();
+    window.edTextName->setText(QStringLiteral("Dune Buggy"));
+    TFileDialog::Runner = &TFileDialog::RunFileDialog;
+    QString title;
+    QString folder;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        folder = dialog->directory().absolutePath();
+        offered = dialog->selectedFiles();
+        dialog->reject();
+    });
+    window.acSaveAs->trigger();
+    EXPECT_EQ(title, QStringLiteral("Select a filename to save your vehicle into"));
+    EXPECT_EQ(folder, Path(QStringLiteral("Designs")));
+    EXPECT_EQ(offered, QStringList({Design("DuneBuggy.vx")}));
+    EXPECT_TRUE(FileName.isEmpty());
 }
 
 } // namespace
