@@ -15,7 +15,7 @@ namespace {
 
 // The deployment's own notices: who made this copy, where to reach them, and
 // the terms of the game's publisher under which the aid is given away.
-const char* const CreatedBy = "Created by the Rigsmith developers in 2024";
+const char* const CreatedBy = "Created by the Rigsmith developers in 2026";
 const char* const Email = "rigsmith@example.org";
 const char* const Website = "https://rigsmith.example.org";
 const char* const PublisherNotices[6] = {

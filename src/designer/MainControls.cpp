@@ -543,6 +543,7 @@ void TfrmMain::BuildControls()
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     BuildActions();
+    BuildAddOnControls();
 }
 
 void TfrmMain::BuildActions()

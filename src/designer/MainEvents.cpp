@@ -143,4 +143,5 @@ void TfrmMain::ConnectHandlers()
     connect(edTextDescription, &QPlainTextEdit::textChanged, this, &TfrmMain::edTextDescriptionChange);
 
     connect(acQuit, &QAction::triggered, this, &TfrmMain::FileExit);
+    ConnectAddOnHandlers();
 }

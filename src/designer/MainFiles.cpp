@@ -55,7 +55,6 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     LoadGUI();
     GUILoading = false;
     RecalcVehicle(true);
-    // The pod armor and the rocket platform's visibility follow the add-ons
-    // here (HandleEWPArmor, HandleRocketVis) once the add-on lists are part
-    // of the window.
+    HandleEWPArmor();
+    HandleRocketVis();
 }

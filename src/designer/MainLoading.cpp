@@ -98,8 +98,7 @@ void TfrmMain::SetUpGUI()
     const auto notMetal = [](const TTireType& t) { return t.Name != QLatin1String("Metal"); };
     FillList(cbTireFront, TireTypes.Items, notMetal);
     FillList(cbTireRear, TireTypes.Items, notMetal);
-    // The weapon lists, the accessory rows and the add-on lists are filled
-    // here once they are part of the window.
+    // The weapon lists are filled here once they are part of the window.
 
     // The map starts on the background of the chosen target.
     TestPicture.LoadFromFile(ResolvePath(cbAttackTarget->currentIndex() >= 1
@@ -116,6 +115,10 @@ void TfrmMain::SetUpGUI()
         for (const THandGunType& gun : HandGunTypes.Items)
             list->addItem(gun.Name);
     }
+    FillEquipmentList();
+    FillAddOnTurret(cbAddOnTurret);
+    FillAddOnEWP(cbAddOnEWP);
+    FillRocketPlatform(cbRocketPlatform);
 
     RecalcVehicle(true);
     ShowOpponentControls();
@@ -204,9 +207,12 @@ void TfrmMain::LoadGUI()
                   cbGunnerTC, cbGunnerITC},
                  cbGunnerHandgun);
 
-        // The weapon rows are released here and rebuilt below, with the
-        // turret, pod and rocket platform set again, once they are part of
-        // the window.
+        // The weapon rows are released here once they are part of the window.
+        // The part handlers below rewrite the add-ons for the body; the
+        // design's own come back afterwards.
+        const int turret = V.Turret;
+        const int pods = V.EWP;
+        const int platform = V.RocketPlatform;
         cbBodyTypeSelect();
         cbChassisSelect();
         cbSuspensionSelect();
@@ -215,7 +221,9 @@ void TfrmMain::LoadGUI()
         cbGasTankSelect();
         cbTireFrontSelect();
         cbTireRearSelect();
-        // The accessory rows take the design's accessories here.
+        ShowAddOns(turret, pods, platform);
+        // The weapon rows are rebuilt here once they are part of the window.
+        ShowEquipment();
 
         edTextName->setText(V.Name);
         edTextAuthor->setText(V.Author);

@@ -61,9 +61,17 @@ void TfrmMain::cbBodyTypeSelect()
     if (!ChosenRecord(cbBodyType, &FindBodyType, V.Body))
         return;
     ApplySixWheelRules();
-    // The turret, pod and rocket-platform lists are refilled for the new
-    // body size here, and the weapon placement checked, once the add-on
-    // lists and weapon rows are part of the window.
+    // The add-ons a body takes grow with its size.
+    FillAddOnTurret(cbAddOnTurret);
+    FillAddOnEWP(cbAddOnEWP);
+    FillRocketPlatform(cbRocketPlatform);
+    cbAddOnTurretChange();
+    // A pod or platform that the smaller body no longer offers leaves the
+    // design as it leaves the list.
+    cbAddOnEWPChange();
+    cbRocketPlatformChange();
+    // The weapon placement is checked here (CheckWeaponLoad) once the
+    // weapon rows are part of the window.
     RecalcVehicle(true);
 }
 

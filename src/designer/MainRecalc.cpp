@@ -221,9 +221,8 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
 
     ShowTitle();
     ShowTestVehicle();
-    // With RebuildCA the component-armor rows (FillCA) are rebuilt here once
-    // they are part of the window.
-    (void)RebuildCA;
+    if (RebuildCA)
+        FillCA();
 }
 
 void TfrmMain::ShowWeightForAccel()

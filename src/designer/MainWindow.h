@@ -23,6 +23,7 @@ class QSpinBox;
 class QToolBar;
 class TPageControl;
 class TVehicle;
+struct TWeaponType;
 
 // Where the program runs from: the executable (its folder holds the settings
 // file and is the base of the opponent default) and the command line after
@@ -133,6 +134,38 @@ public:
     void UpdateLastMenu(const QString& NewFile);
     void ShowHint(const QString& hint);
     void FileExit();
+
+    // Component-armor rows (scrCA), accessory rows (scrInstalledEquipment)
+    // and the add-on lists: turret, pods and rocket platform.
+    void FillCA();
+    void AddObjectToCAList(const QString& Caption, int Tag, double Spaces, const QString& LabelText);
+    void AddWeaponToCAList(const TWeaponType& Weapon, int Index);
+    void chkCAFPClick(QWidget* Sender);
+    void seCAChange(QWidget* Sender);
+    void FillEquipmentList();
+    void chkEquipmentClick(QWidget* Sender);
+    // Shows the design's accessories in their rows without writing them back.
+    void ShowEquipment();
+    void FillAddOnTurret(QComboBox* List);
+    void FillAddOnEWP(QComboBox* List);
+    void FillRocketPlatform(QComboBox* List);
+    void cbAddOnTurretChange();
+    void cbAddOnEWPChange();
+    void cbRocketPlatformChange();
+    void chkAddOnEWPForwardClick();
+    void chkAddOnEWPRocketClick();
+    void HandleEWPArmor();
+    void HandleRocketVis();
+    // Selects the given add-ons in their lists and runs their handlers, then
+    // shows the design's pod options.
+    void ShowAddOns(int Turret, int EWP, int RocketPlatform);
+    QComboBox* cbAddOnTurret = nullptr;
+    QComboBox* cbAddOnEWP = nullptr;
+    QComboBox* cbRocketPlatform = nullptr;
+    QCheckBox* chkAddOnEWPForward = nullptr;
+    QCheckBox* chkAddOnEWPRocket = nullptr;
+    // Top of the next component-armor row in the scroll box's content.
+    int CARowTop = 0;
 
     // File commands and recent files (MainFileCommands.cpp).
     void FileNew();
@@ -369,6 +402,9 @@ private:
     void ShowBreakdown(const QStringList& list);
     void BuildControls();
     void BuildActions();
+    // The add-on lists and pod options at the head of the accessory box.
+    void BuildAddOnControls();
+    void ConnectAddOnHandlers();
     void ConnectHandlers();
     // The commands of the options, limits, about and data-sources dialogs.
     void ConnectDialogs();
