@@ -47,15 +47,14 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     // opponent, once the test map's commands are part of the window.
     // Only a design that has loaded becomes the target of the next Save.
     FileName = Name;
-    // The open and save dialogs take the name here once they are part of
-    // the window.
+    dlgOpen.FileName = Name;
+    dlgSave.FileName = Name;
     UpdateLastMenu(Name);
     // LoadGUI reports its own failures and always returns.
     GUILoading = true;
     LoadGUI();
     GUILoading = false;
     RecalcVehicle(true);
-    // The pod armor and the rocket platform's visibility follow the add-ons
-    // here (HandleEWPArmor, HandleRocketVis) once the add-on lists are part
-    // of the window.
+    HandleEWPArmor();
+    HandleRocketVis();
 }

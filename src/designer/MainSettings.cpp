@@ -1,5 +1,6 @@
 // The settings file: read once at start-up, written once at shutdown.
 
+#include "designer/DesignBrowser.h"
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
@@ -118,6 +119,20 @@ void ReadStoredBounds(const TProfileFile& ini, const char* prefix, TStoredBounds
     bounds.Height = ini.ReadInteger(SecGUI, p + QLatin1Char('H'), -1);
 }
 
+// Each pair of the bounds moves or sizes the form only when it is given.
+void ApplyStoredBounds(QWidget& form, const TStoredBounds& bounds)
+{
+    if (BoundsGiven(bounds.Left, bounds.Top))
+        form.move(bounds.Left, bounds.Top);
+    if (BoundsGiven(bounds.Width, bounds.Height))
+        form.resize(bounds.Width, bounds.Height);
+}
+
+TStoredBounds BoundsOf(const QWidget& form)
+{
+    return {form.x(), form.y(), form.width(), form.height()};
+}
+
 void WriteStoredBounds(TProfileFile& ini, const char* prefix, const TStoredBounds& bounds)
 {
     const QString p = QLatin1String(prefix);
@@ -129,10 +144,7 @@ void WriteStoredBounds(TProfileFile& ini, const char* prefix, const TStoredBound
 
 } // namespace
 
-TStoredBounds LoadFormBounds;
 TStoredBounds ImportFormBounds;
-int LoadSortColumn = 0;
-bool LoadSortDescending = false;
 QString RememberedFileName;
 
 void TfrmMain::ReadConfig()
@@ -160,9 +172,13 @@ void TfrmMain::ReadConfig()
         const int windowY = ini.ReadInteger(SecGUI, QStringLiteral("WindowY"), -1);
         if (BoundsGiven(windowX, windowY))
             move(windowX, windowY);
-        ReadStoredBounds(ini, "Load", LoadFormBounds);
-        LoadSortColumn = ini.ReadInteger(SecGUI, QStringLiteral("LoadSort"), -1);
-        LoadSortDescending = ini.ReadBool(SecGUI, QStringLiteral("LoadSortInv"), false);
+        TStoredBounds browserBounds;
+        ReadStoredBounds(ini, "Load", browserBounds);
+        ApplyStoredBounds(*frmLoad, browserBounds);
+        // The sort state is taken as stored; a column that is none sorts by
+        // name.
+        frmLoad->SortColumn = ini.ReadInteger(SecGUI, QStringLiteral("LoadSort"), -1);
+        frmLoad->SortDescending = ini.ReadBool(SecGUI, QStringLiteral("LoadSortInv"), false);
         ReadStoredBounds(ini, "Import", ImportFormBounds);
 
         for (const auto& [key, pages] : RememberedPages(*this))
@@ -194,9 +210,9 @@ void TfrmMain::WriteConfig()
 
         ini.WriteInteger(SecGUI, QStringLiteral("WindowX"), x());
         ini.WriteInteger(SecGUI, QStringLiteral("WindowY"), y());
-        WriteStoredBounds(ini, "Load", LoadFormBounds);
-        ini.WriteInteger(SecGUI, QStringLiteral("LoadSort"), LoadSortColumn);
-        ini.WriteBool(SecGUI, QStringLiteral("LoadSortInv"), LoadSortDescending);
+        WriteStoredBounds(ini, "Load", BoundsOf(*frmLoad));
+        ini.WriteInteger(SecGUI, QStringLiteral("LoadSort"), frmLoad->SortColumn);
+        ini.WriteBool(SecGUI, QStringLiteral("LoadSortInv"), frmLoad->SortDescending);
         WriteStoredBounds(ini, "Import", ImportFormBounds);
 
         for (const auto& [key, pages] : RememberedPages(*this))

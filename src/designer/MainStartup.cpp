@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window: what lives as long as the
 // program, built in a fixed order and released in a fixed order.
 
+#include "designer/DesignBrowser.h"
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
@@ -98,6 +99,7 @@ TfrmMain::TfrmMain(TProgramPaths paths) : FPaths(std::move(paths))
     BuildControls();
     ConnectHandlers();
     ConnectDialogs();
+    ConnectFileCommands();
 }
 
 TfrmMain::~TfrmMain()
@@ -154,8 +156,9 @@ bool TfrmMain::Init()
             GridImage = new TBitmap32;
             GridImage->LoadFromFile(ResolvePath(QStringLiteral("Graphics/Map/grid.png")));
         });
-        // The design browser (frmLoad) and the import form (frmImport) are
-        // made here, in this order, before the settings give them their bounds.
+        // The design browser and then the import form (frmImport) are made
+        // here, before the settings give them their bounds.
+        RunStep("TfrmLoad.Create", [this] { frmLoad = new TfrmLoad(this); });
         RunStep("ReadConfig", [this] { ReadConfig(); });
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
         PendingDelete = nullptr;
@@ -206,8 +209,10 @@ void TfrmMain::DeInit()
 
 void TfrmMain::ReleaseAll()
 {
-    // The import form and the design browser go first, once they are part of
-    // the program; the print form goes after the map mask.
+    // The import form goes first, once it is part of the program, then the
+    // design browser; the print form goes after the map mask.
+    delete frmLoad;
+    frmLoad = nullptr;
     delete GridImage;
     GridImage = nullptr;
     delete MapMask;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/FileDialog.h"
 #include "designer/RunTimeRows.h"
 #include "model/Enums.h"
 #include "platform/gui/Bitmap32.h"
@@ -173,6 +174,18 @@ public:
     QCheckBox* chkAddOnEWPRocket = nullptr;
     // Top of the next component-armor row in the scroll box's content.
     int CARowTop = 0;
+
+    // File commands and recent files (MainFileCommands.cpp).
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    // Opens the design that a recent-files item names in its hint.
+    void mnuRecentClick(const QAction* Sender);
+    // The open and save dialogs keep the name of the last design opened or
+    // saved, and offer it next time.
+    TFileDialog dlgOpen{TFileDialog::fdOpen, QStringLiteral("Select a vehicle to load")};
+    TFileDialog dlgSave{TFileDialog::fdSave, QStringLiteral("Select a filename to save your vehicle into")};
 
     const TProgramPaths& Paths() const { return FPaths; }
     // The design being edited: Car's vehicle.
@@ -476,6 +489,9 @@ private:
     // The weight limits of this and the next acceleration class, and the
     // armor points that would still fit or must go.
     void ShowWeightForAccel();
+    // File commands and recent files: binds the commands to their actions
+    // and the recent-files items.
+    void ConnectFileCommands();
 
     TProgramPaths FPaths;
     bool FInitDone = false;

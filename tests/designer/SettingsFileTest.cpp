@@ -126,8 +126,10 @@ TEST_F(SettingsFileTest, BoundsApplyOnlyInPairsWithoutMinusOne)
     const QString gui = QStringLiteral("GUI");
     EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("WindowX"), 0), before.x());
     EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadX"), 0), 5);
-    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadW"), 0), 700);
-    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadH"), 0), -1);
+    // The browser moved, but kept its own size: LoadH was not given.
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadY"), 0), 6);
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadW"), 0), 1000);
+    EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadH"), 0), 594);
     EXPECT_EQ(ini.ReadInteger(gui, QStringLiteral("LoadSort"), 0), -1);
     EXPECT_TRUE(ini.ReadBool(gui, QStringLiteral("LoadSortInv"), false));
 }
