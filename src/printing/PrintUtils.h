@@ -59,6 +59,3 @@ void FitRect(const TRect& src, const TRect& dst, TRect& r);
 // The picture fitted and centred into dst (printer pixels), sent in square
 // tiles of at most tileSize pixels.
 void PrintBitmapTiled(const TBitmap32& bitmap, const TRect& dst, int tileSize);
-
-// The sheet font needs no registering here: the vehicle name's family is asked
-// for by name and substituted where the system lacks it.
