@@ -67,3 +67,8 @@ QStringList Matching(const QStringList& log, const QString& prefix)
             lines << line;
     return lines;
 }
+
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}

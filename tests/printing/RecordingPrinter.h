@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <ostream>
 
 // One text as the sheet wrote it: printer position, font and alignment.
 struct TRecordedText
@@ -71,3 +72,6 @@ private:
 
 // The lines of log that start with prefix.
 QStringList Matching(const QStringList& log, const QString& prefix);
+
+// Readable failure messages for the logs.
+void PrintTo(const QString& text, std::ostream* os);
