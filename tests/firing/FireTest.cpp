@@ -647,4 +647,24 @@ TEST_F(TFiringTest, EntryMarkIsPaintedIntoTheOpponentsPicture)
     EXPECT_GT(changed, 0);
 }
 
+TEST_F(TFiringTest, SidePodWeaponsFireForwardFromTheFrontEdgeOfTheirIcons)
+{
+    Trace = true;
+    Arm(Weapon("MG", "Machine Gun", wcSmallBore, 1, 0, locLeft));
+    Attacker->Vehicle->EWP = ewpOneSpaceSide;
+    Attacker->Vehicle->EWPFF = true;
+    Fire(TFireInput());
+    EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Shots, 1);
+    const int green = CountPixels(Map, TraceGreen);
+    EXPECT_GT(green, 80);
+    // Straight up: no trace runs sideways to the map's left edge.
+    for (int y = 0; y < Map.Height(); ++y)
+        EXPECT_NE(Map.Pixel(0, y), TraceGreen) << y;
+
+    TFireInput left;
+    left.AttackLocation = 1;
+    Fire(left);
+    EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Shots, 1);
+}
+
 } // namespace
