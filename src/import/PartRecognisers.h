@@ -17,7 +17,9 @@ QString ParseWheelguards(QString& S);
 QString ParsePoints(QString& Item);
 QString ParseArmor(QString& S);
 QString ParseEngine(QString& S);
-QString ParseGasTank(const QString& S);
+// The tank text, and the span [Start, End] of the working text it was read
+// from; empty when the text names no tank.
+QString ParseGasTank(const QString& S, int& Start, int& End);
 
 // The armor recogniser's value when the text names no armor at all.
 inline const QString NoArmorMarker = QStringLiteral("|<no armor>|");

@@ -283,8 +283,13 @@ QString NextItem(const QString& S, int& Pos, bool SkipKeyword)
         while (I > 0 && !EndsKeyword(I))
             --I;
     }
-    if (I >= N - 1)
-        return TrimBlanks(Copy(S, Pos, I - Pos + 1));
+    if (I >= N - 1) {
+        // The item runs to the end: the cursor goes there, so that a caller
+        // walking the items comes to an end.
+        const QString Item = TrimBlanks(Copy(S, Pos, I - Pos + 1));
+        Pos = I;
+        return Item;
+    }
     ++I;
     while (I <= N && In(At(S, I), ItemEndSet))
         ++I;
