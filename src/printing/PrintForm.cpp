@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 
 TBitmap32* LogoImage = nullptr;
 TBitmap32* CounterImage = nullptr;
@@ -44,7 +45,10 @@ QGroupBox* SheetGroup(QWidget* parent, const char* name, const QString& caption,
     return group;
 }
 
-QLabel* SheetPreview(QGroupBox* group, const char* name, const QString& hint, Qt::Alignment alignment)
+// The stored picture of a sheet, scaled to fit; a missing picture leaves the
+// preview blank, and a click on it prints all the same.
+QLabel* SheetPreview(QGroupBox* group, const char* name, const QString& hint, Qt::Alignment alignment,
+                     const QString& picture)
 {
     auto* image = new QLabel(group);
     image->setObjectName(QLatin1String(name));
@@ -52,6 +56,9 @@ QLabel* SheetPreview(QGroupBox* group, const char* name, const QString& hint, Qt
     image->setCursor(Qt::PointingHandCursor);
     image->setToolTip(hint);
     image->setAlignment(alignment);
+    const QPixmap pixmap(ResolvePath(picture));
+    if (!pixmap.isNull())
+        image->setPixmap(pixmap.scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return image;
 }
 
@@ -125,8 +132,10 @@ TfrmPrint::TfrmPrint(QWidget* owner, const TBitmap32& layoutPicture) : QDialog(o
     gbRecordSheet = SheetGroup(client, "gbRecordSheet", QStringLiteral(" Vehicle Record Sheet "), RecordSheetHint, 8);
     gbWalkaround = SheetGroup(client, "gbWalkaround", QStringLiteral(" Duel Sheet "), DuelSheetHint, 288);
     gbWalkaround->setCursor(Qt::PointingHandCursor);
-    imgDefault = SheetPreview(gbRecordSheet, "imgDefault", RecordSheetHint, Qt::AlignCenter);
-    imgDuel = SheetPreview(gbWalkaround, "imgDuel", DuelSheetHint, Qt::AlignLeft | Qt::AlignTop);
+    imgDefault = SheetPreview(gbRecordSheet, "imgDefault", RecordSheetHint, Qt::AlignCenter,
+                              QStringLiteral("Graphics/Preview/RecordSheet.png"));
+    imgDuel = SheetPreview(gbWalkaround, "imgDuel", DuelSheetHint, Qt::AlignLeft | Qt::AlignTop,
+                           QStringLiteral("Graphics/Preview/DuelSheet.png"));
     imgDefault->installEventFilter(this);
     imgDuel->installEventFilter(this);
     resize(578, 448 + mnuPrint->sizeHint().height());

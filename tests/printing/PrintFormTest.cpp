@@ -125,6 +125,8 @@ TEST_F(PrintFormTest, EveryJokeEntryShowsTheSameErrorMessageWithAnOkButton)
 
 TEST_F(PrintFormTest, AClickOnAPreviewPrintsItsSheet)
 {
+    EXPECT_FALSE(Form->imgDefault->pixmap().isNull());
+    EXPECT_FALSE(Form->imgDuel->pixmap().isNull());
     Form->show();
     QTest::mouseClick(Form->imgDuel, Qt::LeftButton);
     EXPECT_TRUE(Log().contains(QStringLiteral("Rect 1900,2760,4755,5860")));
