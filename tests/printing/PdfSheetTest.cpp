@@ -63,7 +63,6 @@ protected:
         AskPdfFileName = [pdf] { return pdf; };
         form.PrintSheet(kind, nullptr);
         EXPECT_GT(QFileInfo(pdf).size(), 0);
-        if (qEnvironmentVariableIsSet("KEEP_PDF")) QFile::copy(pdf, qEnvironmentVariable("KEEP_PDF"));
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         EXPECT_TRUE(text.waitForFinished(30000));
