@@ -18,6 +18,7 @@
 #include "platform/FileLookup.h"
 #include "platform/Random.h"
 #include "platform/widgets/MessageDlg.h"
+#include "printing/PrintForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -174,8 +175,10 @@ bool TfrmMain::Init()
             EnemyCar->SetFrame(EnemyFrameNr);
         });
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
-        // The print form (frmPrint) is made here and handed Car and the
-        // sheet logo.
+        RunStep("SetupPrint", [this] {
+            frmPrint = new TfrmPrint(this, LayoutPicture);
+            frmPrint->SetupPrint(Car);
+        });
         pcInfo->setTabVisible(pcInfo->indexOf(tsDebug), RunsUnderDebugger());
     } catch (const TStartupFailure& failure) {
         ReleaseAll();
@@ -217,6 +220,8 @@ void TfrmMain::ReleaseAll()
     GridImage = nullptr;
     delete MapMask;
     MapMask = nullptr;
+    delete frmPrint;
+    frmPrint = nullptr;
     YearList.clear();
     SpaceList.clear();
     WeightList.clear();

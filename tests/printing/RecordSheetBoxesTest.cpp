@@ -15,13 +15,13 @@ TEST_F(RecordSheetBoxesTest, TitleBlockCentresNameAuthorAndYear)
     Open("Gadfly.vx");
     for (const bool sheetFont : {true, false}) {
         PrintFont = sheetFont;
-        Recorder.Clear();
+        Clear();
         Form->PrintTitleBlock(1900, 7, 2855);
-        // Centre 1900 + 2855 div 2 = 3327; widths are 3 per character and point.
-        EXPECT_THAT(Recorder.Texts, ElementsAre("3057,57 30b Gadfly", "3231,307 8b Rigsmith", "3231,407 8b - 2038 -"));
-        EXPECT_THAT(Recorder.Fonts, ElementsAre(sheetFont ? "StopD 30" : "Courier New 30", "MS Sans Serif 8",
+        // Centre 1900 + 2855 div 2 = 3327.
+        EXPECT_THAT(Texts(), ElementsAre("2952,57 30b Gadfly", "3194,307 8b Rigsmith", "3194,407 8b - 2038 -"));
+        EXPECT_THAT(Fonts(), ElementsAre(sheetFont ? "StopD 30" : "Courier New 30", "MS Sans Serif 8",
                                                 "MS Sans Serif 8"));
-        EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1900,7,4755,521"));
+        EXPECT_THAT(Shapes(), ElementsAre("Rect 1900,7,4755,521"));
     }
 }
 
@@ -31,10 +31,10 @@ TEST_F(RecordSheetBoxesTest, NamesAndSkillBoxesLeaveRoomForHandwriting)
     Form->PrintNames(1900, 540, 2855);
     Form->PrintDriverSkills(1900, 750, 1422);
     Form->PrintGunnerSkills(3333, 750, 1422);
-    EXPECT_THAT(Recorder.Texts, ElementsAre("1900,540 10b Player Name:", "3327,540 10b Driver Name:",
+    EXPECT_THAT(Texts(), ElementsAre("1900,540 10b Player Name:", "3327,540 10b Driver Name:",
                                             "1900,750 10b Driver Skills:", "3333,770 10b Gunner Skills:"));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1900,540,4755,740", "Rectangle 3327,540,3329,740",
-                                             "Rectangle 1900,750,3322,1209", "Rectangle 3333,750,4755,1209"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1900,540,4755,740", "Rect 3327,540,3329,740",
+                                             "Rect 1900,750,3322,1209", "Rect 3333,750,4755,1209"));
 }
 
 TEST_F(RecordSheetBoxesTest, BasicInfoOfTheSampleSubcompact)
@@ -42,13 +42,13 @@ TEST_F(RecordSheetBoxesTest, BasicInfoOfTheSampleSubcompact)
     Open("Gadfly.vx");
     Form->PrintBasicInfo(1900, 1219, 1422);
     // Without cargo space the space figure ends in a blank.
-    EXPECT_THAT(Recorder.Texts,
+    EXPECT_THAT(Texts(),
                 ElementsAre("1900,1219 10b Basic Info", "1975,1339 10 Size:", "3175,1339 10R Subcompact",
                             "1975,1439 10 Chassis:", "3175,1439 10R Standard", "1975,1539 10 Suspension:",
                             "3175,1539 10R Improved", "1975,1639 10 Weight:", "3175,1639 10R 2240/2600",
                             "1975,1739 10 Cost:", "3175,1739 10R $3145", "1975,1839 10 Space:",
                             "3175,1839 10R 0/7 "));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1900,1219,3322,1949"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1900,1219,3322,1949"));
     // The sheet's totals refill the main window's breakdowns.
     EXPECT_FALSE(CostList.isEmpty());
     EXPECT_FALSE(WeightList.isEmpty());
@@ -60,17 +60,17 @@ TEST_F(RecordSheetBoxesTest, PerformanceRowsOfRecordAndDuelSheet)
     Open("Gadfly.vx");
     // On both sheets the basic info runs the weight report first.
     Form->PrintBasicInfo(1900, 1219, 1422);
-    Recorder.Clear();
+    Clear();
     Form->PrintPerformance(1900, 1979, 1422, 719, false);
-    EXPECT_THAT(Recorder.Texts,
+    EXPECT_THAT(Texts(),
                 ElementsAre("1900,1979 10b Basic Performance:", "1975,2089 10 Acceleration:", "3175,2089 10R   5",
                             "1975,2189 10 Forward Top Speed:", "3175,2189 10R 110", "1975,2289 10 Reverse Top Speed:",
                             "3175,2289 10R  20", "1975,2389 10 Cruising Speed:", "3175,2389 10R  65",
                             "1975,2489 10 Range:", "3175,2489 10R 150", "1975,2589 10 Power Units:",
                             "3175,2589 10R 800"));
-    Recorder.Clear();
+    Clear();
     Form->PrintPerformance(3333, 1219, 1422, 730, true);
-    EXPECT_THAT(Recorder.Texts,
+    EXPECT_THAT(Texts(),
                 ElementsAre("3333,1219 10b Basic Performance:", "3408,1339 10 Handling Class:", "4608,1339 10R   2",
                             "3408,1439 10 Acceleration:", "4608,1439 10R   5", "3408,1539 10 Forward Top Speed:",
                             "4608,1539 10R 110", "3408,1639 10 Reverse Top Speed:", "4608,1639 10R  20",
@@ -82,12 +82,12 @@ TEST_F(RecordSheetBoxesTest, HandlingOffroadNeedsOffroadTiresAllRound)
 {
     Open("Gadfly.vx");
     const auto offroadRow = [this] {
-        Recorder.Clear();
+        Clear();
         Form->PrintHandling(3333, 1219, 1422);
-        return Recorder.Texts.mid(3, 2);
+        return Texts().mid(3, 2);
     };
     Form->PrintHandling(3333, 1219, 1422);
-    EXPECT_THAT(Recorder.Texts,
+    EXPECT_THAT(Texts(),
                 ElementsAre("3333,1219 10b Handling:", "3408,1339 10 Normal HC:", "4608,1339 10R   2",
                             "3408,1439 10 Offroad HC:", "4608,1439 10R   2", "3408,1539 10 HC Regain:",
                             "4608,1539 10R   2"));
@@ -113,27 +113,27 @@ TEST_F(RecordSheetBoxesTest, DecelerationTableShiftsSpeedsWithAccessoryFive)
         return expected + damages;
     };
     Form->PrintDecelerationTable(3333, 1657, 1422);
-    EXPECT_THAT(Recorder.Texts, ElementsAreArray(speedsAndRest(10)));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 3333,1657,4755,2698"));
+    EXPECT_THAT(Texts(), ElementsAreArray(speedsAndRest(10)));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 3333,1657,4755,2698"));
 
     V().SetEquipment(5, 1, QString());
-    Recorder.Clear();
+    Clear();
     Form->PrintDecelerationTable(3333, 1657, 1422);
-    EXPECT_THAT(Recorder.Texts, ElementsAreArray(speedsAndRest(15)));
-    EXPECT_EQ(Recorder.Texts[17], "3408,2577 10 55 mph");
+    EXPECT_THAT(Texts(), ElementsAreArray(speedsAndRest(15)));
+    EXPECT_EQ(Texts()[17], "3408,2577 10 55 mph");
 }
 
-// Values are centred: a size-12 text of n characters starts 18 n left of its x.
+// Values are centred: a size-12 text of n characters is 50 n wide.
 TEST_F(RecordSheetBoxesTest, ArmorOfMetalSampleAroundTheLayoutPlan)
 {
     Open("Gadfly.vx");
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_THAT(Recorder.Texts,
-                ElementsAre("713,540 12b Front Armor:", "911,640 12b 2", "111,1000 12b Left:", "183,1100 12b 1",
-                            "1550,1000 12b Right:", "1640,1100 12b 1", "129,1800 12b Top:", "183,1900 12b 1",
-                            "1550,1800 12b Under:", "1640,1900 12b 1", "803,2520 12b Back: 2",
-                            "674,2615 10 Armor Type: Metal"));
-    EXPECT_TRUE(Recorder.Shapes.isEmpty());
+    EXPECT_THAT(Texts(),
+                ElementsAre("629,540 12b Front Armor:", "904,640 12b 2", "76,1000 12b Left:", "176,1100 12b 1",
+                            "1508,1000 12b Right:", "1633,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1",
+                            "1508,1800 12b Under:", "1633,1900 12b 1", "754,2520 12b Back: 2",
+                            "575,2615 10 Armor Type: Metal"));
+    EXPECT_TRUE(Shapes().isEmpty());
 }
 
 TEST_F(RecordSheetBoxesTest, ArmorTypeLineListsOnlyTheOptions)
@@ -158,9 +158,9 @@ TEST_F(RecordSheetBoxesTest, ArmorTypeLineListsOnlyTheOptions)
         V().Sloped = c.Sloped;
         V().Armor.FP = c.FP;
         V().Armor.LR = c.LR;
-        Recorder.Clear();
+        Clear();
         Form->PrintArmor(1, 500, 1857);
-        EXPECT_TRUE(Recorder.Texts.last().endsWith(QLatin1String(c.Line))) << Recorder.Texts.last().toStdString();
+        EXPECT_TRUE(Texts().last().endsWith(QLatin1String(c.Line))) << Texts().last().toStdString();
     }
 }
 
@@ -173,9 +173,9 @@ TEST_F(RecordSheetBoxesTest, CompositeArmorShowsMetalThenPlastic)
     V().Armor.BackM = 3;
     V().Armor.Back = 4;
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_EQ(Recorder.Texts[1], "857,640 12b 10/5");
-    EXPECT_EQ(Recorder.Texts[10], "767,2520 12b Back: 3/4");
-    EXPECT_EQ(Recorder.Texts[11], "614,2615 10 Armor Type: Composite");
+    EXPECT_EQ(Texts()[1], "829,640 12b 10/5");
+    EXPECT_EQ(Texts()[10], "704,2520 12b Back: 3/4");
+    EXPECT_EQ(Texts()[11], "492,2615 10 Armor Type: Composite");
 }
 
 TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
@@ -186,52 +186,64 @@ TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
     V().EWP = 1;
     V().EWPR = false;
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_THAT(Recorder.Texts.mid(10, 4),
-                ElementsAre("111,2500 12b Back:", "147,2600 12b 2/0", "1586,2500 12b EWP:", "1640,2600 12b 6"));
+    EXPECT_THAT(Texts().mid(10, 4),
+                ElementsAre("76,2500 12b Back:", "126,2600 12b 2/0", "1558,2500 12b EWP:", "1633,2600 12b 6"));
 
     V().EWPR = true;
-    Recorder.Clear();
+    Clear();
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_EQ(Recorder.Texts.size(), 12);
-    EXPECT_EQ(Recorder.Texts[10], "767,2520 12b Back: 2/0");
+    EXPECT_EQ(Texts().size(), 12);
+    EXPECT_EQ(Texts()[10], "704,2520 12b Back: 2/0");
 }
 
 TEST_F(RecordSheetBoxesTest, TiresNameTheSetsOnly)
 {
     Open("Gadfly.vx");
     Form->PrintTires(1, 3510, 1857);
-    EXPECT_THAT(Recorder.Texts, ElementsAre("1,3510 10b Tires:", "76,3630 10 Front: Heavy-Duty",
+    EXPECT_THAT(Texts(), ElementsAre("1,3510 10b Tires:", "76,3630 10 Front: Heavy-Duty",
                                             "76,3730 10 Rear: Heavy-Duty"));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1,3510,1858,3830"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1,3510,1858,3830"));
 }
 
 TEST_F(RecordSheetBoxesTest, DescriptionBreaksLongLinesAndRunsOnBelowTheBox)
 {
     Open("Gadfly.vx");
+    // The section before it on the sheet leaves the printer's size-10 font.
+    Form->PrintTires(1, 3510, 1857);
+    Clear();
     Form->PrintDescription(1900, 2760, 2855, 1070, false);
-    ASSERT_FALSE(Recorder.Texts.isEmpty());
-    EXPECT_EQ(Recorder.Shapes, QStringList{"Rectangle 1900,2760,4755,3830"});
-    // A line is broken once it reaches 2855 x 0.98 = 2798 pixels, at 30
-    // pixels a character, so no printed line is longer than 94 characters.
-    for (const QString& line : Recorder.Texts) {
+    EXPECT_EQ(Shapes(), QStringList{"Rect 1900,2760,4755,3830"});
+    // A line is broken once it reaches 2855 x 0.98 = 2798 pixels; at 41.67
+    // pixels a character that is at 68 characters.
+    const QStringList texts = Texts();
+    ASSERT_GT(texts.size(), 2);
+    EXPECT_EQ(texts.first().section(QLatin1Char(' '), 0, 0), "1900,2760");
+    // Broken lines follow 90 below; a new line of the text 100 below.
+    EXPECT_EQ(texts[1].section(QLatin1Char(' '), 0, 0), "1900,2850");
+    for (const QString& line : texts) {
         const QString text = line.section(QLatin1Char(' '), 2);
-        EXPECT_LE(text.size(), 94) << text.toStdString();
+        EXPECT_LE(text.size(), 68) << text.toStdString();
+        EXPECT_EQ(text, text.trimmed());
         EXPECT_TRUE(line.startsWith(QLatin1String("1900,"))) << line.toStdString();
     }
-    EXPECT_EQ(Recorder.Texts.first().section(QLatin1Char(' '), 0, 0), "1900,2760");
+    // Text that does not fit into the box continues below it.
+    Clear();
+    Form->PrintDescription(1900, 2760, 2855, 100, false);
+    EXPECT_EQ(Texts().size(), texts.size());
 }
 
 TEST_F(RecordSheetBoxesTest, DescriptionLineWithoutBreakIsPrintedWhole)
 {
     Open("Gadfly.vx");
-    // A narrow box makes the name of the body overflow.
-    Form->PrintDescription(1900, 2760, 200, 1070, false);
-    bool unbroken = false;
-    for (const QString& line : Recorder.Texts)
-        unbroken = unbroken || line.section(QLatin1Char(' '), 2).size() * 30 >= 196;
-    EXPECT_TRUE(unbroken);
-    // Text that does not fit into the box continues below it.
-    EXPECT_GT(Recorder.Texts.last().section(QLatin1Char(','), 1).section(QLatin1Char(' '), 0, 0).toInt(), 3830);
+    Form->PrintTires(1, 3510, 1857);
+    Clear();
+    const QString unbreakable(150, QLatin1Char('X'));
+    V().Body.Name = unbreakable;
+    Form->PrintDescription(1900, 2760, 2855, 1070, false);
+    bool whole = false;
+    for (const QString& line : Texts())
+        whole = whole || line.contains(unbreakable);
+    EXPECT_TRUE(whole);
 }
 
 } // namespace

@@ -33,11 +33,11 @@ TEST_F(RecordSheetTablesTest, WeaponTableOfTheSamplePickupWithTheGunnersHandGun)
     const QStringList expected = Headings + Row(0, "Machine Gun", "7", "1d6", "-", "20 AP")
         + Row(1, "Machine Gun", "7", "1d6", "-", "20 AP") + Row(2, "Medium Rocket", "9", "2d6", "-", "1")
         + Row(3, "Medium Rocket", "9", "2d6", "-", "1") + Row(5, "Gunner: Submachine Gun", "7", "1d6", "-", "30");
-    EXPECT_THAT(Recorder.Texts, ElementsAreArray(expected));
-    QStringList shapes{"Rectangle 1,3900,4756,5020"};
+    EXPECT_THAT(Texts(), ElementsAreArray(expected));
+    QStringList shapes{"Rect 1,3900,4756,5020"};
     for (int i = 0; i < 10; ++i)
         shapes << QStringLiteral("MoveTo 0,%1").arg(4020 + 100 * i) << QStringLiteral("LineTo 4754,%1").arg(4020 + 100 * i);
-    EXPECT_THAT(Recorder.Shapes, ElementsAreArray(shapes));
+    EXPECT_THAT(Shapes(), ElementsAreArray(shapes));
 }
 
 TEST_F(RecordSheetTablesTest, WeaponNamesCarryLocationAndOptions)
@@ -51,11 +51,11 @@ TEST_F(RecordSheetTablesTest, WeaponNamesCarryLocationAndOptions)
     V().Weapons.Items[3].CA = 1;
     V().Weapons.Items[3].CA_FP = true;
     Form->PrintWeaponTable(1, 3900, 4755);
-    EXPECT_EQ(Recorder.Texts[6], "76,4028 10 Machine Gun, front (SWC)");
-    EXPECT_EQ(Recorder.Texts[11], "76,4128 10 Machine Gun, front (HRSWC)");
-    EXPECT_EQ(Recorder.Texts[15], "3301,4128 10 40 AP");
-    EXPECT_EQ(Recorder.Texts[16], "76,4228 10 Medium Rocket, rocket platform(2 pt CA) ");
-    EXPECT_EQ(Recorder.Texts[21], "76,4328 10 Medium Rocket, rocket platform(1 pt FP CA) ");
+    EXPECT_EQ(Texts()[6], "76,4028 10 Machine Gun, front (SWC)");
+    EXPECT_EQ(Texts()[11], "76,4128 10 Machine Gun, front (HRSWC)");
+    EXPECT_EQ(Texts()[15], "3301,4128 10 40 AP");
+    EXPECT_EQ(Texts()[16], "76,4228 10 Medium Rocket, rocket platform(2 pt CA) ");
+    EXPECT_EQ(Texts()[21], "76,4328 10 Medium Rocket, rocket platform(1 pt FP CA) ");
 }
 
 TEST_F(RecordSheetTablesTest, LaserOptionsGoInFrontOfTheName)
@@ -64,8 +64,8 @@ TEST_F(RecordSheetTablesTest, LaserOptionsGoInFrontOfTheName)
     V().Weapons.Items[0].LaserIR = true;
     V().Weapons.Items[0].LaserPulse = true;
     Form->PrintWeaponTable(1, 3900, 4755);
-    EXPECT_TRUE(Recorder.Texts[6].startsWith(QLatin1String("76,4028 10 Infrared Pulse ")))
-        << Recorder.Texts[6].toStdString();
+    EXPECT_TRUE(Texts()[6].startsWith(QLatin1String("76,4028 10 Infrared Pulse ")))
+        << Texts()[6].toStdString();
 }
 
 TEST_F(RecordSheetTablesTest, TenRowsLeaveNoRoomForHandGuns)
@@ -80,63 +80,63 @@ TEST_F(RecordSheetTablesTest, TenRowsLeaveNoRoomForHandGuns)
         V().AddWeapon(mg, index);
     // Nine weapons: only the driver's hand gun fits, in row 9.
     Form->PrintWeaponTable(1, 3900, 4755);
-    ASSERT_EQ(Recorder.Texts.size(), 6 + 10 * 5);
-    EXPECT_EQ(Recorder.Texts[6 + 9 * 5], "76,4928 10 Driver: Light Pistol");
-    EXPECT_EQ(Recorder.Texts[6 + 9 * 5 + 4], "3301,4928 10 10");
+    ASSERT_EQ(Texts().size(), 6 + 10 * 5);
+    EXPECT_EQ(Texts()[6 + 9 * 5], "76,4928 10 Driver: Light Pistol");
+    EXPECT_EQ(Texts()[6 + 9 * 5 + 4], "3301,4928 10 10");
 
     for (int i = 0; i < 3; ++i)
         V().AddWeapon(mg, index);
-    Recorder.Clear();
+    Clear();
     Form->PrintWeaponTable(1, 3900, 4755);
-    ASSERT_EQ(Recorder.Texts.size(), 6 + 10 * 5);
-    EXPECT_EQ(Recorder.Texts[6 + 9 * 5], "76,4928 10 Machine Gun");
+    ASSERT_EQ(Texts().size(), 6 + 10 * 5);
+    EXPECT_EQ(Texts()[6 + 9 * 5], "76,4928 10 Machine Gun");
 }
 
 TEST_F(RecordSheetTablesTest, SpeedTrackCellsRunFromMinusTwentyTo295)
 {
     Open("Gadfly.vx");
     Form->PrintSpeedTrack(1, 5093, 4755);
-    ASSERT_EQ(Recorder.Texts.size(), 1 + 64);
-    EXPECT_EQ(Recorder.Texts[0], "1,5093 10b Current Speed");
-    // s = 297; "-20" is 90 wide: 1 + 148 - 45.
-    EXPECT_EQ(Recorder.Texts[1], "104,5203 10 -20");
-    EXPECT_EQ(Recorder.Texts[16], "4574,5203 10 55");
-    EXPECT_EQ(Recorder.Texts[17], "119,5303 10 60");
-    EXPECT_EQ(Recorder.Texts[64], "4559,5503 10 295");
-    EXPECT_EQ(Recorder.Shapes.size(), 1 + 2 * 4 + 2 * 15);
-    EXPECT_THAT(Recorder.Shapes.mid(1, 2), ElementsAre("MoveTo 0,5193", "LineTo 4754,5193"));
-    EXPECT_THAT(Recorder.Shapes.mid(9, 2), ElementsAre("MoveTo 298,5193", "LineTo 297,5593"));
+    ASSERT_EQ(Texts().size(), 1 + 64);
+    EXPECT_EQ(Texts()[0], "1,5093 10b Current Speed");
+    // s = 297; "-20" is 125 wide: 1 + 148 - 62.
+    EXPECT_EQ(Texts()[1], "87,5203 10 -20");
+    EXPECT_EQ(Texts()[16], "4563,5203 10 55");
+    EXPECT_EQ(Texts()[17], "108,5303 10 60");
+    EXPECT_EQ(Texts()[64], "4542,5503 10 295");
+    EXPECT_EQ(Shapes().size(), 1 + 2 * 4 + 2 * 15);
+    EXPECT_THAT(Shapes().mid(1, 2), ElementsAre("MoveTo 0,5193", "LineTo 4754,5193"));
+    EXPECT_THAT(Shapes().mid(9, 2), ElementsAre("MoveTo 298,5193", "LineTo 297,5593"));
 }
 
 TEST_F(RecordSheetTablesTest, HandlingAndDifficultyTracks)
 {
     Open("Gadfly.vx");
     Form->PrintHandlingTrack(1, 5636, 4755);
-    ASSERT_EQ(Recorder.Texts.size(), 1 + 14);
-    EXPECT_EQ(Recorder.Texts[0], "1,5636 10b Handling Status");
+    ASSERT_EQ(Texts().size(), 1 + 14);
+    EXPECT_EQ(Texts()[0], "1,5636 10b Handling Status");
     // s = 339: the cell of 7 is centred on 170.
-    EXPECT_EQ(Recorder.Texts[1], "155,5746 10 7");
-    EXPECT_EQ(Recorder.Texts[14], "4547,5746 10 -6");
-    EXPECT_THAT(Recorder.Shapes.mid(0, 5),
-                ElementsAre("Rectangle 1,5636,4756,5836", "MoveTo 1,5736", "LineTo 4755,5736", "MoveTo 340,5736",
+    EXPECT_EQ(Texts()[1], "150,5746 10 7");
+    EXPECT_EQ(Texts()[14], "4536,5746 10 -6");
+    EXPECT_THAT(Shapes().mid(0, 5),
+                ElementsAre("Rect 1,5636,4756,5836", "MoveTo 1,5736", "LineTo 4755,5736", "MoveTo 340,5736",
                             "LineTo 339,5836"));
-    EXPECT_EQ(Recorder.Shapes.size(), 3 + 2 * 13);
+    EXPECT_EQ(Shapes().size(), 3 + 2 * 13);
 
-    Recorder.Clear();
+    Clear();
     Form->PrintDifficultyTrack(1, 5879, 4755);
-    ASSERT_EQ(Recorder.Texts.size(), 1 + 21);
-    EXPECT_EQ(Recorder.Texts[0], "1,5879 10b Difficulty this phase:");
-    EXPECT_EQ(Recorder.Texts[21], "4604,5989 10 20");
-    EXPECT_THAT(Recorder.Shapes.mid(3, 2), ElementsAre("MoveTo 227,5979", "LineTo 226,6078"));
-    EXPECT_EQ(Recorder.Shapes.size(), 3 + 2 * 20);
+    ASSERT_EQ(Texts().size(), 1 + 21);
+    EXPECT_EQ(Texts()[0], "1,5879 10b Difficulty this phase:");
+    EXPECT_EQ(Texts()[21], "4593,5989 10 20");
+    EXPECT_THAT(Shapes().mid(3, 2), ElementsAre("MoveTo 227,5979", "LineTo 226,6078"));
+    EXPECT_EQ(Shapes().size(), 3 + 2 * 20);
 }
 
 TEST_F(RecordSheetTablesTest, YesNoBox)
 {
     Open("Gadfly.vx");
     Form->PrintYesNoBox(QStringLiteral("Fired this turn:"), 1132, 6122, 905);
-    EXPECT_THAT(Recorder.Texts, ElementsAre("1132,6122 10b Fired this turn:", "1313,6232 10 Yes", "1780,6232 10 No"));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1132,6122,2037,6322", "MoveTo 1132,6222", "LineTo 2036,6222",
+    EXPECT_THAT(Texts(), ElementsAre("1132,6122 10b Fired this turn:", "1296,6232 10 Yes", "1769,6232 10 No"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1132,6122,2037,6322", "MoveTo 1132,6222", "LineTo 2036,6222",
                                              "MoveTo 1584,6222", "LineTo 1583,6321"));
 }
 
@@ -150,17 +150,17 @@ TEST_F(RecordSheetTablesTest, NotesOfTheSampleSubcompact)
     QString collision;
     V().GetCollisionModifierText(collision);
     // The spoiler's note keeps its own row.
-    EXPECT_THAT(Recorder.Texts, ElementsAre("1,2760 10b Notes:", "76,2870 8 Collision Damage Modifier: " + collision,
+    EXPECT_THAT(Texts(), ElementsAre("1,2760 10b Notes:", "76,2870 8 Collision Damage Modifier: " + collision,
                                             "76,3430 8 Spoiler: -1 per 60 mph on Crash Table"));
-    EXPECT_THAT(Recorder.Shapes, ElementsAre("Rectangle 1,2760,1858,3440"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1,2760,1858,3440"));
 
     ConfettiNr = true;
-    Recorder.Clear();
+    Clear();
     Form->PrintNotes(1, 2760, 1857, 680);
     int nr = 0;
     int counters = 0;
     ConfettiCounters(V().Weight, nr, counters);
-    EXPECT_EQ(Recorder.Texts[2], QStringLiteral("76,2940 8 Confetti Nr: %1 (%2 counters)").arg(nr).arg(counters));
+    EXPECT_EQ(Texts()[2], QStringLiteral("76,2940 8 Confetti Nr: %1 (%2 counters)").arg(nr).arg(counters));
 }
 
 TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
@@ -174,7 +174,7 @@ TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
     for (const int nr : {0, 1, 9, 10, 11, 12})
         V().SetEquipment(nr, 1, QString());
     Form->PrintNotes(1, 4100, 1857, 1760);
-    EXPECT_THAT(Recorder.Texts.mid(2),
+    EXPECT_THAT(Texts().mid(2),
                 ElementsAre("76,4350 8 Sloped Armor: -1 to hit",
                             QStringLiteral("76,4420 8 Engine MPG: %1").arg(V().GasEngine.CurrentMPG),
                             "76,4490 8 CA Frame: receive 2x collision damage",
@@ -196,28 +196,28 @@ TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)
     TankGun = false;
     SubHC = false;
     Form->PrintOptionsLine(0, 6340);
-    EXPECT_TRUE(Recorder.Texts.isEmpty());
+    EXPECT_TRUE(Texts().isEmpty());
 
     MaxHC = 4;
     TankGun = true;
     SubHC = true;
     Form->PrintOptionsLine(0, 6340);
-    EXPECT_THAT(Recorder.Texts,
+    EXPECT_THAT(Texts(),
                 ElementsAre("0,6340 10b Options: Max HC = 4, Tank Guns allowed, Subcompacts get +1 HC"));
 
     MaxHCUse = false;
     TankGun = false;
-    Recorder.Clear();
+    Clear();
     Form->PrintOptionsLine(0, 5910);
-    EXPECT_THAT(Recorder.Texts, ElementsAre("0,5910 10b Options: Subcompacts get +1 HC"));
+    EXPECT_THAT(Texts(), ElementsAre("0,5910 10b Options: Subcompacts get +1 HC"));
 }
 
 TEST_F(RecordSheetTablesTest, LegalNoticeIsSmallPrint)
 {
     Open("Gadfly.vx");
     Form->PrintLegalNotice(3400, 6110);
-    ASSERT_EQ(Recorder.Texts.size(), 3);
-    for (const QString& line : Recorder.Texts)
+    ASSERT_EQ(Texts().size(), 3);
+    for (const QString& line : Texts())
         EXPECT_TRUE(line.startsWith(QLatin1String("3400,")) && line.section(QLatin1Char(' '), 1, 1) == "4")
             << line.toStdString();
 }
@@ -228,7 +228,7 @@ TEST_F(RecordSheetTablesTest, CounterStripOfSevenTurnedCounters)
     Form->PrintCounterStrip();
     QStringList draws;
     QStringList outlines;
-    for (const QString& shape : Recorder.Shapes) {
+    for (const QString& shape : Shapes()) {
         if (shape.startsWith(QLatin1String("Draw")))
             draws << shape;
         else if (shape.startsWith(QLatin1String("MoveTo")))

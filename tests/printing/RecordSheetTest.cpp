@@ -15,11 +15,11 @@ TEST_F(RecordSheetTest, EverySampleDesignPrintsAWholeSheet)
                                     "Current Speed", "Handling Status", "Difficulty this phase:",
                                     "Acc./Dec. this turn:", "Fired this turn:", "Notes:"}) {
             bool found = false;
-            for (const QString& text : Recorder.Texts)
+            for (const QString& text : Texts())
                 found = found || text.section(QLatin1Char(' '), 2) == QLatin1String(section);
             EXPECT_TRUE(found) << section;
         }
-        EXPECT_EQ(Recorder.Shapes.filter(QStringLiteral("Draw ")).filter(QStringLiteral(",6450 ")).size(), 7);
+        EXPECT_EQ(Shapes().filter(QStringLiteral("Draw ")).filter(QStringLiteral(",6450 ")).size(), 7);
     }
 }
 

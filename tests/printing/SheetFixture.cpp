@@ -1,47 +1,48 @@
 #include "SheetFixture.h"
 
-#include "gamecar/Graphics.h"
+#include "common/WorkingFolder.h"
 #include "model/Global.h"
-#include "model/RulesReaders.h"
-#include "model/SettingsVariables.h"
-#include "platform/Numbers.h"
-#include "printing/PrintUtils.h"
-
-void SheetTest::SetUpTestSuite()
-{
-    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
-    SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
-    ReadAllTypes();
-    SetDecimalSeparator(QLatin1Char('.'));
-    LoadGraphics();
-}
-
-void SheetTest::TearDownTestSuite()
-{
-    FreeGraphics();
-}
-
-SheetTest::SheetTest() : Folder(QStringLiteral(RIGSMITH_RUNTIME_DIR)), LayoutPicture(365, 373)
-{
-    SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
-    SetPrinter(&Recorder);
-    Car = std::make_unique<TGameCar>();
-    Form = std::make_unique<TfrmPrint>(nullptr, LayoutPicture);
-}
-
-SheetTest::~SheetTest()
-{
-    Form.reset();
-    SetPrinter(nullptr);
-}
 
 void SheetTest::Open(const char* fileName)
 {
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
     QString err;
     V().Load(QStringLiteral("Designs/") + QString::fromLatin1(fileName), err);
     ASSERT_TRUE(err.isEmpty()) << err.toStdString();
     CrewBuffer = V().Crew;
-    Car->Reset();
-    Form->SetupPrint(Car.get());
-    Recorder.Clear();
+    FCar->Reset();
+    Form->SetupPrint(FCar.get());
+    Clear();
+}
+
+void SheetTest::Clear()
+{
+    Log().clear();
+    Page->Recorder.Texts.clear();
+}
+
+QStringList SheetTest::Texts()
+{
+    QStringList texts;
+    for (const QString& line : Log())
+        if (line.startsWith(QLatin1String("Text ")))
+            texts << line.mid(5);
+    return texts;
+}
+
+QStringList SheetTest::Shapes()
+{
+    QStringList shapes;
+    for (const QString& line : Log())
+        if (!line.startsWith(QLatin1String("Text ")))
+            shapes << line;
+    return shapes;
+}
+
+QStringList SheetTest::Fonts()
+{
+    QStringList fonts;
+    for (const TRecordedText& text : Page->Recorder.Texts)
+        fonts << QStringLiteral("%1 %2").arg(text.Font.Name).arg(text.Font.Size);
+    return fonts;
 }

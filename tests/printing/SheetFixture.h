@@ -1,36 +1,21 @@
 #pragma once
 
-#include "SectionRecorder.h"
+#include "PrintFixture.h"
 
-#include "common/WorkingFolder.h"
-#include "gamecar/GameCar.h"
-#include "platform/gui/Bitmap32.h"
-#include "printing/PrintForm.h"
-
+#include <QStringList>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <memory>
 
-// The shipped rules tables, settings and part pictures, a print form set up
-// for a game car, and a recording printer that catches what one section
-// draws.
-class SheetTest : public ::testing::Test
+// The print form set up for one of the runtime folder's sample designs, with
+// the recorded calls split into texts ("x,y size[b][R] text") and shapes.
+class SheetTest : public PrintFixture
 {
 protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
-
-    SheetTest();
-    ~SheetTest() override;
-
-    // Opens a sample design from the runtime folder's Designs as the main
-    // window would, then forgets what the set-up drew.
+    // Opens a sample design as the main window would, then forgets what the
+    // set-up drew.
     void Open(const char* fileName);
-    TVehicle& V() { return *Car->Vehicle; }
-
-    TWorkingFolder Folder;
-    TSectionRecorder Recorder;
-    TBitmap32 LayoutPicture;
-    std::unique_ptr<TGameCar> Car;
-    std::unique_ptr<TfrmPrint> Form;
+    void Clear();
+    QStringList Texts();
+    QStringList Shapes();
+    // "Name size" of every text, in order.
+    QStringList Fonts();
 };
