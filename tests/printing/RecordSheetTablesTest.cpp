@@ -186,6 +186,15 @@ TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
                             "76,5120 8 ABS: road condition hazards reduced by D1 (braking)",
                             "76,5190 8 HD shocks: all road hazards reduced by D1", "76,5260 8 Paint clouds have no effect"));
     EXPECT_GT(V().GasEngine.CurrentMPG, 0);
+    // On the duel sheet every note lies inside the box.
+    EXPECT_LT(Texts().last().section(QLatin1Char(','), 1).section(QLatin1Char(' '), 0, 0).toInt() + 70, 4100 + 1760);
+
+    // On the record sheet the notes from the active suspension's down run
+    // below the box's bottom at 3440.
+    Clear();
+    Form->PrintNotes(1, 2760, 1857, 680);
+    EXPECT_EQ(Texts()[9], "76,3640 8 Active Suspension: -1 HC off-road");
+    EXPECT_EQ(Texts()[8], "76,3570 8   and general -1 on Crash Table");
 }
 
 TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)
