@@ -21,11 +21,6 @@ namespace {
 
 constexpr int TableRows = 10;
 
-void PrintTitle(const QString& text, int X, int Y)
-{
-    PrintText(text, X, Y, 10, fsBold, false);
-}
-
 QString WeaponNameText(const TWeaponType& w)
 {
     QString name = w.Name;
@@ -61,7 +56,7 @@ void PrintTrack(const QString& title, int X, int Y, int W, int cells, int lineLe
 {
     const int s = W / cells;
     PrintRect(X, Y, W, 200);
-    PrintTitle(title, X, Y);
+    PrintText(title, X, Y, 10, fsBold, false);
     PrintLine(X, Y + 100, W, 0);
     for (int j = 1; j < cells; ++j)
         PrintLine(X + j * s, Y + 100, 0, lineLength);
@@ -83,12 +78,12 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     PrintRect(X, Y, W, 1120);
     for (int i = 0; i < TableRows; ++i)
         PrintLine(0, Y + 120 + 100 * i, W, 0);
-    PrintTitle(QStringLiteral("Weapon"), X, Y);
-    PrintTitle(QStringLiteral("To Hit"), X + 2000, Y);
-    PrintTitle(QStringLiteral("Dmg."), X + 2400, Y);
-    PrintTitle(QStringLiteral("Effect"), X + 2800, Y);
-    PrintTitle(QStringLiteral("Ammo"), X + 3200, Y);
-    PrintTitle(QStringLiteral("Current"), X + 3700, Y);
+    PrintText(QStringLiteral("Weapon"), X, Y, 10, fsBold, false);
+    PrintText(QStringLiteral("To Hit"), X + 2000, Y, 10, fsBold, false);
+    PrintText(QStringLiteral("Dmg."), X + 2400, Y, 10, fsBold, false);
+    PrintText(QStringLiteral("Effect"), X + 2800, Y, 10, fsBold, false);
+    PrintText(QStringLiteral("Ammo"), X + 3200, Y, 10, fsBold, false);
+    PrintText(QStringLiteral("Current"), X + 3700, Y, 10, fsBold, false);
 
     const auto row = [X, Y](int r, const QString& name, int toHit, const QString& damage, const QString& effect,
                             const QString& ammo) {
@@ -124,7 +119,7 @@ void TfrmPrint::PrintSpeedTrack(int X, int Y, int W)
 {
     const int s = W / 16;
     PrintRect(X, Y, W, 500);
-    PrintTitle(QStringLiteral("Current Speed"), X, Y);
+    PrintText(QStringLiteral("Current Speed"), X, Y, 10, fsBold, false);
     for (int j = 1; j <= 4; ++j)
         PrintLine(0, Y + 100 * j, W, 0);
     for (int j = 1; j < 16; ++j)
@@ -154,7 +149,7 @@ void TfrmPrint::PrintNotes(int X, int Y, int W, int H)
 {
     TVehicle& V = *FCar->Vehicle;
     PrintRect(X, Y, W, H);
-    PrintTitle(QStringLiteral("Notes:"), X, Y);
+    PrintText(QStringLiteral("Notes:"), X, Y, 10, fsBold, false);
     // Every note keeps its own row, so a rule is always found at the same place.
     const auto note = [X, Y](int row, const QString& text) { PrintText(text, X + 75, Y + 110 + 70 * row, 8, 0, false); };
 
