@@ -4,6 +4,7 @@
 #include "designer/DesignBrowser.h"
 #include "designer/LabelClicks.h"
 #include "designer/MainWindow.h"
+#include "designer/ImportForm.h"
 
 #include "gamecar/GameCar.h"
 #include "model/ErrorReport.h"
@@ -37,6 +38,10 @@ void TfrmMain::ConnectFileCommands()
 {
     connect(acNew, &QAction::triggered, this, &TfrmMain::FileNew);
     connect(acLoad, &QAction::triggered, this, &TfrmMain::FileOpen);
+    connect(acImport, &QAction::triggered, this, [] {
+        if (!frmImport->isVisible())
+            frmImport->show();
+    });
     connect(acSave, &QAction::triggered, this, &TfrmMain::FileSave);
     connect(acSaveAs, &QAction::triggered, this, &TfrmMain::FileSaveAs);
     connect(acPrint, &QAction::triggered, this, &TfrmMain::FilePrint);

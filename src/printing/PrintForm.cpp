@@ -173,6 +173,8 @@ void TfrmPrint::SetupPrint(TGameCar* Car)
     CounterImage->SetSize(50, 100);
     ReadPrinterMetrics();
     FCar = Car;
+    // No font file is registered with the system: the vehicle name's family
+    // is asked for by name and a sans face stands in where it is missing.
 }
 
 void TfrmPrint::FreeSheetImages()

@@ -28,9 +28,9 @@ public:
     TfrmPrint(QWidget* owner, const TBitmap32& layoutPicture);
     ~TfrmPrint() override;
 
-    // Loads the logo the OldLogo setting names, makes the counter picture
-    // and reads the printer's page; raises the picture loader's error when
-    // the logo cannot be read.
+    // Loads the logo the OldLogo setting names, makes the counter picture,
+    // reads the printer's page and takes Car as the car to print; raises the
+    // picture loader's error when the logo cannot be read.
     void SetupPrint(TGameCar* Car);
     void FreeSheetImages();
     // Kind 0 the record sheet, 1 the duel sheet; a Car replaces FCar first.

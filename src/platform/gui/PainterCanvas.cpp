@@ -14,9 +14,12 @@ QStringList FamiliesFor(const QString& name)
 {
     const bool fixed = name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0
                        || name.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0;
+    QStringList families;
+    if (!name.isEmpty())
+        families << name;
     if (fixed)
-        return {name, QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
-    return {name, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        return families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
+    return families << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
 }
 
 } // namespace
@@ -29,7 +32,7 @@ TPainterCanvas::TPainterCanvas(QPainter& painter) : FPainter(painter)
 
 void TPainterCanvas::ApplyFont()
 {
-    QFont font(Font.Name);
+    QFont font;
     font.setFamilies(FamiliesFor(Font.Name));
     // A point size becomes a character height in printer pixels by the
     // font's pixels per inch, rounded as the printer would.

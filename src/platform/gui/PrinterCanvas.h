@@ -24,7 +24,7 @@ enum class TTextAlign { taLeft, taRight };
 // The canvas of a printer page, in printer pixels. TextOut writes with the
 // font of the moment, the top of the text cell at y; Rectangle fills with
 // white and outlines with the pen, its right and bottom edges exclusive;
-// LineTo draws from the pen position, not including the end point.
+// LineTo draws from the pen position and moves the pen to its end.
 class TPageCanvas
 {
 public:
