@@ -250,6 +250,7 @@ void TfrmMain::BuildControls()
         // The opponent's log takes the place of the text box while it shows.
         gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
         edTestText = Memo("edTestText");
+        edTestText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         auto* log = new QVBoxLayout(gbTest);
         log->setContentsMargins(2, 2, 2, 2);
         log->addWidget(edTestText);

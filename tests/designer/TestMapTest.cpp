@@ -243,6 +243,17 @@ TEST_F(TestMapTest, TheResetReloadsTheOpponentAndEmptiesTheTexts)
     EXPECT_EQ(Car->Vehicle->TargetX, -1);
 }
 
+TEST_F(TestMapTest, OpeningAnOwnDesignResetsTheTestFiring)
+{
+    TfrmMain& window = Start();
+    EnemyCar->Vehicle->Name = QStringLiteral("changed");
+    window.edStatsOpponent->setPlainText(QStringLiteral("opponent"));
+    window.FileLoad(Path(QStringLiteral("Designs/Gadfly.vx")), false);
+    EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Gadfly"));
+    EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Veze Ridiv"));
+    EXPECT_TRUE(window.edStatsOpponent->toPlainText().isEmpty());
+}
+
 TEST_F(TestMapTest, TheOpponentButtonLoadsTheChosenDesignAndShiftClickChangesItsPicture)
 {
     TModalAnswers answers;
