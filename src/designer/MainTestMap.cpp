@@ -1,5 +1,6 @@
-// The test map's drawing: the map with the own car, the icon box and the
-// layout plan, redrawn whole whenever the design changes.
+// The test map's drawing: the map with the target's wall or the opponent
+// and the own car, the icon box and the layout plan, redrawn whole whenever
+// the design or the target changes.
 
 #include "designer/MainWindow.h"
 

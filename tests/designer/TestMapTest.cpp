@@ -328,6 +328,20 @@ TEST_F(TestMapTest, ShowingTheWindowRestoresTraceSideAndFacing)
     window.hide();
 }
 
+TEST_F(TestMapTest, AStoredFacingOutsideTheListStandsTheOpponentUpAtItsSide)
+{
+    WriteSettings("[Test]\r\nAttackTarget=3\r\nAttackLocation=0\r\nTargetFacing=9\r\n");
+    TfrmMain& window = Start();
+    window.show();
+    EXPECT_EQ(window.cbTargetFacing->currentIndex(), -1);
+    // Redrawing again never moves it further.
+    window.ShowTestVehicle();
+    EXPECT_EQ(EnemyCar->X, 157);
+    EXPECT_EQ(EnemyCar->Y, 9);
+    EXPECT_EQ(EnemyCar->Facing, 0);
+    window.hide();
+}
+
 TEST_F(TestMapTest, InvisibleBodyViewLeavesTheCarPictureOutOfTheIcon)
 {
     TfrmMain& window = Start();
