@@ -1,0 +1,145 @@
+#include "import/ImportResult.h"
+
+#include "import/PartRecognisers.h"
+#include "import/TextSearch.h"
+
+#include <initializer_list>
+
+void TImportResult::Clear()
+{
+    Result.clear();
+    History.clear();
+    Leftovers.clear();
+}
+
+void TImportResult::Add(const QString& Value)
+{
+    Result += ReplaceLineBreaks(Value, QStringLiteral("\n")).split(QLatin1Char('\n'));
+}
+
+void TImportResult::Log(const QString& What, const QString& Found, const QString& Remains)
+{
+    const QString Rest = ReplaceLineBreaks(Remains, QStringLiteral(", "));
+    if (What == QLatin1String("Init"))
+        History += QStringLiteral("> %1, remains: %2").arg(What, Rest);
+    else if (Rest.isEmpty())
+        History += QStringLiteral("> %1 = \"%2\"").arg(What, Found);
+    else
+        History += QStringLiteral("> %1 = \"%2\", remains: %3").arg(What, Found, Rest);
+}
+
+QString KeyLine(const QString& Key, const QString& Value)
+{
+    return QStringLiteral("* ") + Key + QStringLiteral(": ") + Value;
+}
+
+QString FlagLine(const QString& Key)
+{
+    return QStringLiteral("* ") + Key + QLatin1Char(' ');
+}
+
+namespace {
+
+// The first of Keys that FindAndRemove takes out of T writes the flag.
+void TakeFlag(QString& T, std::initializer_list<const char*> Keys, const QString& Flag, const QString& What,
+              TImportResult& Out)
+{
+    for (const char* Key : Keys)
+        if (FindAndRemove(T, QLatin1String(Key))) {
+            Out.Add(FlagLine(Flag));
+            Out.Log(What, QStringLiteral("Yes"), T);
+            return;
+        }
+}
+
+// A recogniser's key line with its history line, or its problem line.
+void Report(const QString& Value, const QString& Key, const QString& What, const QString& Problem,
+            const QString& T, TImportResult& Out)
+{
+    if (Value.isEmpty()) {
+        Out.Add(Problem);
+        return;
+    }
+    Out.Add(KeyLine(Key, Value));
+    Out.Log(What, Value, T);
+}
+
+} // namespace
+
+void ImportDescription(const QString& Text, TImportResult& Out)
+{
+    Out.Clear();
+    QString T = ReplaceText(Text, QStringLiteral("--"), QStringLiteral("-"));
+    T = RemoveThousandsCommas(T);
+    T = ReplaceText(T, QStringLiteral("W/"), QString());
+    T = ReplaceText(T, QStringLiteral("Hvy."), QStringLiteral("Heavy "));
+    T = ReplaceText(T, QStringLiteral("Hvy-"), QStringLiteral("Heavy "));
+    T = ReplaceText(T, QStringLiteral("Hvy"), QStringLiteral("Heavy"));
+    T = CollapseSpaces(T);
+    // No recogniser sees a full stop.
+    T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
+    T = TrimSeparators(T);
+    Out.Log(QStringLiteral("Init"), QString(), T);
+
+    if (CutInvalidMark(T))
+        Out.Add(QStringLiteral("# Vehicle marked as invalid!"));
+
+    bool HasAuthor = false;
+    const QString Name = ParseName(T, HasAuthor);
+    Out.Add(Name.isEmpty() ? QStringLiteral("# Vehicle name not found") : KeyLine(QStringLiteral("Name"), Name));
+    Out.Log(QStringLiteral("Name"), Name, T);
+
+    const QString Author = ParseAuthor(T, HasAuthor);
+    Out.Add(Author.isEmpty() ? QStringLiteral("# Author name not found") : KeyLine(QStringLiteral("Author"), Author));
+    Out.Log(QStringLiteral("Author"), Author, T);
+
+    QString Description;
+    const QString Body = ParseBody(T, Description);
+    if (Body.isEmpty()) {
+        Out.Add(QStringLiteral("# Vehicle Body Type not found!"));
+    } else {
+        if (!Description.isEmpty()) {
+            Out.Add(KeyLine(QStringLiteral("Description"), Description));
+            Out.Log(QStringLiteral("Description"), Description, QString());
+        }
+        Out.Add(KeyLine(QStringLiteral("Type"), Body));
+        Out.Log(QStringLiteral("Body"), Body, T);
+    }
+
+    const QString Chassis = ParseChassis(T);
+    Out.Add(Chassis.isEmpty() ? QStringLiteral("# Vehicle Chassis Type not found!")
+                              : KeyLine(QStringLiteral("Chassis"), Chassis));
+    Out.Log(QStringLiteral("Chassis"), Chassis, T);
+
+    TakeFlag(T, {"6-wheeled", "6-wheel", "SIX-WHEELED", "SIX WHEELS"}, QStringLiteral("Six-wheeled"),
+             QStringLiteral("6-Wheels"), Out);
+    TakeFlag(T, {"Streamlined"}, QStringLiteral("Streamlined"), QStringLiteral("Streamlined"), Out);
+    TakeFlag(T, {"Rollcage", "Roll cage"}, QStringLiteral("Rollcage"), QStringLiteral("Rollcage"), Out);
+    TakeFlag(T, {"framed", "Frame"}, QStringLiteral("CA-Frame"), QStringLiteral("CA Frame"), Out);
+
+    Report(ParseSuspension(T), QStringLiteral("Suspension"), QStringLiteral("Suspension"),
+           QStringLiteral("# Vehicle Suspension Type not found!"), T, Out);
+    Report(ParseTires(T), QStringLiteral("Tires"), QStringLiteral("Tires"),
+           QStringLiteral("# Vehicle Tire Info not found!"), T, Out);
+
+    const QString Guards = ParseWheelguards(T);
+    if (!Guards.isEmpty()) {
+        Out.Add(Guards);
+        Out.Log(QStringLiteral("Wheelsguards and -hubs"), Guards, T);
+    }
+
+    const QString Armor = ParseArmor(T);
+    if (Armor == NoArmorMarker)
+        Out.Add(QStringLiteral("### The key word 'Armor' was not found - plase add it by hand ###"));
+    else
+        Report(Armor, QStringLiteral("Armor"), QStringLiteral("Armor"), QStringLiteral("# Vehicle Armor Info not found"),
+               T, Out);
+
+    // The engine recogniser stops its backward scan at a hyphen; the T-Cat
+    // power plant must reach it as one word.
+    T = ReplaceText(T, QStringLiteral("T-CAT"), QStringLiteral("TTCAT"));
+    Report(ParseEngine(T), QStringLiteral("Engine"), QStringLiteral("Engine"),
+           QStringLiteral("# Vehicle Engine Info not found"), T, Out);
+
+    Out.Leftovers = T;
+}

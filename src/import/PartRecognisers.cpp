@@ -1,0 +1,617 @@
+#include "import/PartRecognisers.h"
+
+#include "import/TextSearch.h"
+
+#include <initializer_list>
+
+namespace {
+
+const int MaxPos = 0x7FFFFFFF;
+
+QChar At(const QString& S, int I)
+{
+    return I >= 1 && I <= S.size() ? S[I - 1] : QChar();
+}
+
+QString Rest(const QString& S, int From)
+{
+    return Copy(S, From, MaxPos);
+}
+
+// Whether the first occurrence of Key in S (ignoring case) is a whole word,
+// by the same rule as the word removal.
+bool HasWord(const QString& S, const QString& Key)
+{
+    QString Probe = S;
+    return FindWordAndRemove(Probe, Key);
+}
+
+bool HasAny(const QString& S, std::initializer_list<const char*> Keys)
+{
+    for (const char* K : Keys)
+        if (PosText(QLatin1String(K), S) > 0)
+            return true;
+    return false;
+}
+
+bool HasAnyWord(const QString& S, std::initializer_list<const char*> Keys)
+{
+    for (const char* K : Keys)
+        if (HasWord(S, QLatin1String(K)))
+            return true;
+    return false;
+}
+
+// Cuts [From, To] out of S together with the separators that follow it; what
+// stood before From stays as it was.
+void CutSpan(QString& S, int From, int To)
+{
+    // A bracket opened inside the span closes inside it too ("(15 gal.)").
+    const QString Span = Copy(S, From, To - From + 1);
+    int Open = int(Span.count(QLatin1Char('('))) - int(Span.count(QLatin1Char(')')));
+    const QString Separators = QStringLiteral(" ,.:;-\r\n");
+    while (To < S.size() && (Separators.contains(S[To]) || (S[To] == QLatin1Char(')') && Open > 0))) {
+        if (S[To] == QLatin1Char(')'))
+            --Open;
+        ++To;
+    }
+    const QString Before = Copy(S, 1, From - 1);
+    S = TrimSeparators(Before.isEmpty() ? Rest(S, To + 1) : Before + QLatin1Char(' ') + Rest(S, To + 1));
+}
+
+} // namespace
+
+QString ParseName(QString& S, bool& HasAuthor)
+{
+    HasAuthor = false;
+    const struct {
+        const char* Separator;
+        bool Author;
+    } Separators[] = {{", designed by ", true}, {" by ", true}, {" - ", false}, {":", false}};
+    for (const auto& Sep : Separators) {
+        const QString Key = QLatin1String(Sep.Separator);
+        const int P = Pos(Key, S);
+        if (P == 0 || (Key == QLatin1String(" - ") && P > 100))
+            continue;
+        const QString Name = Copy(S, 1, P - 1);
+        S = TrimSeparators(Rest(S, P + Key.size()));
+        HasAuthor = Sep.Author;
+        return Name;
+    }
+    return {};
+}
+
+QString ParseAuthor(QString& S, bool HasAuthor)
+{
+    if (!HasAuthor) {
+        FindAndRemove(S, QStringLiteral("update by "));
+        S = TrimSeparators(S);
+        return {};
+    }
+    int Stop = 0;
+    for (int I = 1; I <= S.size() && Stop == 0; ++I)
+        if (S[I - 1] == QLatin1Char('\n') || S[I - 1] == QLatin1Char('\r') || S[I - 1] == QLatin1Char(':'))
+            Stop = I;
+    if (S.size() > 90 && (Stop == 0 || Stop > 90))
+        return {};
+    if (Stop == 0) {
+        const QString Author = S;
+        S.clear();
+        return Author;
+    }
+    const QString Author = Copy(S, 1, Stop - 1);
+    int After = Stop + 1;
+    if (S[Stop - 1] == QLatin1Char('\r') && After <= S.size() && S[After - 1] == QLatin1Char('\n'))
+        ++After;
+    S = TrimSeparators(Rest(S, After));
+    return Author;
+}
+
+QString ParseBody(QString& S, QString& Description)
+{
+    static const char* const Bodies[][2] = {
+        {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
+        {"Mid-Sized", "Mid-Sized"},      {"MidSized", "Mid-Sized"},          {"MidSize", "Mid-Sized"},
+        {"Sedan", "Sedan"},              {"Luxury", "Luxury"},               {"Station Wagon", "Station Wagon"},
+        {"Station-Wagon", "Station Wagon"}, {"Pickup", "Pickup"},            {"Pick-up", "Pickup"},
+        {"Camper", "Camper"},            {"Van", "Van"}};
+    Description.clear();
+    const QString U = AnsiUpper(S);
+    for (const auto& Body : Bodies) {
+        const QString Key = AnsiUpper(QLatin1String(Body[0]));
+        const int P = Pos(Key, U);
+        if (P == 0)
+            continue;
+        int Q = P;
+        QString W = PrevWord(S, Q, false);
+        const bool Streamlined = FindAndRemove(W, QStringLiteral("Streamlined"));
+        QString Value = QLatin1String(Body[1]);
+        if (Streamlined)
+            Value += LineBreak + QStringLiteral("* Streamlined ");
+        if (P > 1)
+            Description = TrimSeparators(
+                ReplaceLineBreaks(Copy(S, 1, P - 1 - (Streamlined ? 12 : 0)), QStringLiteral(" ")));
+        S = TrimSeparators(Rest(S, P + Key.size()));
+        return Value;
+    }
+    return {};
+}
+
+QString ParseChassis(QString& S)
+{
+    const int P = Pos(QStringLiteral("CHASSIS"), AnsiUpper(S));
+    if (P == 0)
+        return {};
+    int Q = P;
+    const QString W = AnsiUpper(PrevWord(S, Q, true));
+    int First = Q;
+    QString Chassis;
+    if (W == QLatin1String("EXTRA-HEAVY") || W == QLatin1String("X-HEAVY")) {
+        Chassis = QStringLiteral("Extra Heavy");
+    } else if (W == QLatin1String("HEAVY")) {
+        int Before = Q;
+        if (AnsiUpper(PrevWord(S, Before, false)) == QLatin1String("EXTRA")) {
+            Chassis = QStringLiteral("Extra Heavy");
+            First = Before;
+        } else {
+            Chassis = QStringLiteral("Heavy");
+        }
+    } else if (W == QLatin1String("LIGHT")) {
+        Chassis = QStringLiteral("Light");
+    } else if (W == QLatin1String("STANDARD")) {
+        Chassis = QStringLiteral("Standard");
+    }
+    if (!Chassis.isEmpty())
+        S = Copy(S, 1, First - 2) + Rest(S, P + 7);
+    S = TrimSeparators(S);
+    return Chassis;
+}
+
+QString ParseSuspension(QString& S)
+{
+    // The keyword meant is the first one outside the phrase "active
+    // suspension"; only when there is none is the active phrase itself read.
+    const QString U = AnsiUpper(S);
+    int ActiveKeyword = 0;
+    {
+        QString Probe = S;
+        if (FindWordAndRemove(Probe, QStringLiteral("active suspension")))
+            ActiveKeyword = PosText(QStringLiteral("active suspension"), S) + 7;
+    }
+    const auto Find = [&](const QString& Key, bool SkipActive) {
+        int P = Pos(Key, U);
+        if (SkipActive && P != 0 && P == ActiveKeyword)
+            P = int(U.indexOf(Key, P)) + 1;
+        return P;
+    };
+    bool Active = false;
+    int P = 0;
+    int CutLength = 0;
+    for (bool SkipActive : {true, false}) {
+        if ((P = Find(QStringLiteral("SUSPENSION"), SkipActive)) != 0)
+            CutLength = 11;
+        else if ((P = Find(QStringLiteral("SUSP"), SkipActive)) != 0)
+            CutLength = 5;
+        if (P != 0) {
+            Active = !SkipActive;
+            break;
+        }
+    }
+    if (P == 0)
+        return {};
+    // The word before Q; "Imp," (the short form of Improved, its full stop
+    // turned into a comma) reads as Improved.
+    const auto WordBefore = [&](int& Q) {
+        QString W = AnsiUpper(PrevWord(S, Q, true));
+        if (W == QLatin1String(",") && Q >= 5 && AnsiUpper(Copy(S, Q - 4, 3)) == QLatin1String("IMP")
+            && (Q == 5 || QStringLiteral("\n\r ,:;").contains(S[Q - 6]))) {
+            Q -= 4;
+            W = QStringLiteral("IMPROVED");
+        }
+        return W;
+    };
+    int Q = P;
+    QString W = WordBefore(Q);
+    if (Active)
+        W = WordBefore(Q);
+    QString Suspension;
+    if (W == QLatin1String("LIGHT"))
+        Suspension = QStringLiteral("Light");
+    else if (W == QLatin1String("IMPROVED"))
+        Suspension = QStringLiteral("Improved");
+    else if (W == QLatin1String("HEAVY"))
+        Suspension = QStringLiteral("Heavy");
+    else if (W == QLatin1String("OFFROAD") || W == QLatin1String("OFF-ROAD") || W == QLatin1String("ROAD")
+             || W == QLatin1String("OR"))
+        Suspension = QStringLiteral("Off-Road");
+    if (!Suspension.isEmpty())
+        S = Copy(S, 1, Q - 2) + Rest(S, P + CutLength);
+    S = TrimSeparators(S);
+    if (Active && !Suspension.isEmpty())
+        S += QStringLiteral(", Active Suspension ");
+    return Suspension;
+}
+
+QString DescribeTireItem(QString Item, bool DefaultRear)
+{
+    const bool Front = PosText(QStringLiteral("FRONT"), Item) > 0;
+    const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0;
+    QString Line;
+    if (Front && Rear)
+        Line = QStringLiteral("Front & Rear Tires: ");
+    else if (Front)
+        Line = QStringLiteral("Front Tires: ");
+    else if (Rear || DefaultRear)
+        Line = QStringLiteral("Rear Tires: ");
+    else
+        Line = QStringLiteral("Front & Rear Tires: ");
+    for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR"})
+        Item = ReplaceText(Item, QLatin1String(Word), QString());
+    // The first alternative is a whole word where it is a bare abbreviation.
+    static const struct {
+        const char* Word;
+        const char* Others[3];
+        const char* Text;
+    } Groups[] = {
+        {"HD", {"Heavy-Duty", "Heavy Duty", "HeavyDuty"}, "Heavy-Duty "},
+        {"FP", {"Fire-Proof", "Fire Proof", "FireProof"}, "Fireproof "},
+        {"PR", {"Puncture-Resistant", "Puncture Resistant", "PunctureResistant"}, "Puncture-Resistant "},
+        {nullptr, {"Solid", nullptr, nullptr}, "Solid "},
+        {"PC", {"Plasti-core", "Plasti Core", "Plasticore"}, "Plasticore "},
+        {nullptr, {"Standard", nullptr, nullptr}, "Standard "},
+        {nullptr, {"Radial", nullptr, nullptr}, "Radial "},
+        {"OR", {"Off-Road", "Off Road", "Offroad"}, "Off-road "},
+        {nullptr, {"Racing", nullptr, nullptr}, "Racing "},
+        {"SB", {"Steel-Belted", "Steel Belted", "SteelBelted"}, "Steelbelted "},
+    };
+    for (const auto& G : Groups) {
+        bool Found = G.Word && FindWordAndRemove(Item, QLatin1String(G.Word));
+        for (const char* Other : G.Others)
+            if (!Found && Other)
+                Found = FindAndRemove(Item, QLatin1String(Other));
+        if (Found)
+            Line += QLatin1String(G.Text);
+    }
+    return TrimSeparators(Line);
+}
+
+QString ParseTires(QString& S)
+{
+    const QString Ends = QStringLiteral(",.;");
+    QStringList Lines;
+    for (QString U = AnsiUpper(S); Pos(QStringLiteral("TIRE"), U) > 0; U = AnsiUpper(S)) {
+        const int P = Pos(QStringLiteral("TIRE"), U);
+        int A = FindCharInSet(U, Ends, P, -1);
+        if (A < 0)
+            A = 0;
+        int B = FindCharInSet(U, Ends, P, 1);
+        if (B < 0)
+            B = U.size() + 1;
+        Lines += DescribeTireItem(Copy(U, A + 1, B - A - 1), !Lines.isEmpty());
+        S = TrimSeparators(Copy(S, 1, A) + Rest(S, B + 1));
+    }
+    return Lines.join(LineBreak);
+}
+
+QString ParsePoints(QString& Item)
+{
+    const QString U = AnsiUpper(Item);
+    for (const char* Keyword : {"-PT ", "PT ", "-POINT ", "POINT "}) {
+        const QString Key = QLatin1String(Keyword);
+        const int P = Pos(Key, U);
+        if (P == 0)
+            continue;
+        const QString Digits = Copy(Item, 1, P - 1);
+        bool AllDigits = P >= 2;
+        for (QChar C : Digits)
+            AllDigits = AllDigits && C >= QLatin1Char('0') && C <= QLatin1Char('9');
+        if (!AllDigits)
+            return {};
+        Item = Rest(Item, P + Key.size());
+        return Digits;
+    }
+    return {};
+}
+
+QString ParseWheelguards(QString& S)
+{
+    S = MarkAndWith(S);
+    QStringList Lines;
+    QStringList Consumed;
+    int At = 1;
+    for (;;) {
+        QString Item = TrimSeparators(NextItem(S, At, false));
+        if (Item.isEmpty())
+            break;
+        const QString Untouched = Item;
+        const bool Guard = FindAndRemove(Item, QStringLiteral("WHEELGUARDS"))
+                           || FindAndRemove(Item, QStringLiteral("WHEEL GUARDS"))
+                           || FindWordAndRemove(Item, QStringLiteral("WG"));
+        const bool Hub = FindAndRemove(Item, QStringLiteral("WHEELHUBS"))
+                         || FindAndRemove(Item, QStringLiteral("WHEEL HUBS"))
+                         || FindAndRemove(Item, QStringLiteral("HUB CAPS"))
+                         || FindAndRemove(Item, QStringLiteral("HUBCAPS"))
+                         || FindWordAndRemove(Item, QStringLiteral("WH"));
+        if (Guard || Hub) {
+            QString Where = QStringLiteral("rear");
+            if (FindAndRemove(Item, QStringLiteral("FRONT")) || FindWordAndRemove(Item, QStringLiteral("F")))
+                Where = QStringLiteral("front");
+            if (FindAndRemove(Item, QStringLiteral("REAR")) || FindWordAndRemove(Item, QStringLiteral("R"))
+                || FindAndRemove(Item, QStringLiteral("BACK")) || FindWordAndRemove(Item, QStringLiteral("B")))
+                Where = QStringLiteral("rear");
+            if (FindWordAndRemove(Item, QStringLiteral("4")) || FindWordAndRemove(Item, QStringLiteral("four")))
+                Where = QStringLiteral("front & rear");
+            const QString Points = ParsePoints(Item);
+            if (!Points.isEmpty()) {
+                Lines += (Guard ? QStringLiteral("* Wheelguards: ") : QStringLiteral("* Hubcaps: "))
+                         + QStringLiteral(" (") + Where + QStringLiteral(") (") + Points + QStringLiteral("pt)");
+                Consumed += Untouched;
+            }
+        }
+        if (Guard && Hub)
+            break;
+    }
+    for (const QString& Item : Consumed)
+        FindAndRemove(S, Item);
+    S = TrimSeparators(S);
+    return Lines.join(LineBreak);
+}
+
+QString ParseArmor(QString& S)
+{
+    FindAndRemove(S, QStringLiteral("component armor"));
+    const auto FindKeyword = [&]() {
+        const QString U = AnsiUpper(S);
+        for (const char* Key : {" ARMOR ", " ARMOR,", " ARMOR: "})
+            if (const int P = Pos(QLatin1String(Key), U))
+                return P;
+        if (const int P = Pos(QStringLiteral(" METAL"), U))
+            return qMin(P + 7, int(S.size()));
+        return 0;
+    };
+    if (FindKeyword() == 0)
+        return NoArmorMarker;
+    const bool Sloped = FindAndRemove(S, QStringLiteral("SLOPED"));
+    // Taking "Sloped" out moves the keyword, so it is looked for again.
+    int P = FindKeyword();
+    if (P == 0)
+        return NoArmorMarker;
+    int Start = P - 1;
+    while (Start > 0 && S[Start - 1] != QLatin1Char(','))
+        --Start;
+    const QString Kind = AnsiUpper(TrimSeparators(Copy(S, Start + 1, P - 1 - Start)));
+    // The keyword's own "Armor" goes, not the first one in the text, which may
+    // belong to a crew member's body armor.
+    if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
+        S.remove(P, At(S, P + 6) == QLatin1Char(',') ? 6 : 5);
+    P = qMax(P, 2);
+    const QString SideLetters = QStringLiteral("FLRBTU");
+    QString Sides[6];
+    int Side = 0;
+    int End = P - 1;
+    for (; End <= S.size(); ++End) {
+        const QChar C = S[End - 1];
+        if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
+            continue;
+        if (SideLetters.contains(C)) {
+            Side = int(SideLetters.indexOf(C));
+        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9')) || C == QLatin1Char('/')) {
+            if (Side < 0)
+                break;
+            Sides[Side] += C;
+        } else if (C == QLatin1Char('A')) {
+            break;
+        } else {
+            Side = -1;
+        }
+    }
+    S = Copy(S, 1, Start) + Rest(S, End);
+    QString Result;
+    if (Sloped)
+        Result += QStringLiteral("Sloped ");
+    if (Kind.contains(QLatin1String("FIREPROOF")) || Kind.contains(QLatin1String("FP")))
+        Result += QStringLiteral("Fireproof ");
+    if (Kind.contains(QLatin1String("REFLECTIVE")) || Kind.contains(QLatin1String("LR")))
+        Result += QStringLiteral("Reflective ");
+    bool Composite = false;
+    for (const QString& V : Sides)
+        Composite = Composite || V.contains(QLatin1Char('/'));
+    if (Composite)
+        Result += QStringLiteral("Composite");
+    else if (Kind.contains(QLatin1String("METAL")))
+        Result += QStringLiteral("Metal");
+    else if (Kind.contains(QLatin1String("PLASTIC")))
+        Result += QStringLiteral("Plastic");
+    else if (Kind.contains(QLatin1String("COMPOSITE")))
+        Result += QStringLiteral("Composite");
+    else
+        Result += QStringLiteral("Plastic");
+    Result += QStringLiteral(" Armor: ");
+    for (int I = 0; I < 6; ++I)
+        Result += SideLetters[I] + Sides[I] + QStringLiteral(", ");
+    return TrimSeparators(Result);
+}
+
+QString ParseGasTank(const QString& S, int& Start, int& End)
+{
+    const QString U = AnsiUpper(S);
+    const int P = Pos(QStringLiteral("TANK"), U);
+    if (P == 0)
+        return {};
+    int Before = P;
+    const QString Item0 = PrevItem(U, Before, true);
+    int After = P;
+    const QString Item1 = Rest(NextItem(U, After, false), 4);
+    if (Item0.contains(QLatin1String("ANTI")))
+        return {};
+    QString Type = QStringLiteral("Unknown tank type");
+    for (const QString& Item : {Item0, Item1}) {
+        if (Item.contains(QLatin1String("ECONOMY")))
+            Type = QStringLiteral("Economy");
+        if (Item.contains(QLatin1String("DUTY")))
+            Type = QStringLiteral("Heavy Duty");
+        if (Item.contains(QLatin1String("RACE")) || Item.contains(QLatin1String("RACI")))
+            Type = QStringLiteral("Racing");
+        if (Item.contains(QLatin1String("DUEL")))
+            Type = QStringLiteral("Duelling");
+    }
+    const auto Gallons = [](const QString& Item) {
+        const QString N = FirstNumber(Item);
+        return N.isEmpty() ? -1 : N.toInt();
+    };
+    const int G0 = Gallons(Item0);
+    const int G1 = Gallons(Item1);
+    const int G = G0 > G1 ? G0 : G1;
+    Start = Before + 1;
+    End = qMax(After, P + 3);
+    return QStringLiteral("Gas Tank: ") + Type
+           + (G < 0 ? QStringLiteral(", size unknown") : QStringLiteral(", ") + QString::number(G) + QStringLiteral(" gal."));
+}
+
+namespace {
+
+// The bracketed option items after an engine keyword at P, each with its
+// removals; Option gives the text an item adds (empty: the options end).
+// Returns the options and leaves in End the last consumed position.
+struct TRemoval {
+    const char* Key;
+    bool Word;
+};
+
+// The option items after an engine keyword at P, each with its removals;
+// Option gives the text an item adds (empty: the options end there). Returns
+// the options and leaves in End the last position consumed.
+template <typename TOption>
+QString EngineOptions(const QString& S, int P, std::initializer_list<TRemoval> Removals, TOption Option, int& End)
+{
+    QString Options;
+    int At = P;
+    for (;;) {
+        const int Before = At;
+        QString Item = AnsiUpper(NextItem(S, At, true));
+        if (Item.isEmpty() || At == Before)
+            break;
+        for (const TRemoval& R : Removals)
+            R.Word ? FindWordAndRemove(Item, QLatin1String(R.Key)) : FindAndRemove(Item, QLatin1String(R.Key));
+        Item = TrimSeparators(Item);
+        if (!Item.isEmpty()) {
+            const QString Text = Option(Item);
+            if (Text.isEmpty())
+                break;
+            Options += Text;
+        }
+        End = At;
+    }
+    return Options;
+}
+
+QString ParsePowerPlant(QString& S, int P, int KeyLength)
+{
+    int From = FindCharInSet(S, QStringLiteral(",-"), P, -1);
+    if (From < 0)
+        From = 0;
+    const QString Phrase = AnsiUpper(TrimSeparators(Copy(S, From + 1, P - From - 1)));
+    QString Size;
+    static const char* const Sizes[][2] = {{"SMALL", "Small Power Plant"}, {"MED", "Medium Power Plant"},
+                                           {"LARGE", "Large Power Plant"}, {"SUPER", "Super Power Plant"},
+                                           {"SPORT", "Sport Power Plant"}, {"TTCAT", "T-Cat Power Plant"}};
+    for (const auto& Entry : Sizes)
+        if (Size.isEmpty() && Phrase.contains(QLatin1String(Entry[0])))
+            Size = QLatin1String(Entry[1]);
+    int End = P + KeyLength - 1;
+    const QString Options = EngineOptions(
+        S, P, {{"POWER PLANT", false}, {"PP", true}, {"WITH ", false}, {"PLANT", false}, {"PP", true}},
+        [](const QString& Item) {
+            QString Text;
+            if (HasAny(Item, {"CAPACITOR"}) || HasAnyWord(Item, {"ISCS", "ISC"})) {
+                const QString N = FirstNumber(Item);
+                Text += N.isEmpty() || N == QLatin1String("1")
+                            ? QStringLiteral(" Improved Supercharger Capacitor,")
+                            : QStringLiteral(" ") + N + QStringLiteral(" Improved Supercharger Capacitors,");
+            }
+            if (HasAny(Item, {"SUPERCONDUCTOR", "SUPER CONDUCTOR"}) || HasAnyWord(Item, {"SCS", "SC"}))
+                Text += QStringLiteral(" Superconductors,");
+            if (HasAny(Item, {"CELLS", "EPCS", "EPC"}))
+                Text += QStringLiteral(" Extra Power Cells,");
+            if (HasAny(Item, {"PLATINUM CATALYST", "PLAT CATS"}) || HasAnyWord(Item, {"PCS", "PC"}))
+                Text += QStringLiteral(" Platinum Catalyst,");
+            return Text;
+        },
+        End);
+    CutSpan(S, From + 1, qMax(End, P + KeyLength - 1));
+    if (Options.isEmpty())
+        return Size;
+    return Size + QStringLiteral(" with") + Options.chopped(1);
+}
+
+QString ParseGasEngine(QString& S, int P)
+{
+    int From = FindCharInSet(S, QStringLiteral(",-"), P, -1);
+    if (From < 0)
+        From = 0;
+    const QString N = FirstNumber(Copy(S, From + 1, P + 3 - (From + 1)));
+    if (N.isEmpty())
+        return {};
+    QString Value = N + QStringLiteral(" cid Gas Engine ");
+    int End = P + 2;
+    const QString Options = EngineOptions(
+        S, P, {{"WITH ", false}, {"GAS ENGINE", false}, {"ENGINE", false}, {"GAS", true}, {"ICE", true}},
+        [](const QString& Item) -> QString {
+            if (HasAny(Item, {"MULTIBARREL"}) || HasWord(Item, QStringLiteral("MC")))
+                return QStringLiteral(" Multibarrel Carburetor,");
+            if (HasAny(Item, {"CARBURETOR"}))
+                return QStringLiteral(" Carburetor,");
+            if (HasAny(Item, {"HEADER"}) || HasWord(Item, QStringLiteral("TH")))
+                return QStringLiteral(" Tubular Headers,");
+            if (HasAny(Item, {"PRINT"}) || HasWord(Item, QStringLiteral("BP")))
+                return QStringLiteral(" Blueprinting,");
+            if (HasAny(Item, {"PITCH"}) || HasAnyWord(Item, {"VPT", "VP T"}))
+                return QStringLiteral(" VP Turbocharger,");
+            if (HasAny(Item, {"TURBO"}))
+                return QStringLiteral(" Turbocharger,");
+            if (HasAny(Item, {"SUPER"}) || HasWord(Item, QStringLiteral("SC")))
+                return QStringLiteral(" Supercharger,");
+            if (HasWord(Item, QStringLiteral("N2O")) || HasAny(Item, {"NITRO"})) {
+                const QString Count = FirstNumber(Item);
+                return Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
+                                                                      : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
+            }
+            return {};
+        },
+        End);
+    if (!Options.isEmpty())
+        Value += QStringLiteral(" with") + Options;
+    Value = Value.chopped(1).trimmed();
+    int TankStart = 0;
+    int TankEnd = 0;
+    const QString Tank = ParseGasTank(S, TankStart, TankEnd);
+    // The later span goes first, so that the earlier one keeps its place.
+    if (!Tank.isEmpty() && TankStart > End) {
+        CutSpan(S, TankStart, TankEnd);
+        CutSpan(S, From + 1, End);
+    } else if (!Tank.isEmpty() && TankEnd < From + 1) {
+        CutSpan(S, From + 1, End);
+        CutSpan(S, TankStart, TankEnd);
+    } else if (!Tank.isEmpty()) {
+        CutSpan(S, qMin(From + 1, TankStart), qMax(End, TankEnd));
+    } else {
+        CutSpan(S, From + 1, End);
+    }
+    if (Tank.isEmpty())
+        return Value + LineBreak + QStringLiteral("# Engine gas tank not found");
+    return Value + QStringLiteral(", ") + Tank;
+}
+
+} // namespace
+
+QString ParseEngine(QString& S)
+{
+    const QString U = AnsiUpper(S);
+    if (const int P = Pos(QStringLiteral(" PLANT"), U))
+        return ParsePowerPlant(S, P, 6);
+    if (const int P = Pos(QStringLiteral(" PP"), U))
+        return ParsePowerPlant(S, P, 3);
+    if (const int P = Pos(QStringLiteral("CID"), U))
+        return ParseGasEngine(S, P);
+    return {};
+}

@@ -1,0 +1,42 @@
+#include "import/ImportResult.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+QString ReadText(const QString& Path)
+{
+    QFile File(Path);
+    EXPECT_TRUE(File.open(QIODevice::ReadOnly)) << Path.toStdString();
+    return QString::fromUtf8(File.readAll());
+}
+
+class SampleImport : public testing::TestWithParam<const char*> {};
+
+// The stat block that the program writes for each sample design reads back
+// into the result text that the second stage builds the design from.
+TEST_P(SampleImport, OfficialDescriptionGivesTheExpectedResultText)
+{
+    const QString Name = QLatin1String(GetParam());
+    const QString Official
+        = ReadText(QStringLiteral(RIGSMITH_TEST_DIR "/../gamecar/expected/") + Name + QStringLiteral(".official.txt"));
+    TImportResult Out;
+    ImportDescription(Official, Out);
+    const QString Actual = Out.Result.join(QLatin1Char('\n')) + QStringLiteral("\n--- leftovers\n") + Out.Leftovers
+                           + QLatin1Char('\n');
+    if (qEnvironmentVariableIsSet("RIGSMITH_WRITE_EXPECTED")) {
+        QFile File(QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + Name + QStringLiteral(".import.txt"));
+        ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+        File.write(Actual.toUtf8());
+    }
+    EXPECT_EQ(Actual.toStdString(),
+              ReadText(QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + Name + QStringLiteral(".import.txt"))
+                  .toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, SampleImport,
+                         testing::Values("Brickhouse", "Gadfly", "Lightbringer", "Thunderwagon", "VezeRidiv"));
+
+} // namespace
