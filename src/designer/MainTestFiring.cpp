@@ -23,8 +23,9 @@
 
 namespace {
 
-// Runs onDown for every mouse button pressed on the control; the control
-// still handles the press itself.
+// Runs onDown for every mouse button pressed on the control, in place of the
+// control's own handling: a button whose press opens a dialog would otherwise
+// take the press after the dialog has closed and stay down.
 class TMouseDown : public QObject
 {
 public:
@@ -36,9 +37,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress)
-            FOnDown(*static_cast<QMouseEvent*>(event));
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::MouseButtonPress)
+            return QObject::eventFilter(watched, event);
+        FOnDown(*static_cast<QMouseEvent*>(event));
+        return true;
     }
 
 private:

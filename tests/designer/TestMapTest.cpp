@@ -264,6 +264,7 @@ TEST_F(TestMapTest, TheOpponentButtonLoadsTheChosenDesignAndShiftClickChangesIts
     EXPECT_EQ(Enemy, chosen);
     EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Gadfly"));
     EXPECT_EQ(window.btnLoadOpponent->toolTip(), QStringLiteral("Decide which opponent to load. Current: Gadfly"));
+    EXPECT_FALSE(window.btnLoadOpponent->isDown());
     // A cancelled dialog changes nothing.
     QTest::mouseClick(window.btnLoadOpponent, Qt::LeftButton);
     EXPECT_EQ(Enemy, chosen);
