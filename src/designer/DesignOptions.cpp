@@ -1,6 +1,7 @@
 // The program options dialog.
 
 #include "designer/DesignOptions.h"
+#include "designer/MainWindow.h"
 
 #include "model/Global.h"
 #include "printing/PrintForm.h"
@@ -144,11 +145,9 @@ void TfrmDesign::Init()
 void TfrmDesign::FormClose()
 {
     DeInit();
-    if (IgnoreAmmo != LastIgnoreAmmo) {
-        // The test firing is reset here (acTestResetExecute), so that the
-        // ammunition counts start afresh, once the test map's commands are
-        // part of the window.
-    }
+    // The ammunition counts start afresh when their rule changed.
+    if (IgnoreAmmo != LastIgnoreAmmo && frmMain)
+        frmMain->acTestResetExecute();
 }
 
 void TfrmDesign::DeInit()

@@ -223,18 +223,67 @@ void TfrmMain::BuildControls()
         cbAttackTarget = testing.Add(QStringLiteral("Target:"), Choice("cbAttackTarget"));
         cbAttackTarget->addItems({QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
                                   QStringLiteral("Vehicle")});
+        lblAttackLocation = Named(Caption(QStringLiteral("Location:")), "lblAttackLocation");
+        cbAttackLocation = Choice("cbAttackLocation");
+        cbAttackLocation->addItems(
+            {QStringLiteral("Front"), QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Back")});
+        lblTargetFacing = Named(Caption(QStringLiteral("Facing:")), "lblTargetFacing");
+        cbTargetFacing = Choice("cbTargetFacing");
+        cbTargetFacing->addItems(
+            {QStringLiteral("Up"), QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Down")});
+        lblTargetFacing->hide();
+        cbTargetFacing->hide();
+        testing.Add(Row({lblAttackLocation, cbAttackLocation, lblTargetFacing, cbTargetFacing}));
+        btnTestAttack = Named(new QPushButton(QStringLiteral("Fire")), "btnTestAttack");
+        btnReset = Named(new QPushButton(QStringLiteral("Reset")), "btnReset");
+        chkTestTrace = Check("chkTestTrace", QStringLiteral("Trace"));
+        chkTestTrace->setToolTip(
+            QStringLiteral("Upon firing, each weapon will leave a trace to show exactly what happened"));
+        btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent...")), "btnLoadOpponent");
+        btnLoadOpponent->setToolTip(
+            QStringLiteral("Decide which opponent to load. Shift-click to change the opponents appearance"));
+        testing.Add(Row({btnTestAttack, btnReset, chkTestTrace, btnLoadOpponent}));
         imgTest = testing.Add(Named(new QLabel, "imgTest"));
         imgTest->setFixedSize(365, 317);
         imgTest->setCursor(Qt::CrossCursor);
         imgTest->setToolTip(QStringLiteral("Click into here for a target"));
-        // The opponent box takes the place of the text box while it shows.
-        gbTest = Named(new QGroupBox(QStringLiteral(" Opponent ")), "gbTest");
-        btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent..."), gbTest), "btnLoadOpponent");
-        (new QVBoxLayout(gbTest))->addWidget(btnLoadOpponent);
+        // The opponent's log takes the place of the text box while it shows.
+        gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
+        edTestText = Memo("edTestText");
+        edTestText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        auto* log = new QVBoxLayout(gbTest);
+        log->setContentsMargins(2, 2, 2, 2);
+        log->addWidget(edTestText);
     }
     {
         TPageBuilder stats(pcTesting, "tsStats", QStringLiteral("Stats"));
         tsStats = stats.Page();
+        // A fixed-pitch face, so that the columns of the weapon table line up.
+        QFont fixed(QStringLiteral("Courier"));
+        fixed.setStyleHint(QFont::TypeWriter);
+        const struct {
+            QPlainTextEdit*& Memo;
+            const char* Name;
+            const char* Box;
+            const char* Caption;
+            const char* Hint;
+        } reports[] = {
+            {edStatsVehicle, "edStatsVehicle", "gbStatsVehicle", " Own Vehicle ", "Weapon usage and efficiency"},
+            {edStatsOpponent, "edStatsOpponent", "gbStatsOpponent", " Opponent Damage ",
+             "Damage taken by the opponent"},
+        };
+        for (const auto& report : reports) {
+            auto* box = Named(new QGroupBox(QLatin1String(report.Caption)), report.Box);
+            report.Memo = Memo(report.Name);
+            report.Memo->setFont(fixed);
+            report.Memo->setToolTip(QLatin1String(report.Hint));
+            report.Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            report.Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            auto* layout = new QVBoxLayout(box);
+            layout->setContentsMargins(2, 2, 2, 2);
+            layout->addWidget(report.Memo);
+            stats.Add(box);
+        }
     }
 
     // Info: the figures of the design.
@@ -505,8 +554,13 @@ void TfrmMain::BuildControls()
         cbCarBodyView->addItems({QStringLiteral("Solid Car Body"), QStringLiteral("Near Solid"),
                                  QStringLiteral("Half View"), QStringLiteral("Quarter View"),
                                  QStringLiteral("Invisible")});
+        btnPrevCar = Named(new QPushButton(QStringLiteral("<")), "btnPrevCar");
+        btnPrevCar->setToolTip(QStringLiteral("Previous car graphics"));
+        btnNextCar = Named(new QPushButton(QStringLiteral(">")), "btnNextCar");
+        btnNextCar->setToolTip(QStringLiteral("Next car graphics"));
         layout->addWidget(imgIcon);
         layout->addWidget(cbCarBodyView);
+        layout->addWidget(Row({btnPrevCar, btnNextCar}));
         layout->addStretch();
     }
 
@@ -572,6 +626,8 @@ void TfrmMain::BuildActions()
     action(acOptions, "acOptions", QStringLiteral("Options"), QStringLiteral("General options"));
     action(acInfo, "acInfo", QStringLiteral("Info..."), QStringLiteral("Show some general program info."));
     action(acDataUsed, "acDataUsed", QStringLiteral("Data used"), QStringLiteral("Show which data is being used"));
+    action(acTestFire, "acTestFire", QStringLiteral("Fire"), QStringLiteral("Fire at the given target"));
+    action(acTestReset, "acTestReset", QStringLiteral("Reset"), QStringLiteral("Reset everything here"));
 
     tbMain = addToolBar(QStringLiteral("tbMain"));
     tbMain->setObjectName(QStringLiteral("tbMain"));

@@ -43,8 +43,9 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
                                     FileNameWithoutExt(Name));
         return;
     }
-    // The test firing is reset here (acTestResetExecute), which reloads the
-    // opponent, once the test map's commands are part of the window.
+    // The test reset reloads the opponent, so that it faces the new design
+    // undamaged.
+    acTestResetExecute();
     // Only a design that has loaded becomes the target of the next Save.
     FileName = Name;
     dlgOpen.FileName = Name;

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -102,6 +103,7 @@ TfrmMain::TfrmMain(TProgramPaths paths) : FPaths(std::move(paths))
     ConnectHandlers();
     ConnectDialogs();
     ConnectFileCommands();
+    ConnectTestHandlers();
 }
 
 TfrmMain::~TfrmMain()
@@ -269,10 +271,11 @@ void TfrmMain::FormShow()
     cbWeaponChange(cbWeapon);
     if (::ShowTitle && frmTitle)
         frmTitle->exec();
-    // The trace box, the attack side and the target facing take Trace,
-    // AttackLocation and TargetFacing here with the rest of the test map.
+    chkTestTrace->setChecked(Trace);
     cbAttackTarget->setCurrentIndex(AttackTarget);
-    ShowOpponentControls();
+    cbAttackTargetChange();
+    cbAttackLocation->setCurrentIndex(AttackLocation);
+    cbTargetFacing->setCurrentIndex(TargetFacing);
     cbCarBodyView->setCurrentIndex(CarBodyView);
     ShowTestVehicle();
 }

@@ -6,6 +6,7 @@
 #include "platform/gui/Bitmap32.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -26,6 +27,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TPageControl;
+class TGameCar;
 class TVehicle;
 struct TWeaponType;
 
@@ -454,6 +456,43 @@ public:
     QPointer<QWidget> PendingDelete;
     TRunTimeRows WeaponRows;
 
+    // The test map's controls and commands (MainTestFiring.cpp) and the
+    // statistics page (MainStatistics.cpp).
+    // Draws the opponent onto the map and its silhouette into MapMask while
+    // the target is "Vehicle".
+    void ShowOpponent();
+    void cbAttackTargetChange();
+    void cbAttackLocationChange();
+    void cbTargetFacingChange();
+    void cbCarBodyViewChange();
+    void chkTestTraceClick();
+    void pcTestingChange();
+    void btnNextCarClick();
+    void btnPrevCarClick();
+    void btnLoadOpponentMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPoint Pos);
+    // Reloads the opponent from its file, resets both cars and empties the
+    // log and the statistics.
+    void acTestResetExecute();
+    void acTestFireExecute();
+    // The mouse-down of the map: sets the aim point; the right button fires.
+    void imgIconMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    // Rebuilds both statistics reports from the cars' counters and damage.
+    void FillStats(const TGameCar& Own, const TGameCar& Opponent);
+    QAction* acTestFire = nullptr;
+    QAction* acTestReset = nullptr;
+    QComboBox* cbAttackLocation = nullptr;
+    QLabel* lblAttackLocation = nullptr;
+    QComboBox* cbTargetFacing = nullptr;
+    QLabel* lblTargetFacing = nullptr;
+    QPushButton* btnTestAttack = nullptr;
+    QPushButton* btnReset = nullptr;
+    QCheckBox* chkTestTrace = nullptr;
+    QPlainTextEdit* edTestText = nullptr;
+    QPlainTextEdit* edStatsVehicle = nullptr;
+    QPlainTextEdit* edStatsOpponent = nullptr;
+    QPushButton* btnPrevCar = nullptr;
+    QPushButton* btnNextCar = nullptr;
+
     // What imgLayout, imgTest and imgIcon show: the layout plan (the record
     // sheet prints it as it stands), the test map with what the firing
     // painted into it, and the own car's top view.
@@ -495,6 +534,11 @@ private:
     // File commands and recent files: binds the commands to their actions
     // and the recent-files items.
     void ConnectFileCommands();
+    // The test map's commands and handlers, and the mouse-down events of
+    // the map and the opponent button.
+    void ConnectTestHandlers();
+    // The wall of the wall targets along the attack side.
+    void DrawWall();
 
     TProgramPaths FPaths;
     bool FInitDone = false;

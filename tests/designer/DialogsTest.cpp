@@ -6,7 +6,9 @@
 #include "designer/DesignOptions.h"
 #include "designer/TitleForm.h"
 
+#include "gamecar/GameCar.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -112,6 +115,25 @@ TEST_F(DialogsTest, TheOptionsDialogCarriesEveryOptionBothWays)
     window.acOptions->trigger();
     for (bool* flag : flags)
         EXPECT_TRUE(*flag);
+}
+
+TEST_F(DialogsTest, ChangingTheAmmunitionRuleResetsTheTestFiring)
+{
+    TfrmMain& window = Start();
+    window.edTestText->setPlainText(QStringLiteral("log"));
+    EnemyCar->Vehicle->Name = QStringLiteral("changed");
+    WhenShown<TfrmDesign>([](TfrmDesign& dialog) { dialog.close(); });
+    window.acOptions->trigger();
+    EXPECT_EQ(window.edTestText->toPlainText(), QStringLiteral("log"));
+    EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("changed"));
+    // The reset reloads the opponent and empties the log.
+    WhenShown<TfrmDesign>([](TfrmDesign& dialog) {
+        dialog.chkIgnoreAmmo->setChecked(!dialog.chkIgnoreAmmo->isChecked());
+        dialog.close();
+    });
+    window.acOptions->trigger();
+    EXPECT_TRUE(window.edTestText->toPlainText().isEmpty());
+    EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Veze Ridiv"));
 }
 
 TEST_F(DialogsTest, TheWindowFollowsTheEfficiencyOptionWhenTheDialogCloses)
