@@ -196,7 +196,7 @@ void TfrmPrint::PrintNotes(int X, int Y, int W, int H)
 void TfrmPrint::PrintLegalNotice(int X, int Y)
 {
     static const char* const Lines[] = {
-        "Roadvex and its rules are the property of their publisher and are used here without permission.",
+        "Roadvex is a trademark of its publisher, who holds all rights to the game and its rules.",
         "This sheet may be copied for personal use only.",
         "Rigsmith is not an official product and is not endorsed by the publisher of Roadvex.",
     };
