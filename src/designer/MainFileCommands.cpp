@@ -3,6 +3,7 @@
 
 #include "designer/DesignBrowser.h"
 #include "designer/MainWindow.h"
+#include "designer/ImportForm.h"
 
 #include "gamecar/GameCar.h"
 #include "model/ErrorReport.h"
@@ -34,6 +35,10 @@ void TfrmMain::ConnectFileCommands()
 {
     connect(acNew, &QAction::triggered, this, &TfrmMain::FileNew);
     connect(acLoad, &QAction::triggered, this, &TfrmMain::FileOpen);
+    connect(acImport, &QAction::triggered, this, [] {
+        if (!frmImport->isVisible())
+            frmImport->show();
+    });
     connect(acSave, &QAction::triggered, this, &TfrmMain::FileSave);
     connect(acSaveAs, &QAction::triggered, this, &TfrmMain::FileSaveAs);
     for (QAction* item : mnuRecentItems)

@@ -2,6 +2,7 @@
 
 #include "designer/DesignBrowser.h"
 #include "designer/MainWindow.h"
+#include "designer/ImportForm.h"
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
 
@@ -180,6 +181,7 @@ void TfrmMain::ReadConfig()
         frmLoad->SortColumn = ini.ReadInteger(SecGUI, QStringLiteral("LoadSort"), -1);
         frmLoad->SortDescending = ini.ReadBool(SecGUI, QStringLiteral("LoadSortInv"), false);
         ReadStoredBounds(ini, "Import", ImportFormBounds);
+        ApplyStoredBounds(*frmImport, ImportFormBounds);
 
         for (const auto& [key, pages] : RememberedPages(*this))
             pages->SetActivePageIndex(ini.ReadInteger(SecTabs, QLatin1String(key), 0));
@@ -213,6 +215,7 @@ void TfrmMain::WriteConfig()
         WriteStoredBounds(ini, "Load", BoundsOf(*frmLoad));
         ini.WriteInteger(SecGUI, QStringLiteral("LoadSort"), frmLoad->SortColumn);
         ini.WriteBool(SecGUI, QStringLiteral("LoadSortInv"), frmLoad->SortDescending);
+        ImportFormBounds = BoundsOf(*frmImport);
         WriteStoredBounds(ini, "Import", ImportFormBounds);
 
         for (const auto& [key, pages] : RememberedPages(*this))

@@ -3,6 +3,7 @@
 
 #include "designer/DesignBrowser.h"
 #include "designer/MainWindow.h"
+#include "designer/ImportForm.h"
 #include "designer/PageControl.h"
 #include "designer/StoredForms.h"
 #include "designer/TitleForm.h"
@@ -159,6 +160,7 @@ bool TfrmMain::Init()
         // The design browser and then the import form (frmImport) are made
         // here, before the settings give them their bounds.
         RunStep("TfrmLoad.Create", [this] { frmLoad = new TfrmLoad(this); });
+        RunStep("TfrmImport.Create", [this] { frmImport = new TfrmImport(this, acImport); });
         RunStep("ReadConfig", [this] { ReadConfig(); });
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
         PendingDelete = nullptr;
@@ -209,8 +211,10 @@ void TfrmMain::DeInit()
 
 void TfrmMain::ReleaseAll()
 {
-    // The import form goes first, once it is part of the program, then the
+    // The import form goes first, then the
     // design browser; the print form goes after the map mask.
+    delete frmImport;
+    frmImport = nullptr;
     delete frmLoad;
     frmLoad = nullptr;
     delete GridImage;

@@ -46,9 +46,15 @@ bool HasAnyWord(const QString& S, std::initializer_list<const char*> Keys)
 // stood before From stays as it was.
 void CutSpan(QString& S, int From, int To)
 {
+    // A bracket opened inside the span closes inside it too ("(15 gal.)").
+    const QString Span = Copy(S, From, To - From + 1);
+    int Open = int(Span.count(QLatin1Char('('))) - int(Span.count(QLatin1Char(')')));
     const QString Separators = QStringLiteral(" ,.:;-\r\n");
-    while (To < S.size() && Separators.contains(S[To]))
+    while (To < S.size() && (Separators.contains(S[To]) || (S[To] == QLatin1Char(')') && Open > 0))) {
+        if (S[To] == QLatin1Char(')'))
+            --Open;
         ++To;
+    }
     const QString Before = Copy(S, 1, From - 1);
     S = TrimSeparators(Before.isEmpty() ? Rest(S, To + 1) : Before + QLatin1Char(' ') + Rest(S, To + 1));
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+// The import window: the pasted description, the leftovers and history of
+// stage 1 and its result text. Modeless; while it is shown the main window's
+// import command is off, so that it cannot be opened twice.
+class TfrmImport : public QWidget {
+public:
+    TfrmImport(QWidget* owner, QAction* importAction);
+
+    QPlainTextEdit* memText = nullptr;
+    QPushButton* btnImport = nullptr;
+    QTabWidget* pcProblems = nullptr;
+    QPlainTextEdit* memLeftovers = nullptr;
+    QPlainTextEdit* memHistory = nullptr;
+    QPlainTextEdit* memResult = nullptr;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnAccept = nullptr;
+
+    void memTextChange();
+    void EmptyMems();
+    void btnImportClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* FImportAction;
+};
+
+extern TfrmImport* frmImport;

@@ -1,0 +1,187 @@
+#include "import/ImportResult.h"
+#include "import/PartRecognisers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TCase {
+    const char* Input;
+    const char* Value;
+    const char* Remains;
+};
+
+// Each recogniser: the value of its result line and the working text it leaves.
+template <typename TParse>
+void Check(TParse Parse, std::initializer_list<TCase> Cases)
+{
+    for (const TCase& C : Cases) {
+        QString S = QLatin1String(C.Input);
+        EXPECT_EQ(Parse(S).toStdString(), C.Value) << C.Input;
+        EXPECT_EQ(S.toStdString(), C.Remains) << C.Input;
+    }
+}
+
+TEST(PartRecognisers, Name)
+{
+    Check(
+        [](QString& S) {
+            bool HasAuthor = false;
+            const QString Name = ParseName(S, HasAuthor);
+            return Name + (HasAuthor ? QStringLiteral("|author") : QString());
+        },
+        {{"Gadfly, designed by Rigsmith\r\nVan", "Gadfly|author", "Rigsmith\r\nVan"},
+         {"Hornet by Kay: Van", "Hornet|author", "Kay: Van"},
+         {"Hornet - Van", "Hornet", "Van"},
+         {"Hornet: Van", "Hornet", "Van"},
+         {"Van, HC 2", "", "Van, HC 2"}});
+}
+
+TEST(PartRecognisers, Author)
+{
+    Check([](QString& S) { return ParseAuthor(S, true); },
+          {{"Rigsmith\r\nVan", "Rigsmith", "Van"}, {"Kay: Van", "Kay", "Van"}, {"Kay", "Kay", ""}});
+    const QString Long = QStringLiteral("x").repeated(95);
+    QString S = Long;
+    EXPECT_EQ(ParseAuthor(S, true), QString());
+    EXPECT_EQ(S, Long);
+    Check([](QString& S) { return ParseAuthor(S, false); }, {{"update by Kay, Van", "", "Kay, Van"}});
+}
+
+TEST(PartRecognisers, Body)
+{
+    Check(
+        [](QString& S) {
+            QString Description;
+            const QString Body = ParseBody(S, Description);
+            return Body + QStringLiteral("|") + Description;
+        },
+        {{"Subcompact, Standard Chassis", "Subcompact|", "Standard Chassis"},
+         {"Fast one\r\nStreamlined Subcompact, X", "Subcompact\r\n* Streamlined |Fast one", "X"},
+         {"Station-Wagon, X", "Station Wagon|", "X"},
+         {"Caravan, X", "Van|Cara", "X"},
+         {"Motorcycle", "|", "Motorcycle"}});
+}
+
+TEST(PartRecognisers, Chassis)
+{
+    // The phrase goes with the separator before it; the one after it stays.
+    Check(ParseChassis, {{"Van, Extra Heavy Chassis, X", "Extra Heavy", "Van,, X"},
+                         {"Van, X-Heavy Chassis, X", "Extra Heavy", "Van,, X"},
+                         {"Van, Extra-Heavy Chassis, X", "Extra Heavy", "Van,, X"},
+                         {"Van, Heavy Chassis, X", "Heavy", "Van,, X"},
+                         {"Light Chassis, X", "Light", "X"},
+                         {"Van, Odd Chassis, X", "", "Van, Odd Chassis, X"},
+                         {"Van, X", "", "Van, X"}});
+}
+
+TEST(PartRecognisers, Suspension)
+{
+    Check(ParseSuspension, {{"A, Improved Suspension, B", "Improved", "A, B"},
+                            {"A, Improved active suspension, B", "Improved", "A, B, Active Suspension "},
+                            {"A, Active Suspension, Heavy Susp, B", "Heavy", "A, Active Suspension, B"},
+                            {"A, Imp, Suspension, B", "Improved", "A, B"},
+                            {"A, Off-Road Suspension", "Off-Road", "A"},
+                            {"A, Odd Suspension", "", "A, Odd Suspension"}});
+}
+
+TEST(PartRecognisers, Tires)
+{
+    Check(ParseTires, {{"PR radial tires front, HD tires rear",
+                        "Front Tires: Puncture-Resistant Radial\r\nRear Tires: Heavy-Duty", ""},
+                       {"Solid Tires, X", "Front & Rear Tires: Solid", "X"},
+                       {"X, Plasticore tires", "Front & Rear Tires: Plasticore", "X"},
+                       {"X, no wheels", "", "X, no wheels"}});
+    EXPECT_EQ(DescribeTireItem(QStringLiteral("FP TIRE"), true), QStringLiteral("Rear Tires: Fireproof"));
+}
+
+TEST(PartRecognisers, WheelguardsAndHubcaps)
+{
+    Check(ParseWheelguards,
+          {{"Wheelguards 10-point (front), Wheelguards 10-point (rear), X",
+            "* Wheelguards:  (front) (10pt)\r\n* Wheelguards:  (rear) (10pt)", "X"},
+           {"Hubcaps 3-point (front), X", "* Hubcaps:  (front) (3pt)", "X"},
+           {"Wheelguards (front) 10-point, X", "", "Wheelguards (front) 10-point, X"},
+           {"X, Y", "", "X, Y"}});
+    QString Item = QStringLiteral("10-point ()");
+    EXPECT_EQ(ParsePoints(Item), QStringLiteral("10"));
+    EXPECT_EQ(Item, QStringLiteral("()"));
+}
+
+TEST(PartRecognisers, Armor)
+{
+    Check(ParseArmor, {{"X, Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10, Accel",
+                        "Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "X,Accel"},
+                       {"X, Metal Armor F10/5, Accel", "Composite Armor: F10/5, L, R, B, T, U", "X,Accel"},
+                       {"X, Y", "|<no armor>|", "X, Y"}});
+}
+
+TEST(PartRecognisers, Engine)
+{
+    Check(ParseEngine,
+          {{"X, TTCAT Power Plant, Y", "T-Cat Power Plant", "X, Y"},
+           {"X, Large Power Plant (Superconductors, Platinum Catalyst), Y",
+            "Large Power Plant with Superconductors, Platinum Catalyst", "X, Y"},
+           {"X, Small PP (ISC), Y", "Small Power Plant with Improved Supercharger Capacitor", "X, Y"},
+           {"X, Small PP (3 ISCs), Y", "Small Power Plant with 3 Improved Supercharger Capacitors", "X, Y"},
+           {"X, 250 cid Gas Engine (Carburetor, Turbocharger), Heavy-Duty Gas Tank (15 gal,), Y",
+            "250 cid Gas Engine  with Carburetor, Turbocharger, Gas Tank: Heavy Duty, 15 gal.", "X, Y"},
+           {"X, 100 cid Gas Engine, Y", "100 cid Gas Engine\r\n# Engine gas tank not found", "X, Y"},
+           {"X, Y", "", "X, Y"}});
+}
+
+TEST(ImportDescription, NormalisationAndProblemLines)
+{
+    TImportResult Out;
+    ImportDescription(QStringLiteral("Hvy. chassis, Accel. 5 ## INVALID Van"), Out);
+    EXPECT_EQ(Out.Result, QStringList({QStringLiteral("# Vehicle marked as invalid!"),
+                                       QStringLiteral("# Vehicle name not found"),
+                                       QStringLiteral("# Author name not found"),
+                                       QStringLiteral("# Vehicle Body Type not found!"),
+                                       QStringLiteral("* Chassis: Heavy"),
+                                       QStringLiteral("# Vehicle Suspension Type not found!"),
+                                       QStringLiteral("# Vehicle Tire Info not found!"),
+                                       QStringLiteral("### The key word 'Armor' was not found - plase add it by hand ###"),
+                                       QStringLiteral("# Vehicle Engine Info not found")}));
+    EXPECT_EQ(Out.History, QStringList({QStringLiteral("> Init, remains: Heavy chassis, Accel, 5 ## INVALID Van"),
+                                        QStringLiteral("> Name = \"\", remains: Heavy chassis, Accel, 5 "),
+                                        QStringLiteral("> Author = \"\", remains: Heavy chassis, Accel, 5"),
+                                        QStringLiteral("> Chassis = \"Heavy\", remains: Accel, 5")}));
+    EXPECT_EQ(Out.Leftovers, QStringLiteral("Accel, 5"));
+}
+
+TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
+{
+    TImportResult Out;
+    ImportDescription(QStringLiteral("6-wheeled, framed, Roll cage"), Out);
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Six-wheeled ")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Rollcage ")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* CA-Frame ")));
+    EXPECT_EQ(Out.Leftovers, QString());
+}
+
+TEST(ImportDescription, HistoryLinesJoinLineBreaks)
+{
+    TImportResult Out;
+    Out.Log(QStringLiteral("Tires"), QStringLiteral("x"), QStringLiteral("a\r\nb\nc"));
+    Out.Log(QStringLiteral("Body"), QStringLiteral("%1"), QString());
+    EXPECT_EQ(Out.History, QStringList({QStringLiteral("> Tires = \"x\", remains: a, b, c"),
+                                        QStringLiteral("> Body = \"%1\"")}));
+}
+
+TEST(ImportDescription, AnyTextEnds)
+{
+    // Stray keywords with nothing around them, brackets and separators only.
+    for (const char* Text : {"TIRE", "tire,tire;tire.", "( ) , ; .", "Armor", " ARMOR ", "PLANT", " PP", "CID",
+                             "tank", "and with", "Wheelguards Hubcaps", "Chassis", "Suspension", "Van Van",
+                             "a by", ", designed by "}) {
+        TImportResult Out;
+        ImportDescription(QLatin1String(Text), Out);
+        EXPECT_FALSE(Out.Result.isEmpty()) << Text;
+    }
+    TImportResult Out;
+    ImportDescription(QStringLiteral("Hubcaps 3-point (front), tire, armor F1, ").repeated(300), Out);
+    EXPECT_FALSE(Out.Result.isEmpty());
+}
+
+} // namespace
