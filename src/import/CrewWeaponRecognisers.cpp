@@ -277,11 +277,13 @@ QString ParseCount(QString& Item)
     return N;
 }
 
-// A closing bracket that a removal left behind.
+// A closing bracket, or a pair emptied by the removal of its whole content,
+// that a removal left behind.
 void DropStrayBracket(QString& Item)
 {
-    if (Item.endsWith(QStringLiteral(" )")))
+    if (Item.endsWith(QStringLiteral(" )")) || Item.endsWith(QStringLiteral("()")))
         Item.chop(2);
+    Item = Item.trimmed();
     if (Item.startsWith(QLatin1Char(')')))
         Item.remove(0, 1);
 }
@@ -455,8 +457,13 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 Accessory = ParseSpaces(Item, W.Count) + QStringLiteral(" Rocket Platform ");
             } else {
                 Accessory = FindByKey(Item, true, W.Count);
-                if (!Accessory.isEmpty())
+                // A bracket that held only a location word, as in
+                // Bumper Spikes (front), is the accessory's note all the same.
+                if (!Accessory.isEmpty()) {
                     Bracket = TextInBrackets(Item);
+                    if (Bracket.isEmpty())
+                        Bracket = TextInBrackets(Untouched);
+                }
             }
         }
         if (Weapon.isEmpty() && Accessory.isEmpty())
