@@ -247,9 +247,24 @@ QString ParseLocation(QString& Item)
     return Location;
 }
 
+// Digits at Index that are armor points (4 pt, 3-point), as a pod or a
+// component armor writes them, rather than a count.
+bool ArePoints(const QString& Item, qsizetype Index)
+{
+    while (Index < Item.size() && Item[Index] >= QLatin1Char('0') && Item[Index] <= QLatin1Char('9'))
+        ++Index;
+    const QString Rest = AnsiUpper(Item.mid(Index));
+    for (const char* Unit : {"PT", " PT", "-PT", "POINT", " POINT", "-POINT"})
+        if (Rest.startsWith(QLatin1String(Unit)))
+            return true;
+    return false;
+}
+
 QString ParseCount(QString& Item)
 {
     QString N = FirstNumber(Item);
+    if (!N.isEmpty() && Item.indexOf(N) >= 0 && ArePoints(Item, Item.indexOf(N)))
+        N.clear();
     if (!N.isEmpty()) {
         const qsizetype At = Item.indexOf(N);
         if (At >= 0) {
@@ -415,6 +430,7 @@ QString CountPrefix(const QString& Count, bool ZeroToo)
 void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& EquipmentLines)
 {
     QStringList Leftovers;
+    QString LastLocation;
     S = TrimSeparators(S);
     for (;;) {
         int At = 1;
@@ -428,7 +444,13 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
 
         QString Item = Untouched;
         TWeaponItem W;
+        // A list such as back: FT, MD places every weapon after the
+        // location word there, up to the next location word.
         W.Location = ParseLocation(Item);
+        if (W.Location.isEmpty())
+            W.Location = LastLocation;
+        else
+            LastLocation = W.Location;
         W.Count = ParseCount(Item);
         W.Ammo = ParseAmmo(Item);
         W.ExtraAmmo = ParseExtraMagazine(Item);

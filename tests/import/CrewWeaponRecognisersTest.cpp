@@ -57,6 +57,11 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
         {"2 Bumper Triggers", "# No weapons found!\r\n* Equipment: \r\nBumper Trigger Front\r\nBumper Trigger Back\r\n", ""},
         {"back: Bumper Trigger", "# No weapons found!\r\n* Equipment: \r\nBumper Trigger Back\r\n", ""},
         {"2x Bumper Spikes (front), Spoiler", "# No weapons found!\r\n* Equipment: \r\n2x Bumper Spikes (front)\r\nSpoiler\r\n", ""},
+        // Armor points are no count, and a location word serves the weapons
+        // listed after it.
+        {"One-Space Side Rocket EWP (4 pt)", "# No weapons found!\r\n* Equipment: \r\nOne-space  Side Rocket  (4 pt) EWP\r\n", ""},
+        {"turret: L+HRSWC (3 pt FP CA)", "* Weapons: \r\nturret:  Laser (+HRSWC)\r\n", "(3 pt FP CA)"},
+        {"back: FT, MD, left: SmD", "* Weapons: \r\nback:  Flamethrower\r\nback:  Minedropper\r\nleft:  Smoke Discharger\r\n", ""},
         {"Weight", "", "Weight"},
         {"", "", ""},
         {",,, ;;; ...", "", ""},
