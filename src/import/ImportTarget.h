@@ -16,7 +16,7 @@ public:
     virtual ~TImportTarget() = default;
 
     // The design being edited (Car's vehicle), read after FileNew.
-    virtual TVehicle& Vehicle() = 0;
+    virtual TVehicle& Vehicle() const = 0;
     // The New command: the design back to its defaults, the controls reloaded.
     virtual void FileNew() = 0;
     // Builds the weapon's row; does not change the design.

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 // The default settings and the shipped rules tables, with the number format
@@ -18,11 +20,13 @@ void RecalculateFigures(TVehicle& V);
 // and notes every call in order.
 class THeadlessMain : public TImportTarget
 {
+    std::unique_ptr<TVehicle> FDesign = std::make_unique<TVehicle>();
+
 public:
-    TVehicle Design;
+    TVehicle& Design = *FDesign;
     QStringList Calls;
 
-    TVehicle& Vehicle() override { return Design; }
+    TVehicle& Vehicle() const override { return *FDesign; }
     void FileNew() override;
     void AddWeaponToList(const TWeaponType& Weapon, int Serial, QString& LocationText, TLocation Location) override;
     void LoadGUI() override;
