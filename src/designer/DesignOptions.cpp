@@ -3,6 +3,8 @@
 #include "designer/DesignOptions.h"
 
 #include "model/Global.h"
+#include "printing/PrintForm.h"
+#include "printing/PrintUtils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,16 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <climits>
 
-std::function<QSize()> PrinterPageSize = [] {
-    const QPrinter printer(QPrinter::HighResolution);
-    return QSize(printer.width(), printer.height());
-};
+std::function<QSize()> PrinterPageSize = [] { return QSize(Printer().PageWidth(), Printer().PageHeight()); };
 
 namespace {
 
@@ -172,8 +170,8 @@ void TfrmDesign::DeInit()
 
     if (chkOldLogo->isChecked() != OldLogo) {
         OldLogo = chkOldLogo->isChecked();
-        // The print form loads the other sheet logo here
-        // (SetupPrint(frmPrint, Car, true)) once it is part of the program.
+        if (frmPrint)
+            frmPrint->SetupPrint(Car);
     }
     // The main window shows the efficiency labels and its layout anew after
     // the dialog has closed.

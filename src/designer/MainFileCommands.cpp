@@ -2,6 +2,7 @@
 // dialog, saving, saving under a new name, and the recent-files menu.
 
 #include "designer/DesignBrowser.h"
+#include "designer/LabelClicks.h"
 #include "designer/MainWindow.h"
 #include "designer/ImportForm.h"
 
@@ -13,6 +14,8 @@
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
 #include "platform/widgets/MessageDlg.h"
+#include "printing/PrintForm.h"
+#include "printing/QtPrinter.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -41,6 +44,9 @@ void TfrmMain::ConnectFileCommands()
     });
     connect(acSave, &QAction::triggered, this, &TfrmMain::FileSave);
     connect(acSaveAs, &QAction::triggered, this, &TfrmMain::FileSaveAs);
+    connect(acPrint, &QAction::triggered, this, &TfrmMain::FilePrint);
+    connect(acPrintSetup, &QAction::triggered, this, &TfrmMain::FilePrintSetup);
+    ConnectLabelClick(imgLayout, [this] { FilePrint(); });
     for (QAction* item : mnuRecentItems)
         connect(item, &QAction::triggered, this, [this, item] { mnuRecentClick(item); });
 }
@@ -131,4 +137,14 @@ void TfrmMain::mnuRecentClick(const QAction* Sender)
 {
     if (Sender && !Sender->statusTip().isEmpty())
         FileLoad(Sender->statusTip(), false);
+}
+
+void TfrmMain::FilePrint()
+{
+    frmPrint->exec();
+}
+
+void TfrmMain::FilePrintSetup()
+{
+    PrintSetupDialog();
 }

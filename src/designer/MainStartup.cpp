@@ -19,6 +19,7 @@
 #include "platform/FileLookup.h"
 #include "platform/Random.h"
 #include "platform/widgets/MessageDlg.h"
+#include "printing/PrintForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -176,8 +177,10 @@ bool TfrmMain::Init()
             EnemyCar->SetFrame(EnemyFrameNr);
         });
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
-        // The print form (frmPrint) is made here and handed Car and the
-        // sheet logo.
+        RunStep("SetupPrint", [this] {
+            frmPrint = new TfrmPrint(this, LayoutPicture);
+            frmPrint->SetupPrint(Car);
+        });
         pcInfo->setTabVisible(pcInfo->indexOf(tsDebug), RunsUnderDebugger());
     } catch (const TStartupFailure& failure) {
         ReleaseAll();
@@ -221,6 +224,8 @@ void TfrmMain::ReleaseAll()
     GridImage = nullptr;
     delete MapMask;
     MapMask = nullptr;
+    delete frmPrint;
+    frmPrint = nullptr;
     YearList.clear();
     SpaceList.clear();
     WeightList.clear();

@@ -181,6 +181,9 @@ public:
     void FileOpen();
     void FileSave();
     void FileSaveAs();
+    // Shows the print form; sets up the printer.
+    void FilePrint();
+    void FilePrintSetup();
     // Opens the design that a recent-files item names in its hint.
     void mnuRecentClick(const QAction* Sender);
     // The open and save dialogs keep the name of the last design opened or

@@ -21,3 +21,4 @@ struct TArtworkData {
 void DrawTopView(const QString& graphics);
 void DrawLayoutPlan(const QString& graphics, const TArtworkData& data);
 void DrawScenery(const QString& graphics);
+void DrawSheetPreviews(const QString& graphics);

@@ -56,5 +56,6 @@ int main(int argc, char** argv)
     DrawTopView(graphics);
     DrawLayoutPlan(graphics, data);
     DrawScenery(graphics);
+    DrawSheetPreviews(graphics);
     return 0;
 }

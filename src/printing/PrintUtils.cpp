@@ -1,0 +1,197 @@
+#include "printing/PrintUtils.h"
+
+#include "model/Global.h"
+#include "platform/Numbers.h"
+#include "platform/gui/Bitmap32.h"
+#include "printing/QtPrinter.h"
+
+#include <algorithm>
+
+int PageWidth = LayoutWidth;
+int PageHeight = LayoutHeight;
+
+namespace {
+
+TPrinter* CurrentPrinter = nullptr;
+
+int Mix(TColor32 pixel, int shift, int alpha)
+{
+    const int channel = int((pixel >> shift) & 0xFFu);
+    return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
+}
+
+// The part src of bitmap stretched over the whole tile, nearest pixel, by
+// bitmap's draw mode over white paper: a tile starts blank, so what the
+// picture leaves transparent prints white and not black.
+void StretchOnto(const TBitmap32& bitmap, int srcLeft, int srcTop, int srcRight, int srcBottom, TBitmap32& tile)
+{
+    tile.Clear(clWhite32);
+    const int sw = srcRight - srcLeft;
+    const int sh = srcBottom - srcTop;
+    if (sw <= 0 || sh <= 0)
+        return;
+    for (int y = 0; y < tile.Height(); ++y) {
+        const int sy = std::min(bitmap.Height() - 1, srcTop + int(qint64(y) * sh / tile.Height()));
+        for (int x = 0; x < tile.Width(); ++x) {
+            const int sx = std::min(bitmap.Width() - 1, srcLeft + int(qint64(x) * sw / tile.Width()));
+            const TColor32 pixel = bitmap.Pixel(sx, sy);
+            const int alpha = bitmap.DrawMode == TDrawMode::dmOpaque ? 255 : int(pixel >> 24) * bitmap.MasterAlpha / 255;
+            tile.SetPixel(x, y, Color32(Mix(pixel, 16, alpha), Mix(pixel, 8, alpha), Mix(pixel, 0, alpha)));
+        }
+    }
+}
+
+} // namespace
+
+TPrinter& Printer()
+{
+    if (CurrentPrinter)
+        return *CurrentPrinter;
+    static TQtPrinter programPrinter;
+    return programPrinter;
+}
+
+void SetPrinter(TPrinter* printer)
+{
+    CurrentPrinter = printer;
+}
+
+int ScaleX(int x)
+{
+    return Round(Extended(x) / LayoutWidth * PageWidth);
+}
+
+int ScaleY(int y)
+{
+    return Round(Extended(y) / LayoutHeight * PageHeight);
+}
+
+int ScaleFontSize(int size)
+{
+    if (!PrinterRes)
+        return size;
+    return Round(Extended(2) * size * PageHeight / LayoutHeight);
+}
+
+void PrintText(const QString& text, int X, int Y, int size, TFontStyles style, bool centered)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    canvas.Font.Size = ScaleFontSize(size);
+    canvas.Font.Style = style;
+    canvas.Font.PixelsPerInch = Printer().PixelsPerInchY();
+    int x = ScaleX(X);
+    if (centered)
+        x -= canvas.TextWidth(text) / 2;
+    canvas.TextOut(x, ScaleY(Y), text);
+}
+
+void PrintRect(int X, int Y, int W, int H)
+{
+    const int x0 = ScaleX(X);
+    const int y0 = ScaleY(Y);
+    Printer().Canvas().Rectangle(x0, y0, x0 + ScaleX(W), y0 + ScaleY(H));
+}
+
+void PrintBox(int X, int Y, int W, int H)
+{
+    const int x0 = ScaleX(X);
+    const int y0 = ScaleY(Y);
+    const int w = ScaleX(W);
+    const int h = ScaleY(H);
+    TPageCanvas& canvas = Printer().Canvas();
+    canvas.MoveTo(x0, y0);
+    canvas.LineTo(x0 + w, y0);
+    canvas.LineTo(x0 + w, y0 + h);
+    canvas.LineTo(x0, y0 + h);
+    canvas.LineTo(x0, y0);
+}
+
+void PrintLine(int X, int Y, int W, int H)
+{
+    const int x0 = ScaleX(X);
+    const int y0 = ScaleY(Y);
+    TPageCanvas& canvas = Printer().Canvas();
+    canvas.MoveTo(x0, y0);
+    canvas.LineTo(x0 + ScaleX(W) - 1, y0 + ScaleY(H));
+}
+
+void PrintImage(const TBitmap32& image, int X, int Y, int factor)
+{
+    const TRect dst{ScaleX(X), ScaleY(Y), ScaleX(X + image.Width() * factor), ScaleY(Y + image.Height() * factor)};
+    PrintBitmapTiled(image, dst, 1024);
+}
+
+void ReadPrinterMetrics()
+{
+    if (PrinterRes) {
+        PageHeight = PrinterResY;
+        PageWidth = PrinterResX;
+    } else {
+        PageHeight = Printer().PageHeight();
+        PageWidth = Printer().PageWidth();
+    }
+}
+
+void FitRect(const TRect& src, const TRect& dst, TRect& r)
+{
+    const int sw = src.Width();
+    const int sh = src.Height();
+    if (sw == 0 || sh == 0)
+        return;
+    const int dw = dst.Width();
+    const int dh = dst.Height();
+    // The products are 32-bit integers, as the page sizes of a sheet keep them.
+    if (Extended(dw) / dh >= Extended(sw) / sh) {
+        const int nw = Round(Extended(CheckedMul(dh, sw)) / sh);
+        const int left = dst.Left + (dw - nw) / 2;
+        r = TRect{left, dst.Top, left + nw, dst.Bottom};
+    } else {
+        const int nh = Round(Extended(CheckedMul(sh, dw)) / sw);
+        const int top = dst.Top + (dh - nh) / 2;
+        r = TRect{dst.Left, top, dst.Right, top + nh};
+    }
+}
+
+void PrintBitmapTiled(const TBitmap32& bitmap, const TRect& dst, int tileSize)
+{
+    if (bitmap.Empty())
+        return;
+    TRect r;
+    FitRect(TRect{0, 0, bitmap.Width(), bitmap.Height()}, dst, r);
+    const int rw = r.Width();
+    const int rh = r.Height();
+    if (rw <= 0 || rh <= 0)
+        return;
+    const double fx = double(bitmap.Width()) / rw;
+    const double fy = double(bitmap.Height()) / rh;
+    const int columns = (rw + tileSize - 1) / tileSize;
+    const int rows = (rh + tileSize - 1) / tileSize;
+    TPageCanvas& canvas = Printer().Canvas();
+    TBitmap32 tile;
+    for (int i = 0; i < columns; ++i) {
+        for (int j = 0; j < rows; ++j) {
+            const int x0 = r.Left + i * tileSize;
+            const int y0 = r.Top + j * tileSize;
+            if (tile.Width() != tileSize || tile.Height() != tileSize)
+                tile.SetSize(tileSize, tileSize);
+            const int srcLeft = Round((x0 - r.Left) * fx);
+            const int srcTop = Round((y0 - r.Top) * fy);
+            int srcRight;
+            if (x0 + tileSize > r.Right) {
+                srcRight = bitmap.Width();
+                tile.SetSize(r.Right - x0, tile.Height());
+            } else {
+                srcRight = Round((x0 - r.Left + tileSize) * fx);
+            }
+            int srcBottom;
+            if (y0 + tileSize > r.Bottom) {
+                srcBottom = bitmap.Height();
+                tile.SetSize(tile.Width(), r.Bottom - y0);
+            } else {
+                srcBottom = Round((y0 - r.Top + tileSize) * fy);
+            }
+            StretchOnto(bitmap, srcLeft, srcTop, srcRight, srcBottom, tile);
+            canvas.Draw(x0, y0, tile);
+        }
+    }
+}

@@ -1,0 +1,72 @@
+#include "printing/QtPrinter.h"
+
+#include "platform/gui/PainterCanvas.h"
+#include "printing/PrintUtils.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+std::function<bool()> PrinterInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+
+std::function<QString()> AskPdfFileName = [] {
+    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Print to file"), QString(),
+                                        QStringLiteral("PDF files (*.pdf)"));
+};
+
+std::function<void()> PrintSetupDialog = [] {
+    auto* printer = dynamic_cast<TQtPrinter*>(&Printer());
+    if (!printer)
+        return;
+    QPrintDialog dialog(&printer->Device());
+    dialog.exec();
+};
+
+TQtPrinter::TQtPrinter() : FPrinter(QPrinter::HighResolution)
+{
+    FPrinter.setPageSize(QPageSize(QPageSize::A4));
+}
+
+TQtPrinter::~TQtPrinter() = default;
+
+bool TQtPrinter::BeginDoc()
+{
+    if (!PrinterInstalled()) {
+        const QString fileName = AskPdfFileName();
+        if (fileName.isEmpty())
+            return false;
+        FPrinter.setOutputFormat(QPrinter::PdfFormat);
+        FPrinter.setOutputFileName(fileName);
+    }
+    FPrinter.setDocName(Title);
+    if (!FPainter.begin(&FPrinter))
+        return false;
+    FCanvas = std::make_unique<TPainterCanvas>(FPainter);
+    return true;
+}
+
+void TQtPrinter::EndDoc()
+{
+    FCanvas.reset();
+    FPainter.end();
+}
+
+int TQtPrinter::PageWidth() const
+{
+    return FPrinter.width();
+}
+
+int TQtPrinter::PageHeight() const
+{
+    return FPrinter.height();
+}
+
+int TQtPrinter::PixelsPerInchY() const
+{
+    return FPrinter.logicalDpiY();
+}
+
+TPageCanvas& TQtPrinter::Canvas()
+{
+    return *FCanvas;
+}

@@ -1,0 +1,284 @@
+// The sections of the upper half of the record sheet: title, names, skills,
+// figures, deceleration table, armor, tires and description. Several of them
+// serve the duel sheet as well.
+
+#include "printing/PrintForm.h"
+#include "printing/PrintUtils.h"
+
+#include "gamecar/GameCar.h"
+#include "gamecar/OfficialDescription.h"
+#include "model/Global.h"
+#include "platform/Format.h"
+#include "platform/Numbers.h"
+
+namespace {
+
+constexpr int ValueRight = 1275;
+
+void PrintTitle(const QString& text, int X, int Y)
+{
+    PrintText(text, X, Y, 10, fsBold, false);
+}
+
+void PrintLabel(const QString& text, int X, int y)
+{
+    PrintText(text, X + 75, y, 10, 0, false);
+}
+
+// A figure whose right edge stands at X + 1275. The canvas returns to left
+// alignment at once, so that the next row's label starts at its left edge.
+void PrintValue(const QString& text, int X, int y)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    canvas.SetTextAlign(TTextAlign::taRight);
+    PrintText(text, X + ValueRight, y, 10, 0, false);
+    canvas.SetTextAlign(TTextAlign::taLeft);
+}
+
+void SetCanvasFont(const QString& name, int size)
+{
+    TCanvasFont& font = Printer().Canvas().Font;
+    font.Name = name;
+    font.Size = ScaleFontSize(size);
+    font.Style = fsBold;
+    font.PixelsPerInch = Printer().PixelsPerInchY();
+}
+
+void TextOutCentred(int centre, int y, const QString& text)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    canvas.TextOut(centre - canvas.TextWidth(text) / 2, y, text);
+}
+
+// One side's armor as its armor kind counts it.
+QString ArmorValue(TArmorKind kind, int plastic, int metal)
+{
+    switch (kind) {
+    case akPlastic:
+        return Format(QStringLiteral("%d"), {plastic});
+    case akMetal:
+        return Format(QStringLiteral("%d"), {metal});
+    case akComposite:
+        break;
+    }
+    return Format(QStringLiteral("%d/%d"), {metal, plastic});
+}
+
+QString ArmorTypeText(const TVehicle& V)
+{
+    QString a = QStringLiteral("Standard");
+    if (V.Sloped)
+        a += QStringLiteral(", Sloped");
+    if (V.Armor.FP)
+        a += QStringLiteral(", FP");
+    if (V.Armor.LR)
+        a += QStringLiteral(", LR");
+    if (V.ArmorKind() == akMetal)
+        a += QStringLiteral(", Metal");
+    else if (V.ArmorKind() == akComposite)
+        a += QStringLiteral(", Composite");
+    // Only the options are named once there are any.
+    if (a.size() > 8)
+        a.remove(0, 10);
+    return a;
+}
+
+bool IsBreakCharacter(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('.')
+        || c == QLatin1Char(';');
+}
+
+} // namespace
+
+void TfrmPrint::PrintTitleBlock(int X, int Y, int W)
+{
+    TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, 514);
+    const int centre = ScaleX(X) + ScaleX(W) / 2;
+    SetCanvasFont(PrintFont ? QStringLiteral("StopD") : QStringLiteral("Courier New"), 30);
+    TextOutCentred(centre, ScaleY(Y) + ScaleY(50), V.Name);
+    SetCanvasFont(QStringLiteral("MS Sans Serif"), 8);
+    TextOutCentred(centre, ScaleY(Y) + ScaleY(300), V.Author);
+    TextOutCentred(centre, ScaleY(Y) + ScaleY(400), Format(QStringLiteral("- %d -"), {V.GetYear(YearList)}));
+}
+
+void TfrmPrint::PrintNames(int X, int Y, int W)
+{
+    PrintRect(X, Y, W, 200);
+    PrintRect(X + W / 2, Y, 2, 200);
+    PrintTitle(QStringLiteral("Player Name:"), X, Y);
+    PrintTitle(QStringLiteral("Driver Name:"), X + W / 2, Y);
+}
+
+void TfrmPrint::PrintDriverSkills(int X, int Y, int W)
+{
+    PrintRect(X, Y, W, 459);
+    PrintTitle(QStringLiteral("Driver Skills:"), X, Y);
+}
+
+void TfrmPrint::PrintGunnerSkills(int X, int Y, int W)
+{
+    PrintRect(X, Y, W, 459);
+    PrintTitle(QStringLiteral("Gunner Skills:"), X, Y + 20);
+}
+
+void TfrmPrint::PrintBasicInfo(int X, int Y, int W)
+{
+    TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, 730);
+    PrintTitle(QStringLiteral("Basic Info"), X, Y);
+
+    PrintLabel(QStringLiteral("Size:"), X, Y + 120);
+    PrintValue(V.Body.Name, X, Y + 120);
+    PrintLabel(QStringLiteral("Chassis:"), X, Y + 220);
+    PrintValue(V.Chassis.Name, X, Y + 220);
+    PrintLabel(QStringLiteral("Suspension:"), X, Y + 320);
+    PrintValue(V.Suspension.Name, X, Y + 320);
+
+    PrintLabel(QStringLiteral("Weight:"), X, Y + 420);
+    const int weight = V.GetWeight(WeightList);
+    PrintValue(Format(QStringLiteral("%d/%d"), {weight, V.MaxWeight}), X, Y + 420);
+
+    PrintLabel(QStringLiteral("Cost:"), X, Y + 520);
+    PrintValue(Format(QStringLiteral("$%d"), {V.GetCost(CostList)}), X, Y + 520);
+
+    PrintLabel(QStringLiteral("Space:"), X, Y + 620);
+    const int spaceLeft = V.GetSpace(SpaceList);
+    const QString cargo = V.GetCargoSpace() != 0 ? Format(QStringLiteral("+ %d"), {V.CargoSpace}) : QString();
+    PrintValue(Format(QStringLiteral("%d/%d %s"), {spaceLeft, V.Body.Space, cargo}), X, Y + 620);
+}
+
+void TfrmPrint::PrintPerformance(int X, int Y, int W, int H, bool ShowHC)
+{
+    TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, H);
+    PrintTitle(QStringLiteral("Basic Performance:"), X, Y);
+    const auto row = [X](const char* label, int y, int value) {
+        PrintLabel(QString::fromLatin1(label), X, y);
+        PrintValue(Format(QStringLiteral("%3d"), {value}), X, y);
+    };
+    if (ShowHC)
+        row("Handling Class:", Y + 120, V.GetHC());
+    const int b = ShowHC ? Y + 220 : Y + 110;
+    row("Acceleration:", b, V.GetAcceleration());
+    row("Forward Top Speed:", b + 100, V.GetTopSpeed());
+    row("Reverse Top Speed:", b + 200, V.GetReverseSpeed());
+    row("Cruising Speed:", b + 300, V.GetCruisingSpeed());
+    row("Range:", b + 400, V.GetRange());
+    if (!ShowHC)
+        row("Power Units:", b + 500, V.PowerCellEngine.Power > 0 ? V.PowerCellEngine.Power : V.GasEngine.Power);
+}
+
+void TfrmPrint::PrintHandling(int X, int Y, int W)
+{
+    TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, 420);
+    PrintTitle(QStringLiteral("Handling:"), X, Y);
+    const int hc = V.GetHC();
+    const int offroad = V.TiresFront.OffRoad && V.TiresRear.OffRoad ? hc + 1 : hc;
+    PrintLabel(QStringLiteral("Normal HC:"), X, Y + 120);
+    PrintValue(Format(QStringLiteral("%3d"), {hc}), X, Y + 120);
+    PrintLabel(QStringLiteral("Offroad HC:"), X, Y + 220);
+    PrintValue(Format(QStringLiteral("%3d"), {offroad}), X, Y + 220);
+    PrintLabel(QStringLiteral("HC Regain:"), X, Y + 320);
+    PrintValue(Format(QStringLiteral("%3d"), {V.Suspension.HC}), X, Y + 320);
+}
+
+void TfrmPrint::PrintDecelerationTable(int X, int Y, int W)
+{
+    TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, 1041);
+    PrintTitle(QStringLiteral("Deceleration Difficulty & Damage"), X, Y);
+
+    // Accessory 5 lets the vehicle brake 5 mph harder at every difficulty.
+    TEquipmentType accessory;
+    V.GetEquipment(5, accessory);
+    const int slowest = accessory.Installed ? 15 : 10;
+    static const char* const Difficulties[] = {"safe", "D1", "D2", "D3", "D5", "D7", "D9", "D11", "impossible"};
+    static const char* const Damages[] = {"2", "1d", "1d+3"};
+    for (int i = 0; i < 9; ++i) {
+        const int y = Y + 120 + 100 * i;
+        PrintText(Format(QStringLiteral("%d mph"), {slowest + 5 * i}), X + 75, y, 10, 0, false);
+        PrintText(QString::fromLatin1(Difficulties[i]), X + 650, y, 10, 0, false);
+    }
+    for (int i = 0; i < 3; ++i)
+        PrintText(QString::fromLatin1(Damages[i]), X + 1050, Y + 620 + 100 * i, 10, 0, false);
+}
+
+void TfrmPrint::PrintArmor(int X, int Y, int W)
+{
+    const TVehicle& V = *FCar->Vehicle;
+    const TArmor& a = V.Armor;
+    const TArmorKind kind = V.ArmorKind();
+    const auto side = [](const QString& text, int x, int y) { PrintText(text, x, y, 12, fsBold, true); };
+    const int middle = X + W / 2;
+    const int left = X + 200;
+    const int right = X + W - 200;
+
+    side(QStringLiteral("Front Armor:"), middle, Y + 40);
+    side(ArmorValue(kind, a.Front, a.FrontM), middle, Y + 140);
+    side(QStringLiteral("Left:"), left, Y + 500);
+    side(ArmorValue(kind, a.Left, a.LeftM), left, Y + 600);
+    side(QStringLiteral("Right:"), right, Y + 500);
+    side(ArmorValue(kind, a.Right, a.RightM), right, Y + 600);
+    side(QStringLiteral("Top:"), left, Y + 1300);
+    side(ArmorValue(kind, a.Top, a.TopM), left, Y + 1400);
+    side(QStringLiteral("Under:"), right, Y + 1300);
+    side(ArmorValue(kind, a.Bottom, a.BottomM), right, Y + 1400);
+
+    // A plain pod has armor of its own, shown beside the back's.
+    if (V.EWP > 0 && !V.EWPR) {
+        side(QStringLiteral("Back:"), left, Y + 2000);
+        side(ArmorValue(kind, a.Back, a.BackM), left, Y + 2100);
+        side(QStringLiteral("EWP:"), right, Y + 2000);
+        side(Format(QStringLiteral("%d"), {a.EWP}), right, Y + 2100);
+    } else {
+        side(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020);
+    }
+    PrintText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2115, 10, 0, true);
+}
+
+void TfrmPrint::PrintTires(int X, int Y, int W)
+{
+    const TVehicle& V = *FCar->Vehicle;
+    PrintRect(X, Y, W, 320);
+    PrintTitle(QStringLiteral("Tires:"), X, Y);
+    PrintLabel(Format(QStringLiteral("Front: %s"), {V.TiresFront.Name}), X, Y + 120);
+    PrintLabel(Format(QStringLiteral("Rear: %s"), {V.TiresRear.Name}), X, Y + 220);
+}
+
+void TfrmPrint::PrintDescription(int X, int Y, int W, int H, bool WithHeader)
+{
+    PrintRect(X, Y, W, H);
+    QString text;
+    OfficialDescription(*FCar->Vehicle, WithHeader, text);
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    // A closing line break ends the last line; it starts no empty one.
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    const int limit = ScaleX(Round(W * 0.98L));
+    TPageCanvas& canvas = Printer().Canvas();
+    int y = Y;
+    // The first line holds the header, or nothing when there is none.
+    for (qsizetype l = 1; l < lines.size(); ++l) {
+        QString buffer;
+        for (const QChar c : lines[l]) {
+            buffer += c;
+            if (ScaleFontSize(canvas.TextWidth(buffer)) < limit)
+                continue;
+            qsizetype p = buffer.size() - 1;
+            while (p >= 0 && !IsBreakCharacter(buffer[p]))
+                --p;
+            // Without a place to break, the line runs on past the box.
+            if (p < 0)
+                continue;
+            PrintText(buffer.left(p + 1).trimmed(), X, y, 10, 0, false);
+            y += 90;
+            buffer = buffer.mid(p + 1).trimmed();
+        }
+        if (!buffer.isEmpty())
+            PrintText(buffer.trimmed(), X, y, 10, 0, false);
+        y += 100;
+    }
+}

@@ -1,0 +1,60 @@
+#include "platform/gui/PainterCanvas.h"
+
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The family the painter really uses after the canvas wrote with Font.
+QFontInfo UsedFont(const QString& name)
+{
+    QImage page(200, 100, QImage::Format_ARGB32);
+    QPainter painter(&page);
+    TPainterCanvas canvas(painter);
+    canvas.Font.Name = name;
+    canvas.Font.Size = 10;
+    canvas.Font.PixelsPerInch = 600;
+    canvas.TextWidth(QStringLiteral("Gadfly"));
+    return QFontInfo(painter.font());
+}
+
+TEST(PainterCanvasTest, MissingFamiliesAreSubstitutedBySansOrFixedFaces)
+{
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    const QStringList fixed{QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    EXPECT_TRUE(sans.contains(UsedFont(QStringLiteral("StopD")).family()));
+    EXPECT_TRUE(sans.contains(UsedFont(QStringLiteral("MS Sans Serif")).family()));
+    EXPECT_TRUE(fixed.contains(UsedFont(QStringLiteral("Courier New")).family()));
+    EXPECT_TRUE(fixed.contains(UsedFont(QStringLiteral("Courier")).family()));
+}
+
+TEST(PainterCanvasTest, APointSizeBecomesAPixelHeightByThePixelsPerInch)
+{
+    // 10 points at 600 pixels per inch: 83 pixels.
+    EXPECT_EQ(UsedFont(QStringLiteral("StopD")).pixelSize(), 83);
+}
+
+TEST(PainterCanvasTest, RightAlignedTextEndsAtItsX)
+{
+    QImage page(300, 100, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        TPainterCanvas canvas(painter);
+        canvas.Font.Size = 20;
+        canvas.Font.PixelsPerInch = 96;
+        canvas.SetTextAlign(TTextAlign::taRight);
+        canvas.TextOut(150, 10, QStringLiteral("1275"));
+    }
+    int rightmost = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                rightmost = std::max(rightmost, x);
+    EXPECT_GT(rightmost, 100);
+    EXPECT_LE(rightmost, 150);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "common/WorkingFolder.h"
+
+#include "gamecar/GameCar.h"
+#include "gamecar/Graphics.h"
+#include "gamecar/LayoutPlan.h"
+#include "model/Global.h"
+#include "model/RulesReaders.h"
+#include "model/SettingsVariables.h"
+#include "model/Vehicle.h"
+#include "printing/PrintForm.h"
+#include "printing/PrintUtils.h"
+#include "printing/QtPrinter.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A sample design printed through the program's own printer on a machine
+// without printers: the sheet goes to the PDF file the user names.
+class PdfSheetTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        ReadAllTypes();
+        LoadGraphics();
+    }
+
+    static void TearDownTestSuite() { FreeGraphics(); }
+
+    PdfSheetTest() : FKeptInstalled(PrinterInstalled), FKeptAsk(AskPdfFileName)
+    {
+        PrinterInstalled = [] { return false; };
+    }
+
+    ~PdfSheetTest() override
+    {
+        PrinterInstalled = FKeptInstalled;
+        AskPdfFileName = FKeptAsk;
+    }
+
+    // Prints the sheet of that kind for the design file into a PDF and
+    // returns the PDF's text.
+    QString PrintToPdf(const QString& design, int kind)
+    {
+        const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        TGameCar car;
+        QString err;
+        car.Vehicle->Load(QStringLiteral("Designs/") + design, err);
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+        car.Reset();
+        CrewBuffer = car.Vehicle->Crew;
+        TBitmap32 plan(365, 373);
+        DrawLayout(car, plan);
+        TfrmPrint form(nullptr, plan);
+        form.SetupPrint(&car);
+        const QString pdf = FDir.filePath(QStringLiteral("sheet.pdf"));
+        AskPdfFileName = [pdf] { return pdf; };
+        form.PrintSheet(kind, nullptr);
+        EXPECT_GT(QFileInfo(pdf).size(), 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
+    QTemporaryDir FDir;
+
+private:
+    std::function<bool()> FKeptInstalled;
+    std::function<QString()> FKeptAsk;
+};
+
+TEST_F(PdfSheetTest, TheDuelSheetOfASampleDesignCarriesItsWeaponsAndTurnGrid)
+{
+    const QString text = PrintToPdf(QStringLiteral("Gadfly.vx"), 1);
+    for (const char* key : {"Weapon", "To Hit", "Dmg.", "Ammo", "SD", "SmD", "Turn", "Speed", "Handling Status (HC: ",
+                            "1:", "30:", "-8"})
+        EXPECT_TRUE(text.contains(QLatin1String(key))) << key << "\n" << text.toStdString();
+}
+
+TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
+{
+    AskPdfFileName = [] { return QString(); };
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    TGameCar car;
+    TBitmap32 plan(365, 373);
+    TfrmPrint form(nullptr, plan);
+    form.SetupPrint(&car);
+    form.PrintSheet(1, nullptr);
+    EXPECT_TRUE(QDir(FDir.path()).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#include "PrintFixture.h"
+
+#include "common/WorkingFolder.h"
+#include "gamecar/Graphics.h"
+#include "model/Global.h"
+#include "model/Lookups.h"
+#include "model/RulesReaders.h"
+#include "model/SettingsVariables.h"
+#include "model/Vehicle.h"
+#include "platform/Numbers.h"
+
+void PrintFixture::SetUpTestSuite()
+{
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    ReadAllTypes();
+    LoadGraphics();
+    SetDecimalSeparator(QLatin1Char('.'));
+}
+
+void PrintFixture::TearDownTestSuite()
+{
+    FreeGraphics();
+}
+
+PrintFixture::PrintFixture()
+{
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    SetSettingsDefaults(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    Page = std::make_unique<TRecordingPrinter>();
+    FCar = std::make_unique<TGameCar>();
+    FindSuspensionType(QStringLiteral("Heavy"), V().Suspension);
+    CrewBuffer = TCrewTypes();
+    LayoutPicture.SetSize(365, 373);
+    Form = std::make_unique<TfrmPrint>(nullptr, LayoutPicture);
+    Form->SetupPrint(FCar.get());
+}
+
+PrintFixture::~PrintFixture() = default;
+
+void PrintFixture::Mount(const char* abbreviation, TLocation location)
+{
+    TWeaponType w;
+    ASSERT_TRUE(FindWeaponType(QString::fromLatin1(abbreviation), w)) << abbreviation;
+    w.Location = location;
+    int index = 0;
+    V().AddWeapon(w, index);
+}

@@ -1,0 +1,139 @@
+#include "PrintFixture.h"
+
+#include "common/WorkingFolder.h"
+#include "model/Global.h"
+#include "platform/widgets/MessageDlg.h"
+#include "printing/PrintUtils.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+namespace {
+
+using PrintFormTest = PrintFixture;
+
+TEST_F(PrintFormTest, EachPrintIsAJobOfItsOwnWithTheSameTitle)
+{
+    Form->acPrintDuelSheet->trigger();
+    Form->acPrintRecordSheet->trigger();
+    EXPECT_EQ(Page->Jobs, (QStringList{QStringLiteral("BeginDoc Roadvex Record Sheet"), QStringLiteral("EndDoc"),
+                                       QStringLiteral("BeginDoc Roadvex Record Sheet"), QStringLiteral("EndDoc")}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PrintFormTest, TheLayoutPlanTheArmorFrameAndTheLogoComeBeforeTheSections)
+{
+    LayoutPicture.Clear(clBlack32);
+    Form->PrintSheet(1, nullptr);
+    const QStringList& log = Log();
+    // The plan (365 x 373 at factor 6 from (-160, 500)) in 3 x 3 tiles, the
+    // armor frame, then the logo at (0, 0) four times enlarged.
+    ASSERT_GE(log.size(), 15);
+    EXPECT_EQ(log[0], QStringLiteral("Draw -160,500 1024x1024"));
+    EXPECT_EQ(log[8], QStringLiteral("Draw 1888,2548 142x190"));
+    EXPECT_EQ(Matching(log.mid(0, 9), QStringLiteral("Draw")).size(), 9);
+    EXPECT_EQ(log.mid(9, 5), (QStringList{QStringLiteral("MoveTo 1,540"), QStringLiteral("LineTo 1858,540"),
+                                          QStringLiteral("LineTo 1858,2717"), QStringLiteral("LineTo 1,2717"),
+                                          QStringLiteral("LineTo 1,540")}));
+    EXPECT_EQ(log[14], QStringLiteral("Draw 0,0 1024x%1").arg(LogoImage->Height() * 4));
+    // The duel sheet's own sections follow.
+    EXPECT_TRUE(log.contains(QStringLiteral("Rect 1,2760,1858,3860")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Rect 1900,2760,4755,5860")));
+}
+
+TEST_F(PrintFormTest, AnUnknownKindPrintsOnlyThePlanTheFrameAndTheLogo)
+{
+    Form->PrintSheet(7, nullptr);
+    EXPECT_TRUE(Matching(Log(), QStringLiteral("Text")).isEmpty());
+    EXPECT_TRUE(Matching(Log(), QStringLiteral("Rect")).isEmpty());
+    EXPECT_EQ(Page->Jobs.size(), 2);
+}
+
+TEST_F(PrintFormTest, AnErrorWhileDrawingEndsTheJobAndReachesTheCaller)
+{
+    struct TJammedPrinter : TRecordingPrinter {
+        TPageCanvas& Canvas() override { throw std::runtime_error("paper jam"); }
+    } jammed;
+    EXPECT_THROW(Form->PrintSheet(1, nullptr), std::runtime_error);
+    EXPECT_EQ(jammed.Jobs, (QStringList{QStringLiteral("BeginDoc Roadvex Record Sheet"), QStringLiteral("EndDoc")}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PrintFormTest, ChangingTheLogoSettingReloadsTheLogoAndKeepsTheCounterPicture)
+{
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    const QImage first = LogoImage->Image();
+    OldLogo = true;
+    Form->SetupPrint(FCar.get());
+    OldLogo = false;
+    EXPECT_NE(LogoImage->Image(), first);
+    EXPECT_EQ(CounterImage->Width(), 50);
+    EXPECT_EQ(CounterImage->Height(), 100);
+}
+
+TEST_F(PrintFormTest, AMissingLogoEndsTheSetUpWithThePicturesError)
+{
+    // Outside the runtime folder there is no Graphics folder.
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_TEST_DIR));
+    EXPECT_ANY_THROW(Form->SetupPrint(FCar.get()));
+}
+
+TEST_F(PrintFormTest, EscClosesTheForm)
+{
+    Form->show();
+    ASSERT_TRUE(Form->isVisible());
+    QTest::keyClick(Form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(Form->isVisible());
+    Form->show();
+    Form->acReturn->trigger();
+    EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(PrintFormTest, EveryJokeEntryShowsTheSameErrorMessageWithAnOkButton)
+{
+    QMenu* fablor = Form->findChild<QMenu*>(QStringLiteral("mnupFablor"));
+    ASSERT_NE(fablor, nullptr);
+    QStringList seen;
+    int entries = 0;
+    for (QAction* entry : fablor->actions()) {
+        if (entry->isSeparator())
+            continue;
+        ++entries;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            ASSERT_EQ(box->Buttons().size(), 1);
+            seen << box->windowTitle() + QStringLiteral(": ") + box->MessageLabel()->text() + QStringLiteral(" [")
+                        + box->Buttons()[0]->text().remove(QLatin1Char('&')) + QStringLiteral("]");
+            box->Buttons()[0]->click();
+        });
+        entry->trigger();
+    }
+    EXPECT_EQ(entries, 10);
+    EXPECT_EQ(fablor->actions().size(), 15);
+    ASSERT_EQ(seen.size(), 10);
+    EXPECT_EQ(seen.first(), QStringLiteral("Error: Yeah... right... *sigh* [OK]"));
+    EXPECT_EQ(seen.count(seen.first()), 10);
+}
+
+TEST_F(PrintFormTest, AClickOnAPreviewPrintsItsSheet)
+{
+    EXPECT_FALSE(Form->imgDefault->pixmap().isNull());
+    EXPECT_FALSE(Form->imgDuel->pixmap().isNull());
+    Form->show();
+    QTest::mouseClick(Form->imgDuel, Qt::LeftButton);
+    EXPECT_TRUE(Log().contains(QStringLiteral("Rect 1900,2760,4755,5860")));
+    Log().clear();
+    QTest::mouseClick(Form->imgDefault, Qt::LeftButton);
+    EXPECT_EQ(Page->Jobs.size(), 4);
+    EXPECT_FALSE(Log().contains(QStringLiteral("Rect 1900,2760,4755,5860")));
+}
+
+} // namespace

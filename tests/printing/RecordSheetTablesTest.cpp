@@ -1,0 +1,259 @@
+#include "SheetFixture.h"
+
+#include "model/Global.h"
+#include "model/Lookups.h"
+#include "model/RuleTables.h"
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+namespace {
+
+using RecordSheetTablesTest = SheetTest;
+
+// The texts of a weapon table row r at the record sheet's place.
+QStringList Row(int r, const char* name, const char* toHit, const char* damage, const char* effect, const char* ammo)
+{
+    const int y = 3900 + 128 + 100 * r;
+    return {QStringLiteral("76,%1 10 %2").arg(y).arg(QLatin1String(name)),
+            QStringLiteral("2101,%1 10 %2").arg(y).arg(QLatin1String(toHit)),
+            QStringLiteral("2401,%1 10 %2").arg(y).arg(QLatin1String(damage)),
+            QStringLiteral("2801,%1 10 %2").arg(y).arg(QLatin1String(effect)),
+            QStringLiteral("3301,%1 10 %2").arg(y).arg(QLatin1String(ammo))};
+}
+
+const QStringList Headings{"1,3900 10b Weapon", "2001,3900 10b To Hit", "2401,3900 10b Dmg.",
+                           "2801,3900 10b Effect", "3201,3900 10b Ammo", "3701,3900 10b Current"};
+
+TEST_F(RecordSheetTablesTest, WeaponTableOfTheSamplePickupWithTheGunnersHandGun)
+{
+    Open("Thunderwagon.vx");
+    Form->PrintWeaponTable(1, 3900, 4755);
+    // The driver carries no hand gun, so row 4 stays empty and the gunner's takes row 5.
+    const QStringList expected = Headings + Row(0, "Machine Gun", "7", "1d6", "-", "20 AP")
+        + Row(1, "Machine Gun", "7", "1d6", "-", "20 AP") + Row(2, "Medium Rocket", "9", "2d6", "-", "1")
+        + Row(3, "Medium Rocket", "9", "2d6", "-", "1") + Row(5, "Gunner: Submachine Gun", "7", "1d6", "-", "30");
+    EXPECT_THAT(Texts(), ElementsAreArray(expected));
+    QStringList shapes{"Rect 1,3900,4756,5020"};
+    for (int i = 0; i < 10; ++i)
+        shapes << QStringLiteral("MoveTo 0,%1").arg(4020 + 100 * i) << QStringLiteral("LineTo 4754,%1").arg(4020 + 100 * i);
+    EXPECT_THAT(Shapes(), ElementsAreArray(shapes));
+}
+
+TEST_F(RecordSheetTablesTest, WeaponNamesCarryLocationAndOptions)
+{
+    Open("Thunderwagon.vx");
+    PrinterWeaponLoc = true;
+    V().Weapons.Items[0].SWC = true;
+    V().Weapons.Items[1].HRSWC = true;
+    V().Weapons.Items[1].ExtraAmmo = true;
+    V().Weapons.Items[2].CA = 2;
+    V().Weapons.Items[3].CA = 1;
+    V().Weapons.Items[3].CA_FP = true;
+    Form->PrintWeaponTable(1, 3900, 4755);
+    EXPECT_EQ(Texts()[6], "76,4028 10 Machine Gun, front (SWC)");
+    EXPECT_EQ(Texts()[11], "76,4128 10 Machine Gun, front (HRSWC)");
+    EXPECT_EQ(Texts()[15], "3301,4128 10 40 AP");
+    EXPECT_EQ(Texts()[16], "76,4228 10 Medium Rocket, rocket platform(2 pt CA) ");
+    EXPECT_EQ(Texts()[21], "76,4328 10 Medium Rocket, rocket platform(1 pt FP CA) ");
+}
+
+TEST_F(RecordSheetTablesTest, LaserOptionsGoInFrontOfTheName)
+{
+    Open("Lightbringer.vx");
+    V().Weapons.Items[0].LaserIR = true;
+    V().Weapons.Items[0].LaserPulse = true;
+    Form->PrintWeaponTable(1, 3900, 4755);
+    EXPECT_TRUE(Texts()[6].startsWith(QLatin1String("76,4028 10 Infrared Pulse ")))
+        << Texts()[6].toStdString();
+}
+
+TEST_F(RecordSheetTablesTest, TenRowsLeaveNoRoomForHandGuns)
+{
+    Open("Gadfly.vx");
+    CrewBuffer[0].HandGun = QStringLiteral("Light Pistol");
+    CrewBuffer[1].HandGun = QStringLiteral("Heavy Pistol");
+    TWeaponType mg;
+    ASSERT_TRUE(FindWeaponType(QStringLiteral("MG"), mg));
+    int index = 0;
+    for (int i = 0; i < 7; ++i)
+        V().AddWeapon(mg, index);
+    // Nine weapons: only the driver's hand gun fits, in row 9.
+    Form->PrintWeaponTable(1, 3900, 4755);
+    ASSERT_EQ(Texts().size(), 6 + 10 * 5);
+    EXPECT_EQ(Texts()[6 + 9 * 5], "76,4928 10 Driver: Light Pistol");
+    EXPECT_EQ(Texts()[6 + 9 * 5 + 4], "3301,4928 10 10");
+
+    for (int i = 0; i < 3; ++i)
+        V().AddWeapon(mg, index);
+    Clear();
+    Form->PrintWeaponTable(1, 3900, 4755);
+    ASSERT_EQ(Texts().size(), 6 + 10 * 5);
+    EXPECT_EQ(Texts()[6 + 9 * 5], "76,4928 10 Machine Gun");
+}
+
+TEST_F(RecordSheetTablesTest, SpeedTrackCellsRunFromMinusTwentyTo295)
+{
+    Open("Gadfly.vx");
+    Form->PrintSpeedTrack(1, 5093, 4755);
+    ASSERT_EQ(Texts().size(), 1 + 64);
+    EXPECT_EQ(Texts()[0], "1,5093 10b Current Speed");
+    // s = 297; "-20" is 125 wide: 1 + 148 - 62.
+    EXPECT_EQ(Texts()[1], "87,5203 10 -20");
+    EXPECT_EQ(Texts()[16], "4563,5203 10 55");
+    EXPECT_EQ(Texts()[17], "108,5303 10 60");
+    EXPECT_EQ(Texts()[64], "4542,5503 10 295");
+    EXPECT_EQ(Shapes().size(), 1 + 2 * 4 + 2 * 15);
+    EXPECT_THAT(Shapes().mid(1, 2), ElementsAre("MoveTo 0,5193", "LineTo 4754,5193"));
+    EXPECT_THAT(Shapes().mid(9, 2), ElementsAre("MoveTo 298,5193", "LineTo 297,5593"));
+}
+
+TEST_F(RecordSheetTablesTest, HandlingAndDifficultyTracks)
+{
+    Open("Gadfly.vx");
+    Form->PrintHandlingTrack(1, 5636, 4755);
+    ASSERT_EQ(Texts().size(), 1 + 14);
+    EXPECT_EQ(Texts()[0], "1,5636 10b Handling Status");
+    // s = 339: the cell of 7 is centred on 170.
+    EXPECT_EQ(Texts()[1], "150,5746 10 7");
+    EXPECT_EQ(Texts()[14], "4536,5746 10 -6");
+    EXPECT_THAT(Shapes().mid(0, 5),
+                ElementsAre("Rect 1,5636,4756,5836", "MoveTo 1,5736", "LineTo 4755,5736", "MoveTo 340,5736",
+                            "LineTo 339,5836"));
+    EXPECT_EQ(Shapes().size(), 3 + 2 * 13);
+
+    Clear();
+    Form->PrintDifficultyTrack(1, 5879, 4755);
+    ASSERT_EQ(Texts().size(), 1 + 21);
+    EXPECT_EQ(Texts()[0], "1,5879 10b Difficulty this phase:");
+    EXPECT_EQ(Texts()[21], "4593,5989 10 20");
+    EXPECT_THAT(Shapes().mid(3, 2), ElementsAre("MoveTo 227,5979", "LineTo 226,6078"));
+    EXPECT_EQ(Shapes().size(), 3 + 2 * 20);
+}
+
+TEST_F(RecordSheetTablesTest, YesNoBox)
+{
+    Open("Gadfly.vx");
+    Form->PrintYesNoBox(QStringLiteral("Fired this turn:"), 1132, 6122, 905);
+    EXPECT_THAT(Texts(), ElementsAre("1132,6122 10b Fired this turn:", "1296,6232 10 Yes", "1769,6232 10 No"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1132,6122,2037,6322", "MoveTo 1132,6222", "LineTo 2036,6222",
+                                             "MoveTo 1584,6222", "LineTo 1583,6321"));
+}
+
+TEST_F(RecordSheetTablesTest, NotesOfTheSampleSubcompact)
+{
+    Open("Gadfly.vx");
+    V().GetWeight(WeightList);
+    V().GetRange();
+    ConfettiNr = false;
+    Form->PrintNotes(1, 2760, 1857, 680);
+    QString collision;
+    V().GetCollisionModifierText(collision);
+    // The spoiler's note keeps its own row.
+    EXPECT_THAT(Texts(), ElementsAre("1,2760 10b Notes:", "76,2870 8 Collision Damage Modifier: " + collision,
+                                            "76,3430 8 Spoiler: -1 per 60 mph on Crash Table"));
+    EXPECT_THAT(Shapes(), ElementsAre("Rect 1,2760,1858,3440"));
+
+    ConfettiNr = true;
+    Clear();
+    Form->PrintNotes(1, 2760, 1857, 680);
+    int nr = 0;
+    int counters = 0;
+    ConfettiCounters(V().Weight, nr, counters);
+    EXPECT_EQ(Texts()[2], QStringLiteral("76,2940 8 Confetti Nr: %1 (%2 counters)").arg(nr).arg(counters));
+}
+
+TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
+{
+    Open("Thunderwagon.vx");
+    V().GetWeight(WeightList);
+    V().GetRange();
+    ConfettiNr = false;
+    V().CAFrame = true;
+    V().Rollcage = true;
+    for (const int nr : {0, 1, 9, 10, 11, 12})
+        V().SetEquipment(nr, 1, QString());
+    Form->PrintNotes(1, 4100, 1857, 1760);
+    EXPECT_THAT(Texts().mid(2),
+                ElementsAre("76,4350 8 Sloped Armor: -1 to hit",
+                            QStringLiteral("76,4420 8 Engine MPG: %1").arg(V().GasEngine.CurrentMPG),
+                            "76,4490 8 CA Frame: receive 2x collision damage",
+                            "76,4560 8 Rollcage: 1/2 damage from collisions,",
+                            "76,4630 8   no internal damage when rolling",
+                            "76,4840 8 Airdam+Spoiler: -2/60 mph on Crash Table",
+                            "76,4910 8   and general -1 on Crash Table", "76,4980 8 Active Suspension: -1 HC off-road",
+                            "76,5050 8   wheel loss: D6 only, HC drops by 2 only",
+                            "76,5120 8 ABS: road condition hazards reduced by D1 (braking)",
+                            "76,5190 8 HD shocks: all road hazards reduced by D1", "76,5260 8 Paint clouds have no effect"));
+    EXPECT_GT(V().GasEngine.CurrentMPG, 0);
+    // On the duel sheet every note lies inside the box.
+    EXPECT_LT(Texts().last().section(QLatin1Char(','), 1).section(QLatin1Char(' '), 0, 0).toInt() + 70, 4100 + 1760);
+
+    // On the record sheet the notes from the active suspension's down run
+    // below the box's bottom at 3440.
+    Clear();
+    Form->PrintNotes(1, 2760, 1857, 680);
+    EXPECT_EQ(Texts()[9], "76,3640 8 Active Suspension: -1 HC off-road");
+    EXPECT_EQ(Texts()[8], "76,3570 8   and general -1 on Crash Table");
+}
+
+TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)
+{
+    Open("Gadfly.vx");
+    MaxHCUse = true;
+    MaxHC = 3;
+    TankGun = false;
+    SubHC = false;
+    Form->PrintOptionsLine(0, 6340);
+    EXPECT_TRUE(Texts().isEmpty());
+
+    MaxHC = 4;
+    TankGun = true;
+    SubHC = true;
+    Form->PrintOptionsLine(0, 6340);
+    EXPECT_THAT(Texts(),
+                ElementsAre("0,6340 10b Options: Max HC = 4, Tank Guns allowed, Subcompacts get +1 HC"));
+
+    MaxHCUse = false;
+    TankGun = false;
+    Clear();
+    Form->PrintOptionsLine(0, 5910);
+    EXPECT_THAT(Texts(), ElementsAre("0,5910 10b Options: Subcompacts get +1 HC"));
+}
+
+TEST_F(RecordSheetTablesTest, LegalNoticeIsSmallPrint)
+{
+    Open("Gadfly.vx");
+    Form->PrintLegalNotice(3400, 6110);
+    ASSERT_EQ(Texts().size(), 3);
+    for (const QString& line : Texts())
+        EXPECT_TRUE(line.startsWith(QLatin1String("3400,")) && line.section(QLatin1Char(' '), 1, 1) == "4")
+            << line.toStdString();
+}
+
+TEST_F(RecordSheetTablesTest, CounterStripOfSevenTurnedCounters)
+{
+    Open("Gadfly.vx");
+    Form->PrintCounterStrip();
+    QStringList draws;
+    QStringList outlines;
+    for (const QString& shape : Shapes()) {
+        if (shape.startsWith(QLatin1String("Draw")))
+            draws << shape;
+        else if (shape.startsWith(QLatin1String("MoveTo")))
+            outlines << shape;
+    }
+    // A 100 x 50 counter fitted into 625 x 300 is printed 600 x 300, centred.
+    QStringList expectedDraws;
+    QStringList expectedOutlines;
+    for (int i = 0; i < 7; ++i) {
+        expectedDraws << QStringLiteral("Draw %1,6450 600x300").arg(151 + 625 * i + 12);
+        expectedOutlines << QStringLiteral("MoveTo %1,6450").arg(151 + 625 * i);
+    }
+    EXPECT_THAT(draws, ElementsAreArray(expectedDraws));
+    EXPECT_THAT(outlines, ElementsAreArray(expectedOutlines));
+    EXPECT_EQ(CounterImage->Width(), 50);
+    EXPECT_EQ(CounterImage->Height(), 100);
+}
+
+} // namespace

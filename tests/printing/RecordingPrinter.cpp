@@ -1,0 +1,74 @@
+#include "RecordingPrinter.h"
+
+#include "platform/gui/Bitmap32.h"
+#include "printing/PrintUtils.h"
+
+void TRecordingCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    Log << QStringLiteral("Rect %1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+}
+
+void TRecordingCanvas::MoveTo(int x, int y)
+{
+    Log << QStringLiteral("MoveTo %1,%2").arg(x).arg(y);
+}
+
+void TRecordingCanvas::LineTo(int x, int y)
+{
+    Log << QStringLiteral("LineTo %1,%2").arg(x).arg(y);
+}
+
+void TRecordingCanvas::TextOut(int x, int y, const QString& text)
+{
+    const QString style = QString((Font.Style & fsBold) ? QStringLiteral("b") : QString())
+                          + (FAlign == TTextAlign::taRight ? QStringLiteral("R") : QString());
+    Log << QStringLiteral("Text %1,%2 %3%4 %5").arg(x).arg(y).arg(Font.Size).arg(style, text);
+    Texts.append(TRecordedText{x, y, text, Font, FAlign});
+}
+
+int TRecordingCanvas::TextWidth(const QString& text)
+{
+    return int(text.length()) * Font.Size * Font.PixelsPerInch / 144;
+}
+
+void TRecordingCanvas::Draw(int x, int y, const TBitmap32& bitmap)
+{
+    Log << QStringLiteral("Draw %1,%2 %3x%4").arg(x).arg(y).arg(bitmap.Width()).arg(bitmap.Height());
+    DrawnCorners.append(bitmap.Pixel(0, 0));
+}
+
+TRecordingPrinter::TRecordingPrinter(int pageWidth, int pageHeight, int pixelsPerInch)
+    : FPageWidth(pageWidth), FPageHeight(pageHeight), FPixelsPerInch(pixelsPerInch)
+{
+    SetPrinter(this);
+}
+
+TRecordingPrinter::~TRecordingPrinter()
+{
+    SetPrinter(nullptr);
+}
+
+bool TRecordingPrinter::BeginDoc()
+{
+    Jobs << QStringLiteral("BeginDoc ") + Title;
+    return true;
+}
+
+void TRecordingPrinter::EndDoc()
+{
+    Jobs << QStringLiteral("EndDoc");
+}
+
+QStringList Matching(const QStringList& log, const QString& prefix)
+{
+    QStringList lines;
+    for (const QString& line : log)
+        if (line.startsWith(prefix))
+            lines << line;
+    return lines;
+}
+
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}

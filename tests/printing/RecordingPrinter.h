@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/gui/PrinterCanvas.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <ostream>
+
+// One text as the sheet wrote it: printer position, font and alignment.
+struct TRecordedText
+{
+    int X = 0;
+    int Y = 0;
+    QString Text;
+    TCanvasFont Font;
+    TTextAlign Align = TTextAlign::taLeft;
+};
+
+// A printer canvas that writes down every call. Log holds one line per call:
+//   "Rect x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
+//   "Text x,y size[b][R] text"  (b bold, R right-aligned)
+// Text widths are fixed for tests: half an em per character,
+// length * size * pixels per inch / 144, truncated.
+class TRecordingCanvas : public TPageCanvas
+{
+public:
+    void SetTextAlign(TTextAlign align) override { FAlign = align; }
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, const QString& text) override;
+    int TextWidth(const QString& text) override;
+    void Draw(int x, int y, const TBitmap32& bitmap) override;
+
+    QStringList Log;
+    QVector<TRecordedText> Texts;
+    // The colour of each drawn picture's top-left pixel, in drawing order.
+    QVector<unsigned> DrawnCorners;
+
+private:
+    TTextAlign FAlign = TTextAlign::taLeft;
+};
+
+// A printer of a chosen page size and resolution (by default the layout
+// space at 600 dots per inch) that draws into a TRecordingCanvas and is made
+// the program's printer for its lifetime.
+class TRecordingPrinter : public TPrinter
+{
+public:
+    explicit TRecordingPrinter(int pageWidth = 4761, int pageHeight = 6780, int pixelsPerInch = 600);
+    ~TRecordingPrinter() override;
+    TRecordingPrinter(const TRecordingPrinter&) = delete;
+    TRecordingPrinter& operator=(const TRecordingPrinter&) = delete;
+
+    bool BeginDoc() override;
+    void EndDoc() override;
+    int PageWidth() const override { return FPageWidth; }
+    int PageHeight() const override { return FPageHeight; }
+    int PixelsPerInchY() const override { return FPixelsPerInch; }
+    TPageCanvas& Canvas() override { return Recorder; }
+
+    TRecordingCanvas Recorder;
+    // "BeginDoc <title>" and "EndDoc", one per call.
+    QStringList Jobs;
+
+private:
+    int FPageWidth;
+    int FPageHeight;
+    int FPixelsPerInch;
+};
+
+// The lines of log that start with prefix.
+QStringList Matching(const QStringList& log, const QString& prefix);
+
+// Readable failure messages for the logs.
+void PrintTo(const QString& text, std::ostream* os);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PrintFixture.h"
+
+#include <QStringList>
+#include <gmock/gmock.h>
+
+// The print form set up for one of the runtime folder's sample designs, with
+// the recorded calls split into texts ("x,y size[b][R] text") and shapes.
+class SheetTest : public PrintFixture
+{
+protected:
+    // Opens a sample design as the main window would, then forgets what the
+    // set-up drew.
+    void Open(const char* fileName);
+    void Clear();
+    QStringList Texts();
+    QStringList Shapes();
+    // "Name size" of every text, in order.
+    QStringList Fonts();
+};
