@@ -1,6 +1,10 @@
 #include "designer/ImportForm.h"
 
+#include "designer/MainWindow.h"
+#include "import/BuildDesign.h"
 #include "import/ImportResult.h"
+#include "import/TextSearch.h"
+#include "platform/widgets/MessageDlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -81,6 +85,7 @@ TfrmImport::TfrmImport(QWidget* owner, QAction* importAction)
 
     connect(memText, &QPlainTextEdit::textChanged, this, &TfrmImport::memTextChange);
     connect(btnImport, &QPushButton::clicked, this, &TfrmImport::btnImportClick);
+    connect(btnAccept, &QPushButton::clicked, this, &TfrmImport::btnAcceptClick);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -105,6 +110,22 @@ void TfrmImport::btnImportClick()
     memLeftovers->setPlainText(Out.Leftovers);
     memResult->moveCursor(QTextCursor::Start);
     btnAccept->setEnabled(true);
+}
+
+void TfrmImport::btnAcceptClick()
+{
+    try {
+        QString Report = AcceptImport(memResult->toPlainText().split(QLatin1Char('\n')), *frmMain);
+        if (Report.isEmpty())
+            return;
+        Report = ReplaceLineBreaks(Report, QStringLiteral("\n"));
+        Report.chop(1);
+        memLeftovers->appendPlainText(Report);
+    } catch (const std::exception& e) {
+        // A count or armor value that is no number: the design stays as far
+        // as it was built and recalculated.
+        MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
+    }
 }
 
 void TfrmImport::showEvent(QShowEvent* event)

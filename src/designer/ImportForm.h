@@ -27,6 +27,9 @@ public:
     void memTextChange();
     void EmptyMems();
     void btnImportClick();
+    // Stage 2: a new design in the main window from the result text, then
+    // the claimed figures that differ from the calculated ones.
+    void btnAcceptClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "designer/FileDialog.h"
 #include "designer/RunTimeRows.h"
+#include "import/ImportTarget.h"
 #include "model/Enums.h"
 #include "platform/gui/Bitmap32.h"
 
@@ -61,7 +62,7 @@ extern TBitmap32* Wall30Image;
 // The designer's main window. Its methods are spread over one file per
 // concern: start-up and shutdown, the settings file, the part handlers, the
 // recalculation, the building of the controls.
-class TfrmMain : public QMainWindow
+class TfrmMain : public QMainWindow, public TImportTarget
 {
     Q_OBJECT
 
@@ -88,7 +89,7 @@ public:
     // The three efficiency labels of the weapon panel, or its class label.
     void ShowWeaponEfficiency();
     void SetUpResolution(bool Res600);
-    void RecalcVehicle(bool RebuildCA);
+    void RecalcVehicle(bool RebuildCA) override;
     void ShowTitle();
     // Redraws the test map, the icon box and the layout plan.
     void ShowTestVehicle();
@@ -96,7 +97,7 @@ public:
     // or unnamed file is skipped silently.
     void FileLoad(const QString& Name, bool AsOpponent);
     // Copies the design into the controls and recalculates once.
-    void LoadGUI();
+    void LoadGUI() override;
 
     // Part and option handlers.
     void cbBodyTypeSelect();
@@ -164,8 +165,8 @@ public:
     void cbRocketPlatformChange();
     void chkAddOnEWPForwardClick();
     void chkAddOnEWPRocketClick();
-    void HandleEWPArmor();
-    void HandleRocketVis();
+    void HandleEWPArmor() override;
+    void HandleRocketVis() override;
     // Selects the given add-ons in their lists and runs their handlers, then
     // shows the design's pod options.
     void ShowAddOns(int Turret, int EWP, int RocketPlatform);
@@ -178,7 +179,7 @@ public:
     int CARowTop = 0;
 
     // File commands and recent files (MainFileCommands.cpp).
-    void FileNew();
+    void FileNew() override;
     void FileOpen();
     void FileSave();
     void FileSaveAs();
@@ -194,7 +195,7 @@ public:
 
     const TProgramPaths& Paths() const { return FPaths; }
     // The design being edited: Car's vehicle.
-    TVehicle& Vehicle() const;
+    TVehicle& Vehicle() const override;
 
     // The controls, named as the design names them.
     QToolBar* tbMain = nullptr;
@@ -407,7 +408,7 @@ public:
     void lblNewWeaponNameClick(QWidget* Sender);
     // One row for the weapon at WeaponRowTop; the vehicle is not changed.
     // LocationText is the first location the row offers.
-    void AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& LocationText, TLocation Location);
+    void AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& LocationText, TLocation Location) override;
     // Entries each followed by CR LF.
     QString AvailableLocations(const TWeaponType& Weapon) const;
     QString AmmoList(const TWeaponType& Weapon) const;

@@ -1,5 +1,7 @@
 #include "import/ImportResult.h"
 
+#include "import/ClaimedFigures.h"
+#include "import/CrewWeaponRecognisers.h"
 #include "import/PartRecognisers.h"
 #include "import/TextSearch.h"
 
@@ -122,6 +124,12 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     Report(ParseTires(T), QStringLiteral("Tires"), QStringLiteral("Tires"),
            QStringLiteral("# Vehicle Tire Info not found!"), T, Out);
 
+    const QString Crew = ParseCrew(T);
+    if (!Crew.isEmpty()) {
+        Out.Add(KeyLine(QStringLiteral("Crew"), Crew));
+        Out.Log(QStringLiteral("Crew"), Crew, T);
+    }
+
     const QString Guards = ParseWheelguards(T);
     if (!Guards.isEmpty()) {
         Out.Add(Guards);
@@ -140,6 +148,25 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = ReplaceText(T, QStringLiteral("T-CAT"), QStringLiteral("TTCAT"));
     Report(ParseEngine(T), QStringLiteral("Engine"), QStringLiteral("Engine"),
            QStringLiteral("# Vehicle Engine Info not found"), T, Out);
+
+    Report(ParseAcceleration(T), QStringLiteral("Acceleration"), QStringLiteral("Acceleration"),
+           QStringLiteral("# Vehicle Acceleration Info not found"), T, Out);
+    Report(ParseTopSpeed(T), QStringLiteral("Speed"), QStringLiteral("Max. Speed"),
+           QStringLiteral("# Vehicle Top Speed Info not found"), T, Out);
+    Report(ParseHC(T), QStringLiteral("HC"), QStringLiteral("HC"), QStringLiteral("# Vehicle HC Info not found"), T,
+           Out);
+    Report(ParseWeight(T), QStringLiteral("Weight"), QStringLiteral("Weight"),
+           QStringLiteral("# Vehicle Weight Info not found"), T, Out);
+    Report(ParseCost(T), QStringLiteral("Cost"), QStringLiteral("Cost"), QStringLiteral("# Vehicle Cost Info not found"),
+           T, Out);
+
+    const QString Weapons = ParseWeapons(T);
+    if (Weapons.isEmpty()) {
+        Out.Add(QStringLiteral("# Vehicle Weapon or Equipment Info not found"));
+    } else {
+        Out.Add(Weapons);
+        Out.Log(QStringLiteral("Weapons and Equipment"), Weapons, T);
+    }
 
     Out.Leftovers = T;
 }

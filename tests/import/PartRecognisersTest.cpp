@@ -142,12 +142,19 @@ TEST(ImportDescription, NormalisationAndProblemLines)
                                        QStringLiteral("# Vehicle Suspension Type not found!"),
                                        QStringLiteral("# Vehicle Tire Info not found!"),
                                        QStringLiteral("### The key word 'Armor' was not found - plase add it by hand ###"),
-                                       QStringLiteral("# Vehicle Engine Info not found")}));
+                                       QStringLiteral("# Vehicle Engine Info not found"),
+                                       QStringLiteral("* Acceleration: 5"),
+                                       QStringLiteral("# Vehicle Top Speed Info not found"),
+                                       QStringLiteral("# Vehicle HC Info not found"),
+                                       QStringLiteral("# Vehicle Weight Info not found"),
+                                       QStringLiteral("# Vehicle Cost Info not found"),
+                                       QStringLiteral("# Vehicle Weapon or Equipment Info not found")}));
     EXPECT_EQ(Out.History, QStringList({QStringLiteral("> Init, remains: Heavy chassis, Accel, 5 ## INVALID Van"),
                                         QStringLiteral("> Name = \"\", remains: Heavy chassis, Accel, 5 "),
                                         QStringLiteral("> Author = \"\", remains: Heavy chassis, Accel, 5"),
-                                        QStringLiteral("> Chassis = \"Heavy\", remains: Accel, 5")}));
-    EXPECT_EQ(Out.Leftovers, QStringLiteral("Accel, 5"));
+                                        QStringLiteral("> Chassis = \"Heavy\", remains: Accel, 5"),
+                                        QStringLiteral("> Acceleration = \"5\"")}));
+    EXPECT_EQ(Out.Leftovers, QString());
 }
 
 TEST(ImportDescription, FlagKeywordsLeaveNoTrace)

@@ -1,3 +1,5 @@
+#include "StageTwoFixture.h"
+
 #include "import/ImportResult.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +15,13 @@ QString ReadText(const QString& Path)
     return QString::fromUtf8(File.readAll());
 }
 
-class SampleImport : public testing::TestWithParam<const char*> {};
+// The crew and weapon recognisers build their keyword tables from the
+// shipped rules tables.
+class SampleImport : public testing::TestWithParam<const char*>
+{
+protected:
+    static void SetUpTestSuite() { UseShippedRulesForImport(); }
+};
 
 // The stat block that the program writes for each sample design reads back
 // into the result text that the second stage builds the design from.

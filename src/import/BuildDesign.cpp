@@ -1,0 +1,538 @@
+#include "import/BuildDesign.h"
+
+#include "import/ClaimedFigures.h"
+#include "import/ImportTarget.h"
+#include "import/TextSearch.h"
+#include "model/Global.h"
+#include "model/Lookups.h"
+#include "model/Vehicle.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int ToEnd = std::numeric_limits<int>::max();
+
+// More copies than any design could carry are a typing error; the limit
+// keeps such a line from running for ever.
+constexpr int MaxImportCount = 100;
+
+QStringList LinesOf(const QString& Value)
+{
+    return ReplaceLineBreaks(Value, QStringLiteral("\n")).split(QLatin1Char('\n'));
+}
+
+bool StartsWithDigit(const QString& S)
+{
+    return !S.isEmpty() && S[0] >= QLatin1Char('0') && S[0] <= QLatin1Char('9');
+}
+
+// "2x Name": the count before the X, and Line continues after it; 1 when
+// the line carries no count.
+int TakeCount(QString& Line)
+{
+    Line = Line.trimmed();
+    const int X = Pos(QStringLiteral("X"), AnsiUpper(Line));
+    if (!StartsWithDigit(Line) || X == 0)
+        return 1;
+    const int Count = CleanStrToInt(Copy(Line, 1, X - 1));
+    Line = Copy(Line, X + 1, ToEnd).trimmed();
+    return std::min(Count, MaxImportCount);
+}
+
+// The number of the list item before the keyword, 1 when it holds none.
+int CountBefore(const QString& U, const QString& Key)
+{
+    int P = Pos(Key, U);
+    const QString N = FirstNumber(PrevItem(U, P, true));
+    return N.isEmpty() ? 1 : CleanStrToInt(N);
+}
+
+// The first row, in table order, whose name stands in U as a whole word
+// (removed from U); row 0 when none does.
+template <typename TItem>
+QString RowNamedIn(QString& U, const QVector<TItem>& Items)
+{
+    for (const TItem& Item : Items)
+        if (!Item.Name.isEmpty() && FindWordAndRemove(U, Item.Name))
+            return Item.Name;
+    return Items.isEmpty() ? QString() : Items[0].Name;
+}
+
+// Applies a name lookup only when it finds the name, so that an unknown name
+// keeps the new design's part.
+template <typename TItem>
+void SetFound(bool (*Find)(const QString&, TItem&), const QString& Name, TItem& Field)
+{
+    TItem Item;
+    if (Find(Name.trimmed(), Item))
+        Field = Item;
+}
+
+// "a/b" gives metal a and plastic b; a single value goes to the kind's side.
+void SplitArmorPair(const QString& Value, bool Metal, int& PlasticSide, int& MetalSide)
+{
+    PlasticSide = 0;
+    MetalSide = 0;
+    const int Slash = Pos(QStringLiteral("/"), Value);
+    if (Slash > 0) {
+        MetalSide = CleanStrToInt(Copy(Value, 1, Slash - 1));
+        PlasticSide = CleanStrToInt(Copy(Value, Slash + 1, ToEnd));
+    } else if (Metal) {
+        MetalSide = CleanStrToInt(Value);
+    } else {
+        PlasticSide = CleanStrToInt(Value);
+    }
+}
+
+QString ArmorValueAfterLetter(const QString& S, QChar Letter)
+{
+    const int P = Pos(QString(Letter), S);
+    if (P == 0)
+        return QStringLiteral("0");
+    QString Rest = Copy(S, P + 1, ToEnd);
+    const int Comma = Pos(QStringLiteral(","), Rest);
+    if (Comma > 0)
+        Rest = Copy(Rest, 1, Comma - 1);
+    return Rest.isEmpty() ? QStringLiteral("0") : Rest;
+}
+
+TLocation WeaponLocation(QString& Line)
+{
+    struct TPlace {
+        const char* Word;
+        TLocation Location;
+    };
+    // Top and under weapons sit where the rest of the program can take them:
+    // on the roof in the turret, under the body at the back with the dropped
+    // weapons.
+    static const TPlace Places[] = {
+        {"rocket platform:", locRocketPlatform},
+        {"FRONT:", locFront},
+        {"LEFT:", locLeft},
+        {"RIGHT:", locRight},
+        {"BACK:", locBack},
+        {"TOP:", locTurret},
+        {"UNDER:", locBack},
+        {"TURRET:", locTurret},
+        {"PLATFORM:", locRocketPlatform},
+        {"EWP:", locEWP},
+    };
+    for (const TPlace& Place : Places)
+        if (FindWordAndRemove(Line, QLatin1String(Place.Word)))
+            return Place.Location;
+    return locFront;
+}
+
+template <typename TItem>
+const TItem* RowWithName(const QVector<TItem>& Items, const QString& Name)
+{
+    const QString Wanted = AnsiUpper(Name.trimmed());
+    for (const TItem& Item : Items)
+        if (AnsiUpper(Item.Name) == Wanted)
+            return &Item;
+    return nullptr;
+}
+
+void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QString& Key, const QString& Value)
+{
+    if (Key == QLatin1String("* Name: "))
+        V.Name = Value;
+    else if (Key == QLatin1String("* Author: "))
+        V.Author = Value;
+    else if (Key == QLatin1String("* Description: "))
+        V.Comment = Value;
+    else if (Key == QLatin1String("* Type: "))
+        SetFound(FindBodyType, Value, V.Body);
+    else if (Key == QLatin1String("* Chassis: "))
+        SetFound(FindChassisType, Value, V.Chassis);
+    else if (Key == QLatin1String("* Six-wheeled "))
+        V.Axis = wl6Wheels2Axis;
+    else if (Key == QLatin1String("* Streamlined "))
+        V.Streamlined = true;
+    else if (Key == QLatin1String("* Rollcage "))
+        V.Rollcage = true;
+    else if (Key == QLatin1String("* CA-Frame "))
+        V.CAFrame = true;
+    else if (Key == QLatin1String("* Suspension: "))
+        SetFound(FindSuspensionType, Value, V.Suspension);
+    else if (Key == QLatin1String("* Tires: "))
+        ApplyTires(V, Value);
+    else if (Key == QLatin1String("* Crew: "))
+        ApplyCrew(V, Value);
+    else if (Key == QLatin1String("* Wheelguards: "))
+        ApplyWheelguards(V, Value);
+    else if (Key == QLatin1String("* Hubcaps: "))
+        ApplyHubcaps(V, Value);
+    else if (Key == QLatin1String("* Armor: "))
+        ApplyArmor(V, Value);
+    else if (Key == QLatin1String("* Engine: "))
+        ApplyEngine(V, Value);
+    else if (Key == QLatin1String("* Weapons: "))
+        ApplyWeapons(V, Main, Value);
+    else if (Key == QLatin1String("* Equipment: "))
+        ApplyEquipment(V, Value);
+    else if (Key == QLatin1String("* Acceleration: "))
+        Claims.Acceleration = ClaimValue(Value);
+    else if (Key == QLatin1String("* Speed: "))
+        Claims.Speed = ClaimValue(Value);
+    else if (Key == QLatin1String("* HC: "))
+        Claims.HC = ClaimValue(Value);
+    else if (Key == QLatin1String("* Weight: "))
+        Claims.Weight = ClaimValue(Value);
+    else if (Key == QLatin1String("* Cost: "))
+        Claims.Cost = ClaimValue(Value);
+}
+
+void ReadResult(const QStringList& ResultLines, TVehicle& V, TImportTarget& Main, TClaims& Claims)
+{
+    bool InHand = false;
+    QString Key;
+    QString Value;
+    for (qsizetype i = 0; i <= ResultLines.size(); ++i) {
+        QString Line = i < ResultLines.size() ? ResultLines[i] : QString();
+        if (Line.endsWith(QLatin1Char('\r')))
+            Line.chop(1);
+        if (Line.isEmpty() || Line.startsWith(QLatin1Char('#')))
+            continue;
+        if (!Line.startsWith(QLatin1Char('*'))) {
+            if (InHand)
+                Value += LineBreak + Line;
+            continue;
+        }
+        if (InHand)
+            ProcessItem(V, Main, Claims, Key, Value);
+        SplitResultLine(Line, Key);
+        Value = Line;
+        if (!Key.isEmpty())
+            FindWordAndRemove(Value, Key);
+        InHand = true;
+    }
+    if (InHand)
+        ProcessItem(V, Main, Claims, Key, Value);
+}
+
+} // namespace
+
+void SplitResultLine(QString& Line, QString& Key)
+{
+    Key.clear();
+    if (Line.isEmpty())
+        return;
+    if (Line.startsWith(QLatin1Char('#'))) {
+        Key = QStringLiteral("Error");
+        return;
+    }
+    if (!Line.startsWith(QLatin1Char('*')) || Line.size() < 3)
+        return;
+    const qsizetype Blank = Line.indexOf(QLatin1Char(' '), 2);
+    if (Blank < 0)
+        return;
+    Key = Line.left(Blank + 1);
+    Line = Line.mid(Blank + 1);
+}
+
+void ApplyTires(TVehicle& V, const QString& Value)
+{
+    for (const QString& Line : LinesOf(AnsiUpper(Value))) {
+        const auto Holds = [&Line](const char* Text) { return Pos(QLatin1String(Text), Line) > 0; };
+        QString Name = QStringLiteral("Standard");
+        if (Holds("HEAVY-DUTY"))
+            Name = QStringLiteral("Heavy-Duty");
+        else if (Holds("PUNCTURE-RESISTANT"))
+            Name = QStringLiteral("Puncture-Resistant");
+        else if (Holds("SOLID"))
+            Name = QStringLiteral("Solid");
+        else if (Holds("PLASTICORE"))
+            Name = QStringLiteral("Plasticore");
+        TTireType Tire;
+        if (!FindTireType(Name, Tire))
+            continue;
+        Tire.Radial = Holds("RADIAL");
+        Tire.OffRoad = Holds("OFF-ROAD");
+        Tire.Racing = Holds("RACING");
+        Tire.Steelbelt = Holds("STEELBELTED");
+        Tire.Fireproof = Holds("FIREPROOF");
+        if (Holds("FRONT & REAR")) {
+            V.TiresFront = Tire;
+            V.TiresRear = Tire;
+            return;
+        }
+        if (Holds("REAR"))
+            V.TiresRear = Tire;
+        else
+            V.TiresFront = Tire;
+    }
+}
+
+void ApplyCrew(TVehicle& V, const QString& Value)
+{
+    TCrewTypes Crew{};
+    for (QString Line : LinesOf(AnsiUpper(Value))) {
+        TCrewType Seat;
+        Seat.ImprovedBodyArmor = FindAndRemove(Line, QStringLiteral("Improved Body Armor"));
+        Seat.BodyArmor = FindAndRemove(Line, QStringLiteral("Body Armor"));
+        Seat.ImpactArmor = FindAndRemove(Line, QStringLiteral("Impact Armor"));
+        Seat.GasMask = FindAndRemove(Line, QStringLiteral("Gas Mask"));
+        Seat.PFE = FindAndRemove(Line, QStringLiteral("Portable Fire Extinguisher"));
+        Seat.ITC = FindAndRemove(Line, QStringLiteral("High-Res Targeting Computer"));
+        Seat.TC = FindAndRemove(Line, QStringLiteral("Targeting Computer"));
+        Seat.Seat = true;
+        // The hand weapon is any one of the listed names after the seat's
+        // label, wherever the gear names left it in the list.
+        const int Colon = Pos(QStringLiteral(":"), Line);
+        for (const QString& Item : Copy(Line, Colon + 1, ToEnd).split(QLatin1Char(','))) {
+            const QString Wanted = TrimSeparators(Item);
+            if (const THandGunType* Gun = RowWithName(HandGunTypes.Items, Wanted); Gun && !Wanted.isEmpty()) {
+                Seat.HandGun = Gun->Name;
+                break;
+            }
+        }
+        if (Pos(QStringLiteral("DRIVER AND GUNNER"), Line) > 0) {
+            Crew[0] = Seat;
+            Crew[1] = Seat;
+            break;
+        }
+        Crew[Pos(QStringLiteral("GUNNER"), Line) > 0 ? 1 : 0] = Seat;
+    }
+    V.Crew = Crew;
+}
+
+namespace {
+
+void ApplyGuardPoints(const QString& Value, int& Front, int& Rear)
+{
+    const QString U = AnsiUpper(Value);
+    const QString N = FirstNumber(U);
+    if (N.isEmpty())
+        return;
+    const int Points = CleanStrToInt(N);
+    if (Pos(QStringLiteral("FRONT & REAR"), U) > 0) {
+        Front = Points;
+        Rear = Points;
+    } else if (Pos(QStringLiteral("REAR"), U) > 0) {
+        Rear = Points;
+    } else {
+        Front = Points;
+    }
+}
+
+} // namespace
+
+void ApplyWheelguards(TVehicle& V, const QString& Value)
+{
+    ApplyGuardPoints(Value, V.GuardsFront, V.GuardsRear);
+}
+
+void ApplyHubcaps(TVehicle& V, const QString& Value)
+{
+    ApplyGuardPoints(Value, V.HubsFront, V.HubsRear);
+}
+
+void ApplyArmor(TVehicle& V, const QString& Value)
+{
+    QString U = AnsiUpper(Value);
+    const bool Metal = FindAndRemove(U, QStringLiteral("Metal"));
+    if (!Metal)
+        FindAndRemove(U, QStringLiteral("Composite"));
+    TArmor A = V.Armor;
+    V.Sloped = FindAndRemove(U, QStringLiteral("Sloped"));
+    A.FP = FindAndRemove(U, QStringLiteral("Fireproof"));
+    A.LR = FindAndRemove(U, QStringLiteral("Reflective"));
+    U = Copy(U, Pos(QStringLiteral(":"), U) + 1, ToEnd);
+    const auto Side = [&U, Metal](char Letter, int& Plastic, int& MetalSide) {
+        SplitArmorPair(ArmorValueAfterLetter(U, QLatin1Char(Letter)), Metal, Plastic, MetalSide);
+    };
+    Side('F', A.Front, A.FrontM);
+    Side('L', A.Left, A.LeftM);
+    Side('R', A.Right, A.RightM);
+    Side('B', A.Back, A.BackM);
+    Side('T', A.Top, A.TopM);
+    Side('U', A.Bottom, A.BottomM);
+    V.Armor = A;
+}
+
+void ApplyEngine(TVehicle& V, const QString& Value)
+{
+    QString U = AnsiUpper(Value);
+    if (Pos(QStringLiteral("CID"), U) > 0) {
+        TGEngineType Engine;
+        if (!FindGEngineType(RowNamedIn(U, GEngineTypes.Items), Engine))
+            return;
+        Engine.MC = FindAndRemove(U, QStringLiteral("Multibarrel Carburetor"));
+        Engine.C = FindAndRemove(U, QStringLiteral("Carburetor"));
+        Engine.TH = FindAndRemove(U, QStringLiteral("Tubular Headers"));
+        Engine.BP = FindAndRemove(U, QStringLiteral("Blueprinting"));
+        Engine.VTC = FindAndRemove(U, QStringLiteral("VP Turbocharger"));
+        Engine.TC = FindAndRemove(U, QStringLiteral("Turbocharger"));
+        Engine.SC = FindAndRemove(U, QStringLiteral("Supercharger"));
+        if (Pos(QStringLiteral("N2O"), U) > 0)
+            Engine.NO = CountBefore(U, QStringLiteral("N2O"));
+        TGasTankType Tank;
+        if (FindGasTankType(RowNamedIn(U, GasTankTypes.Items), Tank))
+            V.GasTank = Tank;
+        if (Pos(QStringLiteral("GAL"), U) > 0)
+            V.TankSize = CountBefore(U, QStringLiteral("GAL"));
+        V.GasEngine = Engine;
+        return;
+    }
+    TCEngineType Plant;
+    if (!FindCEngineType(RowNamedIn(U, CEngineTypes.Items), Plant))
+        return;
+    Plant.PC = FindAndRemove(U, QStringLiteral("Platinum Catalyst"));
+    Plant.SC = FindAndRemove(U, QStringLiteral("Superconductors"));
+    Plant.EPC = FindAndRemove(U, QStringLiteral("Extra Power Cells"));
+    if (Pos(QStringLiteral("IMPROVED SUPERCHARGER"), U) > 0)
+        Plant.ISC = CountBefore(U, QStringLiteral("IMPROVED SUPERCHARGER"));
+    V.PowerCellEngine = Plant;
+}
+
+void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
+{
+    QString Text = Value;
+    if (Text.startsWith(LineBreak))
+        Text.remove(0, LineBreak.size());
+    else if (Text.startsWith(QLatin1Char('\n')))
+        Text.remove(0, 1);
+    if (Text.isEmpty())
+        return;
+    for (QString Line : LinesOf(Text)) {
+        const TLocation Location = WeaponLocation(Line);
+        const bool ExtraAmmo = FindWordAndRemove(Line, QStringLiteral("(+AMMO)"));
+        const bool IR = FindWordAndRemove(Line, QStringLiteral("(IR)"));
+        const bool Pulse = FindWordAndRemove(Line, QStringLiteral("(PULSE)"));
+        const bool HRSWC = FindWordAndRemove(Line, QStringLiteral("(+HRSWC)"));
+        const bool SWC = FindWordAndRemove(Line, QStringLiteral("(+SWC)"));
+        QString Ammo;
+        const int AmmoAt = PosText(QStringLiteral("(AMMO:"), Line);
+        if (AmmoAt > 0) {
+            Ammo = Copy(Line, AmmoAt, ToEnd);
+            Line = Copy(Line, 1, AmmoAt - 1);
+            Ammo.remove(0, 6);
+            if (const qsizetype Close = Ammo.indexOf(QLatin1Char(')')); Close >= 0)
+                Ammo.remove(Close, 1);
+            Ammo = TrimSeparators(Ammo);
+        }
+        const int Count = TakeCount(Line);
+        const TWeaponType* Row = RowWithName(WeaponTypes.Items, Line);
+        // A name the rules table does not hold adds nothing: no weapon is guessed.
+        if (!Row)
+            continue;
+        TWeaponType Weapon = *Row;
+        Weapon.Location = Location;
+        Weapon.ExtraAmmo = ExtraAmmo;
+        Weapon.Ammo = Ammo;
+        Weapon.LaserIR = IR;
+        Weapon.LaserPulse = Pulse;
+        Weapon.SWC = SWC;
+        Weapon.HRSWC = HRSWC;
+        for (int i = 0; i < Count; ++i) {
+            int Index = 0;
+            const int Serial = V.AddWeapon(Weapon, Index);
+            QString LocationText;
+            Main.AddWeaponToList(Weapon, Serial, LocationText, Location);
+        }
+    }
+}
+
+void ApplyEquipment(TVehicle& V, const QString& Value)
+{
+    QString Text = Value;
+    if (Text.startsWith(LineBreak))
+        Text.remove(0, LineBreak.size());
+    else if (Text.startsWith(QLatin1Char('\n')))
+        Text.remove(0, 1);
+    if (Text.isEmpty())
+        return;
+    for (QString Line : LinesOf(Text)) {
+        if (FindWordAndRemove(Line, QStringLiteral("Turret"))) {
+            if (const int Kind = TurretKindFromText(Line); Kind != 0) {
+                V.Turret = Kind;
+                continue;
+            }
+        }
+        if (FindWordAndRemove(Line, QStringLiteral("EWP"))) {
+            QString Pod = Line;
+            const bool Rocket = FindWordAndRemove(Pod, QStringLiteral("Rocket"));
+            if (const int Kind = EWPKindFromText(Pod); Kind != 0) {
+                V.EWPR = Rocket;
+                V.EWP = Kind;
+                V.EWPFF = !FindWordAndRemove(Pod, QStringLiteral("(rear)"));
+                continue;
+            }
+        }
+        if (FindWordAndRemove(Line, QStringLiteral("Rocket Platform"))) {
+            V.RocketPlatform = RocketPlatformSizeFromText(Line);
+            continue;
+        }
+        const int Count = TakeCount(Line);
+        const QString Bracket = TextInBrackets(Line);
+        if (!Bracket.isEmpty())
+            FindWordAndRemove(Line, QLatin1Char('(') + Bracket + QLatin1Char(')'));
+        // A name the rules table does not hold installs nothing.
+        if (const TEquipmentType* Row = RowWithName(EquipmentTypes.Items, Line))
+            V.SetEquipment(Row->Nr, Count, Bracket);
+    }
+}
+
+namespace {
+
+// The first size text found (and removed), numbered from 1 in the order given.
+int SizeFromText(QString& S, std::initializer_list<const char*> Sizes)
+{
+    int Size = 1;
+    for (const char* Text : Sizes) {
+        if (FindAndRemove(S, QLatin1String(Text)))
+            return Size;
+        ++Size;
+    }
+    return 0;
+}
+
+} // namespace
+
+int TurretKindFromText(QString S)
+{
+    const int Size = SizeFromText(S, {"Zero-space", "One-Space", "Two-Space", "Three-Space"});
+    if (Size <= 1)
+        return Size;
+    return 2 * Size - 2 + (FindAndRemove(S, QStringLiteral("Pop-up")) ? 1 : 0);
+}
+
+int EWPKindFromText(QString S)
+{
+    const int Size = SizeFromText(S, {"One-Space", "Two-Space", "Three-Space"});
+    if (Size == 0)
+        return 0;
+    return 2 * Size - 1 + (FindAndRemove(S, QStringLiteral("Top")) ? 1 : 0);
+}
+
+int RocketPlatformSizeFromText(QString S)
+{
+    return SizeFromText(S, {"One-Space", "Two-Space", "Three-Space"});
+}
+
+QString AcceptImport(const QStringList& ResultLines, TImportTarget& Main)
+{
+    if (ResultLines.join(QString()).trimmed().isEmpty())
+        return QString();
+    Main.FileNew();
+    GUILoading = true;
+    TVehicle& V = Main.Vehicle();
+    V.Author = QStringLiteral("<Imported>");
+    TClaims Claims;
+    try {
+        ReadResult(ResultLines, V, Main, Claims);
+        Main.LoadGUI();
+    } catch (...) {
+        GUILoading = false;
+        Main.RecalcVehicle(true);
+        throw;
+    }
+    GUILoading = false;
+    Main.RecalcVehicle(true);
+    Main.HandleEWPArmor();
+    Main.HandleRocketVis();
+    return CompareClaims(V, Claims);
+}

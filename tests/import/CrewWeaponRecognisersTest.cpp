@@ -1,0 +1,78 @@
+#include "StageTwoFixture.h"
+
+#include "import/CrewWeaponRecognisers.h"
+#include "import/TextSearch.h"
+
+namespace {
+
+struct TRecogniserCase {
+    const char* Text;
+    const char* Value;
+    const char* Remains;
+};
+
+using CrewRecogniser = StageTwo;
+
+TEST_F(CrewRecogniser, ReadsSeatsAndGear)
+{
+    const TRecogniserCase Cases[] = {
+        {"Driver, Gunner (Body Armor, Submachine Gun), Two-space Rocket Platform",
+         "Driver: \r\nGunner: Submachine Gun, Body Armor", "Two-space Rocket Platform"},
+        {"Driver (Body Armor, Gas Mask), front: MG", "Driver: Body Armor, Gas Mask", "front: MG"},
+        {"Driver and Gunner: Improved Body Armor, front: MG", "Driver and Gunner: Improved Body Armor", "front: MG"},
+        {"Driver, Gas Mask, BA, Spoiler", "Driver: Gas Mask, Body Armor", "Spoiler"},
+        {"Driver (Gas Mask, GM)", "Driver: Gas Mask", ""},
+        {"Driver (Fire Extinguisher, Portable Fire Extinguisher)", "Driver: Portable Fire Extinguisher", ""},
+        {"Driver (Micro, H Pistol)", "Driver: Heavy Pistol, Portable Micromissile Launchen", ""},
+        {"Driver, Cargo", "Driver: ", "Cargo"},
+        {"Gunner (Body Armor)", "", "Gunner (Body Armor)"},
+        {"Driver ()", "Driver: ", "()"},
+    };
+    for (const TRecogniserCase& Case : Cases) {
+        QString S = QLatin1String(Case.Text);
+        EXPECT_EQ(ParseCrew(S).toStdString(), Case.Value) << Case.Text;
+        EXPECT_EQ(S.toStdString(), Case.Remains) << Case.Text;
+        EXPECT_TRUE(SearchTable.isEmpty());
+        EXPECT_TRUE(SortedSearchTable.isEmpty());
+    }
+}
+
+using WeaponRecogniser = StageTwo;
+
+TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
+{
+    const TRecogniserCase Cases[] = {
+        {"3 Heavy Rockets front", "* Weapons: \r\nfront:  3x Heavy Rocket\r\n", ""},
+        {"front: 2 MG (AP, AP)", "* Weapons: \r\nfront:  2x Machine Gun (Ammo: AP)\r\n", "AP)"},
+        {"back: MD (+Ammo), left: SmD", "* Weapons: \r\nback:  Minedropper (+Ammo)\r\nleft:  Smoke Discharger\r\n", ""},
+        {"MG, +SWC", "* Weapons: \r\nfront:  Machine Gun (+SWC)\r\n", ""},
+        {"+SWC, MG", "* Weapons: \r\nfront:  Machine Gun\r\n", "+SWC"},
+        {"in turret: IR L+HRSWC", "* Weapons: \r\nturret:  Laser (IR) (+HRSWC)\r\n", "in"},
+        {"back: 2 Pulse LL", "* Weapons: \r\nback:  2x Light Laser (Pulse)\r\n", ""},
+        {"MG with APE ammo", "* Weapons: \r\nfront:  Machine Gun (Ammo: APe)\r\n", ""},
+        {"2-space turret", "# No weapons found!\r\n* Equipment: \r\n2x Two-space Turret\r\n", ""},
+        {"0-space turret", "# No weapons found!\r\n* Equipment: \r\nZero-space Turret\r\n", ""},
+        {"2-space Rocket EWP (10 pt)", "# No weapons found!\r\n* Equipment: \r\n2x Two-space  Rocket  (10 pt) EWP\r\n", ""},
+        {"Two-space Rocket Platform", "# No weapons found!\r\n* Equipment: \r\n2x Two-space  Rocket Platform \r\n", ""},
+        {"2 Bumper Triggers", "# No weapons found!\r\n* Equipment: \r\nBumper Trigger Front\r\nBumper Trigger Back\r\n", ""},
+        {"back: Bumper Trigger", "# No weapons found!\r\n* Equipment: \r\nBumper Trigger Back\r\n", ""},
+        {"2x Bumper Spikes (front), Spoiler", "# No weapons found!\r\n* Equipment: \r\n2x Bumper Spikes (front)\r\nSpoiler\r\n", ""},
+        // Armor points are no count, and a location word serves the weapons
+        // listed after it.
+        {"One-Space Side Rocket EWP (4 pt)", "# No weapons found!\r\n* Equipment: \r\nOne-space  Side Rocket  (4 pt) EWP\r\n", ""},
+        {"turret: L+HRSWC (3 pt FP CA)", "* Weapons: \r\nturret:  Laser (+HRSWC)\r\n", "(3 pt FP CA)"},
+        {"back: FT, MD, left: SmD", "* Weapons: \r\nback:  Flamethrower\r\nback:  Minedropper\r\nleft:  Smoke Discharger\r\n", ""},
+        {"Weight", "", "Weight"},
+        {"", "", ""},
+        {",,, ;;; ...", "", ""},
+    };
+    for (const TRecogniserCase& Case : Cases) {
+        QString S = QLatin1String(Case.Text);
+        EXPECT_EQ(ParseWeapons(S).toStdString(), Case.Value) << Case.Text;
+        EXPECT_EQ(S.toStdString(), Case.Remains) << Case.Text;
+        EXPECT_TRUE(SearchTable.isEmpty());
+        EXPECT_TRUE(SortedSearchTable.isEmpty());
+    }
+}
+
+} // namespace
