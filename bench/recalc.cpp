@@ -1,10 +1,12 @@
 // One full recalculation of a fully equipped design, as the main window runs
-// it after every edit: every figure, every breakdown list, the combat texts
-// and the validity check.
+// it after every edit: every figure, every breakdown list, the combat texts,
+// the validity check and both description texts.
 
 #include "FullDesign.h"
 #include "../tests/model/RulesFixture.h"
 
+#include "gamecar/OfficialDescription.h"
+#include "gamecar/OutsiderDescription.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
 
@@ -15,7 +17,7 @@ namespace {
 struct TFigures {
     int Cost, Weight, Space, Cargo, HC, Top, Cruise, Reverse, Acceleration, Range, Year;
     QString Firepower[7];
-    QString RamModifier, RamCruise, RamTop, Reason;
+    QString RamModifier, RamCruise, RamTop, Reason, Official, Outsider;
 };
 
 void Recalc(TVehicle& v, TFigures& f)
@@ -37,6 +39,8 @@ void Recalc(TVehicle& v, TFigures& f)
     v.GetCollisionDamageText(f.Cruise, f.RamCruise);
     v.GetCollisionDamageText(f.Top, f.RamTop);
     v.CheckValid(f.Reason);
+    OfficialDescription(v, true, f.Official);
+    OutsiderDescription(v, f.Outsider);
 }
 
 void BM_Recalc(benchmark::State& state)
@@ -94,6 +98,10 @@ BENCHMARK_CAPTURE(BM_Part, CombatTexts, [](TVehicle& v, TFigures& f) {
     v.GetCollisionModifierText(f.RamModifier);
     v.GetCollisionDamageText(f.Cruise, f.RamCruise);
     v.GetCollisionDamageText(f.Top, f.RamTop);
+})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Part, Descriptions, [](TVehicle& v, TFigures& f) {
+    OfficialDescription(v, true, f.Official);
+    OutsiderDescription(v, f.Outsider);
 })->Unit(benchmark::kMicrosecond);
 
 } // namespace

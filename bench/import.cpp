@@ -1,0 +1,44 @@
+// Stage 1 of the import of a stat block: the official description of each
+// sample design, as the program writes it, read back into the result text.
+
+#include "import/StageTwoFixture.h"
+
+#include "gamecar/OfficialDescription.h"
+#include "import/ImportResult.h"
+#include "model/Global.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_ImportStage1(benchmark::State& state, const char* design)
+{
+    UseShippedRulesForImport();
+    TVehicle v;
+    QString err;
+    v.Load(QStringLiteral(RIGSMITH_RUNTIME_DIR "/Designs/") + QString::fromLatin1(design) + QStringLiteral(".vx"),
+           err);
+    if (!err.isEmpty()) {
+        state.SkipWithError(err.toStdString().c_str());
+        return;
+    }
+    CrewBuffer = v.Crew;
+    RecalculateFigures(v);
+    QString text;
+    OfficialDescription(v, true, text);
+    TImportResult out;
+    for (auto _ : state) {
+        ImportDescription(text, out);
+        benchmark::DoNotOptimize(out);
+    }
+    state.counters["result lines"] = out.Result.size();
+}
+BENCHMARK_CAPTURE(BM_ImportStage1, Brickhouse, "Brickhouse")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportStage1, Gadfly, "Gadfly")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportStage1, Lightbringer, "Lightbringer")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportStage1, Thunderwagon, "Thunderwagon")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportStage1, VezeRidiv, "VezeRidiv")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
