@@ -90,7 +90,8 @@ QString ParseCost(QString& S)
 {
     const QString U = AnsiUpper(S);
     int P = Pos(QStringLiteral("$ "), U);
-    if (P > 0)
+    const bool Spaced = P > 0;
+    if (Spaced)
         ++P;
     else
         P = Pos(QStringLiteral("$"), U);
@@ -105,7 +106,8 @@ QString ParseCost(QString& S)
     QString Value = Copy(S, P, Stop - P + 1).trimmed();
     if (Value.startsWith(QLatin1Char('$')) && Value.size() > 1)
         Value.remove(0, 1);
-    S = TrimSeparators(Copy(S, 1, P - 3) + Copy(S, Stop + 1, ToEnd));
+    // The blank before "$ " goes with it; a glued "$" takes nothing before it.
+    S = TrimSeparators(Copy(S, 1, P - (Spaced ? 3 : 1)) + Copy(S, Stop + 1, ToEnd));
     FindWordAndRemove(S, QStringLiteral("COST:"));
     FindWordAndRemove(S, QStringLiteral("COST"));
     return Value;

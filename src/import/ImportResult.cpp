@@ -66,6 +66,47 @@ void Report(const QString& Value, const QString& Key, const QString& What, const
     Out.Log(What, Value, T);
 }
 
+// The length of a component-armor bracket, "(5 pt CA)" or "(5 pt FP CA)",
+// starting at I; 0 when none starts there.
+qsizetype ArmorBracketAt(const QString& U, qsizetype I)
+{
+    if (U[I] != QLatin1Char('('))
+        return 0;
+    qsizetype J = I + 1;
+    while (J < U.size() && U[J] >= QLatin1Char('0') && U[J] <= QLatin1Char('9'))
+        ++J;
+    if (J == I + 1)
+        return 0;
+    for (const QLatin1String Tail : {QLatin1String(" PT CA)"), QLatin1String(" PT FP CA)")})
+        if (QStringView(U).mid(J).startsWith(Tail))
+            return J + Tail.size() - I;
+    return 0;
+}
+
+// The result text has no place for component armor, yet its bracket stands
+// right before the gear list of a crew seat and the option list of a power
+// plant, which the recognisers would then not read. The brackets leave the
+// working text before any recogniser runs and go to the leftovers.
+QStringList TakeArmorBrackets(QString& T)
+{
+    const QString U = AnsiUpper(T);
+    QString Kept;
+    QStringList Taken;
+    for (qsizetype I = 0; I < T.size(); ++I) {
+        if (const qsizetype Length = ArmorBracketAt(U, I)) {
+            if (Kept.endsWith(QLatin1Char(' ')))
+                Kept.chop(1);
+            Taken += T.mid(I, Length);
+            I += Length - 1;
+        } else {
+            Kept += T[I];
+        }
+    }
+    if (!Taken.isEmpty())
+        T = TrimSeparators(Kept);
+    return Taken;
+}
+
 } // namespace
 
 void ImportDescription(const QString& Text, TImportResult& Out)
@@ -85,6 +126,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
 
     if (CutInvalidMark(T))
         Out.Add(QStringLiteral("# Vehicle marked as invalid!"));
+    const QStringList ArmorBrackets = TakeArmorBrackets(T);
 
     bool HasAuthor = false;
     const QString Name = ParseName(T, HasAuthor);
@@ -168,5 +210,5 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Weapons and Equipment"), Weapons, T);
     }
 
-    Out.Leftovers = T;
+    Out.Leftovers = TrimSeparators((QStringList(T) + ArmorBrackets).join(LineBreak));
 }

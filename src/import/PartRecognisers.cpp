@@ -117,24 +117,38 @@ QString ParseBody(QString& S, QString& Description)
         {"Camper", "Camper"},            {"Van", "Van"}};
     Description.clear();
     const QString U = AnsiUpper(S);
-    for (const auto& Body : Bodies) {
-        const QString Key = AnsiUpper(QLatin1String(Body[0]));
-        const int P = Pos(Key, U);
-        if (P == 0)
-            continue;
-        int Q = P;
-        QString W = PrevWord(S, Q, false);
-        const bool Streamlined = FindAndRemove(W, QStringLiteral("Streamlined"));
-        QString Value = QLatin1String(Body[1]);
-        if (Streamlined)
-            Value += LineBreak + QStringLiteral("* Streamlined ");
-        if (P > 1)
-            Description = TrimSeparators(
-                ReplaceLineBreaks(Copy(S, 1, P - 1 - (Streamlined ? 12 : 0)), QStringLiteral(" ")));
-        S = TrimSeparators(Rest(S, P + Key.size()));
-        return Value;
+    // A stat block is one paragraph; the lines above it (the comment under a
+    // header) are the description, even when they mention a body word. So the
+    // body is looked for in the last line first, then in the whole text.
+    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
+    int P = 0;
+    const char* const* Body = nullptr;
+    for (const int From : {LastLine, 0}) {
+        const QString Where = U.mid(From);
+        for (const auto& Entry : Bodies) {
+            if (const int At = Pos(AnsiUpper(QLatin1String(Entry[0])), Where)) {
+                P = From + At;
+                Body = Entry;
+                break;
+            }
+        }
+        if (Body)
+            break;
     }
-    return {};
+    if (!Body)
+        return {};
+    const QString Key = AnsiUpper(QLatin1String(Body[0]));
+    int Q = P;
+    QString W = PrevWord(S, Q, false);
+    const bool Streamlined = FindAndRemove(W, QStringLiteral("Streamlined"));
+    QString Value = QLatin1String(Body[1]);
+    if (Streamlined)
+        Value += LineBreak + QStringLiteral("* Streamlined ");
+    if (P > 1)
+        Description = TrimSeparators(
+            ReplaceLineBreaks(Copy(S, 1, P - 1 - (Streamlined ? 12 : 0)), QStringLiteral(" ")));
+    S = TrimSeparators(Rest(S, P + Key.size()));
+    return Value;
 }
 
 QString ParseChassis(QString& S)
@@ -460,7 +474,17 @@ QString ParseGasTank(const QString& S, int& Start, int& End)
         return N.isEmpty() ? -1 : N.toInt();
     };
     const int G0 = Gallons(Item0);
-    const int G1 = Gallons(Item1);
+    int G1 = Gallons(Item1);
+    // The wheelguard reader has turned the "with" of "Tank with 10 gallons"
+    // into a list comma, so the gallons may stand in the item after the tank.
+    if (G1 < 0) {
+        int Next = After;
+        const QString Item2 = NextItem(U, Next, false);
+        if (Next > After && Item2.contains(QLatin1String("GAL")) && !FirstNumber(Item2).isEmpty()) {
+            G1 = Gallons(Item2);
+            After = Next;
+        }
+    }
     const int G = G0 > G1 ? G0 : G1;
     Start = Before + 1;
     End = qMax(After, P + 3);

@@ -33,6 +33,7 @@ TEST(ClaimedFigures, ReadersTakeValueAndKeywordOut)
         {ParseWeight, "Weight: 4000, x", "4000", "x"},
         {ParseCost, "lbs, $ 12345, Accel", "12345,", "lbs, Accel"},
         {ParseCost, "Cost: $9160", "9160", ""},
+        {ParseCost, "MG,$500", "500", "MG"},
         {ParseCost, "none", "", "none"},
     };
     for (const TReadCase& Case : Cases) {

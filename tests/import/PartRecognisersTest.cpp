@@ -61,6 +61,18 @@ TEST(PartRecognisers, Body)
          {"Station-Wagon, X", "Station Wagon|", "X"},
          {"Caravan, X", "Van|Cara", "X"},
          {"Motorcycle", "|", "Motorcycle"}});
+    // The comment under a header is the description, whatever body words it
+    // holds; the body comes from the stat block, the last line.
+    Check(
+        [](QString& S) {
+            QString Description;
+            const QString Body = ParseBody(S, Description);
+            return Body + QStringLiteral("|") + Description;
+        },
+        {{"Gas-engined pickup, with a van's hold,\r\nPickup, Heavy Chassis",
+          "Pickup|Gas-engined pickup, with a van's hold", "Heavy Chassis"},
+         {"Luxury cruiser\r\nStreamlined Luxury, X", "Luxury\r\n* Streamlined |Luxury cruiser", "X"},
+         {"Van, Heavy Chassis\r\nHC 2", "Van|", "Heavy Chassis\r\nHC 2"}});
 }
 
 TEST(PartRecognisers, Chassis)
@@ -127,6 +139,11 @@ TEST(PartRecognisers, Engine)
            {"X, 250 cid Gas Engine (Carburetor, Turbocharger), Heavy-Duty Gas Tank (15 gal,), Y",
             "250 cid Gas Engine  with Carburetor, Turbocharger, Gas Tank: Heavy Duty, 15 gal.", "X, Y"},
            {"X, 100 cid Gas Engine, Y", "100 cid Gas Engine\r\n# Engine gas tank not found", "X, Y"},
+           // "Duelling Tank with 10 gallons" as the wheelguard reader leaves it.
+           {"X, 250 cid Gas Engine (Turbocharger), Duelling Tank, 10 gallons, Y",
+            "250 cid Gas Engine  with Turbocharger, Gas Tank: Duelling, 10 gal.", "X, Y"},
+           {"X, 250 cid Gas Engine, Racing Tank with one gallon, Y",
+            "250 cid Gas Engine, Gas Tank: Racing, 1 gal.", "X, Y"},
            {"X, Y", "", "X, Y"}});
 }
 
@@ -155,6 +172,19 @@ TEST(ImportDescription, NormalisationAndProblemLines)
                                         QStringLiteral("> Chassis = \"Heavy\", remains: Accel, 5"),
                                         QStringLiteral("> Acceleration = \"5\"")}));
     EXPECT_EQ(Out.Leftovers, QString());
+}
+
+TEST(ImportDescription, ComponentArmorGoesToTheLeftovers)
+{
+    // The armor bracket before a seat's gear and a plant's options would hide
+    // them from the recognisers.
+    TImportResult Out;
+    ImportDescription(QStringLiteral("Hornet, designed by Kay\r\nA car\r\nVan, Super Power Plant (5 pt FP CA) "
+                                     "(Superconductors), Driver (4 pt CA) (Body Armor), front: X (3 pt CA) , Y"),
+                      Out);
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Engine: Super Power Plant with Superconductors")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Crew: Driver: Body Armor")));
+    EXPECT_EQ(Out.Leftovers.toStdString(), "Y\r\nfront: X\r\n(5 pt FP CA)\r\n(4 pt CA)\r\n(3 pt CA)");
 }
 
 TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
