@@ -50,9 +50,9 @@ void TfrmMain::FillStats(const TGameCar& Own, const TGameCar& Opponent)
     int damage = 0;
     for (const TWeaponType& weapon : Own.Stats.Weapons.Items) {
         own << WeaponLine(weapon.Abbreviation, weapon.Shots, weapon.Cost, weapon.Weight);
-        shots += weapon.Shots;
-        hits += weapon.Cost;
-        damage += weapon.Weight;
+        shots = CheckedAdd(shots, weapon.Shots);
+        hits = CheckedAdd(hits, weapon.Cost);
+        damage = CheckedAdd(damage, weapon.Weight);
     }
     own << StatsRule << WeaponLine(QStringLiteral("Sum"), shots, hits, damage);
     edStatsVehicle->setPlainText(own.join(QLatin1Char('\n')));

@@ -103,13 +103,13 @@ void DamageMap(TBitmap32& map, int x, int y, double dx, double dy, const TWeapon
     case dkDice:
         d = w.DamageMod;
         for (int i = 0; i < w.DamageDice; ++i)
-            d += Random(6) + 1;
+            d = CheckedAdd(d, Random(6) + 1);
         break;
     }
     if (d < 1)
         return;
-    const int walks = (d - 1) * 20 + 1;
-    const int steps = d * 10;
+    const int walks = CheckedAdd(CheckedMul(d - 1, 20), 1);
+    const int steps = CheckedMul(d, 10);
     for (int walk = 0; walk < walks; ++walk) {
         if (IsSolid(map, x, y)) {
             PaintMapPixel(map, x, y);
@@ -427,10 +427,13 @@ void TFiring::ResolveShot(int x, int y, const TWeaponType& w)
         d = min;
     else if (DamageCaused == 1)
         d = max;
+    // A modifier below the dice can make a roll negative; such a hit does no
+    // damage rather than adding points to the armor it strikes.
+    d = std::max(d, 0);
 
     TWeaponType& stats = Attacker.Stats.Weapons.Items[WeaponIndex];
     stats.Cost += 1;
-    stats.Weight += d;
+    stats.Weight = CheckedAdd(stats.Weight, d);
 
     int r = DamageSide(side, d, w, true);
     if (r > 0) {

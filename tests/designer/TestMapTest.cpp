@@ -5,6 +5,7 @@
 #include "gamecar/Graphics.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
+#include "platform/Errors.h"
 #include "platform/Random.h"
 
 #include <QAction>
@@ -416,6 +417,15 @@ TEST_F(TestMapTest, TheStatisticsPageReportsHitsAndWhatTheOpponentLost)
     opponent.Reset();
     window.FillStats(own, opponent);
     EXPECT_EQ(window.edStatsOpponent->toPlainText(), QStringLiteral("None"));
+}
+
+TEST_F(TestMapTest, AStatisticsSumBeyondTheIntegerRangeRaisesAnOverflow)
+{
+    TfrmMain& window = Start();
+    TGameCar own;
+    own.Stats.Weapons.Items = {CountedWeapon("MG", 1, 1, 2147483647), CountedWeapon("RL", 1, 1, 1)};
+    TGameCar opponent;
+    EXPECT_THROW(window.FillStats(own, opponent), EOverflow);
 }
 
 } // namespace

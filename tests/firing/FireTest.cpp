@@ -6,6 +6,7 @@
 #include "model/RulesReaders.h"
 #include "model/SettingsVariables.h"
 #include "model/Utils.h"
+#include "platform/Errors.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
@@ -392,6 +393,42 @@ INSTANTIATE_TEST_SUITE_P(
                    "4. Damage to engine: 4. ",
                    0, 0}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(TFiringTest, ARollBelowZeroDoesNoDamageAndAddsNoArmor)
+{
+    // A fixed -2, and the minimum of one die with -3.
+    const struct {
+        int Dice;
+        int Mod;
+        int DamageCaused;
+    } cases[] = {{0, -2, 2}, {1, -3, 0}};
+    for (const auto& c : cases) {
+        SetUp();
+        DamageCaused = c.DamageCaused;
+        Arm(Weapon("W", "Test Weapon", wcSmallBore, c.Dice, c.Mod));
+        Opponent().Armor.Front = 10;
+        Target->Reset();
+        PlaceOpponentAhead();
+        const QStringList log = Fire(AtOpponentAhead(FacingDown));
+        ASSERT_EQ(log.size(), 1);
+        EXPECT_EQ(log[0], QStringLiteral("Damage to front side via Test Weapon: 0\r\nDamage to front armor: 0, "
+                                         "remaining plastic armor: 10. "));
+        EXPECT_EQ(Target->Damage.Armor.Front, 10);
+        EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Cost, 1);
+        EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Weight, 0);
+    }
+}
+
+TEST_F(TFiringTest, WallDamageBeyondTheIntegerRangeRaisesAnOverflow)
+{
+    for (int x = 7; x < 357; ++x)
+        Map.SetPixel(x, 10, Solid);
+    // 300000000 x 10 steps per walk do not fit.
+    Arm(Weapon("W", "Test Weapon", wcSmallBore, 0, 300000000));
+    TFireInput input;
+    input.Target = 1;
+    EXPECT_THROW(TestFire(*Attacker, *Target, Map, Mask, input), EOverflow);
+}
 
 TEST_F(TFiringTest, RolledDamageComesAfterTheScatter)
 {
