@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,6 +83,32 @@ TEST_F(PdfSheetTest, TheDuelSheetOfASampleDesignCarriesItsWeaponsAndTurnGrid)
     for (const char* key : {"Weapon", "To Hit", "Dmg.", "Ammo", "SD", "SmD", "Turn", "Speed", "Handling Status (HC: ",
                             "1:", "30:", "-8"})
         EXPECT_TRUE(text.contains(QLatin1String(key))) << key << "\n" << text.toStdString();
+}
+
+TEST_F(PdfSheetTest, EveryWordOfTheRecordSheetLiesOnThePage)
+{
+    PrintToPdf(QStringLiteral("Thunderwagon.vx"), 0);
+    QProcess boxes;
+    boxes.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FDir.filePath(QStringLiteral("sheet.pdf")),
+                                              QStringLiteral("-")});
+    ASSERT_TRUE(boxes.waitForFinished(30000));
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const QRegularExpressionMatch size = page.match(html);
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble();
+    const double height = size.captured(2).toDouble();
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
+    int words = 0;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(html); it.hasNext(); ++words) {
+        const QRegularExpressionMatch m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 0) << m.captured(5).toStdString();
+        EXPECT_GE(m.captured(2).toDouble(), 0) << m.captured(5).toStdString();
+        EXPECT_LE(m.captured(3).toDouble(), width) << m.captured(5).toStdString();
+        EXPECT_LE(m.captured(4).toDouble(), height) << m.captured(5).toStdString();
+    }
+    EXPECT_GT(words, 300);
 }
 
 TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
