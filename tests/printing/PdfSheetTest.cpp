@@ -1,3 +1,4 @@
+#include "common/RecordingErrorSink.h"
 #include "common/WorkingFolder.h"
 
 #include "gamecar/GameCar.h"
@@ -121,6 +122,28 @@ TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
     form.SetupPrint(&car);
     form.PrintSheet(1, nullptr);
     EXPECT_TRUE(QDir(FDir.path()).isEmpty());
+}
+
+TEST_F(PdfSheetTest, AFileThatCannotBeWrittenIsReported)
+{
+    const QString pdf = FDir.filePath(QStringLiteral("no such folder/sheet.pdf"));
+    AskPdfFileName = [pdf] { return pdf; };
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    TGameCar car;
+    TBitmap32 plan(365, 373);
+    TfrmPrint form(nullptr, plan);
+    form.SetupPrint(&car);
+    const TRecordingErrorSink errors;
+    form.PrintSheet(1, nullptr);
+    EXPECT_EQ(errors.Texts(), QStringList{QStringLiteral("An error occured in PrintSheet:\r\nThe sheet could not be "
+                                                         "written to %1.").arg(pdf)});
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    // The next job starts afresh.
+    const QString good = FDir.filePath(QStringLiteral("sheet.pdf"));
+    AskPdfFileName = [good] { return good; };
+    form.PrintSheet(1, nullptr);
+    EXPECT_GT(QFileInfo(good).size(), 0);
+    EXPECT_EQ(errors.Texts().size(), 1);
 }
 
 } // namespace
