@@ -1,5 +1,6 @@
 #include "printing/QtPrinter.h"
 
+#include "model/ErrorReport.h"
 #include "platform/gui/PainterCanvas.h"
 #include "printing/PrintUtils.h"
 
@@ -39,8 +40,15 @@ bool TQtPrinter::BeginDoc()
         FPrinter.setOutputFileName(fileName);
     }
     FPrinter.setDocName(Title);
-    if (!FPainter.begin(&FPrinter))
+    // A file that cannot be written or a printer that refuses the job must
+    // not pass for a printed sheet: the user is told.
+    if (!FPainter.begin(&FPrinter)) {
+        const QString msg = FPrinter.outputFormat() == QPrinter::PdfFormat
+                                ? QStringLiteral("The sheet could not be written to %1.").arg(FPrinter.outputFileName())
+                                : QStringLiteral("The printer could not start the sheet.");
+        ReportError(msg, QStringLiteral("PrintSheet"), 2);
         return false;
+    }
     FCanvas = std::make_unique<TPainterCanvas>(FPainter);
     return true;
 }

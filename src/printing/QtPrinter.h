@@ -18,6 +18,7 @@ public:
     TQtPrinter();
     ~TQtPrinter() override;
 
+    // Reports it when the named file or the printer cannot take the job.
     bool BeginDoc() override;
     void EndDoc() override;
     int PageWidth() const override;

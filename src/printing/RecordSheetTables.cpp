@@ -105,10 +105,10 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     // The crew's hand guns take the rows after the weapons while rows are left.
     static const char* const Seats[] = {"Driver: ", "Gunner: "};
     for (int s = 0; s < 2 && n + s < TableRows; ++s) {
-        if (CrewBuffer[s].HandGun.isEmpty())
-            continue;
         THandGunType gun;
-        FindHandGunType(CrewBuffer[s].HandGun, gun);
+        // A hand gun the rules tables do not know leaves its row empty.
+        if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
+            continue;
         row(n + s, QString::fromLatin1(Seats[s]) + gun.Name, gun.ToHit,
             DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod), EffectToStr(gun.EffectKind, gun.EffectValue),
             ShotsText(gun.Shots));
@@ -201,7 +201,7 @@ void TfrmPrint::PrintLegalNotice(int X, int Y)
         "Rigsmith is not an official product and is not endorsed by the publisher of Roadvex.",
     };
     for (int i = 0; i < 3; ++i)
-        PrintText(QString::fromLatin1(Lines[i]), X, Y + 50 * i, 4, 0, false);
+        PrintText(QString::fromLatin1(Lines[i]), X, Y + 50 * i, 4, 0, true);
 }
 
 void TfrmPrint::PrintOptionsLine(int X, int Y)

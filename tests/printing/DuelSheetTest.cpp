@@ -65,6 +65,15 @@ TEST_F(DuelSheetTest, WithoutWeaponsTheHandGunsTakeTheFirstTwoRows)
     EXPECT_EQ(Matching(Log(), QStringLiteral("Text 56,2968 ")), QStringList{QStringLiteral("Text 56,2968 10 Gnr: HP")});
 }
 
+TEST_F(DuelSheetTest, AHandGunTheRulesDoNotKnowLeavesItsRowEmpty)
+{
+    CrewBuffer[0].HandGun = QStringLiteral("Ray Gun");
+    CrewBuffer[1].HandGun = QStringLiteral("Light Pistol");
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    EXPECT_TRUE(RowTexts(Log(), 0).isEmpty());
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 56,2968 ")), QStringList{QStringLiteral("Text 56,2968 10 Gnr: LP")});
+}
+
 TEST_F(DuelSheetTest, ADriverWithoutHandGunLeavesHisRowEmpty)
 {
     Mount("MG", locFront);

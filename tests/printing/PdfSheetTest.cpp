@@ -1,3 +1,4 @@
+#include "common/RecordingErrorSink.h"
 #include "common/WorkingFolder.h"
 
 #include "gamecar/GameCar.h"
@@ -13,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +86,32 @@ TEST_F(PdfSheetTest, TheDuelSheetOfASampleDesignCarriesItsWeaponsAndTurnGrid)
         EXPECT_TRUE(text.contains(QLatin1String(key))) << key << "\n" << text.toStdString();
 }
 
+TEST_F(PdfSheetTest, EveryWordOfTheRecordSheetLiesOnThePage)
+{
+    PrintToPdf(QStringLiteral("Thunderwagon.vx"), 0);
+    QProcess boxes;
+    boxes.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FDir.filePath(QStringLiteral("sheet.pdf")),
+                                              QStringLiteral("-")});
+    ASSERT_TRUE(boxes.waitForFinished(30000));
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const QRegularExpressionMatch size = page.match(html);
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble();
+    const double height = size.captured(2).toDouble();
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
+    int words = 0;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(html); it.hasNext(); ++words) {
+        const QRegularExpressionMatch m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 0) << m.captured(5).toStdString();
+        EXPECT_GE(m.captured(2).toDouble(), 0) << m.captured(5).toStdString();
+        EXPECT_LE(m.captured(3).toDouble(), width) << m.captured(5).toStdString();
+        EXPECT_LE(m.captured(4).toDouble(), height) << m.captured(5).toStdString();
+    }
+    EXPECT_GT(words, 300);
+}
+
 TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
 {
     AskPdfFileName = [] { return QString(); };
@@ -94,6 +122,28 @@ TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
     form.SetupPrint(&car);
     form.PrintSheet(1, nullptr);
     EXPECT_TRUE(QDir(FDir.path()).isEmpty());
+}
+
+TEST_F(PdfSheetTest, AFileThatCannotBeWrittenIsReported)
+{
+    const QString pdf = FDir.filePath(QStringLiteral("no such folder/sheet.pdf"));
+    AskPdfFileName = [pdf] { return pdf; };
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    TGameCar car;
+    TBitmap32 plan(365, 373);
+    TfrmPrint form(nullptr, plan);
+    form.SetupPrint(&car);
+    const TRecordingErrorSink errors;
+    form.PrintSheet(1, nullptr);
+    EXPECT_EQ(errors.Texts(), QStringList{QStringLiteral("An error occured in PrintSheet:\r\nThe sheet could not be "
+                                                         "written to %1.").arg(pdf)});
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    // The next job starts afresh.
+    const QString good = FDir.filePath(QStringLiteral("sheet.pdf"));
+    AskPdfFileName = [good] { return good; };
+    form.PrintSheet(1, nullptr);
+    EXPECT_GT(QFileInfo(good).size(), 0);
+    EXPECT_EQ(errors.Texts().size(), 1);
 }
 
 } // namespace

@@ -48,6 +48,26 @@ TEST_F(PrintFormTest, TheLayoutPlanTheArmorFrameAndTheLogoComeBeforeTheSections)
     EXPECT_TRUE(log.contains(QStringLiteral("Rect 1900,2760,4755,5860")));
 }
 
+// Each section blanks its box before it writes, so the order of the boxes
+// decides what covers what.
+TEST_F(PrintFormTest, TheSectionBoxesOfEachSheetComeInTheirOrder)
+{
+    const QStringList top{"Rect 1900,7,4755,521",     "Rect 1900,540,4755,740",   "Rect 3327,540,3329,740",
+                          "Rect 1900,750,3322,1209",  "Rect 3333,750,4755,1209",  "Rect 1900,1219,3322,1949"};
+    Form->PrintSheet(0, nullptr);
+    const QStringList record = top + QStringList{
+        "Rect 1900,1979,3322,2698", "Rect 3333,1219,4755,1639", "Rect 3333,1657,4755,2698", "Rect 1,3510,1858,3830",
+        "Rect 1900,2760,4755,3830", "Rect 1,3900,4756,5020",    "Rect 1,5093,4756,5593",    "Rect 1,5636,4756,5836",
+        "Rect 1,5879,4756,6079",    "Rect 0,6122,905,6322",     "Rect 1132,6122,2037,6322", "Rect 1,2760,1858,3440"};
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Rect ")), record);
+    Log().clear();
+    Form->PrintSheet(1, nullptr);
+    const QStringList duel = top + QStringList{
+        "Rect 3333,1219,4755,1949", "Rect 1900,1979,4755,2698", "Rect 1,2760,1858,3860", "Rect 1900,2760,4755,5860",
+        "Rect 1,3880,906,4080",     "Rect 953,3880,1858,4080",  "Rect 1,4100,1858,5860"};
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Rect ")), duel);
+}
+
 TEST_F(PrintFormTest, AnUnknownKindPrintsOnlyThePlanTheFrameAndTheLogo)
 {
     Form->PrintSheet(7, nullptr);

@@ -92,6 +92,17 @@ TEST_F(RecordSheetTablesTest, TenRowsLeaveNoRoomForHandGuns)
     EXPECT_EQ(Texts()[6 + 9 * 5], "76,4928 10 Machine Gun");
 }
 
+TEST_F(RecordSheetTablesTest, AHandGunTheRulesDoNotKnowLeavesItsRowEmpty)
+{
+    Open("Thunderwagon.vx");
+    CrewBuffer[0].HandGun = QStringLiteral("Ray Gun");
+    Form->PrintWeaponTable(1, 3900, 4755);
+    const QStringList expected = Headings + Row(0, "Machine Gun", "7", "1d6", "-", "20 AP")
+        + Row(1, "Machine Gun", "7", "1d6", "-", "20 AP") + Row(2, "Medium Rocket", "9", "2d6", "-", "1")
+        + Row(3, "Medium Rocket", "9", "2d6", "-", "1") + Row(5, "Gunner: Submachine Gun", "7", "1d6", "-", "30");
+    EXPECT_THAT(Texts(), ElementsAreArray(expected));
+}
+
 TEST_F(RecordSheetTablesTest, SpeedTrackCellsRunFromMinusTwentyTo295)
 {
     Open("Gadfly.vx");
@@ -221,14 +232,22 @@ TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)
     EXPECT_THAT(Texts(), ElementsAre("0,5910 10b Options: Subcompacts get +1 HC"));
 }
 
-TEST_F(RecordSheetTablesTest, LegalNoticeIsSmallPrint)
+TEST_F(RecordSheetTablesTest, LegalNoticeIsSmallPrintCentredOnItsPlace)
 {
     Open("Gadfly.vx");
-    Form->PrintLegalNotice(3400, 6110);
-    ASSERT_EQ(Texts().size(), 3);
-    for (const QString& line : Texts())
-        EXPECT_TRUE(line.startsWith(QLatin1String("3400,")) && line.section(QLatin1Char(' '), 1, 1) == "4")
-            << line.toStdString();
+    for (const int x : {3400, 2380}) {
+        Clear();
+        Form->PrintLegalNotice(x, 6110);
+        ASSERT_EQ(Page->Recorder.Texts.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const TRecordedText& line = Page->Recorder.Texts[i];
+            // The recording canvas measures half an em of 4 points at 600 dots per inch per character.
+            EXPECT_EQ(line.X, x - int(line.Text.size() * 4 * 600 / 144) / 2) << line.Text.toStdString();
+            EXPECT_EQ(line.Y, 6110 + 50 * i);
+            EXPECT_EQ(line.Font.Size, 4);
+            EXPECT_EQ(line.Font.Style, 0u);
+        }
+    }
 }
 
 TEST_F(RecordSheetTablesTest, CounterStripOfSevenTurnedCounters)
