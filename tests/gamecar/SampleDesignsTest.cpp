@@ -1,4 +1,5 @@
 #include "SampleDesigns.h"
+#include "common/KeptText.h"
 #include "common/RecordingErrorSink.h"
 #include "common/WorkingFolder.h"
 
@@ -36,19 +37,9 @@ QByteArray FileBytes(const QString& fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Compares a text with the one kept beside the test. Run the test with
-// RIGSMITH_UPDATE_REFERENCES=1 to write the texts anew after a deliberate
-// change, and read what changed before committing them.
-void ExpectKeptText(const QString& actual, const QString& name)
+QString KeptFile(const QString& name)
 {
-    const QString path = QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + name;
-    if (qEnvironmentVariableIsSet("RIGSMITH_UPDATE_REFERENCES")) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(actual.toUtf8());
-        return;
-    }
-    EXPECT_EQ(actual, QString::fromUtf8(FileBytes(path))) << name.toStdString();
+    return QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + name;
 }
 
 // What the main window does after every edit, as far as the descriptions
@@ -140,9 +131,9 @@ TEST_P(SampleDesignsTest, DescriptionsMatchTheTextsKeptBesideTheTest)
     OfficialDescription(v, true, screen);
     OfficialDescription(v, false, printed);
     OutsiderDescription(v, outsider);
-    ExpectKeptText(screen, BaseName() + QStringLiteral(".official.txt"));
-    ExpectKeptText(printed, BaseName() + QStringLiteral(".printed.txt"));
-    ExpectKeptText(outsider, BaseName() + QStringLiteral(".outsider.txt"));
+    ExpectKeptText(screen, KeptFile(BaseName() + QStringLiteral(".official.txt")));
+    ExpectKeptText(printed, KeptFile(BaseName() + QStringLiteral(".printed.txt")));
+    ExpectKeptText(outsider, KeptFile(BaseName() + QStringLiteral(".outsider.txt")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, SampleDesignsTest, ::testing::ValuesIn(SampleDesigns()),

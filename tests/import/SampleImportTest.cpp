@@ -1,3 +1,4 @@
+#include "common/KeptText.h"
 #include "StageTwoFixture.h"
 
 #include "import/ImportResult.h"
@@ -34,14 +35,7 @@ TEST_P(SampleImport, OfficialDescriptionGivesTheExpectedResultText)
     ImportDescription(Official, Out);
     const QString Actual = Out.Result.join(QLatin1Char('\n')) + QStringLiteral("\n--- leftovers\n") + Out.Leftovers
                            + QLatin1Char('\n');
-    if (qEnvironmentVariableIsSet("RIGSMITH_WRITE_EXPECTED")) {
-        QFile File(QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + Name + QStringLiteral(".import.txt"));
-        ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-        File.write(Actual.toUtf8());
-    }
-    EXPECT_EQ(Actual.toStdString(),
-              ReadText(QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + Name + QStringLiteral(".import.txt"))
-                  .toStdString());
+    ExpectKeptText(Actual, QStringLiteral(RIGSMITH_TEST_DIR "/expected/") + Name + QStringLiteral(".import.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, SampleImport,
