@@ -63,6 +63,8 @@ public:
     }
     ~TPageBuilder()
     {
+        if (FFilled)
+            return;
         NewRow();
         FGrid->setRowStretch(FRow, 1);
     }
@@ -98,6 +100,15 @@ public:
         Next();
         return widget;
     }
+    // A control of its own row that takes the height the page has left.
+    template <typename T>
+    T* Fill(T* widget)
+    {
+        NewRow();
+        FGrid->setRowStretch(FRow, 1);
+        FFilled = true;
+        return Add(widget);
+    }
     // A caption label and a value label beside it.
     void Pair(QLabel*& caption, const char* captionName, const QString& text, QLabel*& value, const char* valueName)
     {
@@ -124,6 +135,7 @@ private:
     int FRow = 0;
     int FColumn = 0;
     int FColumns = 1;
+    bool FFilled = false;
 };
 
 // Several controls side by side, as one control of a page.
@@ -281,13 +293,15 @@ void BuildTirePage(TPageControl* pages, const QString& axle, const QString& lett
     c.Cost = Value(QStringLiteral("lbl") + tires + QStringLiteral("Cost"));
     c.Weight = Value(QStringLiteral("lbl") + tires + QStringLiteral("Weight"));
     page.Add(Row({c.Tire, c.DP, c.Cost, c.Weight}));
-    page.Columns(2);
+    // The long caption of the first choice takes a row of its own.
     c.None = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("None"),
                             QStringLiteral("No Handling Modifications")));
+    page.Columns(3);
     c.Radial = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("Radial"), QStringLiteral("Radial")));
     c.OffRoad = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("OffRoad"), QStringLiteral("Off-road")));
     c.Slicks =
         page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("Slicks"), QStringLiteral("Racing slicks")));
+    page.Columns(2);
     c.Steelbelt =
         page.Add(Check(QStringLiteral("chk") + tires + QStringLiteral("Steelbelt"), QStringLiteral("Steelbelted")));
     c.FireProof =
@@ -559,7 +573,7 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder ca(pcArmor, "tsCA", QStringLiteral("CA"));
         tsCA = ca.Page();
-        scrCA = ca.Add(ScrollBox("scrCA"));
+        scrCA = ca.Fill(ScrollBox("scrCA"));
     }
 
     pcTires = GroupPages(gbTires, "gbTires", QStringLiteral(" Tires "), "pcTires");
@@ -582,7 +596,7 @@ void TfrmMain::BuildControls()
     pcInstalled = GroupPages(gbInstalled, "gbInstalled", QStringLiteral(" Installed "), "pcInstalled");
     {
         TPageBuilder weapons(pcInstalled, "tsInstalledWeapons", QStringLiteral("Weapons"));
-        scrInstalledWeapons = weapons.Add(ScrollBox("scrInstalledWeapons"));
+        scrInstalledWeapons = weapons.Fill(ScrollBox("scrInstalledWeapons"));
         lblInvalidWeaponLoad = Named(new QLabel(scrInstalledWeapons->widget()), "lblInvalidWeaponLoad");
         lblInvalidWeaponLoad->setGeometry(0, 0, 493, 16);
         lblInvalidWeaponLoad->hide();
@@ -590,7 +604,7 @@ void TfrmMain::BuildControls()
     BuildWeaponSelection();
     {
         TPageBuilder equipment(pcInstalled, "tsInstalledEquipment", QStringLiteral("Accessories"));
-        scrInstalledEquipment = equipment.Add(ScrollBox("scrInstalledEquipment"));
+        scrInstalledEquipment = equipment.Fill(ScrollBox("scrInstalledEquipment"));
     }
 
     gbIcon = Named(new QGroupBox(QStringLiteral(" Icon ")), "gbIcon");
