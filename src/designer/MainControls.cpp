@@ -368,6 +368,8 @@ void TfrmMain::BuildControls()
         imgTest->setToolTip(QStringLiteral("Click into here for a target"));
         // The opponent's log takes the place of the text box while it shows.
         gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
+        // It lies over the text box, which must not show through.
+        gbTest->setAutoFillBackground(true);
         edTestText = Memo("edTestText");
         edTestText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         auto* log = new QVBoxLayout(gbTest);
@@ -650,7 +652,7 @@ void TfrmMain::BuildControls()
         QRect Place;
     } places[] = {
         {gbImages, {0, 0, 380, 422}},   {gbInfo, {0, 422, 380, 178}},    {gbText, {0, 600, 380, 105}},
-        {gbTest, {0, 600, 377, 105}},   {gbBody, {380, 0, 182, 96}},     {gbCrew, {380, 96, 182, 185}},
+        {gbTest, {0, 600, 380, 105}},   {gbBody, {380, 0, 182, 96}},     {gbCrew, {380, 96, 182, 185}},
         {gbEngine, {562, 0, 262, 144}}, {gbTires, {562, 144, 262, 137}}, {gbArmor, {824, 0, 190, 281}},
         {gbSelection, {380, 281, 634, 184}}, {gbInstalled, {380, 465, 509, 240}}, {gbIcon, {890, 465, 124, 239}},
         {pc600, {380, 0, 508, 220}},
