@@ -109,11 +109,12 @@ public:
         FFilled = true;
         return Add(widget);
     }
-    // A caption label and a value label beside it.
-    void Pair(QLabel*& caption, const char* captionName, const QString& text, QLabel*& value, const char* valueName)
+    // A caption label and a value label beside it, named after the caption
+    // with "Val" added.
+    void Pair(QLabel*& caption, const QString& name, const QString& text, QLabel*& value)
     {
-        caption = Named(new QLabel(text), captionName);
-        value = Named(new QLabel, valueName);
+        caption = Named(new QLabel(text), name);
+        value = Named(new QLabel, name + QStringLiteral("Val"));
         FGrid->addWidget(caption, FRow, 2 * FColumn);
         FGrid->addWidget(value, FRow, 2 * FColumn + 1);
         Next();
@@ -412,19 +413,16 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder basics(pcInfo, "tsInfoBasics", QStringLiteral("Basics"));
         basics.Columns(2);
-        basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal, "lblCostVal");
-        basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal, "lblWeightVal");
-        basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal, "lblSpaceVal");
-        basics.Pair(lblHC, "lblHC", QStringLiteral("Handling class:"), lblHCVal, "lblHCVal");
-        basics.Pair(lblMaxSpeed, "lblMaxSpeed", QStringLiteral("Top speed:"), lblMaxSpeedVal, "lblMaxSpeedVal");
-        basics.Pair(lblMaxReverse, "lblMaxReverse", QStringLiteral("Reverse speed:"), lblMaxReverseVal,
-                    "lblMaxReverseVal");
-        basics.Pair(lblMaxAcc, "lblMaxAcc", QStringLiteral("Acceleration:"), lblMaxAccVal, "lblMaxAccVal");
-        basics.Pair(lblCruisingSpeed, "lblCruisingSpeed", QStringLiteral("Cruising speed:"), lblCruisingSpeedVal,
-                    "lblCruisingSpeedVal");
-        basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal, "lblRangeVal");
-        basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal,
-                    "lblVehicleYearVal");
+        basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal);
+        basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal);
+        basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal);
+        basics.Pair(lblHC, "lblHC", QStringLiteral("Handling class:"), lblHCVal);
+        basics.Pair(lblMaxSpeed, "lblMaxSpeed", QStringLiteral("Top speed:"), lblMaxSpeedVal);
+        basics.Pair(lblMaxReverse, "lblMaxReverse", QStringLiteral("Reverse speed:"), lblMaxReverseVal);
+        basics.Pair(lblMaxAcc, "lblMaxAcc", QStringLiteral("Acceleration:"), lblMaxAccVal);
+        basics.Pair(lblCruisingSpeed, "lblCruisingSpeed", QStringLiteral("Cruising speed:"), lblCruisingSpeedVal);
+        basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal);
+        basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal);
         basics.Columns(1);
         lblMaxWeightNow = basics.Add(Value("lblMaxWeightNow"));
         lblMaxWeightWant = basics.Add(Value("lblMaxWeightWant"));
@@ -433,21 +431,17 @@ void TfrmMain::BuildControls()
         TPageBuilder damage(pcInfo, "tsInfoDamage", QStringLiteral("Damage"));
         damage.Columns(2);
         QLabel* caption = nullptr;
-        damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal, "lblDamageFrontVal");
-        damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal, "lblDamageBackVal");
-        damage.Pair(caption, "lblDamageLeft", QStringLiteral("Left:"), lblDamageLeftVal, "lblDamageLeftVal");
-        damage.Pair(caption, "lblDamageRight", QStringLiteral("Right:"), lblDamageRightVal, "lblDamageRightVal");
-        damage.Pair(caption, "lblDamageTurret", QStringLiteral("Turret:"), lblDamageTurretVal, "lblDamageTurretVal");
-        damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal, "lblDamageEWPVal");
-        damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal,
-                    "lblDamageRocketVal");
+        damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal);
+        damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal);
+        damage.Pair(caption, "lblDamageLeft", QStringLiteral("Left:"), lblDamageLeftVal);
+        damage.Pair(caption, "lblDamageRight", QStringLiteral("Right:"), lblDamageRightVal);
+        damage.Pair(caption, "lblDamageTurret", QStringLiteral("Turret:"), lblDamageTurretVal);
+        damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal);
+        damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal);
         damage.Columns(1);
-        damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal,
-                    "lblDamageRamModVal");
-        damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal,
-                    "lblDamageRamCruiseVal");
-        damage.Pair(caption, "lblDamageRamMax", QStringLiteral("Ram at top speed:"), lblDamageRamMaxVal,
-                    "lblDamageRamMaxVal");
+        damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal);
+        damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal);
+        damage.Pair(caption, "lblDamageRamMax", QStringLiteral("Ram at top speed:"), lblDamageRamMaxVal);
     }
     {
         TPageBuilder official(pcInfo, "tsOfficialInfo", QStringLiteral("Official Data"));
@@ -534,7 +528,8 @@ void TfrmMain::BuildControls()
         edGasTankSize = Spin("edGasTankSize", 0, 99);
         edN2O = Spin("edN2O", 0, 3);
         lblPowerGas = Value("lblPowerGas");
-        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")), edN2O}));
+        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")),
+                     edN2O}));
         gas.Columns(2);
         cbCarburetor = gas.Add(Check("cbCarburetor", QStringLiteral("Carburetor")));
         cbMultibarrelCarburetor =
