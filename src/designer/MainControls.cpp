@@ -26,10 +26,15 @@
 namespace {
 
 template <typename T>
+T* Named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+template <typename T>
 T* Named(T* widget, const char* name)
 {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
+    return Named(widget, QString(QLatin1String(name)));
 }
 
 // A group box whose page control fills it.
@@ -48,7 +53,7 @@ TPageControl* GroupPages(QGroupBox*& box, const char* boxName, const QString& ca
 class TPageBuilder
 {
 public:
-    TPageBuilder(TPageControl* pages, const char* name, const QString& caption)
+    TPageBuilder(TPageControl* pages, const QString& name, const QString& caption)
         : FPage(Named(new QWidget, name)), FGrid(new QGridLayout(FPage))
     {
         FGrid->setContentsMargins(3, 2, 3, 2);
@@ -58,6 +63,8 @@ public:
     }
     ~TPageBuilder()
     {
+        if (FFilled)
+            return;
         NewRow();
         FGrid->setRowStretch(FRow, 1);
     }
@@ -93,11 +100,21 @@ public:
         Next();
         return widget;
     }
-    // A caption label and a value label beside it.
-    void Pair(QLabel*& caption, const char* captionName, const QString& text, QLabel*& value, const char* valueName)
+    // A control of its own row that takes the height the page has left.
+    template <typename T>
+    T* Fill(T* widget)
     {
-        caption = Named(new QLabel(text), captionName);
-        value = Named(new QLabel, valueName);
+        NewRow();
+        FGrid->setRowStretch(FRow, 1);
+        FFilled = true;
+        return Add(widget);
+    }
+    // A caption label and a value label beside it, named after the caption
+    // with "Val" added.
+    void Pair(QLabel*& caption, const QString& name, const QString& text, QLabel*& value)
+    {
+        caption = Named(new QLabel(text), name);
+        value = Named(new QLabel, name + QStringLiteral("Val"));
         FGrid->addWidget(caption, FRow, 2 * FColumn);
         FGrid->addWidget(value, FRow, 2 * FColumn + 1);
         Next();
@@ -119,6 +136,7 @@ private:
     int FRow = 0;
     int FColumn = 0;
     int FColumns = 1;
+    bool FFilled = false;
 };
 
 // Several controls side by side, as one control of a page.
@@ -147,17 +165,17 @@ QLabel* Caption(const QString& text)
     return new QLabel(text);
 }
 
-QCheckBox* Check(const char* name, const QString& caption)
+QCheckBox* Check(const QString& name, const QString& caption)
 {
     return Named(new QCheckBox(caption), name);
 }
 
-QRadioButton* Radio(const char* name, const QString& caption)
+QRadioButton* Radio(const QString& name, const QString& caption)
 {
     return Named(new QRadioButton(caption), name);
 }
 
-QComboBox* Choice(const char* name)
+QComboBox* Choice(const QString& name)
 {
     auto* box = Named(new QComboBox, name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -165,14 +183,14 @@ QComboBox* Choice(const char* name)
     return box;
 }
 
-QSpinBox* Spin(const char* name, int min, int max)
+QSpinBox* Spin(const QString& name, int min, int max)
 {
     auto* spin = Named(new QSpinBox, name);
     spin->setRange(min, max);
     return spin;
 }
 
-QLabel* Value(const char* name)
+QLabel* Value(const QString& name)
 {
     return Named(new QLabel, name);
 }
@@ -193,6 +211,108 @@ QScrollArea* ScrollBox(const char* name)
     content->setMinimumSize(500, 200);
     box->setWidget(content);
     return box;
+}
+
+// The controls of one crew member's page, named after the member
+// ("Driver", "Gunner").
+struct TCrewControls {
+    QCheckBox*& BodyArmor;
+    QCheckBox*& ImprovedBodyArmor;
+    QCheckBox*& ImpactArmor;
+    QCheckBox*& GasMask;
+    QCheckBox*& PFE;
+    QCheckBox*& TC;
+    QCheckBox*& ITC;
+    QComboBox*& Handgun;
+};
+
+void AddCrewControls(TPageBuilder& page, const QString& member, const TCrewControls& c)
+{
+    const QString prefix = QStringLiteral("cb") + member;
+    c.BodyArmor = page.Add(Check(prefix + QStringLiteral("BodyArmor"), QStringLiteral("Body armor")));
+    c.ImprovedBodyArmor =
+        page.Add(Check(prefix + QStringLiteral("ImprovedBodyArmor"), QStringLiteral("Improved body armor")));
+    c.ImpactArmor = page.Add(Check(prefix + QStringLiteral("ImpactArmor"), QStringLiteral("Impact armor")));
+    c.GasMask = page.Add(Check(prefix + QStringLiteral("GasMask"), QStringLiteral("Gas mask")));
+    c.PFE = page.Add(Check(prefix + QStringLiteral("PFE"), QStringLiteral("Portable fire extinguisher")));
+    c.TC = page.Add(Check(prefix + QStringLiteral("TC"), QStringLiteral("Targeting computer")));
+    c.ITC = page.Add(Check(prefix + QStringLiteral("ITC"), QStringLiteral("Improved targeting computer")));
+    c.Handgun = page.Add(QStringLiteral("Hand weapon:"), Choice(prefix + QStringLiteral("Handgun")));
+}
+
+// The six armor sides of one armor kind; the spin boxes are named after
+// the kind's prefix ("edArmor", "edArmorM").
+struct TArmorSides {
+    QSpinBox*& Front;
+    QSpinBox*& Left;
+    QSpinBox*& Right;
+    QSpinBox*& Rear;
+    QSpinBox*& Top;
+    QSpinBox*& Bottom;
+};
+
+void AddArmorSides(TPageBuilder& page, const QString& prefix, const TArmorSides& c)
+{
+    c.Front = page.Add(QStringLiteral("Front:"), Spin(prefix + QStringLiteral("Front"), 0, 99));
+    c.Left = page.Add(QStringLiteral("Left:"), Spin(prefix + QStringLiteral("Left"), 0, 99));
+    c.Right = page.Add(QStringLiteral("Right:"), Spin(prefix + QStringLiteral("Right"), 0, 99));
+    c.Rear = page.Add(QStringLiteral("Back:"), Spin(prefix + QStringLiteral("Rear"), 0, 99));
+    c.Top = page.Add(QStringLiteral("Top:"), Spin(prefix + QStringLiteral("Top"), 0, 99));
+    c.Bottom = page.Add(QStringLiteral("Underbody:"), Spin(prefix + QStringLiteral("Bottom"), 0, 99));
+}
+
+// The points and weight of the armor, shown at the foot of each armor page.
+void AddArmorSums(TPageBuilder& page, QLabel* (&points)[3], QLabel* (&weight)[3], int kind)
+{
+    points[kind] = page.Add(Value(QStringLiteral("lblArmorSumPts%1").arg(kind)));
+    weight[kind] = page.Add(Value(QStringLiteral("lblArmorSumLbs%1").arg(kind)));
+}
+
+// The controls of one axle's tire page; the names carry the axle's name
+// ("Front", "Rear") and, for the wheel guards and hubs, its letter.
+struct TTireControls {
+    QComboBox*& Tire;
+    QLabel*& DP;
+    QLabel*& Cost;
+    QLabel*& Weight;
+    QRadioButton*& None;
+    QRadioButton*& Radial;
+    QRadioButton*& OffRoad;
+    QRadioButton*& Slicks;
+    QCheckBox*& Steelbelt;
+    QCheckBox*& FireProof;
+    QSpinBox*& Wheelguard;
+    QSpinBox*& WheelHub;
+};
+
+void BuildTirePage(TPageControl* pages, const QString& axle, const QString& letter, const TTireControls& c)
+{
+    const QString tires = QStringLiteral("Tires") + axle;
+    TPageBuilder page(pages, QStringLiteral("ts") + tires, axle);
+    c.Tire = Choice(QStringLiteral("cbTire") + axle);
+    c.DP = Value(QStringLiteral("lbl") + tires + QStringLiteral("DP"));
+    c.Cost = Value(QStringLiteral("lbl") + tires + QStringLiteral("Cost"));
+    c.Weight = Value(QStringLiteral("lbl") + tires + QStringLiteral("Weight"));
+    page.Add(Row({c.Tire, c.DP, c.Cost, c.Weight}));
+    // The long caption of the first choice takes a row of its own.
+    c.None = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("None"),
+                            QStringLiteral("No Handling Modifications")));
+    page.Columns(3);
+    c.Radial = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("Radial"), QStringLiteral("Radial")));
+    c.OffRoad = page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("OffRoad"), QStringLiteral("Off-road")));
+    c.Slicks =
+        page.Add(Radio(QStringLiteral("rb") + tires + QStringLiteral("Slicks"), QStringLiteral("Racing slicks")));
+    page.Columns(2);
+    c.Steelbelt =
+        page.Add(Check(QStringLiteral("chk") + tires + QStringLiteral("Steelbelt"), QStringLiteral("Steelbelted")));
+    c.FireProof =
+        page.Add(Check(QStringLiteral("chk") + tires + QStringLiteral("FireProof"), QStringLiteral("Fireproof")));
+    page.Columns(1);
+    c.Wheelguard = Spin(QStringLiteral("edTire") + letter + QStringLiteral("Wheelguard"), 0, 10);
+    c.WheelHub = Spin(QStringLiteral("edTire") + letter + QStringLiteral("WheelHub"), 0, 10);
+    page.Add(Row({Caption(QStringLiteral("Wheelguards:")), c.Wheelguard, Caption(QStringLiteral("Wheelhubs:")),
+                  c.WheelHub}));
+    c.None->setChecked(true);
 }
 
 } // namespace
@@ -249,6 +369,8 @@ void TfrmMain::BuildControls()
         imgTest->setToolTip(QStringLiteral("Click into here for a target"));
         // The opponent's log takes the place of the text box while it shows.
         gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
+        // It lies over the text box, which must not show through.
+        gbTest->setAutoFillBackground(true);
         edTestText = Memo("edTestText");
         edTestText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         auto* log = new QVBoxLayout(gbTest);
@@ -291,19 +413,16 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder basics(pcInfo, "tsInfoBasics", QStringLiteral("Basics"));
         basics.Columns(2);
-        basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal, "lblCostVal");
-        basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal, "lblWeightVal");
-        basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal, "lblSpaceVal");
-        basics.Pair(lblHC, "lblHC", QStringLiteral("Handling class:"), lblHCVal, "lblHCVal");
-        basics.Pair(lblMaxSpeed, "lblMaxSpeed", QStringLiteral("Top speed:"), lblMaxSpeedVal, "lblMaxSpeedVal");
-        basics.Pair(lblMaxReverse, "lblMaxReverse", QStringLiteral("Reverse speed:"), lblMaxReverseVal,
-                    "lblMaxReverseVal");
-        basics.Pair(lblMaxAcc, "lblMaxAcc", QStringLiteral("Acceleration:"), lblMaxAccVal, "lblMaxAccVal");
-        basics.Pair(lblCruisingSpeed, "lblCruisingSpeed", QStringLiteral("Cruising speed:"), lblCruisingSpeedVal,
-                    "lblCruisingSpeedVal");
-        basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal, "lblRangeVal");
-        basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal,
-                    "lblVehicleYearVal");
+        basics.Pair(lblCost, "lblCost", QStringLiteral("Cost:"), lblCostVal);
+        basics.Pair(lblWeight, "lblWeight", QStringLiteral("Weight:"), lblWeightVal);
+        basics.Pair(lblSpace, "lblSpace", QStringLiteral("Spaces:"), lblSpaceVal);
+        basics.Pair(lblHC, "lblHC", QStringLiteral("Handling class:"), lblHCVal);
+        basics.Pair(lblMaxSpeed, "lblMaxSpeed", QStringLiteral("Top speed:"), lblMaxSpeedVal);
+        basics.Pair(lblMaxReverse, "lblMaxReverse", QStringLiteral("Reverse speed:"), lblMaxReverseVal);
+        basics.Pair(lblMaxAcc, "lblMaxAcc", QStringLiteral("Acceleration:"), lblMaxAccVal);
+        basics.Pair(lblCruisingSpeed, "lblCruisingSpeed", QStringLiteral("Cruising speed:"), lblCruisingSpeedVal);
+        basics.Pair(lblRange, "lblRange", QStringLiteral("Range:"), lblRangeVal);
+        basics.Pair(lblVehicleYear, "lblVehicleYear", QStringLiteral("Design year:"), lblVehicleYearVal);
         basics.Columns(1);
         lblMaxWeightNow = basics.Add(Value("lblMaxWeightNow"));
         lblMaxWeightWant = basics.Add(Value("lblMaxWeightWant"));
@@ -312,21 +431,17 @@ void TfrmMain::BuildControls()
         TPageBuilder damage(pcInfo, "tsInfoDamage", QStringLiteral("Damage"));
         damage.Columns(2);
         QLabel* caption = nullptr;
-        damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal, "lblDamageFrontVal");
-        damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal, "lblDamageBackVal");
-        damage.Pair(caption, "lblDamageLeft", QStringLiteral("Left:"), lblDamageLeftVal, "lblDamageLeftVal");
-        damage.Pair(caption, "lblDamageRight", QStringLiteral("Right:"), lblDamageRightVal, "lblDamageRightVal");
-        damage.Pair(caption, "lblDamageTurret", QStringLiteral("Turret:"), lblDamageTurretVal, "lblDamageTurretVal");
-        damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal, "lblDamageEWPVal");
-        damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal,
-                    "lblDamageRocketVal");
+        damage.Pair(caption, "lblDamageFront", QStringLiteral("Front:"), lblDamageFrontVal);
+        damage.Pair(caption, "lblDamageBack", QStringLiteral("Back:"), lblDamageBackVal);
+        damage.Pair(caption, "lblDamageLeft", QStringLiteral("Left:"), lblDamageLeftVal);
+        damage.Pair(caption, "lblDamageRight", QStringLiteral("Right:"), lblDamageRightVal);
+        damage.Pair(caption, "lblDamageTurret", QStringLiteral("Turret:"), lblDamageTurretVal);
+        damage.Pair(lblDamageEWP, "lblDamageEWP", QStringLiteral("EWP:"), lblDamageEWPVal);
+        damage.Pair(lblDamageRocket, "lblDamageRocket", QStringLiteral("Rocket platform:"), lblDamageRocketVal);
         damage.Columns(1);
-        damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal,
-                    "lblDamageRamModVal");
-        damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal,
-                    "lblDamageRamCruiseVal");
-        damage.Pair(caption, "lblDamageRamMax", QStringLiteral("Ram at top speed:"), lblDamageRamMaxVal,
-                    "lblDamageRamMaxVal");
+        damage.Pair(caption, "lblDamageRamMod", QStringLiteral("Ram modifier:"), lblDamageRamModVal);
+        damage.Pair(caption, "lblDamageRamCruise", QStringLiteral("Ram at cruising speed:"), lblDamageRamCruiseVal);
+        damage.Pair(caption, "lblDamageRamMax", QStringLiteral("Ram at top speed:"), lblDamageRamMaxVal);
     }
     {
         TPageBuilder official(pcInfo, "tsOfficialInfo", QStringLiteral("Official Data"));
@@ -380,28 +495,16 @@ void TfrmMain::BuildControls()
     pcCrew = GroupPages(gbCrew, "gbCrew", QStringLiteral(" Crew "), "pcCrew");
     {
         TPageBuilder driver(pcCrew, "tsCrewDriver", QStringLiteral("Driver"));
-        cbDriverBodyArmor = driver.Add(Check("cbDriverBodyArmor", QStringLiteral("Body armor")));
-        cbDriverImprovedBodyArmor =
-            driver.Add(Check("cbDriverImprovedBodyArmor", QStringLiteral("Improved body armor")));
-        cbDriverImpactArmor = driver.Add(Check("cbDriverImpactArmor", QStringLiteral("Impact armor")));
-        cbDriverGasMask = driver.Add(Check("cbDriverGasMask", QStringLiteral("Gas mask")));
-        cbDriverPFE = driver.Add(Check("cbDriverPFE", QStringLiteral("Portable fire extinguisher")));
-        cbDriverTC = driver.Add(Check("cbDriverTC", QStringLiteral("Targeting computer")));
-        cbDriverITC = driver.Add(Check("cbDriverITC", QStringLiteral("Improved targeting computer")));
-        cbDriverHandgun = driver.Add(QStringLiteral("Hand weapon:"), Choice("cbDriverHandgun"));
+        AddCrewControls(driver, QStringLiteral("Driver"),
+                        {cbDriverBodyArmor, cbDriverImprovedBodyArmor, cbDriverImpactArmor, cbDriverGasMask,
+                         cbDriverPFE, cbDriverTC, cbDriverITC, cbDriverHandgun});
     }
     {
         TPageBuilder gunner(pcCrew, "tsCrewGunner", QStringLiteral("Gunner"));
         cbGunnerSeat = gunner.Add(Check("cbGunnerSeat", QStringLiteral("Gunner on board")));
-        cbGunnerBodyArmor = gunner.Add(Check("cbGunnerBodyArmor", QStringLiteral("Body armor")));
-        cbGunnerImprovedBodyArmor =
-            gunner.Add(Check("cbGunnerImprovedBodyArmor", QStringLiteral("Improved body armor")));
-        cbGunnerImpactArmor = gunner.Add(Check("cbGunnerImpactArmor", QStringLiteral("Impact armor")));
-        cbGunnerGasMask = gunner.Add(Check("cbGunnerGasMask", QStringLiteral("Gas mask")));
-        cbGunnerPFE = gunner.Add(Check("cbGunnerPFE", QStringLiteral("Portable fire extinguisher")));
-        cbGunnerTC = gunner.Add(Check("cbGunnerTC", QStringLiteral("Targeting computer")));
-        cbGunnerITC = gunner.Add(Check("cbGunnerITC", QStringLiteral("Improved targeting computer")));
-        cbGunnerHandgun = gunner.Add(QStringLiteral("Hand weapon:"), Choice("cbGunnerHandgun"));
+        AddCrewControls(gunner, QStringLiteral("Gunner"),
+                        {cbGunnerBodyArmor, cbGunnerImprovedBodyArmor, cbGunnerImpactArmor, cbGunnerGasMask,
+                         cbGunnerPFE, cbGunnerTC, cbGunnerITC, cbGunnerHandgun});
     }
 
     pcEngine = GroupPages(gbEngine, "gbEngine", QStringLiteral(" Power Plant "), "pcEngine");
@@ -425,7 +528,8 @@ void TfrmMain::BuildControls()
         edGasTankSize = Spin("edGasTankSize", 0, 99);
         edN2O = Spin("edN2O", 0, 3);
         lblPowerGas = Value("lblPowerGas");
-        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")), edN2O}));
+        gas.Add(Row({Caption(QStringLiteral("Gallons:")), edGasTankSize, Caption(QStringLiteral("Nitrous oxide:")),
+                     edN2O}));
         gas.Columns(2);
         cbCarburetor = gas.Add(Check("cbCarburetor", QStringLiteral("Carburetor")));
         cbMultibarrelCarburetor =
@@ -441,27 +545,17 @@ void TfrmMain::BuildControls()
     pcArmor = GroupPages(gbArmor, "gbArmor", QStringLiteral(" Armor "), "pcArmor");
     {
         TPageBuilder plastic(pcArmor, "tsNormal", QStringLiteral("Plastic"));
-        edArmorFront = plastic.Add(QStringLiteral("Front:"), Spin("edArmorFront", 0, 99));
-        edArmorLeft = plastic.Add(QStringLiteral("Left:"), Spin("edArmorLeft", 0, 99));
-        edArmorRight = plastic.Add(QStringLiteral("Right:"), Spin("edArmorRight", 0, 99));
-        edArmorRear = plastic.Add(QStringLiteral("Back:"), Spin("edArmorRear", 0, 99));
-        edArmorTop = plastic.Add(QStringLiteral("Top:"), Spin("edArmorTop", 0, 99));
-        edArmorBottom = plastic.Add(QStringLiteral("Underbody:"), Spin("edArmorBottom", 0, 99));
+        AddArmorSides(plastic, QStringLiteral("edArmor"),
+                      {edArmorFront, edArmorLeft, edArmorRight, edArmorRear, edArmorTop, edArmorBottom});
         btnRemovePlasticArmor = plastic.Add(Named(new QPushButton(QStringLiteral("Clear")), "btnRemovePlasticArmor"));
-        lblArmorSumPts[0] = plastic.Add(Value("lblArmorSumPts0"));
-        lblArmorSumLbs[0] = plastic.Add(Value("lblArmorSumLbs0"));
+        AddArmorSums(plastic, lblArmorSumPts, lblArmorSumLbs, 0);
     }
     {
         TPageBuilder metal(pcArmor, "tsMetal", QStringLiteral("Metal"));
-        edArmorMFront = metal.Add(QStringLiteral("Front:"), Spin("edArmorMFront", 0, 99));
-        edArmorMLeft = metal.Add(QStringLiteral("Left:"), Spin("edArmorMLeft", 0, 99));
-        edArmorMRight = metal.Add(QStringLiteral("Right:"), Spin("edArmorMRight", 0, 99));
-        edArmorMRear = metal.Add(QStringLiteral("Back:"), Spin("edArmorMRear", 0, 99));
-        edArmorMTop = metal.Add(QStringLiteral("Top:"), Spin("edArmorMTop", 0, 99));
-        edArmorMBottom = metal.Add(QStringLiteral("Underbody:"), Spin("edArmorMBottom", 0, 99));
+        AddArmorSides(metal, QStringLiteral("edArmorM"),
+                      {edArmorMFront, edArmorMLeft, edArmorMRight, edArmorMRear, edArmorMTop, edArmorMBottom});
         btnRemoveMetalArmor = metal.Add(Named(new QPushButton(QStringLiteral("Clear")), "btnRemoveMetalArmor"));
-        lblArmorSumPts[1] = metal.Add(Value("lblArmorSumPts1"));
-        lblArmorSumLbs[1] = metal.Add(Value("lblArmorSumLbs1"));
+        AddArmorSums(metal, lblArmorSumPts, lblArmorSumLbs, 1);
     }
     {
         TPageBuilder type(pcArmor, "tsType", QStringLiteral("Type"));
@@ -471,58 +565,23 @@ void TfrmMain::BuildControls()
         lblArmorEWP = Named(new QLabel(QStringLiteral("EWP armor:")), "lblArmorEWP");
         type.Add(lblArmorEWP);
         edArmorEWP = type.Add(Spin("edArmorEWP", 0, 40));
-        lblArmorSumPts[2] = type.Add(Value("lblArmorSumPts2"));
-        lblArmorSumLbs[2] = type.Add(Value("lblArmorSumLbs2"));
+        AddArmorSums(type, lblArmorSumPts, lblArmorSumLbs, 2);
     }
     {
         TPageBuilder ca(pcArmor, "tsCA", QStringLiteral("CA"));
         tsCA = ca.Page();
-        scrCA = ca.Add(ScrollBox("scrCA"));
+        scrCA = ca.Fill(ScrollBox("scrCA"));
     }
 
     pcTires = GroupPages(gbTires, "gbTires", QStringLiteral(" Tires "), "pcTires");
-    {
-        TPageBuilder front(pcTires, "tsTiresFront", QStringLiteral("Front"));
-        cbTireFront = Choice("cbTireFront");
-        lblTiresFrontDP = Value("lblTiresFrontDP");
-        lblTiresFrontCost = Value("lblTiresFrontCost");
-        lblTiresFrontWeight = Value("lblTiresFrontWeight");
-        front.Add(Row({cbTireFront, lblTiresFrontDP, lblTiresFrontCost, lblTiresFrontWeight}));
-        front.Columns(2);
-        rbTiresFrontNone = front.Add(Radio("rbTiresFrontNone", QStringLiteral("No Handling Modifications")));
-        rbTiresFrontRadial = front.Add(Radio("rbTiresFrontRadial", QStringLiteral("Radial")));
-        rbTiresFrontOffRoad = front.Add(Radio("rbTiresFrontOffRoad", QStringLiteral("Off-road")));
-        rbTiresFrontSlicks = front.Add(Radio("rbTiresFrontSlicks", QStringLiteral("Racing slicks")));
-        chkTiresFrontSteelbelt = front.Add(Check("chkTiresFrontSteelbelt", QStringLiteral("Steelbelted")));
-        chkTiresFrontFireProof = front.Add(Check("chkTiresFrontFireProof", QStringLiteral("Fireproof")));
-        front.Columns(1);
-        edTireFWheelguard = Spin("edTireFWheelguard", 0, 10);
-        edTireFWheelHub = Spin("edTireFWheelHub", 0, 10);
-        front.Add(Row({Caption(QStringLiteral("Wheelguards:")), edTireFWheelguard,
-                       Caption(QStringLiteral("Wheelhubs:")), edTireFWheelHub}));
-    }
-    {
-        TPageBuilder rear(pcTires, "tsTiresRear", QStringLiteral("Rear"));
-        cbTireRear = Choice("cbTireRear");
-        lblTiresRearDP = Value("lblTiresRearDP");
-        lblTiresRearCost = Value("lblTiresRearCost");
-        lblTiresRearWeight = Value("lblTiresRearWeight");
-        rear.Add(Row({cbTireRear, lblTiresRearDP, lblTiresRearCost, lblTiresRearWeight}));
-        rear.Columns(2);
-        rbTiresRearNone = rear.Add(Radio("rbTiresRearNone", QStringLiteral("No Handling Modifications")));
-        rbTiresRearRadial = rear.Add(Radio("rbTiresRearRadial", QStringLiteral("Radial")));
-        rbTiresRearOffRoad = rear.Add(Radio("rbTiresRearOffRoad", QStringLiteral("Off-road")));
-        rbTiresRearSlicks = rear.Add(Radio("rbTiresRearSlicks", QStringLiteral("Racing slicks")));
-        chkTiresRearSteelbelt = rear.Add(Check("chkTiresRearSteelbelt", QStringLiteral("Steelbelted")));
-        chkTiresRearFireProof = rear.Add(Check("chkTiresRearFireProof", QStringLiteral("Fireproof")));
-        rear.Columns(1);
-        edTireRWheelguard = Spin("edTireRWheelguard", 0, 10);
-        edTireRWheelHub = Spin("edTireRWheelHub", 0, 10);
-        rear.Add(Row({Caption(QStringLiteral("Wheelguards:")), edTireRWheelguard,
-                       Caption(QStringLiteral("Wheelhubs:")), edTireRWheelHub}));
-    }
-    rbTiresFrontNone->setChecked(true);
-    rbTiresRearNone->setChecked(true);
+    BuildTirePage(pcTires, QStringLiteral("Front"), QStringLiteral("F"),
+                  {cbTireFront, lblTiresFrontDP, lblTiresFrontCost, lblTiresFrontWeight, rbTiresFrontNone,
+                   rbTiresFrontRadial, rbTiresFrontOffRoad, rbTiresFrontSlicks, chkTiresFrontSteelbelt,
+                   chkTiresFrontFireProof, edTireFWheelguard, edTireFWheelHub});
+    BuildTirePage(pcTires, QStringLiteral("Rear"), QStringLiteral("R"),
+                  {cbTireRear, lblTiresRearDP, lblTiresRearCost, lblTiresRearWeight, rbTiresRearNone,
+                   rbTiresRearRadial, rbTiresRearOffRoad, rbTiresRearSlicks, chkTiresRearSteelbelt,
+                   chkTiresRearFireProof, edTireRWheelguard, edTireRWheelHub});
     {
         TPageBuilder wheels(pcTires, "tsTiresWheels", QStringLiteral("Wheels"));
         rb4Wheels = wheels.Add(Radio("rb4Wheels", QStringLiteral("4 Wheels")));
@@ -534,7 +593,7 @@ void TfrmMain::BuildControls()
     pcInstalled = GroupPages(gbInstalled, "gbInstalled", QStringLiteral(" Installed "), "pcInstalled");
     {
         TPageBuilder weapons(pcInstalled, "tsInstalledWeapons", QStringLiteral("Weapons"));
-        scrInstalledWeapons = weapons.Add(ScrollBox("scrInstalledWeapons"));
+        scrInstalledWeapons = weapons.Fill(ScrollBox("scrInstalledWeapons"));
         lblInvalidWeaponLoad = Named(new QLabel(scrInstalledWeapons->widget()), "lblInvalidWeaponLoad");
         lblInvalidWeaponLoad->setGeometry(0, 0, 493, 16);
         lblInvalidWeaponLoad->hide();
@@ -542,7 +601,7 @@ void TfrmMain::BuildControls()
     BuildWeaponSelection();
     {
         TPageBuilder equipment(pcInstalled, "tsInstalledEquipment", QStringLiteral("Accessories"));
-        scrInstalledEquipment = equipment.Add(ScrollBox("scrInstalledEquipment"));
+        scrInstalledEquipment = equipment.Fill(ScrollBox("scrInstalledEquipment"));
     }
 
     gbIcon = Named(new QGroupBox(QStringLiteral(" Icon ")), "gbIcon");
@@ -588,7 +647,7 @@ void TfrmMain::BuildControls()
         QRect Place;
     } places[] = {
         {gbImages, {0, 0, 380, 422}},   {gbInfo, {0, 422, 380, 178}},    {gbText, {0, 600, 380, 105}},
-        {gbTest, {0, 600, 377, 105}},   {gbBody, {380, 0, 182, 96}},     {gbCrew, {380, 96, 182, 185}},
+        {gbTest, {0, 600, 380, 105}},   {gbBody, {380, 0, 182, 96}},     {gbCrew, {380, 96, 182, 185}},
         {gbEngine, {562, 0, 262, 144}}, {gbTires, {562, 144, 262, 137}}, {gbArmor, {824, 0, 190, 281}},
         {gbSelection, {380, 281, 634, 184}}, {gbInstalled, {380, 465, 509, 240}}, {gbIcon, {890, 465, 124, 239}},
         {pc600, {380, 0, 508, 220}},

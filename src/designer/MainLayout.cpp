@@ -5,6 +5,7 @@
 #include "designer/PageControl.h"
 
 #include <QGroupBox>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -21,14 +22,25 @@ void PutInto(QWidget* child, QWidget* host)
     child->show();
 }
 
+// The compact armor page is lower than the armor box: the box scrolls in
+// it rather than losing its last rows.
+QScrollArea* ArmorScroller(QWidget* armorPage)
+{
+    return armorPage->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 void TfrmMain::SetUpResolution(bool Res600)
 {
     statusBar()->setVisible(!Res600);
+    // Emptied of their page controls, the boxes would show their captions
+    // beside the tabs of pc600.
     for (QWidget* box : {static_cast<QWidget*>(gbInfo), static_cast<QWidget*>(gbTires),
-                         static_cast<QWidget*>(gbCrew)})
+                         static_cast<QWidget*>(gbCrew), static_cast<QWidget*>(gbBody),
+                         static_cast<QWidget*>(gbEngine)})
         box->setVisible(!Res600);
+    QWidget* armorPage = pc600->findChild<QWidget*>(QStringLiteral("ts600Armor"));
     pc600->setVisible(Res600);
 
     // Places within the window below the tool bar.
@@ -39,6 +51,8 @@ void TfrmMain::SetUpResolution(bool Res600)
         PutInto(pcEngine, gbEngine);
         PutInto(pcTires, gbTires);
         PutInto(pcCrew, gbCrew);
+        if (QScrollArea* scroller = ArmorScroller(armorPage); scroller && scroller->widget() == gbArmor)
+            scroller->takeWidget();
         gbArmor->setParent(centralWidget());
         gbArmor->move(824, 0);
         gbArmor->show();
@@ -57,9 +71,13 @@ void TfrmMain::SetUpResolution(bool Res600)
     PutInto(pcEngine, pc600->findChild<QWidget*>(QStringLiteral("ts600PowerPlant")));
     PutInto(pcTires, pc600->findChild<QWidget*>(QStringLiteral("ts600Tires")));
     PutInto(pcCrew, pc600->findChild<QWidget*>(QStringLiteral("ts600Crew")));
-    QWidget* armorPage = pc600->findChild<QWidget*>(QStringLiteral("ts600Armor"));
-    gbArmor->setParent(armorPage);
-    gbArmor->move(0, 0);
+    QScrollArea* scroller = ArmorScroller(armorPage);
+    if (!scroller) {
+        scroller = new QScrollArea;
+        scroller->setFrameShape(QFrame::NoFrame);
+        PutInto(scroller, armorPage);
+    }
+    scroller->setWidget(gbArmor);
     gbArmor->show();
     top(gbText, 415);
     top(gbSelection, 220);

@@ -461,19 +461,25 @@ void TfrmMain::ReleaseWeaponRows()
     FitRows(scrInstalledWeapons, FirstRowTop);
 }
 
-void TfrmMain::cbWeaponLocationChange(QWidget* Sender)
+void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, int row, const QString& text))
 {
     const auto* list = qobject_cast<QComboBox*>(Sender);
     if (!list || list->currentIndex() < 0)
         return;
-    // A location that cannot be taken leaves the design as it was.
     try {
         TVehicle& V = Vehicle();
         if (IsWeaponRow(V, Tag(list)))
-            V.SetWeaponLocation(Tag(list), StrToLocation(list->currentText()));
+            apply(V, Tag(list), list->currentText());
         RecalcVehicle(true);
     } catch (const std::exception&) {
     }
+}
+
+void TfrmMain::cbWeaponLocationChange(QWidget* Sender)
+{
+    ApplyWeaponRowList(Sender, [](TVehicle& V, int row, const QString& text) {
+        V.SetWeaponLocation(row, StrToLocation(text));
+    });
 }
 
 void TfrmMain::cbWeaponSWC(QWidget* Sender)
@@ -490,16 +496,9 @@ void TfrmMain::cbWeaponSWC(QWidget* Sender)
 
 void TfrmMain::cbWeaponAmmoChange(QWidget* Sender)
 {
-    const auto* list = qobject_cast<QComboBox*>(Sender);
-    if (!list || list->currentIndex() < 0)
-        return;
-    try {
-        TVehicle& V = Vehicle();
-        if (IsWeaponRow(V, Tag(list)))
-            V.Weapons.Items[Tag(list)].Ammo = ParenthesisTextOrDash(list->currentText());
-        RecalcVehicle(true);
-    } catch (const std::exception&) {
-    }
+    ApplyWeaponRowList(Sender, [](TVehicle& V, int row, const QString& text) {
+        V.Weapons.Items[row].Ammo = ParenthesisTextOrDash(text);
+    });
 }
 
 namespace {

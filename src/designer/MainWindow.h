@@ -403,6 +403,10 @@ public:
     void cbWeaponSWC(QWidget* Sender);
     void chkWeaponExtraAmmo(QWidget* Sender);
     void cbWeaponAmmoChange(QWidget* Sender);
+    // A weapon row's list, location or ammunition, puts its text into the
+    // row's weapon and recalculates; a text the design cannot take leaves
+    // the design as it was.
+    void ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, int row, const QString& text));
     void chkWeaponLaserIR(QWidget* Sender);
     void chkWeaponLaserPulse(QWidget* Sender);
     void lblNewWeaponNameClick(QWidget* Sender);

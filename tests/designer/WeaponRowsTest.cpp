@@ -508,4 +508,25 @@ TEST_F(WeaponRowsTest, TheCompactLayoutHidesTheStatusBarAndTheNormalOneRestoresE
     EXPECT_EQ(W->gbArmor->parentWidget(), W->centralWidget());
 }
 
+TEST_F(WeaponRowsTest, TheCompactLayoutScrollsTheArmorBoxAndHidesTheEmptiedBoxes)
+{
+    StartWith();
+    W->SetUpResolution(true);
+    EXPECT_TRUE(W->gbBody->isHidden());
+    EXPECT_TRUE(W->gbEngine->isHidden());
+    auto* scroller = qobject_cast<QScrollArea*>(W->gbArmor->parentWidget()->parentWidget());
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(scroller->widget(), W->gbArmor);
+    EXPECT_EQ(scroller->parentWidget()->objectName(), QStringLiteral("ts600Armor"));
+    // Switching twice reuses the one scroller.
+    W->SetUpResolution(false);
+    W->SetUpResolution(true);
+    EXPECT_EQ(scroller->widget(), W->gbArmor);
+    W->SetUpResolution(false);
+    EXPECT_FALSE(W->gbBody->isHidden());
+    EXPECT_FALSE(W->gbEngine->isHidden());
+    EXPECT_EQ(W->gbArmor->parentWidget(), W->centralWidget());
+    EXPECT_EQ(W->gbArmor->geometry(), QRect(824, 0, 190, 281));
+}
+
 } // namespace
