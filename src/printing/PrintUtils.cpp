@@ -5,6 +5,7 @@
 #include "platform/gui/Bitmap32.h"
 #include "printing/QtPrinter.h"
 
+#include <QVector>
 #include <algorithm>
 
 int PageWidth = LayoutWidth;
@@ -25,18 +26,25 @@ int Mix(TColor32 pixel, int shift, int alpha)
 // picture leaves transparent prints white and not black.
 void StretchOnto(const TBitmap32& bitmap, int srcLeft, int srcTop, int srcRight, int srcBottom, TBitmap32& tile)
 {
-    tile.Clear(clWhite32);
     const int sw = srcRight - srcLeft;
     const int sh = srcBottom - srcTop;
-    if (sw <= 0 || sh <= 0)
+    if (sw <= 0 || sh <= 0) {
+        tile.Clear(clWhite32);
         return;
+    }
+    // Every tile pixel is written, row by row, from its nearest source pixel.
+    QVector<int> sourceColumn(tile.Width());
+    for (int x = 0; x < tile.Width(); ++x)
+        sourceColumn[x] = std::min(bitmap.Width() - 1, srcLeft + int(qint64(x) * sw / tile.Width()));
+    const bool opaque = bitmap.DrawMode == TDrawMode::dmOpaque;
     for (int y = 0; y < tile.Height(); ++y) {
         const int sy = std::min(bitmap.Height() - 1, srcTop + int(qint64(y) * sh / tile.Height()));
+        const TColor32* source = bitmap.ScanLine(sy);
+        TColor32* target = tile.ScanLine(y);
         for (int x = 0; x < tile.Width(); ++x) {
-            const int sx = std::min(bitmap.Width() - 1, srcLeft + int(qint64(x) * sw / tile.Width()));
-            const TColor32 pixel = bitmap.Pixel(sx, sy);
-            const int alpha = bitmap.DrawMode == TDrawMode::dmOpaque ? 255 : int(pixel >> 24) * bitmap.MasterAlpha / 255;
-            tile.SetPixel(x, y, Color32(Mix(pixel, 16, alpha), Mix(pixel, 8, alpha), Mix(pixel, 0, alpha)));
+            const TColor32 pixel = source[sourceColumn[x]];
+            const int alpha = opaque ? 255 : int(pixel >> 24) * bitmap.MasterAlpha / 255;
+            target[x] = Color32(Mix(pixel, 16, alpha), Mix(pixel, 8, alpha), Mix(pixel, 0, alpha));
         }
     }
 }

@@ -42,6 +42,9 @@ public:
 
     // Unchecked access: the position must lie inside the picture.
     TColor32 Pixel(int x, int y) const { return reinterpret_cast<const TColor32*>(FImage.constScanLine(y))[x]; }
+    // One row of pixels, for loops that visit a whole row.
+    const TColor32* ScanLine(int y) const { return reinterpret_cast<const TColor32*>(FImage.constScanLine(y)); }
+    TColor32* ScanLine(int y) { return reinterpret_cast<TColor32*>(FImage.scanLine(y)); }
     void SetPixel(int x, int y, TColor32 color) { reinterpret_cast<TColor32*>(FImage.scanLine(y))[x] = color; }
     // Clipped writing: a position outside the picture changes nothing.
     void SetPixelS(int x, int y, TColor32 color);
