@@ -50,24 +50,6 @@ TMountIndex MountIndexOf(TLocation location)
     }
 }
 
-const TBitmap32& WeaponIcon(TWeaponClass weaponClass)
-{
-    switch (weaponClass) {
-    case wcSmallBore:
-        return SmallBoreIcon;
-    case wcLargeBore:
-        return LargeBoreIcon;
-    case wcRockets:
-        return RocketIcon;
-    case wcLasers:
-        return LaserIcon;
-    case wcFlamethrowers:
-        return FlamethrowerIcon;
-    default:
-        return DropperIcon;
-    }
-}
-
 // Clipped reading: outside the picture nothing is solid.
 bool IsSolid(const TBitmap32& map, int x, int y)
 {
@@ -578,7 +560,7 @@ void FireWeapons(TGameCar& attacker, TGameCar& target, const QVector<int>& selec
         // Start just outside the icon, on the side it fires from. The rocket
         // platform's icons face front with EWPFF and back otherwise, as the
         // pods do.
-        const TBitmap32& icon = WeaponIcon(w.Class);
+        const TBitmap32& icon = WeaponClassIcon(w.Class);
         const int h = icon.Height();
         const int fw = icon.Width() / 4;
         const bool podLike = mount == miEWP || mount == miRocketPlatform || ((mount == miRight || mount == miLeft) && pods);

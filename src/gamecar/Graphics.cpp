@@ -365,3 +365,21 @@ void DrawHitMark(TBitmap32& body, TBitmap32& bodyMask, int carX, int carY, int f
         break;
     }
 }
+
+const TBitmap32& WeaponClassIcon(TWeaponClass weaponClass)
+{
+    switch (weaponClass) {
+    case wcSmallBore:
+        return SmallBoreIcon;
+    case wcLargeBore:
+        return LargeBoreIcon;
+    case wcRockets:
+        return RocketIcon;
+    case wcLasers:
+        return LaserIcon;
+    case wcFlamethrowers:
+        return FlamethrowerIcon;
+    default:
+        return DropperIcon;
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Enums.h"
 #include "platform/gui/Bitmap32.h"
 
 #include <QString>
@@ -46,6 +47,9 @@ extern TBitmap32 EWPIcon;
 extern TBitmap32 EWPLeftIcon;
 extern TBitmap32 EWPRightIcon;
 extern TBitmap32 RocketPlatformIcon;
+// The icon strip of a weapon class; every dropped weapon and discharger
+// takes the dropper's.
+const TBitmap32& WeaponClassIcon(TWeaponClass weaponClass);
 
 // The layout plan's parts, by body size where they come in sizes.
 extern TSizePictures LayoutBody;

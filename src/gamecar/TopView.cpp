@@ -25,24 +25,6 @@ constexpr int PointsRight = 12;
 constexpr int PointsDown = 23;
 constexpr int PointsLeft = 34;
 
-const TBitmap32& ClassIcon(TWeaponClass weaponClass)
-{
-    switch (weaponClass) {
-    case wcSmallBore:
-        return SmallBoreIcon;
-    case wcLargeBore:
-        return LargeBoreIcon;
-    case wcRockets:
-        return RocketIcon;
-    case wcLasers:
-        return LaserIcon;
-    case wcFlamethrowers:
-        return FlamethrowerIcon;
-    default:
-        return DropperIcon;
-    }
-}
-
 int IconFrame(const TVehicle& v, const QString& location)
 {
     const int podFacing = v.EWPFF ? PointsUp : PointsDown;
@@ -136,7 +118,7 @@ void TGameCar::DrawWeapons(TBitmap32& target, int offX, int offY, const QString&
     GetWeaponSlots(*Vehicle, location, n, xs, ys);
     const int frame = IconFrame(*Vehicle, location);
     for (int i = 0; i < n; ++i)
-        ClassIcon(weapons.Items[i].Class)
+        WeaponClassIcon(weapons.Items[i].Class)
             .DrawTo(target, xs[i] + offX, ys[i] + offY, QRect(frame, 0, IconSize, IconSize));
 }
 
