@@ -52,13 +52,3 @@ BENCHMARK_CAPTURE(BM_Sheet, RecordSheet, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Sheet, DuelSheet, 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

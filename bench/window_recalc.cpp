@@ -63,13 +63,3 @@ void BM_RecalcVehicle(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

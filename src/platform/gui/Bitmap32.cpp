@@ -85,6 +85,13 @@ bool TBitmap32::SaveToFile(const QString& fileName) const
     return FImage.convertToFormat(QImage::Format_RGB32).save(fileName);
 }
 
+TColor32 TBitmap32::Put(TColor32 source, TColor32 target) const
+{
+    if (DrawMode == TDrawMode::dmOpaque)
+        return source;
+    return BlendPixel(source, target, MulDiv255(ChannelOf(source, 24), MasterAlpha));
+}
+
 void TBitmap32::DrawTo(TBitmap32& dst, int x, int y) const
 {
     DrawTo(dst, x, y, QRect(0, 0, Width(), Height()));
@@ -99,15 +106,13 @@ void TBitmap32::DrawTo(TBitmap32& dst, int x, int y, const QRect& srcRect) const
         const int dy = y + sy - srcRect.top();
         if (dy < 0 || dy >= dst.Height())
             continue;
+        const TColor32* source = ScanLine(sy);
+        TColor32* target = dst.ScanLine(dy);
         for (int sx = src.left(); sx <= src.right(); ++sx) {
             const int dx = x + sx - srcRect.left();
             if (dx < 0 || dx >= dst.Width())
                 continue;
-            const TColor32 pixel = Pixel(sx, sy);
-            if (DrawMode == TDrawMode::dmOpaque)
-                dst.SetPixel(dx, dy, pixel);
-            else
-                dst.SetPixel(dx, dy, BlendPixel(pixel, dst.Pixel(dx, dy), MulDiv255(ChannelOf(pixel, 24), MasterAlpha)));
+            target[dx] = Put(source[sx], target[dx]);
         }
     }
 }
@@ -133,19 +138,18 @@ void TBitmap32::DrawRotatedTo(TBitmap32& dst, double degrees) const
     const long double s = std::sin(angle);
     const long double cx = Width() / 2;
     const long double cy = Height() / 2;
+    const int width = Width();
+    const int height = Height();
     for (int y = 0; y < dst.Height(); ++y) {
         const long double ry = y + 0.5L - cy;
+        TColor32* target = dst.ScanLine(y);
         for (int x = 0; x < dst.Width(); ++x) {
             const long double rx = x + 0.5L - cx;
             const int sx = static_cast<int>(std::floor(rx * c - ry * s + cx));
             const int sy = static_cast<int>(std::floor(rx * s + ry * c + cy));
-            if (!Contains(sx, sy))
+            if (sx < 0 || sy < 0 || sx >= width || sy >= height)
                 continue;
-            const TColor32 pixel = Pixel(sx, sy);
-            if (DrawMode == TDrawMode::dmOpaque)
-                dst.SetPixel(x, y, pixel);
-            else
-                dst.SetPixel(x, y, BlendPixel(pixel, dst.Pixel(x, y), MulDiv255(ChannelOf(pixel, 24), MasterAlpha)));
+            target[x] = Put(ScanLine(sy)[sx], target[x]);
         }
     }
 }

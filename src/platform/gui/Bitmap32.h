@@ -99,6 +99,9 @@ public:
     const QImage& Image() const { return FImage; }
 
 private:
+    // A source pixel drawn over a target pixel in this picture's draw mode.
+    TColor32 Put(TColor32 source, TColor32 target) const;
+
     QImage FImage;
 };
 
