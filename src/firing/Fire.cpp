@@ -50,6 +50,34 @@ TMountIndex MountIndexOf(TLocation location)
     }
 }
 
+// Where a shot starts beside its weapon's icon (added to the icon's place)
+// and where it flies without an aim point.
+struct TShotRow {
+    int OffX = 0;
+    int OffY = 0;
+    double DX = 0;
+    double DY = 0;
+};
+
+// The row of a weapon at mount; inPod when it sits in a pod or on the rocket
+// platform, whose icons face front with EWPFF and back otherwise. fw and h are
+// the width of one frame and the height of the weapon's icon.
+TShotRow ShotRow(TMountIndex mount, bool inPod, bool ewpff, int fw, int h)
+{
+    if (inPod)
+        return ewpff ? TShotRow{fw / 2, -1, 0, -1} : TShotRow{fw / 2, h + 1, 0, 1};
+    switch (mount) {
+    case miBack:
+        return {fw / 2, h + 1, 0, 1};
+    case miRight:
+        return {fw + 1, h / 2, 1, 0};
+    case miLeft:
+        return {-1, h / 2, -1, 0};
+    default:
+        return {fw / 2, -1, 0, -1};
+    }
+}
+
 // Clipped reading: outside the picture nothing is solid.
 bool IsSolid(const TBitmap32& map, int x, int y)
 {
@@ -516,6 +544,10 @@ void FireWeapons(TGameCar& attacker, TGameCar& target, const QVector<int>& selec
     const TVehicle& design = *attacker.Vehicle;
     const bool atVehicle = input.Target == 3;
     const bool pods = !HasNoSideEWP(design);
+    const bool aimed = input.AimX != -1 || input.AimY != -1;
+    // Without an aim point the turret and the rocket platform fire at the
+    // chosen side, from its edge of their icons, as that side's own weapons do.
+    const int side = aimed ? -1 : FiringSide(attacker, input);
     TFiring f(attacker, target, mask, input);
     // An index that names no weapon of the design fires nothing.
     const auto names = [&](int idx) {
@@ -557,42 +589,23 @@ void FireWeapons(TGameCar& attacker, TGameCar& target, const QVector<int>& selec
         GetWeaponSlots(design, LocationToStr(w.Location), mountCount[mount], xs, ys);
         const int slot = mountUsed[mount]++ % static_cast<int>(std::min(xs.size(), ys.size()));
 
-        // Start just outside the icon, on the side it fires from. The rocket
-        // platform's icons face front with EWPFF and back otherwise, as the
-        // pods do.
-        const TBitmap32& icon = WeaponClassIcon(w.Class);
-        const int h = icon.Height();
-        const int fw = icon.Width() / 4;
-        const bool podLike = mount == miEWP || mount == miRocketPlatform || ((mount == miRight || mount == miLeft) && pods);
-        int offX = fw / 2;
-        int offY = -1;
-        double dx = 0;
-        double dy = -1;
-        if (podLike) {
-            offY = design.EWPFF ? -1 : h + 1;
-            dy = design.EWPFF ? -1 : 1;
-        } else if (mount == miBack) {
-            offY = h + 1;
-            dy = 1;
-        } else if (mount == miRight) {
-            offX = fw + 1;
-            offY = h / 2;
-            dx = 1;
-            dy = 0;
-        } else if (mount == miLeft) {
-            offX = -1;
-            offY = h / 2;
-            dx = -1;
-            dy = 0;
+        // Start just outside the icon, on the side it fires from.
+        TMountIndex from = mount;
+        bool inPod = mount == miEWP || mount == miRocketPlatform || ((mount == miRight || mount == miLeft) && pods);
+        if ((mount == miTurret || mount == miRocketPlatform) && side >= 0) {
+            from = MountIndexOf(static_cast<TLocation>(side));
+            inPod = false;
         }
-        f.X = xs[slot] + design.PosX + offX;
-        f.Y = ys[slot] + design.PosY + offY;
+        const TBitmap32& icon = WeaponClassIcon(w.Class);
+        const TShotRow row = ShotRow(from, inPod, design.EWPFF, icon.Width() / 4, icon.Height());
+        f.X = xs[slot] + design.PosX + row.OffX;
+        f.Y = ys[slot] + design.PosY + row.OffY;
 
-        if (input.AimX != -1 || input.AimY != -1) {
+        if (aimed) {
             NormalizeDirection(Round(f.X), Round(f.Y), input.AimX, input.AimY, f.DX, f.DY, true);
         } else {
-            f.DX = dx;
-            f.DY = dy;
+            f.DX = row.DX;
+            f.DY = row.DY;
         }
         f.DX += RandomGaussUnit() / ScatterDivisor;
         f.DY += RandomGaussUnit() / ScatterDivisor;

@@ -43,9 +43,11 @@ int GetHitSide(int attackLocation, int targetFacing);
 // Fires the selected weapons of attacker once each across map: opaque black
 // map pixels stop and erode a shot; with atVehicle a shot that enters the
 // opponent's silhouette in mask is resolved on target, whose log receives
-// one entry per shot. Reads the settings Trace, IgnoreAmmo, AlwaysHit and
-// DamageCaused. shotDone, when set, runs after every shot so that the map
-// can be shown before the next one.
+// one entry per shot. Without an aim point every shot flies toward the side
+// its weapon faces; turret and rocket-platform weapons face the attack side.
+// Reads the settings Trace, IgnoreAmmo, AlwaysHit and DamageCaused. shotDone,
+// when set, runs after every shot so that the map can be shown before the
+// next one.
 void FireWeapons(TGameCar& attacker, TGameCar& target, const QVector<int>& selected, TBitmap32& map,
                  const TBitmap32& mask, const TFireInput& input, const std::function<void()>& shotDone = {});
 

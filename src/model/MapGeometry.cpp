@@ -149,6 +149,10 @@ int DirectionSector(int x1, int y1, int x2, int y2)
     double dx = 0;
     double dy = 0;
     NormalizeDirection(x1, y1, x2, y2, dx, dy, false);
+    // Straight along the centre line the point lies ahead or behind; the
+    // start point itself counts as ahead, as its direction is (0, -1).
+    if (dx == 0)
+        return dy > 0 ? 3 : 0;
     const bool flat = dy >= -2 && dy <= 2;
     const bool steep = dx >= -1 && dx <= 1;
     if (dx >= 0 && flat)

@@ -24,8 +24,9 @@ void GetWeaponSlots(const TVehicle& vehicle, const QString& location, int count,
 void NormalizeDirection(int x1, int y1, int x2, int y2, double& dx, double& dy, bool bound);
 
 // The side toward which the direction from (x1, y1) to (x2, y2) points:
-// 0 up, 1 left, 2 right, 3 down on the map. A direction counts as left or
-// right while its vertical part is at most twice its horizontal part.
+// 0 up, 1 left, 2 right, 3 down on the map. Straight up, and the start
+// point itself, is 0; straight down is 3; any other direction counts as left
+// or right while its vertical part is at most twice its horizontal part.
 int DirectionSector(int x1, int y1, int x2, int y2);
 
 // The fixed renumbering of side indexes that the hit resolution uses.

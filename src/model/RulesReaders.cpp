@@ -15,11 +15,30 @@ QString DataFileName(const QString& baseName)
     return ResolvePath(QStringLiteral("Data/%1.txt").arg(baseName));
 }
 
+// A conversion error's text behind the place of the value, when it is known.
+QString AtPlace(const QString& place, const QString& message)
+{
+    return place.isEmpty() ? message : place + QStringLiteral(": ") + message;
+}
+
 // The values of one item section, by the kinds the data files use.
 class TItemReader
 {
 public:
-    TItemReader(const TProfileFile& file, const QString& section) : FFile(file), FSection(section) {}
+    TItemReader(const TProfileFile& file, const QString& section, int position)
+        : FFile(file), FSection(section), FPosition(position)
+    {
+    }
+
+    // Where the key's value stands, so that the user can find a bad one: the
+    // file, the item by its name (by its count in the file when it has none)
+    // and the key.
+    QString Place(const char* key) const
+    {
+        const QString item = FSection.isEmpty() ? QStringLiteral("item %1").arg(FPosition + 1)
+                                                : QStringLiteral("item \"%1\"").arg(FSection);
+        return QStringLiteral("%1, %2, key \"%3\"").arg(FFile.FileName(), item, QLatin1String(key));
+    }
 
     QString Text(const char* key, const QString& def = QString()) const
     {
@@ -27,12 +46,23 @@ public:
     }
     int Integer(const char* key, int def = -1) const { return FFile.ReadInteger(FSection, QLatin1String(key), def); }
     bool Flag(const char* key) const { return FFile.ReadInteger(FSection, QLatin1String(key), 0) != 0; }
-    // A value that is not a decimal number ends the reading of the file.
-    double Decimal(const char* key) const { return StrToFloatDot(Text(key, QStringLiteral("-1"))); }
+    // The key's text through parse; a value that is not the number it should
+    // be ends the reading of the file with a report of its place.
+    template <typename TParse>
+    auto Parsed(const char* key, const QString& def, TParse parse) const
+    {
+        try {
+            return parse(Text(key, def));
+        } catch (const EConvertError& e) {
+            throw EConvertError(AtPlace(Place(key), e.Message()));
+        }
+    }
+    double Decimal(const char* key) const { return Parsed(key, QStringLiteral("-1"), StrToFloatDot); }
 
 private:
     const TProfileFile& FFile;
     const QString& FSection;
+    int FPosition;
 };
 
 // One reader for every table: the header from the overview, then one item per
@@ -55,7 +85,7 @@ TRulesTable<TItem> ReadTable(const QString& baseName, const char* context, ReadI
         for (int i = 0; i + 1 < sections.size(); ++i) {
             TItem item;
             item.Name = sections[i + 1];
-            readItem(TItemReader(file, sections[i + 1]), i, item);
+            readItem(TItemReader(file, sections[i + 1], i), i, item);
             table.Items.append(item);
         }
     } catch (const EError& e) {
@@ -77,7 +107,7 @@ int DigitAt(const QString& text, int index)
 
 } // namespace
 
-TEffectKind StringToEffect(const QString& value, double& radius)
+TEffectKind StringToEffect(const QString& value, double& radius, const QString& place)
 {
     TEffectKind kind = ekNone;
     radius = -1.0;
@@ -109,12 +139,12 @@ TEffectKind StringToEffect(const QString& value, double& radius)
             radius = double(numerator) / double(denominator);
         }
     } catch (const EError& e) {
-        ReportError(e.Message(), QStringLiteral("ReadWeaponTypes/StringToEffect"), 2);
+        ReportError(AtPlace(place, e.Message()), QStringLiteral("ReadWeaponTypes/StringToEffect"), 2);
     }
     return kind;
 }
 
-TDamageKind StringToDamage(const QString& value, int& dice, int& modifier)
+TDamageKind StringToDamage(const QString& value, int& dice, int& modifier, const QString& place)
 {
     TDamageKind kind = dkNone;
     dice = -1;
@@ -140,7 +170,7 @@ TDamageKind StringToDamage(const QString& value, int& dice, int& modifier)
             text.remove(0, 1);
         modifier = StrToInt(text);
     } catch (const EError& e) {
-        ReportError(e.Message(), QStringLiteral("ReadWeaponTypes/StringToDamage"), 2);
+        ReportError(AtPlace(place, e.Message()), QStringLiteral("ReadWeaponTypes/StringToDamage"), 2);
     }
     return kind;
 }
@@ -274,9 +304,9 @@ TWeaponTypes ReadWeaponTypes(const QString& baseName)
         w.Class = StrToWeaponClass(r.Text("Class"));
         w.Comment = r.Text("Comment");
         w.Year = r.Integer("Year");
-        w.EffectKind = StringToEffect(r.Text("Effect"), w.EffectValue);
+        w.EffectKind = StringToEffect(r.Text("Effect"), w.EffectValue, r.Place("Effect"));
         w.ToHit = r.Integer("ToHit");
-        w.DamageKind = StringToDamage(r.Text("Damage"), w.DamageDice, w.DamageMod);
+        w.DamageKind = StringToDamage(r.Text("Damage"), w.DamageDice, w.DamageMod, r.Place("Damage"));
         w.DP = r.Integer("DP");
         w.Space = r.Decimal("Space");
         w.Cost = r.Integer("Cost");
@@ -287,7 +317,8 @@ TWeaponTypes ReadWeaponTypes(const QString& baseName)
         w.MountPoints = QLatin1Char(';')
             + r.Text("MountPoints", QStringLiteral("front;left;right;back;turret;EWP;rocket platform;")).toUpper()
             + QLatin1Char(';');
-        ParseNrOfObjects(r.Text("NrOfObjects"), w.NrOfObjects, w.NrOfObjectsUpTo);
+        r.Parsed("NrOfObjects", QString(),
+                 [&w](const QString& value) { ParseNrOfObjects(value, w.NrOfObjects, w.NrOfObjectsUpTo); });
     });
 }
 
@@ -312,9 +343,9 @@ THandGunTypes ReadHandGunTypes(const QString& baseName)
         h.Nr = position;
         h.Abbreviation = r.Text("Abbreviation");
         h.Year = r.Integer("Year");
-        h.EffectKind = StringToEffect(r.Text("Effect"), h.EffectValue);
+        h.EffectKind = StringToEffect(r.Text("Effect"), h.EffectValue, r.Place("Effect"));
         h.ToHit = r.Integer("ToHit");
-        h.DamageKind = StringToDamage(r.Text("Damage"), h.DamageDice, h.DamageMod);
+        h.DamageKind = StringToDamage(r.Text("Damage"), h.DamageDice, h.DamageMod, r.Place("Damage"));
         h.GE = r.Integer("GE");
         h.Cost = r.Integer("Cost");
         h.CPS = r.Decimal("CPS");

@@ -29,8 +29,9 @@ void ReadAllTypes();
 QStringList EmptyDesignTables();
 
 // Value parsers of the weapon and hand-weapon files. The effect and damage
-// parsers report their own conversion errors and return what they got so far;
+// parsers report their own conversion errors, behind the value's place in the
+// data files when it is given, and return what they got so far;
 // ParseNrOfObjects lets its error reach the reader.
-TEffectKind StringToEffect(const QString& value, double& radius);
-TDamageKind StringToDamage(const QString& value, int& dice, int& modifier);
+TEffectKind StringToEffect(const QString& value, double& radius, const QString& place = QString());
+TDamageKind StringToDamage(const QString& value, int& dice, int& modifier, const QString& place = QString());
 void ParseNrOfObjects(const QString& value, int& nrOfObjects, bool& upTo);

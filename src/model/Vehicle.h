@@ -87,7 +87,8 @@ public:
     int GetEngineWeight(QStringList& List) const;
     int GetTireWeight(const TTireType& Tire, QStringList& List, bool Front) const;
     // Pounds of armor, or with PointsOnly its points; -1 stands for the
-    // design's own metal or plastic points.
+    // design's own metal or plastic points, and then the pods' armor is
+    // weighed as well, as the weight report weighs it.
     double GetArmorWeight(bool PointsOnly, int Metal, int Plastic) const;
     int GetArmorPointsForWeight(int Weight, bool Plastic) const;
     // The heaviest design that still reaches an acceleration class.

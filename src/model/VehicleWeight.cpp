@@ -24,6 +24,15 @@ constexpr int CrewArmorWeight = 6;
 constexpr int CrewMemberWeight = 150;
 constexpr int ExtinguisherWeight = 20;
 
+// Pounds per point of the pods' own armor: a side pair carries it twice,
+// rocket pods and a design without pods none.
+int PodArmorPointWeight(const TVehicle& vehicle)
+{
+    if (vehicle.EWP <= 0 || vehicle.EWPR)
+        return 0;
+    return vehicle.HasSidePods() ? 2 * PodArmorWeight : PodArmorWeight;
+}
+
 } // namespace
 
 int TVehicle::GetWeight(QStringList& List)
@@ -146,9 +155,7 @@ int TVehicle::GetWeight(QStringList& List)
         if (EWPR)
             amount = EWPWeight(EWP) / 2;
         else
-            amount = CheckedAdd(EWPWeight(EWP),
-                                CheckedMul(Armor.EWP, sidePair ? 2 * PodArmorWeight
-                                                               : PodArmorWeight));
+            amount = CheckedAdd(EWPWeight(EWP), CheckedMul(Armor.EWP, PodArmorPointWeight(*this)));
         Add(weight, amount);
         List.append(Format(sidePair ? QStringLiteral("2x EWP: %d lbs") : QStringLiteral("EWP: %d lbs"),
                            {amount}));
@@ -342,7 +349,7 @@ double TVehicle::GetArmorWeight(bool PointsOnly, int Metal, int Plastic) const
     if (Armor.LR)
         w = w + plastic * perPoint * 0.1L;
     if (own)
-        w = w + static_cast<Extended>(Armor.EWP) * PodArmorWeight;
+        w = w + static_cast<Extended>(Armor.EWP) * PodArmorPointWeight(*this);
     return static_cast<double>(w);
 }
 

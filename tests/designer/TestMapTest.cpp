@@ -4,6 +4,7 @@
 #include "gamecar/GameCar.h"
 #include "gamecar/Graphics.h"
 #include "model/Global.h"
+#include "model/Lookups.h"
 #include "model/Vehicle.h"
 #include "platform/Errors.h"
 #include "platform/Random.h"
@@ -173,6 +174,64 @@ TEST_F(TestMapTest, ARightClickOnTheMapAlsoFires)
     EXPECT_EQ(TestCar->Stats.Weapons.Items[0].Shots, 1);
     EXPECT_TRUE(window.edStatsVehicle->toPlainText().startsWith(QStringLiteral("Weapon | Fired")));
 }
+
+TEST_F(TestMapTest, AClickStraightAheadFiresTheFrontWeapons)
+{
+    TModalAnswers answers;
+    TfrmMain& window = Start({Path(QStringLiteral("Designs/Brickhouse.vx"))});
+    Choose(window.cbAttackTarget, QStringLiteral("Map"));
+    // On the own car's centre line, above its nose.
+    QTest::mouseClick(window.imgTest, Qt::RightButton, {}, QPoint(182, 5));
+    EXPECT_EQ(TestCar->Stats.Weapons.Items[0].Shots, 1);
+}
+
+// The own design carries one weapon, in its turret or on its rocket platform.
+struct TAddOnCase {
+    const char* Name;
+    const char* Weapon;
+    TLocation Location;
+};
+
+class TestMapAddOnTest : public TestMapTest, public ::testing::WithParamInterface<TAddOnCase>
+{
+};
+
+TEST_P(TestMapAddOnTest, HitsTheOpponentOnEverySide)
+{
+    TModalAnswers answers;
+    TfrmMain& window = Start();
+    AlwaysHit = true;
+    IgnoreAmmo = true;
+    TVehicle& design = window.Vehicle();
+    design.Weapons.Items.clear();
+    TWeaponType weapon;
+    ASSERT_TRUE(FindWeaponType(QLatin1String(GetParam().Weapon), weapon));
+    weapon.Location = GetParam().Location;
+    int index = 0;
+    design.AddWeapon(weapon, index);
+    design.Turret = GetParam().Location == locTurret ? tkOneSpace : tkNone;
+    design.RocketPlatform = GetParam().Location == locRocketPlatform ? 1 : 0;
+    // The platform's icons face back: it still fires at the side chosen.
+    design.EWPFF = false;
+    window.RecalcVehicle(true);
+    Choose(window.cbAttackTarget, QStringLiteral("Vehicle"));
+    Choose(window.cbTargetFacing, QStringLiteral("Up"));
+    RandSeed(3);
+    int hits = 0;
+    for (const char* side : {"Front", "Left", "Right", "Back"}) {
+        Choose(window.cbAttackLocation, QLatin1String(side));
+        window.acTestFire->trigger();
+        EXPECT_EQ(TestCar->Stats.Weapons.Items[0].Cost, ++hits) << side;
+    }
+    EXPECT_EQ(TestCar->Stats.Weapons.Items[0].Shots, 4);
+    EXPECT_TRUE(window.edStatsVehicle->toPlainText().contains(QStringLiteral("   Sum |     4 |   4 | 100 | ")))
+        << window.edStatsVehicle->toPlainText().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AddOns, TestMapAddOnTest,
+                         ::testing::Values(TAddOnCase{"Turret", "MG", locTurret},
+                                           TAddOnCase{"RocketPlatform", "MR", locRocketPlatform}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(TestMapTest, FiringWithoutAimPointOrSideDoesNothing)
 {

@@ -166,6 +166,32 @@ TEST_F(TFiringTest, SelectionFollowsSideTurretPlatformAndPods)
     EXPECT_EQ(SelectWeapons(v, locBack), (QVector<int>{1, 2, 3, 4, 5, 6}));
 }
 
+TEST_F(TFiringTest, TheAimPointDecidesTheFiringSide)
+{
+    // The own car's picture is centred on (182, 159).
+    const struct {
+        const char* Where;
+        int X, Y, Side;
+    } cases[] = {
+        {"on the centre line ahead", 182, 20, locFront},
+        {"on the centre line just ahead", 182, 158, locFront},
+        {"on the centre line behind", 182, 300, locBack},
+        {"on the centre line just behind", 182, 160, locBack},
+        {"on the car's centre", 182, 159, locFront},
+        {"ahead", 200, 30, locFront},
+        {"to the left", 40, 120, locLeft},
+        {"to the right", 330, 200, locRight},
+        {"behind", 160, 310, locBack},
+    };
+    for (const auto& c : cases) {
+        TFireInput input;
+        input.AttackLocation = -1; // only the aim point decides
+        input.AimX = c.X;
+        input.AimY = c.Y;
+        EXPECT_EQ(FiringSide(*Attacker, input), c.Side) << c.Where;
+    }
+}
+
 TEST_F(TFiringTest, NoSideAndNoAimPointDoesNothing)
 {
     Arm(Weapon("MG", "Machine Gun", wcSmallBore, 1, 0));
@@ -640,21 +666,21 @@ TEST_F(TFiringTest, DroppedWeaponsAndHarmlessWeaponsNeverFire)
     EXPECT_EQ(CountPixels(Map, TraceGreen), 0);
 }
 
-TEST_F(TFiringTest, RocketPlatformFiresWhereItsIconsFace)
+TEST_F(TFiringTest, RocketPlatformFiresAtTheChosenSideWhereverItsIconsFace)
 {
     Trace = true;
     Arm(Weapon("MR", "Medium Rocket", wcRockets, 2, 0, locRocketPlatform));
     Attacker->Vehicle->RocketPlatform = 1;
-    Attacker->Vehicle->EWPFF = false;
+    Attacker->Vehicle->EWPFF = false; // its icons face back
     Fire(TFireInput());
     EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Shots, 1);
-    // Backward, to the bottom edge: the trace lies below the own car's top.
-    int above = 0;
-    for (int y = 0; y < 100; ++y)
+    // Forward, to the top edge: no trace below the platform's icons.
+    int below = 0;
+    for (int y = 109 + 57; y < Map.Height(); ++y)
         for (int x = 0; x < Map.Width(); ++x)
-            above += Map.Pixel(x, y) == TraceGreen;
-    EXPECT_EQ(above, 0);
-    EXPECT_GT(CountPixels(Map, TraceGreen), 50);
+            below += Map.Pixel(x, y) == TraceGreen;
+    EXPECT_EQ(below, 0);
+    EXPECT_GT(CountPixels(Map, TraceGreen), 100);
 }
 
 TEST_F(TFiringTest, FourTurretWeaponsFireFromKnownIconPlaces)

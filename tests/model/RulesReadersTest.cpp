@@ -130,7 +130,8 @@ TEST(RulesReaders, DecimalCommaEndsTheFileAndKeepsOnlyCompleteItems)
     const TAmmoTypes ammo = ReadAmmoTypes(QStringLiteral("AmmoTypes"));
     ASSERT_EQ(errors.Texts().size(), 1);
     EXPECT_EQ(errors.Texts()[0],
-              QStringLiteral("An error occured in ReadSmmoTypes:\r\n'1,5' is not a valid floating point value"));
+              QStringLiteral("An error occured in ReadSmmoTypes:\r\nData/AmmoTypes.txt, item \"Broken\", key \"Cost\": "
+                             "'1,5' is not a valid floating point value"));
     ASSERT_EQ(ammo.Items.size(), 1);
     EXPECT_EQ(ammo.Items[0].Name, QStringLiteral("Normal"));
     EXPECT_EQ(ammo.Items[0].Weapons, QStringLiteral(";-ALL-;"));
@@ -142,7 +143,8 @@ TEST(RulesReaders, WeaponMountPointsAndObjects)
     TRecordingErrorSink errors;
     const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
     ASSERT_EQ(errors.Texts().size(), 1);
-    EXPECT_EQ(errors.Texts()[0], QStringLiteral("An error occured in ReadWeaponTypes:\r\n'LOTS' is not a valid integer value"));
+    EXPECT_EQ(errors.Texts()[0], QStringLiteral("An error occured in ReadWeaponTypes:\r\nData/WeaponTypes.txt, item "
+                                                "\"Bad Count\", key \"NrOfObjects\": 'LOTS' is not a valid integer value"));
     ASSERT_EQ(weapons.Items.size(), 2);
     const TWeaponType& mg = weapons.Items[0];
     EXPECT_EQ(mg.Class, wcSmallBore);
@@ -158,6 +160,24 @@ TEST(RulesReaders, WeaponMountPointsAndObjects)
     EXPECT_EQ(mines.NrOfObjects, 3);
     EXPECT_TRUE(mines.NrOfObjectsUpTo);
     EXPECT_EQ(mines.Year, -1);
+}
+
+TEST(RulesReaders, BadNumbersAreReportedWithFileItemAndKey)
+{
+    TWorkingFolder folder(ReadersFixture);
+    TRecordingErrorSink errors;
+    const THandGunTypes guns = ReadHandGunTypes(QStringLiteral("HandGunTypes"));
+    // The effect and the damage are reported and the reading goes on; the
+    // decimal of the item without a name ends it, which is named by its count.
+    EXPECT_EQ(errors.Texts(),
+              QStringList({QStringLiteral("An error occured in ReadWeaponTypes/StringToEffect:\r\nData/HandGunTypes.txt, "
+                                          "item \"Pistol\", key \"Effect\": 'TWO' is not a valid integer value"),
+                           QStringLiteral("An error occured in ReadWeaponTypes/StringToDamage:\r\nData/HandGunTypes.txt, "
+                                          "item \"Pistol\", key \"Damage\": 'X' is not a valid integer value"),
+                           QStringLiteral("An error occured in ReadHandGunTypes:\r\nData/HandGunTypes.txt, item 2, key "
+                                          "\"CPS\": '1,5' is not a valid floating point value")}));
+    ASSERT_EQ(guns.Items.size(), 1);
+    EXPECT_EQ(guns.Items[0].EffectKind, ekArea);
 }
 
 TEST(RulesReaders, AccessoriesWithoutNumberGetMinusOne)

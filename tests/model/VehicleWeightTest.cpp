@@ -313,11 +313,37 @@ TEST_F(VehicleWeightTest, ArmorWeightAndPoints)
     v.Armor.Front = 10;
     v.Armor.FrontM = 2;
     v.Armor.EWP = 5;
+    v.EWP = ewpOneSpaceTop;
     EXPECT_EQ(v.GetArmorWeight(true, -1, -1), 17);
     EXPECT_EQ(v.GetArmorWeight(false, -1, -1), 120); // 50 + 50 + 5 pod points x 4
     EXPECT_EQ(v.GetArmorWeight(false, 2, 10), 100);  // counts given: pods not weighed
     v.Armor.LR = true;
     EXPECT_EQ(v.GetArmorWeight(false, 0, 10), 55);
+}
+
+TEST_F(VehicleWeightTest, ArmorWeightWeighsThePodArmorAsTheReportDoes)
+{
+    const struct {
+        const char* Name;
+        TEWPKind Kind;
+        bool Rocket;
+        int PodArmor; // pounds of 5 pod armor points
+    } cases[] = {
+        {"no pod", ewpNone, false, 0},
+        {"roof pod", ewpOneSpaceTop, false, 20},
+        {"side pair", ewpOneSpaceSide, false, 40},
+        {"rocket side pair", ewpOneSpaceSide, true, 0},
+    };
+    for (const auto& c : cases) {
+        TVehicle v; // Subcompact: 5 lbs a plastic point
+        v.Armor.Front = 10;
+        v.EWP = c.Kind;
+        v.EWPR = c.Rocket;
+        const int bare = v.GetWeight(List);
+        v.Armor.EWP = 5;
+        EXPECT_EQ(v.GetArmorWeight(false, -1, -1), 50 + c.PodArmor) << c.Name;
+        EXPECT_EQ(v.GetWeight(List) - bare, c.PodArmor) << c.Name;
+    }
 }
 
 TEST_F(VehicleWeightTest, ArmorPointsForAWeight)
