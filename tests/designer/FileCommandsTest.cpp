@@ -53,6 +53,8 @@ TEST_F(FileCommandsTest, NewStartsAFreshDesignWithoutAFileName)
     EXPECT_EQ(window.Vehicle().Author, QStringLiteral("<Designer>"));
     EXPECT_EQ(window.edTextAuthor->text(), QStringLiteral("<Designer>"));
     EXPECT_EQ(window.cbBodyType->currentText(), BodyTypes.Items[0].Name);
+    // The shipped tables put the plain frame first.
+    EXPECT_EQ(window.cbChassis->currentText(), QStringLiteral("Standard"));
     EXPECT_EQ(window.lblCostVal->text(), QStringLiteral("$ %1").arg(Cost(fresh)));
     EXPECT_FALSE(window.windowTitle().contains(QStringLiteral(" : "))) << window.windowTitle().toStdString();
     EXPECT_EQ(TestCar->Vehicle, Car->Vehicle);

@@ -92,7 +92,9 @@ TEST_F(PartHandlersTest, ACostAboveTheDivisionTurnsRedAndBoldAndBack)
     Div = 1;
     DivUse = true;
     Choose(W->cbBodyType, QStringLiteral("Van"));
-    // A cost of exactly the division is within it.
+    // The light chassis takes a fifth off the van's price: a cost of exactly
+    // the division, which is within it.
+    Choose(W->cbChassis, QStringLiteral("Light"));
     ASSERT_EQ(ModelCost(), 1000);
     EXPECT_FALSE(IsWarning(W->lblCostVal));
     W->chkStreamlining->click();

@@ -188,14 +188,14 @@ TEST_F(DescriptionTest, FiguresReadTheWeightAndCargoThatTheLastRecalculationStor
     V.Armor.Front = 150; // heavy enough to stop it, but not yet recalculated
     QString text;
     OfficialDescription(V, false, text);
-    EXPECT_TRUE(text.endsWith(QStringLiteral(", 7 Cargo, Accel. 10, Top Speed 110, HC 1, 3,570 lbs, $ 5,160")))
+    EXPECT_TRUE(text.endsWith(QStringLiteral(", 7 Cargo, Accel. 10, Top Speed 110, HC 1, 3,570 lbs, $ 5,300")))
         << text.toStdString();
 }
 
 TEST_F(DescriptionTest, AnInvalidDesignEndsWithItsReasonOnASecondLine)
 {
     V.Armor.Front = 400;
-    EXPECT_TRUE(Official().endsWith(QStringLiteral(", U0, Accel. 0, Top Speed 80, HC 1, 5,570 lbs, $ 9,160\r\n"
+    EXPECT_TRUE(Official().endsWith(QStringLiteral(", U0, Accel. 0, Top Speed 80, HC 1, 5,570 lbs, $ 9,300\r\n"
                                                    "## INVALID ## (Max Weight exceeded)")))
         << Official().toStdString();
     EXPECT_TRUE(Outsider().endsWith(QStringLiteral("Tires, Driver\r\n## INVALID ## (Max Weight exceeded)")))

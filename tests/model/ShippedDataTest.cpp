@@ -31,6 +31,10 @@ TEST(ShippedData, ReadsWithoutErrorAndHoldsTheItemsWithAFixedMeaning)
         EXPECT_EQ(BodyTypes.Items[i].Nr, i);
     }
 
+    // A new design starts on the standard chassis.
+    EXPECT_EQ(ChassisTypes.Items[0].Name, QStringLiteral("Standard"));
+    EXPECT_EQ(ChassisTypes.Items[0].Price, 0);
+    EXPECT_EQ(ChassisTypes.Items[0].WeightMod, 0);
     EXPECT_EQ(CEngineTypes.Items[0].Name, QStringLiteral("None"));
     EXPECT_EQ(CEngineTypes.Items[0].Power, 0);
     EXPECT_NE(TireTypes.Items[0].Name, QStringLiteral("Metal"));
