@@ -175,14 +175,36 @@ TEST_F(TestMapTest, ARightClickOnTheMapAlsoFires)
     EXPECT_TRUE(window.edStatsVehicle->toPlainText().startsWith(QStringLiteral("Weapon | Fired")));
 }
 
-TEST_F(TestMapTest, AClickStraightAheadFiresTheFrontWeapons)
+TEST_F(TestMapTest, AClickOnTheCentreLineFiresTheWeaponsAheadOrBehind)
 {
     TModalAnswers answers;
+    // VMG at the front, FT and a mine dropper at the back, and an MML in each
+    // of the side pods, which face front.
     TfrmMain& window = Start({Path(QStringLiteral("Designs/Brickhouse.vx"))});
     Choose(window.cbAttackTarget, QStringLiteral("Map"));
-    // On the own car's centre line, above its nose.
-    QTest::mouseClick(window.imgTest, Qt::RightButton, {}, QPoint(182, 5));
-    EXPECT_EQ(TestCar->Stats.Weapons.Items[0].Shots, 1);
+    // The own car's picture is centred on (182, 159).
+    const struct {
+        const char* Where;
+        QPoint Click;
+        QVector<int> Shots; // per weapon of the design
+    } cases[] = {
+        {"ahead of the nose", QPoint(182, 5), {1, 0, 0, 1, 1}},
+        {"behind the tail", QPoint(182, 310), {0, 1, 0, 0, 0}},
+        {"on the car's centre", QPoint(182, 159), {1, 0, 0, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        QVector<int> before;
+        for (const TWeaponType& w : TestCar->Stats.Weapons.Items)
+            before.append(w.Shots);
+        QTest::mouseClick(window.imgTest, Qt::RightButton, {}, c.Click);
+        QVector<int> fired;
+        for (int i = 0; i < TestCar->Stats.Weapons.Items.size(); ++i)
+            fired.append(TestCar->Stats.Weapons.Items[i].Shots - before.value(i));
+        EXPECT_EQ(fired, c.Shots) << c.Where;
+    }
+    // The statistics count what was fired.
+    EXPECT_TRUE(window.edStatsVehicle->toPlainText().contains(QStringLiteral("   Sum |     7 |")))
+        << window.edStatsVehicle->toPlainText().toStdString();
 }
 
 // The own design carries one weapon, in its turret or on its rocket platform.
