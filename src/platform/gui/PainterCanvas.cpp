@@ -81,6 +81,14 @@ int TPainterCanvas::TextWidth(const QString& text)
     return FPainter.fontMetrics().horizontalAdvance(text);
 }
 
+int TPainterCanvas::TextHeight(const QString& text)
+{
+    ApplyFont();
+    // One line of the font, descenders included, as TextOut sets it below y.
+    Q_UNUSED(text);
+    return FPainter.fontMetrics().height();
+}
+
 void TPainterCanvas::Draw(int x, int y, const TBitmap32& bitmap)
 {
     FPainter.drawImage(x, y, bitmap.Image());
