@@ -81,11 +81,10 @@ int TPainterCanvas::TextWidth(const QString& text)
     return FPainter.fontMetrics().horizontalAdvance(text);
 }
 
-int TPainterCanvas::TextHeight(const QString& text)
+int TPainterCanvas::TextHeight(const QString&)
 {
     ApplyFont();
     // One line of the font, descenders included, as TextOut sets it below y.
-    Q_UNUSED(text);
     return FPainter.fontMetrics().height();
 }
 
