@@ -126,13 +126,13 @@ QString ElideText(const QString& text, int width)
     return Printer().Canvas().TextWidth(text) <= width ? text : CutText(text, width);
 }
 
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style)
+void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
 {
     TPageCanvas& canvas = Printer().Canvas();
     const int limit = ScaleX(W);
     const auto fits = [&](int) { return canvas.TextWidth(text) <= limit; };
     const int fitted = ShrinkToFit(size, ReadableFontSize, style, fits);
-    PrintText(ElideText(text, limit), X, Y, fitted, style, false);
+    PrintText(ElideText(text, limit), X, Y, fitted, style, centered);
 }
 
 void PrintRect(int X, int Y, int W, int H)

@@ -65,9 +65,9 @@ QString CutText(const QString& text, int width);
 // The text as it is when it is at most width printer pixels wide in the
 // canvas font, else cut (CutText).
 QString ElideText(const QString& text, int width);
-// One line of text that keeps within the width W from X: shrunk from size
-// down to ReadableFontSize, then cut with an ellipsis.
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style);
+// One line of text that keeps within the width W, from X or centred on it:
+// shrunk from size down to ReadableFontSize, then cut with an ellipsis.
+void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
 // White-filled, outlined rectangle: a section box blanks what lies under it.
 void PrintRect(int X, int Y, int W, int H);
 // Rectangle outline of four lines.

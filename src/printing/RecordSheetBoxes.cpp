@@ -231,7 +231,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     side(ArmorValue(kind, a.Bottom, a.BottomM), right, Y + 1400);
 
     // A plain pod has armor of its own, shown beside the back's.
-    if (V.EWP > 0 && !V.EWPR) {
+    const bool pod = V.EWP > 0 && !V.EWPR;
+    if (pod) {
         side(QStringLiteral("Back:"), left, Y + 2000);
         side(ArmorValue(kind, a.Back, a.BackM), left, Y + 2100);
         side(QStringLiteral("EWP:"), right, Y + 2000);
@@ -239,7 +240,10 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     } else {
         side(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020);
     }
-    PrintText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2115, 10, 0, true);
+    // The type line comes below the centred back row and keeps clear of the
+    // back and pod figures beside it (up to 200 either side of theirs).
+    PrintFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
+                    pod ? W - 4 * 200 : W, 10, 0, true);
 }
 
 void TfrmPrint::PrintTires(int X, int Y, int W)

@@ -84,7 +84,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     const auto row = [X, Y](int r, const QString& name, int toHit, const QString& damage, const QString& effect,
                             const QString& ammo) {
         const int y = Y + 128 + 100 * r;
-        PrintFittedText(name, X + 75, y, NameColumnWidth, 10, 0);
+        PrintFittedText(name, X + 75, y, NameColumnWidth, 10, 0, false);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);
         PrintText(damage, X + 2400, y, 10, 0, false);
         PrintText(effect, X + 2800, y, 10, 0, false);

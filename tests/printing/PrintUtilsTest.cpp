@@ -119,7 +119,7 @@ TEST_F(PrintUtilsTest, AFittedTextKeepsItsSizeIsPrintedSmallerOrIsCut)
     };
     for (const auto& c : cases) {
         Log().clear();
-        PrintFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0);
+        PrintFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false);
         EXPECT_EQ(Log(), QStringList{QString::fromUtf8(c.Printed)});
     }
 }

@@ -135,7 +135,7 @@ TEST_F(RecordSheetBoxesTest, ArmorOfMetalSampleAroundTheLayoutPlan)
                 ElementsAre("629,540 12b Front Armor:", "904,640 12b 2", "76,1000 12b Left:", "176,1100 12b 1",
                             "1508,1000 12b Right:", "1633,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1",
                             "1508,1800 12b Under:", "1633,1900 12b 1", "754,2520 12b Back: 2",
-                            "575,2615 10 Armor Type: Metal"));
+                            "575,2620 10 Armor Type: Metal"));
     EXPECT_TRUE(Shapes().isEmpty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(RecordSheetBoxesTest, CompositeArmorShowsMetalThenPlastic)
     Form->PrintArmor(1, 500, 1857);
     EXPECT_EQ(Texts()[1], "829,640 12b 10/5");
     EXPECT_EQ(Texts()[10], "704,2520 12b Back: 3/4");
-    EXPECT_EQ(Texts()[11], "492,2615 10 Armor Type: Composite");
+    EXPECT_EQ(Texts()[11], "492,2620 10 Armor Type: Composite");
 }
 
 TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
@@ -191,6 +191,14 @@ TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
     Form->PrintArmor(1, 500, 1857);
     EXPECT_THAT(Texts().mid(10, 4),
                 ElementsAre("76,2500 12b Back:", "126,2600 12b 2/0", "1558,2500 12b EWP:", "1633,2600 12b 6"));
+    // Beside the back and pod figures the type line keeps to the 1057 units
+    // from 401 to 1458: a long one is printed smaller.
+    V().Sloped = true;
+    V().Armor.FP = true;
+    V().Armor.LR = true;
+    Clear();
+    Form->PrintArmor(1, 500, 1857);
+    EXPECT_EQ(Texts().last(), "467,2620 6 Armor Type: Sloped, FP, LR, Composite");
 
     V().EWPR = true;
     Clear();
