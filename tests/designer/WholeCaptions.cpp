@@ -1,0 +1,143 @@
+#include "WholeCaptions.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+QString Problem(const QWidget* w, const QString& text, const QString& what)
+{
+    return QStringLiteral("%1 \"%2\": %3").arg(w->objectName(), text, what);
+}
+
+// The room a button's caption has inside the control.
+int CaptionRoom(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle* style = button->style();
+    if (qobject_cast<QCheckBox*>(button))
+        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, button).width();
+    if (qobject_cast<QRadioButton*>(button))
+        return style->subElementRect(QStyle::SE_RadioButtonContents, &option, button).width();
+    int room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    if (!button->icon().isNull())
+        room -= button->iconSize().width() + 4;
+    return room;
+}
+
+void CheckCaption(QWidget* w, QStringList& cut)
+{
+    const QFontMetrics metrics = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString text = label->text();
+        if (text.isEmpty() || Qt::mightBeRichText(text))
+            return;
+        if (label->wordWrap()) {
+            const int needed = label->heightForWidth(label->width());
+            if (label->height() < needed)
+                cut << Problem(w, text, QStringLiteral("%1 high of %2").arg(label->height()).arg(needed));
+            return;
+        }
+        const QRect room = label->contentsRect();
+        const QSize needed = metrics.size(0, text);
+        if (room.width() < needed.width() || room.height() < metrics.height())
+            cut << Problem(w, text, QStringLiteral("%1 x %2 of %3 x %4")
+                                        .arg(room.width()).arg(room.height()).arg(needed.width()).arg(metrics.height()));
+        return;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        QString text = button->text();
+        text.remove(QLatin1Char('&'));
+        if (text.isEmpty() || qobject_cast<QToolButton*>(w))
+            return;
+        const int needed = metrics.horizontalAdvance(text);
+        const int room = CaptionRoom(button);
+        if (room < needed)
+            cut << Problem(w, text, QStringLiteral("%1 wide of %2").arg(room).arg(needed));
+        if (button->height() < metrics.height())
+            cut << Problem(w, text, QStringLiteral("%1 high of %2").arg(button->height()).arg(metrics.height()));
+        return;
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        if (!box->title().isEmpty() && title.right() >= box->width())
+            cut << Problem(w, box->title(), QStringLiteral("title ends at %1 of %2").arg(title.right()).arg(box->width()));
+    }
+}
+
+// A control lies inside each parent up to root or to the viewport it
+// scrolls in.
+void CheckInsideParents(QWidget* w, QWidget* root, QStringList& cut)
+{
+    QRect place = w->rect();
+    QWidget* child = w;
+    for (QWidget* parent = w->parentWidget(); parent && child != root; parent = parent->parentWidget()) {
+        place.translate(child->pos());
+        if (qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) && parent->objectName() == QLatin1String("qt_scrollarea_viewport"))
+            return;
+        if (!parent->rect().contains(place)) {
+            cut << Problem(w, w->property("text").toString(),
+                           QStringLiteral("(%1,%2 %3x%4) outside %5 (%6x%7)")
+                               .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                               .arg(parent->objectName()).arg(parent->width()).arg(parent->height()));
+            return;
+        }
+        child = parent;
+    }
+}
+
+bool IsCaptioned(QWidget* w)
+{
+    return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w);
+}
+
+void CheckShown(QWidget* root, QStringList& cut)
+{
+    QApplication::processEvents();
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!IsCaptioned(w) || !w->isVisibleTo(root->window()))
+            continue;
+        CheckCaption(w, cut);
+        CheckInsideParents(w, root, cut);
+    }
+}
+
+} // namespace
+
+QStringList CutCaptions(QWidget* root)
+{
+    QStringList cut;
+    CheckShown(root, cut);
+    for (QTabWidget* pages : root->findChildren<QTabWidget*>()) {
+        if (!pages->isVisibleTo(root->window()))
+            continue;
+        const int kept = pages->currentIndex();
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            CheckShown(pages->widget(i), cut);
+        }
+        pages->setCurrentIndex(kept);
+    }
+    cut.removeDuplicates();
+    return cut;
+}
