@@ -6,8 +6,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -93,7 +91,7 @@ void CheckInsideParents(QWidget* w, QWidget* root, QStringList& cut)
     QWidget* child = w;
     for (QWidget* parent = w->parentWidget(); parent && child != root; parent = parent->parentWidget()) {
         place.translate(child->pos());
-        if (qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) && parent->objectName() == QLatin1String("qt_scrollarea_viewport"))
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(parent->parentWidget()); area && area->viewport() == parent)
             return;
         if (!parent->rect().contains(place)) {
             cut << Problem(w, w->property("text").toString(),
@@ -122,22 +120,43 @@ void CheckShown(QWidget* root, QStringList& cut)
     }
 }
 
-} // namespace
-
-QStringList CutCaptions(QWidget* root)
+// The page controls under root that lie on no page of another under root.
+QList<QTabWidget*> OutermostPages(QWidget* root)
 {
-    QStringList cut;
-    CheckShown(root, cut);
+    QList<QTabWidget*> outermost;
     for (QTabWidget* pages : root->findChildren<QTabWidget*>()) {
+        bool nested = false;
+        for (QWidget* p = pages->parentWidget(); p && p != root; p = p->parentWidget())
+            nested = nested || qobject_cast<QTabWidget*>(p);
+        if (!nested)
+            outermost << pages;
+    }
+    return outermost;
+}
+
+// What is shown under root, then each page of its page controls in turn,
+// with the page controls on those pages.
+void CheckEveryPage(QWidget* root, QStringList& cut)
+{
+    CheckShown(root, cut);
+    for (QTabWidget* pages : OutermostPages(root)) {
         if (!pages->isVisibleTo(root->window()))
             continue;
         const int kept = pages->currentIndex();
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentIndex(i);
-            CheckShown(pages->widget(i), cut);
+            CheckEveryPage(pages->widget(i), cut);
         }
         pages->setCurrentIndex(kept);
     }
+}
+
+} // namespace
+
+QStringList CutCaptions(QWidget* root)
+{
+    QStringList cut;
+    CheckEveryPage(root, cut);
     cut.removeDuplicates();
     return cut;
 }

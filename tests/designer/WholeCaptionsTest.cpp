@@ -10,7 +10,9 @@
 #include "model/Global.h"
 #include "printing/PrintForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -81,6 +83,42 @@ TEST_F(WholeCaptionsTest, EveryFormShowsEveryCaptionWhole)
         ExpectWhole(form);
         form->hide();
     }
+}
+
+// The check itself finds a caption cut on any page.
+TEST(WholeCaptionsCheckTest, FindsEveryKindOfCutCaption)
+{
+    QWidget form;
+    form.resize(300, 200);
+    auto* narrow = new QLabel(QStringLiteral("A label far too long for its width"), &form);
+    narrow->setObjectName(QStringLiteral("narrow"));
+    narrow->setGeometry(0, 0, 40, 20);
+    auto* box = new QCheckBox(QStringLiteral("A check box caption"), &form);
+    box->setObjectName(QStringLiteral("box"));
+    box->setGeometry(0, 30, 60, 20);
+    auto* low = new QLabel(QStringLiteral("A wrapping label with more words than one line holds"), &form);
+    low->setObjectName(QStringLiteral("low"));
+    low->setWordWrap(true);
+    low->setGeometry(0, 60, 80, 16);
+    auto* outside = new QPushButton(QStringLiteral("OK"), &form);
+    outside->setObjectName(QStringLiteral("outside"));
+    outside->setGeometry(280, 90, 80, 24);
+    auto* pages = new QTabWidget(&form);
+    pages->setGeometry(0, 120, 300, 80);
+    pages->addTab(new QWidget, QStringLiteral("One"));
+    auto* second = new QWidget;
+    pages->addTab(second, QStringLiteral("Two"));
+    auto* hidden = new QLabel(QStringLiteral("A label on the second page, cut"), second);
+    hidden->setObjectName(QStringLiteral("onPageTwo"));
+    hidden->setGeometry(0, 0, 30, 20);
+    form.show();
+    QStringList names;
+    for (const QString& line : CutCaptions(&form))
+        names << line.section(QLatin1Char(' '), 0, 0);
+    names.removeDuplicates();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"box", "low", "narrow", "onPageTwo", "outside"})) << names.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(pages->currentIndex(), 0);
 }
 
 } // namespace
