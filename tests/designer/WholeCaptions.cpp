@@ -83,6 +83,53 @@ void CheckCaption(QWidget* w, QStringList& cut)
     }
 }
 
+// Where the caption's text stands in the control, or an empty rectangle for
+// a control without one.
+QRect CaptionPlace(QWidget* w)
+{
+    const QFontMetrics metrics = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text().isEmpty() || label->wordWrap() || Qt::mightBeRichText(label->text()))
+            return {};
+        return QStyle::alignedRect(label->layoutDirection(), label->alignment(), metrics.size(0, label->text()),
+                                   label->contentsRect());
+    }
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (!button || button->text().isEmpty() || qobject_cast<QToolButton*>(w))
+        return {};
+    const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle* style = button->style();
+    if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
+        const QRect contents = style->subElementRect(
+            qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option,
+            button);
+        return QStyle::alignedRect(button->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, text, contents);
+    }
+    return QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, text,
+                               style->subElementRect(QStyle::SE_PushButtonContents, &option, button));
+}
+
+// No control drawn over it hides part of a caption's text.
+void CheckUncovered(QWidget* w, QStringList& cut)
+{
+    const QRect text = CaptionPlace(w);
+    QWidget* parent = w->parentWidget();
+    if (text.isEmpty() || !parent)
+        return;
+    const QRect place = text.translated(w->pos());
+    const QObjectList siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+        auto* above = qobject_cast<QWidget*>(siblings[i]);
+        if (above && !above->isWindow() && above->isVisibleTo(w->window()) && above->geometry().intersects(place)) {
+            cut << Problem(w, w->property("text").toString(),
+                           QStringLiteral("covered by %1").arg(above->objectName()));
+        }
+    }
+}
+
 // A control lies inside each parent up to root or to the viewport it
 // scrolls in.
 void CheckInsideParents(QWidget* w, QWidget* root, QStringList& cut)
@@ -116,6 +163,7 @@ void CheckShown(QWidget* root, QStringList& cut)
         if (!IsCaptioned(w) || !w->isVisibleTo(root->window()))
             continue;
         CheckCaption(w, cut);
+        CheckUncovered(w, cut);
         CheckInsideParents(w, root, cut);
     }
 }

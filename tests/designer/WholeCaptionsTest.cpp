@@ -51,9 +51,14 @@ protected:
                 weapon = i;
         }
         window.pcWeaponSelect->SetActivePageIndex(0);
-        Choose(window.cbWeapon, window.cbWeapon->itemText(weapon));
-        for (int i = 0; i < 11; ++i)
-            window.btnAddWeapon[0]->click();
+        // Rows with every control: a gun with extra ammunition and a list of
+        // it, a laser with both options, and the longest abbreviation.
+        for (const QString& entry : {QStringLiteral("Machine Gun (MG)"), QStringLiteral("Laser (L)"),
+                                     window.cbWeapon->itemText(weapon)}) {
+            Choose(window.cbWeapon, entry);
+            for (int i = 0; i < 4; ++i)
+                window.btnAddWeapon[0]->click();
+        }
     }
 };
 
@@ -103,6 +108,12 @@ TEST(WholeCaptionsCheckTest, FindsEveryKindOfCutCaption)
     auto* outside = new QPushButton(QStringLiteral("OK"), &form);
     outside->setObjectName(QStringLiteral("outside"));
     outside->setGeometry(280, 90, 80, 24);
+    auto* under = new QCheckBox(QStringLiteral("Under"), &form);
+    under->setObjectName(QStringLiteral("under"));
+    under->setGeometry(100, 0, 100, 20);
+    auto* over = new QWidget(&form);
+    over->setObjectName(QStringLiteral("over"));
+    over->setGeometry(130, 0, 100, 20);
     auto* pages = new QTabWidget(&form);
     pages->setGeometry(0, 120, 300, 80);
     pages->addTab(new QWidget, QStringLiteral("One"));
@@ -117,7 +128,7 @@ TEST(WholeCaptionsCheckTest, FindsEveryKindOfCutCaption)
         names << line.section(QLatin1Char(' '), 0, 0);
     names.removeDuplicates();
     names.sort();
-    EXPECT_EQ(names, (QStringList{"box", "low", "narrow", "onPageTwo", "outside"})) << names.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(names, (QStringList{"box", "low", "narrow", "onPageTwo", "outside", "under"})) << names.join(QLatin1Char(',')).toStdString();
     EXPECT_EQ(pages->currentIndex(), 0);
 }
 
