@@ -40,6 +40,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TInfoForm(parent)
     setStyleSheet(QStringLiteral("TfrmAbout { background: black; } QLabel { color: white; }"));
 
     auto* layout = new QVBoxLayout(this);
+    // The lines take the box's whole width, and one too long for it wraps
+    // rather than losing its ends.
+    layout->setContentsMargins(4, 8, 4, 8);
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setAlignment(Qt::AlignCenter);
@@ -54,6 +57,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TInfoForm(parent)
         auto* line = new QLabel(text, this);
         line->setObjectName(QLatin1String(name));
         line->setAlignment(Qt::AlignCenter);
+        line->setWordWrap(true);
         layout->addWidget(line);
         return line;
     };

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QShowEvent>
+#include <algorithm>
 
 TfrmDataUsed* frmDataUsed = nullptr;
 
@@ -39,15 +40,28 @@ TfrmDataUsed::TfrmDataUsed(QWidget* parent) : TInfoForm(parent)
                 {&TfrmDataUsed::lblTire, "lblTire"},         {&TfrmDataUsed::lblWeapon, "lblWeapon"},
                 {&TfrmDataUsed::lblAmmo, "lblAmmo"},         {&TfrmDataUsed::lblHandgun, "lblHandgun"},
                 {&TfrmDataUsed::lblEquipment, "lblEquipment"}};
-    int top = 8;
     for (const auto& row : rows) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(row.Name));
-        label->setGeometry(8, top, 753, 16);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // A source too long for the form's width goes on in a second line
+        // rather than being cut at both ends.
+        label->setWordWrap(true);
         this->*row.Label = label;
-        top += 16;
     }
+    StackLabels();
+}
+
+void TfrmDataUsed::StackLabels()
+{
+    int top = 8;
+    for (QLabel* label : {lblBody, lblChassis, lblSuspension, lblCEngine, lblGEngine, lblGasTank, lblTire, lblWeapon,
+                          lblAmmo, lblHandgun, lblEquipment}) {
+        label->setGeometry(8, top, 753, std::max(16, label->heightForWidth(753)));
+        top += label->height();
+    }
+    // The form grows by the lines that wrapped.
+    resize(width(), std::max(218, top + 8));
 }
 
 void TfrmDataUsed::showEvent(QShowEvent* event)
@@ -70,4 +84,5 @@ void TfrmDataUsed::FormShow()
     ShowSource(lblAmmo, "Ammo: %s (%s). %s", AmmoTypes);
     ShowSource(lblHandgun, "HandGun: %s (%s). %s", HandGunTypes);
     ShowSource(lblEquipment, "Equipment: %s (%s). %s", EquipmentTypes);
+    StackLabels();
 }

@@ -29,6 +29,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // The labels top to bottom from 8, each as high as its lines.
+    void StackLabels();
 };
 
 extern TfrmDataUsed* frmDataUsed;

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -129,6 +130,17 @@ TfrmLoad::TfrmLoad(QWidget* owner) : QDialog(owner)
     layout->addLayout(right);
 
     connect(tvDir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { tvDirChange(); });
+    // The tree fills in and sorts itself as the folders are read, which
+    // moves the chosen folder: it is brought back into view each time, until
+    // the user takes the tree in hand.
+    const auto keepInView = [this] {
+        if (FKeepChosenInView && isVisible())
+            ShowChosenFolder();
+    };
+    connect(FFolders, &QFileSystemModel::rowsInserted, this, keepInView);
+    connect(FFolders, &QFileSystemModel::layoutChanged, this, keepInView);
+    tvDir->viewport()->installEventFilter(this);
+    connect(tvDir->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { FKeepChosenInView = false; });
     connect(lvVehicles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmLoad::SelectionChanged);
     connect(header, &QHeaderView::sectionClicked, this, &TfrmLoad::lvVehiclesColumnClick);
@@ -216,6 +228,11 @@ void TfrmLoad::SetPath(const QString& Dir)
     else
         tvDir->setCurrentIndex(folder);
     tvDir->scrollTo(folder);
+}
+
+void TfrmLoad::ShowChosenFolder()
+{
+    tvDir->scrollTo(tvDir->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void TfrmLoad::CollapseTree()
@@ -314,6 +331,9 @@ void TfrmLoad::keyPressEvent(QKeyEvent* event)
 
 bool TfrmLoad::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tvDir->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel))
+        FKeepChosenInView = false;
     if (watched == lvVehicles->viewport() && event->type() == QEvent::MouseButtonDblClick)
         lvVehiclesDblClick();
     return QDialog::eventFilter(watched, event);
@@ -321,6 +341,9 @@ bool TfrmLoad::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmLoad::FormShow()
 {
+    // Only a shown tree knows where its rows lie.
+    FKeepChosenInView = true;
+    ShowChosenFolder();
     FileName = NoFileSelected;
     btnOK->setEnabled(false);
     FCompareBound = true;

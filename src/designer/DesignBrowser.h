@@ -87,10 +87,14 @@ private:
     void FormShow();
     void FormClose();
     void SelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    // Scrolls the tree until the chosen folder stands in view.
+    void ShowChosenFolder();
 
     QFileSystemModel* FFolders = nullptr;
     // The list is kept sorted only while the browser is shown.
     bool FCompareBound = false;
+    // From each showing until the user scrolls or clicks the tree.
+    bool FKeepChosenInView = false;
 };
 
 // Made by the main window's start-up, released by its shutdown.

@@ -8,7 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -18,13 +18,10 @@ TfrmConfig::TfrmConfig(QWidget* parent) : TSettingsDialog(parent)
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Config Settings"));
 
-    auto* info = new QPlainTextEdit(
+    QLabel* info = InfoText(
         QStringLiteral("These settings are the design rules of your association. The program's own options "
-                       "are under \"Options\" in the main menu."),
-        this);
-    info->setReadOnly(true);
+                       "are under \"Options\" in the main menu."));
     info->setEnabled(false);
-    info->setFixedHeight(48);
 
     gbLimits = new QGroupBox(QStringLiteral(" Limits "), this);
     chkDivision = Check("chkDivision", QStringLiteral("Division:"));

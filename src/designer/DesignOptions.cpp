@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -35,12 +34,9 @@ TfrmDesign::TfrmDesign(QWidget* parent) : TSettingsDialog(parent)
     setObjectName(QStringLiteral("frmDesign"));
     setWindowTitle(QStringLiteral("Program Options"));
 
-    auto* info = new QPlainTextEdit(
+    QLabel* info = InfoText(
         QStringLiteral("These are the program's own options. The design rules of your games (division, year, "
-                       "allowed weapons) are under \"Settings\" in the Design menu."),
-        this);
-    info->setReadOnly(true);
-    info->setFixedHeight(48);
+                       "allowed weapons) are under \"Settings\" in the Design menu."));
 
     gbGeneralUI = new QGroupBox(QStringLiteral(" Genral User Interface "), this);
     chkAutoLoad = Check("chkAutoLoad", QStringLiteral("Automatically load last vehicle"));

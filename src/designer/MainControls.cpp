@@ -203,14 +203,9 @@ QPlainTextEdit* Memo(const char* name)
     return memo;
 }
 
-QScrollArea* ScrollBox(const char* name)
+TRowScrollBox* ScrollBox(const char* name)
 {
-    auto* box = Named(new QScrollArea, name);
-    box->setWidgetResizable(false);
-    auto* content = new QWidget;
-    content->setMinimumSize(500, 200);
-    box->setWidget(content);
-    return box;
+    return Named(new TRowScrollBox, name);
 }
 
 // The controls of one crew member's page, named after the member

@@ -56,14 +56,6 @@ T* RowControl(QScrollArea* box, T* control, const QString& name, int tag, int le
     return control;
 }
 
-// The scroll range is the height of the content.
-void SetScrollRange(QScrollArea* box, int range)
-{
-    QWidget* content = box->widget();
-    content->setMinimumHeight(range);
-    content->resize(content->width(), range);
-}
-
 // Spaces below 1 count as 1 for component armor.
 Extended CASpaces(double spaces)
 {
@@ -144,7 +136,7 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
     CARowTop += RowHeight;
-    SetScrollRange(scrCA, CARowTop);
+    scrCA->FitToRows();
 }
 
 void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
@@ -180,7 +172,7 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
     CARowTop += RowHeight;
-    SetScrollRange(scrCA, CARowTop);
+    scrCA->FitToRows();
 }
 
 namespace {
@@ -233,7 +225,6 @@ void TfrmMain::FillEquipmentList()
         if (IsEquipmentRowControl(control))
             delete control;
     }
-    const int editWidth = content->width() - 233;
     int top = FirstEquipmentRowTop;
     for (int i = 0; i < EquipmentTypes.Items.size(); ++i) {
         const TEquipmentType& accessory = EquipmentTypes.Items[i];
@@ -257,7 +248,9 @@ void TfrmMain::FillEquipmentList()
         if (accessory.AddInfoOk) {
             auto* edit = RowControl(scrInstalledEquipment, new QLineEdit,
                                     Format(QStringLiteral("edEquipment_%d"), {i}), nr, 215, top);
-            edit->resize(editWidth, 22);
+            // The box gives it its width, 233 less than its own.
+            edit->setFixedHeight(22);
+            TRowScrollBox::AnchorRight(edit, 233 - 215);
             edit->setCursor(Qt::IBeamCursor);
             SetHint(edit, QStringLiteral("Enter additional information here"));
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { chkEquipmentClick(edit); });
@@ -265,7 +258,7 @@ void TfrmMain::FillEquipmentList()
         }
         top += RowHeight;
     }
-    SetScrollRange(scrInstalledEquipment, top);
+    scrInstalledEquipment->FitToRows();
 }
 
 void TfrmMain::chkEquipmentClick(QWidget* Sender)

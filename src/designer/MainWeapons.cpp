@@ -69,13 +69,6 @@ void SetHint(QWidget* control, const QString& hint)
     control->setStatusTip(hint);
 }
 
-// The content grows with the rows, so the scroll box can reach each of them.
-void FitRows(QScrollArea* box, int rowTop)
-{
-    QWidget* content = box->widget();
-    content->resize(content->width(), std::max(content->minimumHeight(), rowTop + RowHeight));
-}
-
 bool IsWeaponRow(const TVehicle& V, int tag)
 {
     return tag >= 0 && tag < V.WeaponCount();
@@ -379,7 +372,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     }
 
     WeaponRowTop += RowHeight;
-    FitRows(scrInstalledWeapons, WeaponRowTop);
+    scrInstalledWeapons->FitToRows();
     LocationText = where->count() > 0 ? where->itemText(0) : QString();
 }
 
@@ -436,7 +429,7 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         }
     }
     WeaponRowTop -= RowHeight;
-    FitRows(scrInstalledWeapons, WeaponRowTop);
+    scrInstalledWeapons->FitToRows();
     TVehicle& V = Vehicle();
     if (IsWeaponRow(V, R))
         V.DeleteWeapon(R);
@@ -458,7 +451,7 @@ void TfrmMain::ReleaseWeaponRows()
     if (PendingDelete)
         PendingDelete->deleteLater();
     PendingDelete = nullptr;
-    FitRows(scrInstalledWeapons, FirstRowTop);
+    scrInstalledWeapons->FitToRows();
 }
 
 void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, int row, const QString& text))
@@ -561,6 +554,7 @@ void TfrmMain::CheckWeaponLoad()
     Vehicle().CheckWeaponPlacement(message);
     lblInvalidWeaponLoad->setText(message);
     lblInvalidWeaponLoad->setVisible(!message.isEmpty());
+    scrInstalledWeapons->FitToRows();
 }
 
 void TfrmMain::RefreshWeaponWhere()

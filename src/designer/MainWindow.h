@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/FileDialog.h"
+#include "designer/RowScrollBox.h"
 #include "designer/RunTimeRows.h"
 #include "import/ImportTarget.h"
 #include "model/Enums.h"
@@ -345,7 +346,7 @@ public:
     QPushButton* btnRemoveMetalArmor = nullptr;
     QLabel* lblArmorSumPts[3] = {};
     QLabel* lblArmorSumLbs[3] = {};
-    QScrollArea* scrCA = nullptr;
+    TRowScrollBox* scrCA = nullptr;
 
     QGroupBox* gbTires = nullptr;
     TPageControl* pcTires = nullptr;
@@ -382,9 +383,9 @@ public:
 
     QGroupBox* gbInstalled = nullptr;
     TPageControl* pcInstalled = nullptr;
-    QScrollArea* scrInstalledWeapons = nullptr;
+    TRowScrollBox* scrInstalledWeapons = nullptr;
     QLabel* lblInvalidWeaponLoad = nullptr;
-    QScrollArea* scrInstalledEquipment = nullptr;
+    TRowScrollBox* scrInstalledEquipment = nullptr;
 
     QGroupBox* gbIcon = nullptr;
     QLabel* imgIcon = nullptr;

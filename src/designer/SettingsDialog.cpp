@@ -1,6 +1,7 @@
 #include "designer/SettingsDialog.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QShowEvent>
 #include <QSpinBox>
 
@@ -16,6 +17,18 @@ void TSettingsDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+QLabel* TSettingsDialog::InfoText(const QString& text)
+{
+    auto* info = new QLabel(text, this);
+    info->setObjectName(QStringLiteral("lblInfo"));
+    info->setWordWrap(true);
+    info->setFrameShape(QFrame::StyledPanel);
+    info->setFrameShadow(QFrame::Sunken);
+    info->setMargin(4);
+    info->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return info;
 }
 
 QCheckBox* TSettingsDialog::Check(const char* name, const QString& caption)

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QSpinBox;
 
 // A dialog that edits settings variables. Its controls take the settings when
@@ -24,6 +25,9 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
+    // The read-only text at the dialog's top: it wraps and is as high as
+    // its lines, so that it is read whole at any width.
+    QLabel* InfoText(const QString& text);
     QCheckBox* Check(const char* name, const QString& caption);
     // A spin edit that keeps its value inside its range: a value set or
     // typed outside it becomes the nearest bound.

@@ -60,6 +60,23 @@ int Trunc(Extended value)
     return ToInt32(std::truncl(value));
 }
 
+int RoundDiv(long long numerator, long long denominator)
+{
+    // Floor division, then the remainder (0 to denominator - 1) decides.
+    long long quotient = numerator / denominator;
+    long long remainder = numerator % denominator;
+    if (remainder < 0) {
+        --quotient;
+        remainder += denominator;
+    }
+    const long long twice = 2 * remainder;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        ++quotient;
+    if (quotient < std::numeric_limits<int>::min() || quotient > std::numeric_limits<int>::max())
+        throw OverflowError();
+    return static_cast<int>(quotient);
+}
+
 int CheckedAdd(int a, int b)
 {
     int r;

@@ -14,6 +14,11 @@ using Extended = long double;
 int Round(Extended value);
 // Toward zero; EOverflow outside the 32-bit range.
 int Trunc(Extended value);
+// The nearest whole number to numerator / denominator (denominator above 0),
+// ties to even, in integer arithmetic, so that an exact half is a half and
+// not whatever a floating-point quotient makes of it; EOverflow outside the
+// 32-bit range.
+int RoundDiv(long long numerator, long long denominator);
 
 // Integer arithmetic that raises EOverflow instead of wrapping.
 int CheckedAdd(int a, int b);

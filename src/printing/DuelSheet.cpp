@@ -12,6 +12,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The weapon column ends a little before the to-hit figures at X + 500.
+constexpr int WeaponColumnWidth = 420;
+
+} // namespace
+
 void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
 {
     TVehicle& V = *FCar->Vehicle;
@@ -25,7 +32,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
 
     auto row = [&](int r, const QString& weapon, int toHit, const QString& damage, const QString& ammo) {
         const int y = Y + 108 + 100 * r;
-        PrintText(weapon, X + 55, y, 10, 0, false);
+        PrintFittedText(weapon, X + 55, y, WeaponColumnWidth, 10, 0, false);
         PrintText(Format(QStringLiteral("%d"), {toHit}), X + 500, y, 10, 0, false);
         PrintText(damage, X + 700, y, 10, 0, false);
         PrintText(ammo, X + 1200, y, 10, 0, false);

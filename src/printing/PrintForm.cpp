@@ -1,6 +1,7 @@
 #include "printing/PrintForm.h"
 
 #include "gamecar/Graphics.h"
+#include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "platform/FileLookup.h"
 #include "platform/widgets/MessageDlg.h"
@@ -199,6 +200,16 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
     if (Car)
         FCar = Car;
     ReadPrinterMetrics();
+    // A page without pixels would come out blank, as if printed: the user
+    // is told instead, and no job is started.
+    if (PageWidth <= 0 || PageHeight <= 0 || Printer().PixelsPerInchY() <= 0) {
+        ReportError(QStringLiteral("The printer resolution of %1 x %2 pixels at %3 pixels per inch cannot hold a sheet.")
+                        .arg(PageWidth)
+                        .arg(PageHeight)
+                        .arg(Printer().PixelsPerInchY()),
+                    QStringLiteral("PrintSheet"), 2);
+        return;
+    }
     Printer().Title = QStringLiteral("Roadvex Record Sheet");
     TPrintJob job;
     if (!job.Start())

@@ -66,31 +66,73 @@ void SetPrinter(TPrinter* printer)
 
 int ScaleX(int x)
 {
-    return Round(Extended(x) / LayoutWidth * PageWidth);
+    return RoundDiv(static_cast<long long>(x) * PageWidth, LayoutWidth);
 }
 
 int ScaleY(int y)
 {
-    return Round(Extended(y) / LayoutHeight * PageHeight);
+    return RoundDiv(static_cast<long long>(y) * PageHeight, LayoutHeight);
 }
 
 int ScaleFontSize(int size)
 {
     if (!PrinterRes)
         return size;
-    return Round(Extended(2) * size * PageHeight / LayoutHeight);
+    return RoundDiv(2LL * size * PageHeight, LayoutHeight);
+}
+
+void SetPrintFont(int size, TFontStyles style)
+{
+    TCanvasFont& font = Printer().Canvas().Font;
+    font.Size = ScaleFontSize(size);
+    font.Style = style;
+    font.PixelsPerInch = Printer().PixelsPerInchY();
 }
 
 void PrintText(const QString& text, int X, int Y, int size, TFontStyles style, bool centered)
 {
+    SetPrintFont(size, style);
     TPageCanvas& canvas = Printer().Canvas();
-    canvas.Font.Size = ScaleFontSize(size);
-    canvas.Font.Style = style;
-    canvas.Font.PixelsPerInch = Printer().PixelsPerInchY();
     int x = ScaleX(X);
     if (centered)
         x -= canvas.TextWidth(text) / 2;
     canvas.TextOut(x, ScaleY(Y), text);
+}
+
+int ShrinkToFit(int size, int minimum, TFontStyles style, const std::function<bool(int)>& fits)
+{
+    for (;; --size) {
+        SetPrintFont(size, style);
+        if (size <= minimum || fits(size))
+            return size;
+    }
+}
+
+QString CutText(const QString& text, int width)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    QString kept = text;
+    while (!kept.isEmpty() && canvas.TextWidth(kept + Ellipsis) > width) {
+        kept.chop(1);
+        // A cut word is not left hanging after a blank.
+        while (kept.endsWith(QLatin1Char(' ')))
+            kept.chop(1);
+    }
+    return kept + Ellipsis;
+}
+
+QString ElideText(const QString& text, int width)
+{
+    return Printer().Canvas().TextWidth(text) <= width ? text : CutText(text, width);
+}
+
+void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    const int limit = ScaleX(W);
+    const auto fits = [&](int) { return canvas.TextWidth(text) <= limit; };
+    const int fitted = ShrinkToFit(size, ReadableFontSize, style, fits);
+    PrintText(ElideText(text, limit), X, Y, fitted, style, centered);
 }
 
 void PrintRect(int X, int Y, int W, int H)

@@ -3,6 +3,7 @@
 #include "platform/gui/PrinterCanvas.h"
 
 #include <QString>
+#include <functional>
 
 class TBitmap32;
 
@@ -41,8 +42,32 @@ int ScaleY(int y);
 // sizes when the resolution is set by hand, PrinterRes).
 int ScaleFontSize(int size);
 
+// The smallest size a text is shrunk to so that it fits its box; what does
+// not fit even then is cut with an ellipsis, so that nothing runs over the
+// box's edge or into the next column.
+constexpr int ReadableFontSize = 6;
+
+// The printer canvas font for a nominal point size and style, at the
+// printer's resolution; the family is the one set last.
+void SetPrintFont(int size, TFontStyles style);
 // One line of text at a layout position; the family is the one set last.
 void PrintText(const QString& text, int X, int Y, int size, TFontStyles style, bool centered);
+// Sets the canvas font to size and, while fits(size) measures the text too
+// large, one point smaller at a time, but not below minimum. Returns the size
+// it stopped at, the canvas font left at it; when fits still fails there,
+// the caller cuts its text (ElideText).
+int ShrinkToFit(int size, int minimum, TFontStyles style, const std::function<bool(int)>& fits);
+// What ends a text that was cut.
+constexpr QChar Ellipsis(u'\u2026');
+// The longest start of the text that, followed by an ellipsis, is at most
+// width printer pixels wide in the canvas font, with that ellipsis.
+QString CutText(const QString& text, int width);
+// The text as it is when it is at most width printer pixels wide in the
+// canvas font, else cut (CutText).
+QString ElideText(const QString& text, int width);
+// One line of text that keeps within the width W, from X or centred on it:
+// shrunk from size down to ReadableFontSize, then cut with an ellipsis.
+void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
 // White-filled, outlined rectangle: a section box blanks what lies under it.
 void PrintRect(int X, int Y, int W, int H);
 // Rectangle outline of four lines.

@@ -11,6 +11,9 @@
 #include "platform/Format.h"
 #include "platform/Numbers.h"
 
+#include <QVector>
+#include <algorithm>
+
 namespace {
 
 constexpr int ValueRight = 1275;
@@ -228,7 +231,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     side(ArmorValue(kind, a.Bottom, a.BottomM), right, Y + 1400);
 
     // A plain pod has armor of its own, shown beside the back's.
-    if (V.EWP > 0 && !V.EWPR) {
+    const bool pod = V.EWP > 0 && !V.EWPR;
+    if (pod) {
         side(QStringLiteral("Back:"), left, Y + 2000);
         side(ArmorValue(kind, a.Back, a.BackM), left, Y + 2100);
         side(QStringLiteral("EWP:"), right, Y + 2000);
@@ -236,7 +240,10 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     } else {
         side(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020);
     }
-    PrintText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2115, 10, 0, true);
+    // The type line comes below the centred back row and keeps clear of the
+    // back and pod figures beside it (up to 200 either side of theirs).
+    PrintFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
+                    pod ? W - 4 * 200 : W, 10, 0, true);
 }
 
 void TfrmPrint::PrintTires(int X, int Y, int W)
@@ -258,27 +265,67 @@ void TfrmPrint::PrintDescription(int X, int Y, int W, int H, bool WithHeader)
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
     const int limit = ScaleX(Round(W * 0.98L));
+    const int width = ScaleX(W);
+    const int bottom = ScaleY(Y + H);
     TPageCanvas& canvas = Printer().Canvas();
-    int y = Y;
-    // The first line holds the header, or nothing when there is none.
-    for (qsizetype l = 1; l < lines.size(); ++l) {
-        QString buffer;
-        for (const QChar c : lines[l]) {
-            buffer += c;
-            if (ScaleFontSize(canvas.TextWidth(buffer)) < limit)
-                continue;
-            qsizetype p = buffer.size() - 1;
-            while (p >= 0 && !IsBreakCharacter(buffer[p]))
-                --p;
-            // Without a place to break, the line runs on past the box.
-            if (p < 0)
-                continue;
-            PrintText(buffer.left(p + 1).trimmed(), X, y, 10, 0, false);
-            y += 90;
-            buffer = buffer.mid(p + 1).trimmed();
+
+    // The lines as the text breaks in the canvas font, each with its offset
+    // below Y: broken lines follow 9 tenths of the size in points apart, the
+    // lines of the text a whole size (90 and 100 at size 10).
+    struct TPrintedLine
+    {
+        QString Text;
+        int Offset;
+    };
+    QVector<TPrintedLine> printed;
+    const auto breakLines = [&](int size) {
+        printed.clear();
+        int y = 0;
+        // The first line holds the header, or nothing when there is none.
+        for (qsizetype l = 1; l < lines.size(); ++l) {
+            QString buffer;
+            for (const QChar c : lines[l]) {
+                buffer += c;
+                if (ScaleFontSize(canvas.TextWidth(buffer)) < limit)
+                    continue;
+                qsizetype p = buffer.size() - 1;
+                while (p >= 0 && !IsBreakCharacter(buffer[p]))
+                    --p;
+                // Without a place to break, the line runs on.
+                if (p < 0)
+                    continue;
+                printed.append({buffer.left(p + 1).trimmed(), y});
+                y += 9 * size;
+                buffer = buffer.mid(p + 1).trimmed();
+            }
+            if (!buffer.isEmpty())
+                printed.append({buffer.trimmed(), y});
+            y += 10 * size;
         }
-        if (!buffer.isEmpty())
-            PrintText(buffer.trimmed(), X, y, 10, 0, false);
-        y += 100;
+    };
+    const auto above = [&](const TPrintedLine& line) {
+        return ScaleY(Y + line.Offset) + canvas.TextHeight(line.Text) <= bottom;
+    };
+    // A long description is printed smaller until it fits its box, so that
+    // it never runs on under the next section.
+    const auto fits = [&](int size) {
+        breakLines(size);
+        return std::all_of(printed.begin(), printed.end(), [&](const TPrintedLine& line) {
+            return above(line) && canvas.TextWidth(line.Text) <= width;
+        });
+    };
+    const int size = ShrinkToFit(10, ReadableFontSize, 0, fits);
+    if (!fits(size)) {
+        // Even the smallest print does not hold it: what reaches below the
+        // box is left out, and the last line kept ends with an ellipsis.
+        const auto first = std::find_if_not(printed.begin(), printed.end(), above);
+        const bool cut = first != printed.end();
+        printed.erase(first, printed.end());
+        for (TPrintedLine& line : printed)
+            line.Text = ElideText(line.Text, width);
+        if (cut && !printed.isEmpty())
+            printed.last().Text = CutText(printed.last().Text, width);
     }
+    for (const TPrintedLine& line : printed)
+        PrintText(line.Text, X, Y + line.Offset, size, 0, false);
 }

@@ -20,6 +20,10 @@
 namespace {
 
 constexpr int TableRows = 10;
+// The notice lines' size; the notes may shrink to it when many rules apply.
+constexpr int FinePrintSize = 4;
+// The name column ends a little before the to-hit figures at X + 2100.
+constexpr int NameColumnWidth = 2000;
 
 QString WeaponNameText(const TWeaponType& w)
 {
@@ -40,14 +44,6 @@ void PrintCellNumber(const QString& text, int cellLeft, int s, int rowTop)
     canvas.TextOut(ScaleX(cellLeft + s / 2 - t / 2), ScaleY(rowTop + 10), text);
 }
 
-void SetCellFont()
-{
-    TCanvasFont& font = Printer().Canvas().Font;
-    font.Size = ScaleFontSize(10);
-    font.Style = 0;
-    font.PixelsPerInch = Printer().PixelsPerInchY();
-}
-
 // A track: a title row of 100 and one row of cells below, the value of cell
 // k given by cellText; the rule under the title starts at X and vertical
 // lines of lineLength part the cells.
@@ -60,7 +56,7 @@ void PrintTrack(const QString& title, int X, int Y, int W, int cells, int lineLe
     PrintLine(X, Y + 100, W, 0);
     for (int j = 1; j < cells; ++j)
         PrintLine(X + j * s, Y + 100, 0, lineLength);
-    SetCellFont();
+    SetPrintFont(10, 0);
     for (int k = 0; k < cells; ++k)
         PrintCellNumber(cellText(k), X + k * s, s, Y + 100);
 }
@@ -88,7 +84,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     const auto row = [X, Y](int r, const QString& name, int toHit, const QString& damage, const QString& effect,
                             const QString& ammo) {
         const int y = Y + 128 + 100 * r;
-        PrintText(name, X + 75, y, 10, 0, false);
+        PrintFittedText(name, X + 75, y, NameColumnWidth, 10, 0, false);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);
         PrintText(damage, X + 2400, y, 10, 0, false);
         PrintText(effect, X + 2800, y, 10, 0, false);
@@ -124,7 +120,7 @@ void TfrmPrint::PrintSpeedTrack(int X, int Y, int W)
         PrintLine(0, Y + 100 * j, W, 0);
     for (int j = 1; j < 16; ++j)
         PrintLine(X + j * s, Y + 100, 0, 400);
-    SetCellFont();
+    SetPrintFont(10, 0);
     for (int k = 0; k < 64; ++k)
         PrintCellNumber(Number(k * 5 - 20), X + (k % 16) * s, s, Y + 100 + 100 * (k / 16));
 }
@@ -150,47 +146,62 @@ void TfrmPrint::PrintNotes(int X, int Y, int W, int H)
     TVehicle& V = *FCar->Vehicle;
     PrintRect(X, Y, W, H);
     PrintText(QStringLiteral("Notes:"), X, Y, 10, fsBold, false);
-    // Every note keeps its own row, so a rule is always found at the same place.
-    const auto note = [X, Y](int row, const QString& text) { PrintText(text, X + 75, Y + 110 + 70 * row, 8, 0, false); };
 
+    QStringList notes;
     QString collision;
     V.GetCollisionModifierText(collision);
-    note(0, Format(QStringLiteral("Collision Damage Modifier: %s"), {collision}));
+    notes << Format(QStringLiteral("Collision Damage Modifier: %s"), {collision});
     if (ConfettiNr) {
         int nr = 0;
         int counters = 0;
         ConfettiCounters(V.Weight, nr, counters);
-        note(1, Format(QStringLiteral("Confetti Nr: %d (%d counters)"), {nr, counters}));
+        notes << Format(QStringLiteral("Confetti Nr: %d (%d counters)"), {nr, counters});
     }
     if (V.Sloped)
-        note(2, QStringLiteral("Sloped Armor: -1 to hit"));
+        notes << QStringLiteral("Sloped Armor: -1 to hit");
     if (V.GasEngine.CurrentMPG > 0)
-        note(3, Format(QStringLiteral("Engine MPG: %d"), {V.GasEngine.CurrentMPG}));
+        notes << Format(QStringLiteral("Engine MPG: %d"), {V.GasEngine.CurrentMPG});
     if (V.CAFrame)
-        note(4, QStringLiteral("CA Frame: receive 2x collision damage"));
-    if (V.Rollcage) {
-        note(5, QStringLiteral("Rollcage: 1/2 damage from collisions,"));
-        note(6, QStringLiteral("  no internal damage when rolling"));
-    }
+        notes << QStringLiteral("CA Frame: receive 2x collision damage");
+    if (V.Rollcage)
+        notes << QStringLiteral("Rollcage: 1/2 damage from collisions,")
+              << QStringLiteral("  no internal damage when rolling");
     const QString code = V.GetAirdamSpoilerCode();
     if (code == QLatin1String("AD"))
-        note(7, QStringLiteral("Airdam: -1 per 60 mph on Crash Table"));
+        notes << QStringLiteral("Airdam: -1 per 60 mph on Crash Table");
     if (code == QLatin1String("SP"))
-        note(8, QStringLiteral("Spoiler: -1 per 60 mph on Crash Table"));
-    if (code == QLatin1String("ADSP")) {
-        note(9, QStringLiteral("Airdam+Spoiler: -2/60 mph on Crash Table"));
-        note(10, QStringLiteral("  and general -1 on Crash Table"));
-    }
-    if (V.HasActiveSuspension()) {
-        note(11, QStringLiteral("Active Suspension: -1 HC off-road"));
-        note(12, QStringLiteral("  wheel loss: D6 only, HC drops by 2 only"));
-    }
+        notes << QStringLiteral("Spoiler: -1 per 60 mph on Crash Table");
+    if (code == QLatin1String("ADSP"))
+        notes << QStringLiteral("Airdam+Spoiler: -2/60 mph on Crash Table")
+              << QStringLiteral("  and general -1 on Crash Table");
+    if (V.HasActiveSuspension())
+        notes << QStringLiteral("Active Suspension: -1 HC off-road")
+              << QStringLiteral("  wheel loss: D6 only, HC drops by 2 only");
     if (V.HasABS())
-        note(13, QStringLiteral("ABS: road condition hazards reduced by D1 (braking)"));
+        notes << QStringLiteral("ABS: road condition hazards reduced by D1 (braking)");
     if (V.HasHDShocks())
-        note(14, QStringLiteral("HD shocks: all road hazards reduced by D1"));
+        notes << QStringLiteral("HD shocks: all road hazards reduced by D1");
     if (V.IgnoresPaintClouds())
-        note(15, QStringLiteral("Paint clouds have no effect"));
+        notes << QStringLiteral("Paint clouds have no effect");
+
+    // The notes follow one another below the title. When more rules apply
+    // than the box holds in size 8, the rows grow smaller together, down to
+    // the fine print of the notice lines, so that every note stays inside
+    // the box, clear of its edges.
+    constexpr int Margin = 10;
+    const auto rowY = [Y](int size, int row) { return Y + 110 + row * (70 * size / 8); };
+    TPageCanvas& canvas = Printer().Canvas();
+    const auto fits = [&](int size) {
+        for (qsizetype row = 0; row < notes.size(); ++row) {
+            if (ScaleY(rowY(size, int(row))) + canvas.TextHeight(notes[row]) > ScaleY(Y + H - Margin)
+                || ScaleX(X + 75) + canvas.TextWidth(notes[row]) > ScaleX(X + W - Margin))
+                return false;
+        }
+        return true;
+    };
+    const int size = ShrinkToFit(8, FinePrintSize, 0, fits);
+    for (qsizetype row = 0; row < notes.size(); ++row)
+        PrintText(notes[row], X + 75, rowY(size, int(row)), size, 0, false);
 }
 
 void TfrmPrint::PrintLegalNotice(int X, int Y)
@@ -201,7 +212,7 @@ void TfrmPrint::PrintLegalNotice(int X, int Y)
         "Rigsmith is not an official product and is not endorsed by the publisher of Roadvex.",
     };
     for (int i = 0; i < 3; ++i)
-        PrintText(QString::fromLatin1(Lines[i]), X, Y + 50 * i, 4, 0, true);
+        PrintText(QString::fromLatin1(Lines[i]), X, Y + 50 * i, FinePrintSize, 0, true);
 }
 
 void TfrmPrint::PrintOptionsLine(int X, int Y)

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -105,6 +106,29 @@ TEST_F(DesignBrowserTest, ListsTheSampleDesignsWithTheirSavedFiguresAndOpensTheC
     EXPECT_EQ(FileName, Design("Gadfly.vx"));
     EXPECT_EQ(window.Vehicle().Name, gadfly.Name);
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(DesignBrowserTest, TheTreeShowsTheDesignsFolderChosenAndInView)
+{
+    // Folders enough before Designs to push it below the tree's bottom.
+    for (int i = 0; i < 60; ++i)
+        QDir().mkpath(Path(QStringLiteral("Archive%1").arg(i, 2, 10, QLatin1Char('0'))));
+    TfrmMain& window = Start();
+    User.Browse = [&](TfrmLoad& browser) {
+        QTreeView* tree = browser.tvDir;
+        const QPersistentModelIndex designs = tree->currentIndex();
+        EXPECT_EQ(browser.Path(), Path(QStringLiteral("Designs")));
+        EXPECT_TRUE(tree->selectionModel()->isSelected(designs));
+        // In view, also once the folders around it are read and sorted.
+        const auto inView = [tree, designs] { return tree->viewport()->rect().contains(tree->visualRect(designs)); };
+        EXPECT_TRUE(QTest::qWaitFor(inView, 5000));
+        QTest::qWait(200);
+        EXPECT_TRUE(inView());
+        EXPECT_EQ(QModelIndex(designs), tree->currentIndex());
+        browser.btnCancel->click();
+    };
+    window.acLoad->trigger();
+    EXPECT_EQ(User.Browse, nullptr);
 }
 
 TEST_F(DesignBrowserTest, CancelNeverOpensAnythingEvenWithARowChosen)

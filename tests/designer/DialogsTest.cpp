@@ -21,6 +21,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -317,6 +318,31 @@ TEST_F(DialogsTest, DataUsedNamesEachShippedTablesSource)
     for (QLabel* label : form.findChildren<QLabel*>())
         EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString();
     EXPECT_FALSE(form.isVisible());
+    // A source that wraps pushes the ones below down; all stay on the form.
+    int top = 8;
+    for (QLabel* label : {form.lblBody, form.lblChassis, form.lblSuspension, form.lblCEngine, form.lblGEngine,
+                          form.lblGasTank, form.lblTire, form.lblWeapon, form.lblAmmo, form.lblHandgun,
+                          form.lblEquipment}) {
+        EXPECT_EQ(label->geometry(), QRect(8, top, 753, std::max(16, label->heightForWidth(753))))
+            << label->objectName().toStdString();
+        top += label->height();
+    }
+    EXPECT_GE(form.height(), top);
+    EXPECT_EQ(form.width(), 773);
+}
+
+TEST_F(DialogsTest, TheLimitsDialogsInfoTextIsReadWhole)
+{
+    Start();
+    TfrmConfig dialog;
+    dialog.show();
+    auto* info = dialog.findChild<QLabel*>(QStringLiteral("lblInfo"));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->text(), QStringLiteral("These settings are the design rules of your association. The program's "
+                                           "own options are under \"Options\" in the main menu."));
+    EXPECT_FALSE(info->isEnabled());
+    EXPECT_TRUE(info->wordWrap());
+    EXPECT_GE(info->height(), info->heightForWidth(info->width()));
 }
 
 TEST_F(DialogsTest, AnOverviewWithoutAuthorShowsEmptyParentheses)

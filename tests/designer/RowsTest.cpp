@@ -114,8 +114,11 @@ TEST_F(RowsTest, EveryAccessoryOfTheRulesHasItsRow)
             EXPECT_TRUE(edit->text().isEmpty());
         }
     }
-    // The scroll range reaches the top that one more row would have had.
-    EXPECT_EQ(content->height(), 42 + 20 * EquipmentTypes.Items.size());
+    // The content ends with the last row, the scroll box being no wider.
+    const QRect rows = content->childrenRect();
+    EXPECT_EQ(content->height(), rows.bottom() + 1);
+    EXPECT_GE(rows.bottom() + 1, 42 + 20 * EquipmentTypes.Items.size());
+    EXPECT_LE(content->width(), W->scrInstalledEquipment->viewport()->width());
 }
 
 TEST_F(RowsTest, AnAccessoryWithAnAmountAndInformationIsInstalledAsItsRowSays)
@@ -204,7 +207,9 @@ TEST_F(RowsTest, TheDriverAndTheEngineHaveComponentArmorRows)
 {
     // A new design has no power plant yet, so no engine to armor.
     EXPECT_EQ(CALabels(), QStringList{QStringLiteral("lblObjectCA_100")});
-    EXPECT_EQ(W->scrCA->widget()->height(), 20);
+    // The content ends where the row ends.
+    EXPECT_EQ(W->scrCA->widget()->height(), W->scrCA->widget()->childrenRect().bottom() + 1);
+    EXPECT_LT(W->scrCA->widget()->height(), 40);
     Choose(W->cbCEngine, QStringLiteral("Medium"));
     EXPECT_EQ(CALabels(), (QStringList{QStringLiteral("lblObjectCA_100"), QStringLiteral("lblObjectCA_102")}));
     auto* label = CA<QLabel>("lblObjectCA", 100);
@@ -229,7 +234,7 @@ TEST_F(RowsTest, TheDriverAndTheEngineHaveComponentArmorRows)
     EXPECT_EQ(CA<QCheckBox>("chkObjectCA", 102)->toolTip(),
               QStringLiteral("Fireproof Component Armor for the Medium Cell Engine?"));
     EXPECT_EQ(CA<QSpinBox>("seObjectCA", 102)->maximum(), 80);
-    EXPECT_EQ(W->scrCA->widget()->height(), 40);
+    EXPECT_EQ(W->scrCA->widget()->height(), CA<QSpinBox>("seObjectCA", 102)->geometry().bottom() + 1);
 }
 
 TEST_F(RowsTest, ComponentArmorOfTheCrewAndEngineReachesTheDesignAndStays)

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
@@ -527,6 +528,59 @@ TEST_F(WeaponRowsTest, TheCompactLayoutScrollsTheArmorBoxAndHidesTheEmptiedBoxes
     EXPECT_FALSE(W->gbEngine->isHidden());
     EXPECT_EQ(W->gbArmor->parentWidget(), W->centralWidget());
     EXPECT_EQ(W->gbArmor->geometry(), QRect(824, 0, 190, 281));
+}
+
+// Every control of a row box's rows lies within the box's view, and the
+// box shows a scroll bar only for rows it cannot show at once.
+void ExpectRowsFitTheirBox(QScrollArea* box)
+{
+    SCOPED_TRACE(box->objectName().toStdString());
+    QApplication::processEvents();
+    const QWidget* content = box->widget();
+    EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(content->width(), box->viewport()->width());
+    int bottom = 0;
+    for (const QWidget* control : content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control->isHidden())
+            continue;
+        bottom = std::max(bottom, control->geometry().bottom() + 1);
+        EXPECT_LE(control->geometry().right(), box->viewport()->width() - 1) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(content->height(), bottom);
+    EXPECT_EQ(box->verticalScrollBar()->isVisible(), bottom > box->viewport()->height());
+}
+
+TEST_F(WeaponRowsTest, TheRowBoxesFitTheirRowsSoNoArrowHidesAndNoScrollBarShowsWithoutNeed)
+{
+    StartWith();
+    W->show();
+    const auto showPage = [](QWidget* page) {
+        for (QWidget* p = page; p; p = p->parentWidget()) {
+            if (auto* pages = qobject_cast<QTabWidget*>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+                pages->setCurrentWidget(p);
+        }
+    };
+    showPage(W->scrInstalledWeapons);
+    ExpectRowsFitTheirBox(W->scrInstalledWeapons);
+    // A row with every list, the ammunition's drop-down the last.
+    AddWeapon(QStringLiteral("Machine Gun (MG)"));
+    ExpectRowsFitTheirBox(W->scrInstalledWeapons);
+    auto* ammo = Row<QComboBox>("cbWeaponAmmo", 0);
+    ASSERT_NE(ammo, nullptr);
+    EXPECT_GT(ammo->width(), ammo->minimumSizeHint().width());
+    // More rows than the box shows at once.
+    for (int i = 0; i < 12; ++i)
+        AddWeapon(QStringLiteral("Machine Gun (MG)"));
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact ? "compact" : "normal");
+        W->SetUpResolution(compact);
+        showPage(W->scrInstalledWeapons);
+        ExpectRowsFitTheirBox(W->scrInstalledWeapons);
+        showPage(W->scrInstalledEquipment);
+        ExpectRowsFitTheirBox(W->scrInstalledEquipment);
+        showPage(W->scrCA);
+        ExpectRowsFitTheirBox(W->scrCA);
+    }
 }
 
 } // namespace

@@ -28,6 +28,26 @@ TEST(NumbersTest, RoundsHalvesToEven)
         EXPECT_EQ(Round(c.Value), c.Expected) << static_cast<double>(c.Value);
 }
 
+TEST(NumbersTest, DividesToTheNearestWholeNumberWithHalvesToEven)
+{
+    const struct {
+        long long Numerator;
+        long long Denominator;
+        int Expected;
+    } cases[] = {
+        {1, 2, 0},   {3, 2, 2},   {5, 2, 2},    {7, 2, 4},   {-1, 2, 0},  {-3, 2, -2}, {-5, 2, -2},
+        {7, 3, 2},   {8, 3, 3},   {-7, 3, -2},  {-8, 3, -3}, {6, 3, 2},   {0, 7, 0},
+        // A page of 3390 pixels down: y 7 is exactly three and a half pixels,
+        // y 113 fifty-six and a half.
+        {7LL * 3390, 6780, 4},    {113LL * 3390, 6780, 56}, {6780LL * 3390, 6780, 3390},
+        {2LL * MaxInt - 1, 2, MaxInt - 1},                 {2LL * MinInt, 2, MinInt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundDiv(c.Numerator, c.Denominator), c.Expected) << c.Numerator << " / " << c.Denominator;
+    EXPECT_THROW(RoundDiv(2LL * MaxInt + 1, 2), EOverflow);
+    EXPECT_THROW(RoundDiv(2LL * MinInt - 2, 2), EOverflow);
+}
+
 TEST(NumbersTest, TruncatesTowardZero)
 {
     const struct {

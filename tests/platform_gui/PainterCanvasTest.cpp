@@ -57,4 +57,36 @@ TEST(PainterCanvasTest, RightAlignedTextEndsAtItsX)
     EXPECT_LE(rightmost, 150);
 }
 
+TEST(PainterCanvasTest, TextLiesWithinItsWidthAndHeightFromItsTopLeft)
+{
+    QImage page(400, 200, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    const QString text = QStringLiteral("Jgy|Q");
+    int width = 0;
+    int height = 0;
+    {
+        QPainter painter(&page);
+        TPainterCanvas canvas(painter);
+        canvas.Font.Size = 30;
+        canvas.Font.PixelsPerInch = 96;
+        canvas.TextOut(50, 40, text);
+        width = canvas.TextWidth(text);
+        height = canvas.TextHeight(text);
+    }
+    int top = page.height();
+    int bottom = -1;
+    int right = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                right = std::max(right, x);
+            }
+    EXPECT_GE(top, 40);
+    EXPECT_LT(bottom, 40 + height);
+    EXPECT_LT(right, 50 + width + 2);
+    EXPECT_GT(bottom, 40 + height / 2);
+}
+
 } // namespace

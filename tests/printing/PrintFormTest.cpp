@@ -1,5 +1,6 @@
 #include "PrintFixture.h"
 
+#include "common/RecordingErrorSink.h"
 #include "common/WorkingFolder.h"
 #include "model/Global.h"
 #include "platform/widgets/MessageDlg.h"
@@ -84,6 +85,34 @@ TEST_F(PrintFormTest, AnErrorWhileDrawingEndsTheJobAndReachesTheCaller)
     EXPECT_THROW(Form->PrintSheet(1, nullptr), std::runtime_error);
     EXPECT_EQ(jammed.Jobs, (QStringList{QStringLiteral("BeginDoc Roadvex Record Sheet"), QStringLiteral("EndDoc")}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PrintFormTest, APageWithoutPixelsIsReportedAndNotPrinted)
+{
+    struct Case {
+        bool HandSet;
+        int X;
+        int Y;
+        int PixelsPerInch;
+        QString Error;
+    };
+    const QString place = QStringLiteral("An error occured in PrintSheet:\r\n");
+    for (const Case& c : {
+             Case{true, 0, 6780, 600, QStringLiteral("The printer resolution of 0 x 6780 pixels at 600 pixels per inch cannot hold a sheet.")},
+             Case{true, 4761, -1, 600, QStringLiteral("The printer resolution of 4761 x -1 pixels at 600 pixels per inch cannot hold a sheet.")},
+             Case{false, 0, 0, 0, QStringLiteral("The printer resolution of 4761 x 6780 pixels at 0 pixels per inch cannot hold a sheet.")},
+         }) {
+        TRecordingPrinter printer(4761, 6780, c.PixelsPerInch);
+        PrinterRes = c.HandSet;
+        PrinterResX = c.X;
+        PrinterResY = c.Y;
+        const TRecordingErrorSink errors;
+        Form->PrintSheet(0, nullptr);
+        PrinterRes = false;
+        EXPECT_EQ(errors.Texts(), QStringList{place + c.Error});
+        EXPECT_TRUE(printer.Jobs.isEmpty());
+        EXPECT_TRUE(printer.Recorder.Log.isEmpty());
+    }
 }
 
 TEST_F(PrintFormTest, ChangingTheLogoSettingReloadsTheLogoAndKeepsTheCounterPicture)

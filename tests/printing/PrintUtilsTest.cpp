@@ -51,6 +51,19 @@ TEST_F(PrintUtilsTest, A300DpiPageHalvesTheLayoutAndKeepsNegativeCoordinates)
     EXPECT_EQ(ScaleY(1), 0);
 }
 
+TEST_F(PrintUtilsTest, AnExactHalfPixelGoesToTheEvenPixel)
+{
+    UsePage(2380, 3390);
+    // In floating point 7 / 6780 * 3390 comes out just below 3.5 and
+    // 113 / 6780 * 3390 just above 56.5.
+    const struct {
+        int Y;
+        int Expected;
+    } cases[] = {{1, 0}, {5, 2}, {7, 4}, {113, 56}, {-7, -4}, {-113, -56}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ScaleY(c.Y), c.Expected) << c.Y;
+}
+
 TEST_F(PrintUtilsTest, MetricsComeFromTheSettingsWhenTheResolutionIsSetByHand)
 {
     UsePage(2380, 3390);
@@ -86,6 +99,29 @@ TEST_F(PrintUtilsTest, TextIsWrittenAtItsTopLeftOrCentredWithTheHalfWidthTruncat
     PrintText(QStringLiteral("abc"), 1000, 100, 10, 0, true);
     EXPECT_EQ(Log(), (QStringList{QStringLiteral("Text 950,1385 10b Weapon"), QStringLiteral("Text 438,50 10 abc")}));
     EXPECT_EQ(Page->Recorder.Texts[1].Font.Name, QStringLiteral("MS Sans Serif"));
+}
+
+TEST_F(PrintUtilsTest, AFittedTextKeepsItsSizeIsPrintedSmallerOrIsCut)
+{
+    UsePage(4761, 6780);
+    // 420 pixels hold ten characters of size 10, eleven of size 9 and
+    // sixteen of size 6, the smallest.
+    const struct {
+        const char* Text;
+        const char* Printed;
+    } cases[] = {
+        {"abcdefghij", "Text 0,0 10 abcdefghij"},
+        {"abcdefghijk", "Text 0,0 9 abcdefghijk"},
+        {"abcdefghijklmnop", "Text 0,0 6 abcdefghijklmnop"},
+        {"abcdefghijklmnopqrst", "Text 0,0 6 abcdefghijklmno\u2026"},
+        // A cut word leaves no blank before the ellipsis.
+        {"abcdefghijklmn pqrst", "Text 0,0 6 abcdefghijklmn\u2026"},
+    };
+    for (const auto& c : cases) {
+        Log().clear();
+        PrintFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false);
+        EXPECT_EQ(Log(), QStringList{QString::fromUtf8(c.Printed)});
+    }
 }
 
 TEST_F(PrintUtilsTest, BoxesScaleTheirSizeOnTheirOwn)

@@ -2,6 +2,9 @@
 
 #include "model/Global.h"
 #include "model/Lookups.h"
+#include "printing/PrintUtils.h"
+
+#include <algorithm>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -132,7 +135,7 @@ TEST_F(RecordSheetBoxesTest, ArmorOfMetalSampleAroundTheLayoutPlan)
                 ElementsAre("629,540 12b Front Armor:", "904,640 12b 2", "76,1000 12b Left:", "176,1100 12b 1",
                             "1508,1000 12b Right:", "1633,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1",
                             "1508,1800 12b Under:", "1633,1900 12b 1", "754,2520 12b Back: 2",
-                            "575,2615 10 Armor Type: Metal"));
+                            "575,2620 10 Armor Type: Metal"));
     EXPECT_TRUE(Shapes().isEmpty());
 }
 
@@ -175,7 +178,7 @@ TEST_F(RecordSheetBoxesTest, CompositeArmorShowsMetalThenPlastic)
     Form->PrintArmor(1, 500, 1857);
     EXPECT_EQ(Texts()[1], "829,640 12b 10/5");
     EXPECT_EQ(Texts()[10], "704,2520 12b Back: 3/4");
-    EXPECT_EQ(Texts()[11], "492,2615 10 Armor Type: Composite");
+    EXPECT_EQ(Texts()[11], "492,2620 10 Armor Type: Composite");
 }
 
 TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
@@ -188,6 +191,14 @@ TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
     Form->PrintArmor(1, 500, 1857);
     EXPECT_THAT(Texts().mid(10, 4),
                 ElementsAre("76,2500 12b Back:", "126,2600 12b 2/0", "1558,2500 12b EWP:", "1633,2600 12b 6"));
+    // Beside the back and pod figures the type line keeps to the 1057 units
+    // from 401 to 1458: a long one is printed smaller.
+    V().Sloped = true;
+    V().Armor.FP = true;
+    V().Armor.LR = true;
+    Clear();
+    Form->PrintArmor(1, 500, 1857);
+    EXPECT_EQ(Texts().last(), "467,2620 6 Armor Type: Sloped, FP, LR, Composite");
 
     V().EWPR = true;
     Clear();
@@ -205,11 +216,12 @@ TEST_F(RecordSheetBoxesTest, TiresNameTheSetsOnly)
     EXPECT_THAT(Shapes(), ElementsAre("Rect 1,3510,1858,3830"));
 }
 
-TEST_F(RecordSheetBoxesTest, DescriptionBreaksLongLinesAndRunsOnBelowTheBox)
+TEST_F(RecordSheetBoxesTest, DescriptionBreaksLongLinesAtSizeTenWhenTheyFit)
 {
     Open("Gadfly.vx");
-    // The section before it on the sheet leaves the printer's size-10 font.
-    Form->PrintTires(1, 3510, 1857);
+    // The section before it on the sheet leaves another font: the lines are
+    // measured in the description's own.
+    Form->PrintArmor(1, 500, 1857);
     Clear();
     Form->PrintDescription(1900, 2760, 2855, 1070, false);
     EXPECT_EQ(Shapes(), QStringList{"Rect 1900,2760,4755,3830"});
@@ -217,33 +229,85 @@ TEST_F(RecordSheetBoxesTest, DescriptionBreaksLongLinesAndRunsOnBelowTheBox)
     // pixels a character that is at 68 characters.
     const QStringList texts = Texts();
     ASSERT_GT(texts.size(), 2);
-    EXPECT_EQ(texts.first().section(QLatin1Char(' '), 0, 0), "1900,2760");
+    EXPECT_EQ(texts.first().section(QLatin1Char(' '), 0, 1), "1900,2760 10");
     // Broken lines follow 90 below; a new line of the text 100 below.
-    EXPECT_EQ(texts[1].section(QLatin1Char(' '), 0, 0), "1900,2850");
+    EXPECT_EQ(texts[1].section(QLatin1Char(' '), 0, 1), "1900,2850 10");
     for (const QString& line : texts) {
         const QString text = line.section(QLatin1Char(' '), 2);
         EXPECT_LE(text.size(), 68) << text.toStdString();
         EXPECT_EQ(text, text.trimmed());
         EXPECT_TRUE(line.startsWith(QLatin1String("1900,"))) << line.toStdString();
+        EXPECT_FALSE(text.contains(Ellipsis)) << text.toStdString();
     }
-    // Text that does not fit into the box continues below it.
-    Clear();
-    Form->PrintDescription(1900, 2760, 2855, 100, false);
-    EXPECT_EQ(Texts().size(), texts.size());
 }
 
-TEST_F(RecordSheetBoxesTest, DescriptionLineWithoutBreakIsPrintedWhole)
+// The description's words as printed, without the blanks between them.
+QString PrintedWords(const QVector<TRecordedText>& lines)
+{
+    QString words;
+    for (const TRecordedText& line : lines)
+        words += line.Text;
+    return words.remove(QLatin1Char(' '));
+}
+
+TEST_F(RecordSheetBoxesTest, DescriptionTooLongForItsBoxIsPrintedSmallerInsideIt)
 {
     Open("Gadfly.vx");
-    Form->PrintTires(1, 3510, 1857);
+    V().GetWeight(WeightList);
+    Form->PrintDescription(1900, 2760, 2855, 1070, false);
+    const QString atTen = PrintedWords(Page->Recorder.Texts);
     Clear();
+    Form->PrintDescription(1900, 2760, 2855, 300, false);
+    const QVector<TRecordedText>& lines = Page->Recorder.Texts;
+    ASSERT_FALSE(lines.isEmpty());
+    const int size = lines.first().Font.Size;
+    EXPECT_LT(size, 10);
+    EXPECT_GE(size, ReadableFontSize);
+    for (const TRecordedText& line : lines) {
+        EXPECT_EQ(line.Font.Size, size);
+        EXPECT_LE(line.Place.bottom(), 2760 + 300 - 1) << line.Text.toStdString();
+        EXPECT_LE(line.Place.right(), 4755 - 1) << line.Text.toStdString();
+    }
+    // Nothing is left out.
+    EXPECT_EQ(PrintedWords(lines), atTen);
+}
+
+TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintEndsWithAnEllipsis)
+{
+    Open("Gadfly.vx");
+    V().GetWeight(WeightList);
+    Form->PrintDescription(1900, 2760, 2855, 1070, false);
+    const QString atTen = PrintedWords(Page->Recorder.Texts);
+    Clear();
+    // Room for two lines of size 6, 50 pixels high.
+    Form->PrintDescription(1900, 2760, 2855, 110, false);
+    const QVector<TRecordedText>& lines = Page->Recorder.Texts;
+    ASSERT_EQ(lines.size(), 2);
+    for (const TRecordedText& line : lines) {
+        EXPECT_EQ(line.Font.Size, ReadableFontSize);
+        EXPECT_LE(line.Place.bottom(), 2760 + 110 - 1);
+    }
+    ASSERT_TRUE(lines[1].Text.endsWith(Ellipsis)) << lines[1].Text.toStdString();
+    EXPECT_TRUE(atTen.startsWith(PrintedWords(lines).chopped(1)));
+    EXPECT_LT(PrintedWords(lines).size(), atTen.size());
+}
+
+TEST_F(RecordSheetBoxesTest, DescriptionLineWithoutBreakIsCutWithAnEllipsis)
+{
+    Open("Gadfly.vx");
     const QString unbreakable(150, QLatin1Char('X'));
     V().Body.Name = unbreakable;
     Form->PrintDescription(1900, 2760, 2855, 1070, false);
-    bool whole = false;
-    for (const QString& line : Texts())
-        whole = whole || line.contains(unbreakable);
-    EXPECT_TRUE(whole);
+    const QVector<TRecordedText>& lines = Page->Recorder.Texts;
+    // At size 6 a character is 25 pixels wide: 113 and the ellipsis fit.
+    const auto cut = std::find_if(lines.begin(), lines.end(),
+                                  [](const TRecordedText& line) { return line.Text.startsWith(QLatin1String("XXX")); });
+    ASSERT_NE(cut, lines.end());
+    EXPECT_EQ(cut->Text, QString(113, QLatin1Char('X')) + Ellipsis);
+    for (const TRecordedText& line : lines) {
+        EXPECT_EQ(line.Font.Size, ReadableFontSize);
+        EXPECT_LE(line.Place.right(), 4755 - 1) << line.Text.toStdString();
+    }
 }
 
 } // namespace

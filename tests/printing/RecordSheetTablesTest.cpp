@@ -160,9 +160,9 @@ TEST_F(RecordSheetTablesTest, NotesOfTheSampleSubcompact)
     Form->PrintNotes(1, 2760, 1857, 680);
     QString collision;
     V().GetCollisionModifierText(collision);
-    // The spoiler's note keeps its own row.
+    // The notes follow one another, the spoiler's right below the first.
     EXPECT_THAT(Texts(), ElementsAre("1,2760 10b Notes:", "76,2870 8 Collision Damage Modifier: " + collision,
-                                            "76,3430 8 Spoiler: -1 per 60 mph on Crash Table"));
+                                            "76,2940 8 Spoiler: -1 per 60 mph on Crash Table"));
     EXPECT_THAT(Shapes(), ElementsAre("Rect 1,2760,1858,3440"));
 
     ConfettiNr = true;
@@ -172,6 +172,16 @@ TEST_F(RecordSheetTablesTest, NotesOfTheSampleSubcompact)
     int counters = 0;
     ConfettiCounters(V().Weight, nr, counters);
     EXPECT_EQ(Texts()[2], QStringLiteral("76,2940 8 Confetti Nr: %1 (%2 counters)").arg(nr).arg(counters));
+    EXPECT_EQ(Texts()[3], "76,3010 8 Spoiler: -1 per 60 mph on Crash Table");
+}
+
+// The notes' places below the title, "y size text".
+QStringList NotePlaces(const QVector<TRecordedText>& texts)
+{
+    QStringList places;
+    for (const TRecordedText& text : texts.mid(1))
+        places << QStringLiteral("%1 %2 %3").arg(text.Y).arg(text.Font.Size).arg(text.Text);
+    return places;
 }
 
 TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
@@ -184,28 +194,61 @@ TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
     V().Rollcage = true;
     for (const int nr : {0, 1, 9, 10, 11, 12})
         V().SetEquipment(nr, 1, QString());
-    Form->PrintNotes(1, 4100, 1857, 1760);
-    EXPECT_THAT(Texts().mid(2),
-                ElementsAre("76,4350 8 Sloped Armor: -1 to hit",
-                            QStringLiteral("76,4420 8 Engine MPG: %1").arg(V().GasEngine.CurrentMPG),
-                            "76,4490 8 CA Frame: receive 2x collision damage",
-                            "76,4560 8 Rollcage: 1/2 damage from collisions,",
-                            "76,4630 8   no internal damage when rolling",
-                            "76,4840 8 Airdam+Spoiler: -2/60 mph on Crash Table",
-                            "76,4910 8   and general -1 on Crash Table", "76,4980 8 Active Suspension: -1 HC off-road",
-                            "76,5050 8   wheel loss: D6 only, HC drops by 2 only",
-                            "76,5120 8 ABS: road condition hazards reduced by D1 (braking)",
-                            "76,5190 8 HD shocks: all road hazards reduced by D1", "76,5260 8 Paint clouds have no effect"));
-    EXPECT_GT(V().GasEngine.CurrentMPG, 0);
-    // On the duel sheet every note lies inside the box.
-    EXPECT_LT(Texts().last().section(QLatin1Char(','), 1).section(QLatin1Char(' '), 0, 0).toInt() + 70, 4100 + 1760);
+    ASSERT_GT(V().GasEngine.CurrentMPG, 0);
+    QString collision;
+    V().GetCollisionModifierText(collision);
+    const QStringList notes{"Collision Damage Modifier: " + collision,
+                            "Sloped Armor: -1 to hit",
+                            QStringLiteral("Engine MPG: %1").arg(V().GasEngine.CurrentMPG),
+                            "CA Frame: receive 2x collision damage",
+                            "Rollcage: 1/2 damage from collisions,",
+                            "  no internal damage when rolling",
+                            "Airdam+Spoiler: -2/60 mph on Crash Table",
+                            "  and general -1 on Crash Table",
+                            "Active Suspension: -1 HC off-road",
+                            "  wheel loss: D6 only, HC drops by 2 only",
+                            "ABS: road condition hazards reduced by D1 (braking)",
+                            "HD shocks: all road hazards reduced by D1",
+                            "Paint clouds have no effect"};
+    const auto places = [&notes](int top, int size, int pitch) {
+        QStringList expected;
+        for (qsizetype row = 0; row < notes.size(); ++row)
+            expected << QStringLiteral("%1 %2 %3").arg(top + 110 + pitch * int(row)).arg(size).arg(notes[row]);
+        return expected;
+    };
 
-    // On the record sheet the notes from the active suspension's down run
-    // below the box's bottom at 3440.
+    // The duel sheet's box holds them all in size 8, 70 apart.
+    Form->PrintNotes(1, 4100, 1857, 1760);
+    EXPECT_EQ(NotePlaces(Page->Recorder.Texts), places(4100, 8, 70));
+
+    // The record sheet's box, 680 high, holds them in size 5, 43 apart: the
+    // last, at 3386 and 41 high, ends clear of the bottom at 3440.
     Clear();
     Form->PrintNotes(1, 2760, 1857, 680);
-    EXPECT_EQ(Texts()[9], "76,3640 8 Active Suspension: -1 HC off-road");
-    EXPECT_EQ(Texts()[8], "76,3570 8   and general -1 on Crash Table");
+    EXPECT_EQ(NotePlaces(Page->Recorder.Texts), places(2760, 5, 43));
+}
+
+TEST_F(RecordSheetTablesTest, EveryNoteTheRulesCanGiveStaysClearOfTheBoxEdges)
+{
+    Open("Thunderwagon.vx");
+    AddEveryNote();
+    QVector<int> sizes;
+    for (const QRect& box : {QRect(1, 2760, 1857, 680), QRect(1, 4100, 1857, 1760)}) {
+        Clear();
+        Form->PrintNotes(box.x(), box.y(), box.width(), box.height());
+        const QVector<TRecordedText>& texts = Page->Recorder.Texts;
+        ASSERT_EQ(texts.size(), 15);
+        for (qsizetype i = 1; i < texts.size(); ++i) {
+            const QRect place = texts[i].Place;
+            EXPECT_GE(place.top(), texts[i - 1].Place.bottom() + 1) << texts[i].Text.toStdString();
+            EXPECT_LE(place.bottom(), box.bottom() - 10) << texts[i].Text.toStdString();
+            EXPECT_LE(place.right(), box.right() - 10) << texts[i].Text.toStdString();
+        }
+        sizes << texts.last().Font.Size;
+    }
+    // On the record sheet all fourteen take the fine print of the notice
+    // lines; the duel sheet's box holds them in size 8.
+    EXPECT_EQ(sizes, (QVector<int>{4, 8}));
 }
 
 TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)

@@ -23,12 +23,19 @@ void TRecordingCanvas::TextOut(int x, int y, const QString& text)
     const QString style = QString((Font.Style & fsBold) ? QStringLiteral("b") : QString())
                           + (FAlign == TTextAlign::taRight ? QStringLiteral("R") : QString());
     Log << QStringLiteral("Text %1,%2 %3%4 %5").arg(x).arg(y).arg(Font.Size).arg(style, text);
-    Texts.append(TRecordedText{x, y, text, Font, FAlign});
+    const int width = TextWidth(text);
+    const int left = FAlign == TTextAlign::taRight ? x - width : x;
+    Texts.append(TRecordedText{x, y, text, Font, FAlign, QRect(left, y, width, TextHeight(text))});
 }
 
 int TRecordingCanvas::TextWidth(const QString& text)
 {
     return int(text.length()) * Font.Size * Font.PixelsPerInch / 144;
+}
+
+int TRecordingCanvas::TextHeight(const QString&)
+{
+    return Font.Size * Font.PixelsPerInch / 72;
 }
 
 void TRecordingCanvas::Draw(int x, int y, const TBitmap32& bitmap)

@@ -2,12 +2,14 @@
 
 #include "platform/gui/PrinterCanvas.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <ostream>
 
-// One text as the sheet wrote it: printer position, font and alignment.
+// One text as the sheet wrote it: printer position, font and alignment, and
+// the place it covers on the page (right-aligned texts end at X).
 struct TRecordedText
 {
     int X = 0;
@@ -15,13 +17,15 @@ struct TRecordedText
     QString Text;
     TCanvasFont Font;
     TTextAlign Align = TTextAlign::taLeft;
+    QRect Place;
 };
 
 // A printer canvas that writes down every call. Log holds one line per call:
 //   "Rect x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
 //   "Text x,y size[b][R] text"  (b bold, R right-aligned)
 // Text widths are fixed for tests: half an em per character,
-// length * size * pixels per inch / 144, truncated.
+// length * size * pixels per inch / 144, truncated; a text is an em high,
+// size * pixels per inch / 72.
 class TRecordingCanvas : public TPageCanvas
 {
 public:
@@ -31,6 +35,7 @@ public:
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
+    int TextHeight(const QString& text) override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
     QStringList Log;

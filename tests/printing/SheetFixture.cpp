@@ -15,6 +15,21 @@ void SheetTest::Open(const char* fileName)
     Clear();
 }
 
+void SheetTest::AddEveryNote()
+{
+    ConfettiNr = true;
+    V().CAFrame = true;
+    V().Rollcage = true;
+    // Airdam, spoiler, active suspension, ABS, heavy-duty shocks and the
+    // paint-cloud filter.
+    for (const int nr : {0, 1, 9, 10, 11, 12})
+        V().SetEquipment(nr, 1, QString());
+    V().GetWeight(WeightList);
+    V().GetRange();
+    ASSERT_TRUE(V().Sloped);
+    ASSERT_GT(V().GasEngine.CurrentMPG, 0);
+}
+
 void SheetTest::Clear()
 {
     Log().clear();

@@ -14,6 +14,10 @@ protected:
     // set-up drew.
     void Open(const char* fileName);
     void Clear();
+    // Gives the open design (one with sloped armor and a gas engine) every
+    // rule that has a note, and turns the confetti number on: the most notes
+    // the rules tables can give.
+    void AddEveryNote();
     QStringList Texts();
     QStringList Shapes();
     // "Name size" of every text, in order.

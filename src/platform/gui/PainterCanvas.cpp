@@ -81,6 +81,13 @@ int TPainterCanvas::TextWidth(const QString& text)
     return FPainter.fontMetrics().horizontalAdvance(text);
 }
 
+int TPainterCanvas::TextHeight(const QString&)
+{
+    ApplyFont();
+    // One line of the font, descenders included, as TextOut sets it below y.
+    return FPainter.fontMetrics().height();
+}
+
 void TPainterCanvas::Draw(int x, int y, const TBitmap32& bitmap)
 {
     FPainter.drawImage(x, y, bitmap.Image());

@@ -18,6 +18,7 @@ public:
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
+    int TextHeight(const QString& text) override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
 private:

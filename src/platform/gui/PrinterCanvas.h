@@ -38,6 +38,8 @@ public:
     virtual void LineTo(int x, int y) = 0;
     virtual void TextOut(int x, int y, const QString& text) = 0;
     virtual int TextWidth(const QString& text) = 0;
+    // The height of the text's cell from the top that TextOut is given.
+    virtual int TextHeight(const QString& text) = 0;
     // Sends a picture to the page with its top-left corner at (x, y), pixel for pixel.
     virtual void Draw(int x, int y, const TBitmap32& bitmap) = 0;
 };
