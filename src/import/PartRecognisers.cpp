@@ -2,6 +2,8 @@
 
 #include "import/TextSearch.h"
 
+#include <QRegularExpression>
+
 #include <initializer_list>
 
 namespace {
@@ -64,16 +66,23 @@ void CutSpan(QString& S, int From, int To)
 QString ParseName(QString& S, bool& HasAuthor)
 {
     HasAuthor = false;
+    // A name is a short text on the first line: a separator found after a
+    // line break, or after a comma where the name ends in ":" or " - ", lies
+    // inside the stat block (a block without a name line) and names nothing.
     const struct {
         const char* Separator;
         bool Author;
-    } Separators[] = {{", designed by ", true}, {" by ", true}, {" - ", false}, {":", false}};
+        bool NameMayHoldComma;
+    } Separators[] = {{", designed by ", true, true}, {" by ", true, false}, {" - ", false, false}, {":", false, false}};
     for (const auto& Sep : Separators) {
         const QString Key = QLatin1String(Sep.Separator);
-        const int P = Pos(Key, S);
+        const int P = PosText(Key, S);
         if (P == 0 || (Key == QLatin1String(" - ") && P > 100))
             continue;
         const QString Name = Copy(S, 1, P - 1);
+        if (Name.contains(QLatin1Char('\n')) || Name.contains(QLatin1Char('\r'))
+            || (!Sep.NameMayHoldComma && Name.contains(QLatin1Char(','))))
+            continue;
         S = TrimSeparators(Rest(S, P + Key.size()));
         HasAuthor = Sep.Author;
         return Name;
@@ -399,22 +408,27 @@ QString ParseArmor(QString& S)
     if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
         S.remove(P, At(S, P + 6) == QLatin1Char(',') ? 6 : 5);
     P = qMax(P, 2);
+    // The side letters, in any case, each standing as a word of its own (F10
+    // or f 10); the first other word is the next part and ends the values.
     const QString SideLetters = QStringLiteral("FLRBTU");
     QString Sides[6];
     int Side = 0;
-    int End = P - 1;
+    int End = P;
+    while (End <= S.size() && At(S, End - 1).isLetter() && At(S, End).isLetter())
+        ++End;
     for (; End <= S.size(); ++End) {
         const QChar C = S[End - 1];
         if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
             continue;
-        if (SideLetters.contains(C)) {
-            Side = int(SideLetters.indexOf(C));
+        if (C.isLetter()) {
+            const int Letter = int(SideLetters.indexOf(C.toUpper()));
+            if (Letter < 0 || At(S, End + 1).isLetter())
+                break;
+            Side = Letter;
         } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9')) || C == QLatin1Char('/')) {
             if (Side < 0)
                 break;
             Sides[Side] += C;
-        } else if (C == QLatin1Char('A')) {
-            break;
         } else {
             Side = -1;
         }
@@ -596,7 +610,9 @@ QString ParseGasEngine(QString& S, int P)
             if (HasAny(Item, {"SUPER"}) || HasWord(Item, QStringLiteral("SC")))
                 return QStringLiteral(" Supercharger,");
             if (HasWord(Item, QStringLiteral("N2O")) || HasAny(Item, {"NITRO"})) {
-                const QString Count = FirstNumber(Item);
+                // The 2 of N2O is no count: only a number of its own is.
+                static const QRegularExpression OwnNumber(QStringLiteral("(?:^|[^A-Z0-9])(\\d{1,6})X?(?![A-Z0-9])"));
+                const QString Count = OwnNumber.match(Item).captured(1);
                 return Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
                                                                       : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
             }
@@ -631,10 +647,21 @@ QString ParseGasEngine(QString& S, int P)
 QString ParseEngine(QString& S)
 {
     const QString U = AnsiUpper(S);
+    // A power plant's component armor stands right after its keyword and
+    // goes with it into the result.
+    const auto Plant = [&S](int P, int KeyLength) {
+        const QString Armor = TakeComponentArmor(S, P - 1 + KeyLength, true);
+        QString Value = ParsePowerPlant(S, P, KeyLength);
+        if (!Armor.isEmpty() && !Value.isEmpty()) {
+            const qsizetype With = Value.indexOf(QLatin1String(" with"));
+            Value.insert(With < 0 ? Value.size() : With, QLatin1Char(' ') + Armor);
+        }
+        return Value;
+    };
     if (const int P = Pos(QStringLiteral(" PLANT"), U))
-        return ParsePowerPlant(S, P, 6);
+        return Plant(P, 6);
     if (const int P = Pos(QStringLiteral(" PP"), U))
-        return ParsePowerPlant(S, P, 3);
+        return Plant(P, 3);
     if (const int P = Pos(QStringLiteral("CID"), U))
         return ParseGasEngine(S, P);
     return {};

@@ -2,6 +2,8 @@
 
 #include "platform/Numbers.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString TrimSet = QStringLiteral(" ,-.:;");
@@ -355,6 +357,47 @@ void StripLeadingChar(QString& S, const QString& Set)
     if (!S.isEmpty() && In(S[0], Set))
         S.remove(0, 1);
     S = TrimSeparators(S);
+}
+
+namespace {
+
+const QRegularExpression& ComponentArmorPattern()
+{
+    static const QRegularExpression Pattern(
+        QStringLiteral("\\(\\s*(\\d{1,6})\\s*-?\\s*(?:pts?|points?)\\s*(FP\\s*)?CA\\s*\\)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return Pattern;
+}
+
+} // namespace
+
+QString TakeComponentArmor(QString& S, qsizetype From, bool AtFrom)
+{
+    qsizetype Start = From;
+    if (AtFrom)
+        while (Start < S.size() && S[Start] == QLatin1Char(' '))
+            ++Start;
+    const QRegularExpressionMatch M
+        = ComponentArmorPattern().match(S, Start, QRegularExpression::NormalMatch,
+                                        AtFrom ? QRegularExpression::AnchorAtOffsetMatchOption
+                                               : QRegularExpression::NoMatchOption);
+    if (!M.hasMatch())
+        return {};
+    const QString Bracket = QStringLiteral("(%1 pt %2CA)")
+                                .arg(M.captured(1).toInt())
+                                .arg(M.capturedLength(2) > 0 ? QStringLiteral("FP ") : QString());
+    S.remove(M.capturedStart(), M.capturedLength());
+    return Bracket;
+}
+
+bool ReadComponentArmor(const QString& S, int& Points, bool& Fireproof)
+{
+    const QRegularExpressionMatch M = ComponentArmorPattern().match(S);
+    if (!M.hasMatch())
+        return false;
+    Points = M.captured(1).toInt();
+    Fireproof = M.capturedLength(2) > 0;
+    return true;
 }
 
 TSearchArray SearchTable;

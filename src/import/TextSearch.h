@@ -54,6 +54,14 @@ bool FindAndRemove(QString& S, const QString& Key);
 bool FindWordAndRemove(QString& S, const QString& Key);
 void StripLeadingChar(QString& S, const QString& Set);
 
+// A component-armor bracket, "(5 pt CA)" or "(5 pt FP CA)", in any case and
+// spacing: the first one at or after From (0-based) is taken out of S, and
+// returned as the result text writes it; empty when none. With AtFrom only a
+// bracket that starts at From, after blanks, counts.
+QString TakeComponentArmor(QString& S, qsizetype From = 0, bool AtFrom = false);
+// The points and fireproof mark of such a bracket; false when S holds none.
+bool ReadComponentArmor(const QString& S, int& Points, bool& Fireproof);
+
 // One row of a keyword table: the search text, a whole-word abbreviation
 // searched in a second pass, and the canonical name it stands for.
 struct TSearchFor {

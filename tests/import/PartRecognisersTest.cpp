@@ -174,17 +174,20 @@ TEST(ImportDescription, NormalisationAndProblemLines)
     EXPECT_EQ(Out.Leftovers, QString());
 }
 
-TEST(ImportDescription, ComponentArmorGoesToTheLeftovers)
+TEST(ImportDescription, ComponentArmorGoesWithItsPart)
 {
-    // The armor bracket before a seat's gear and a plant's options would hide
-    // them from the recognisers.
+    // The armor bracket of a power plant, a seat and a weapon goes into the
+    // result with them; the bracket of an unknown part stays with it in the
+    // leftovers.
     TImportResult Out;
     ImportDescription(QStringLiteral("Hornet, designed by Kay\r\nA car\r\nVan, Super Power Plant (5 pt FP CA) "
-                                     "(Superconductors), Driver (4 pt CA) (Body Armor), front: X (3 pt CA) , Y"),
+                                     "(Superconductors), Driver (4 pt CA) (Body Armor), front: X (3 pt CA) , Y, "
+                                     "back: MG (2 pt CA)"),
                       Out);
-    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Engine: Super Power Plant with Superconductors")));
-    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Crew: Driver: Body Armor")));
-    EXPECT_EQ(Out.Leftovers.toStdString(), "Y\r\nfront: X\r\n(5 pt FP CA)\r\n(4 pt CA)\r\n(3 pt CA)");
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Engine: Super Power Plant (5 pt FP CA) with Superconductors")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Crew: Driver (4 pt CA): Body Armor")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("back:  Machine Gun (2 pt CA)")));
+    EXPECT_EQ(Out.Leftovers.toStdString(), "front: X (3 pt CA)\r\nY");
 }
 
 TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
