@@ -522,7 +522,7 @@ QString PodName(QString& Item, const QString& Size)
         E = QStringLiteral("Side ") + E;
     if (FindWordAndRemove(Item, QStringLiteral("top")))
         E = QStringLiteral("Top ") + E;
-    if (FindWordAndRemove(Item, QStringLiteral("rear")))
+    if (FindWordAndRemove(Item, QStringLiteral("(rear)")) || FindWordAndRemove(Item, QStringLiteral("rear")))
         E += QStringLiteral(" (rear)");
     // The pod's armor is plastic whatever the body carries.
     FindWordAndRemove(Item, QStringLiteral("(Plastic)"));
@@ -707,9 +707,10 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             if (!W.Ammo.isEmpty())
                 Line += QStringLiteral(" (Ammo: ") + W.Ammo + QLatin1Char(')');
             if (W.ExtraAmmo)
-                Line += Magazines > 1 || Magazines == 0 || W.Count.toInt() <= 1
-                            ? QStringLiteral(" (+Ammo)")
-                            : QStringLiteral(" (+%1 Ammo)").arg(Magazines);
+                // "(+Ammo)": every weapon of the line carries one; else the
+                // first that many.
+                Line += Magazines == 0 || Magazines >= W.Count.toInt() ? QStringLiteral(" (+Ammo)")
+                                                                        : QStringLiteral(" (+%1 Ammo)").arg(Magazines);
             if (W.HRSWC)
                 Line += QStringLiteral(" (+HRSWC)");
             if (W.SWC)

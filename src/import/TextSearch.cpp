@@ -343,13 +343,24 @@ bool FindAndRemove(QString& S, const QString& Key)
 
 bool FindWordAndRemove(QString& S, const QString& Key)
 {
-    const int P = PosText(Key, S);
-    if (P == 0)
+    // The first occurrence that stands as a word: "L" in "Pulse L" is the
+    // second one.
+    const QString U = AnsiUpper(S);
+    const QString K = AnsiUpper(Key);
+    if (K.isEmpty())
         return false;
-    const int After = P + Key.size();
-    const bool StartsWord = P == 1 || In(At(S, P - 1), WordBoundarySet);
-    const bool EndsWord = After > S.size() || In(At(S, After), WordBoundarySet);
-    return StartsWord && EndsWord && FindAndRemove(S, Key);
+    for (qsizetype I = U.indexOf(K); I >= 0; I = U.indexOf(K, I + 1)) {
+        const int P = int(I) + 1;
+        const int After = P + int(K.size());
+        const bool StartsWord = P == 1 || In(At(S, P - 1), WordBoundarySet);
+        const bool EndsWord = After > S.size() || In(At(S, After), WordBoundarySet);
+        if (StartsWord && EndsWord) {
+            S.remove(I, K.size() + (At(S, After) == QLatin1Char(',') ? 1 : 0));
+            S = TrimSeparators(S);
+            return true;
+        }
+    }
+    return false;
 }
 
 void StripLeadingChar(QString& S, const QString& Set)

@@ -49,6 +49,13 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
         {"+SWC, MG", "* Weapons: \r\nfront:  Machine Gun\r\n", "+SWC"},
         {"in turret: IR L+HRSWC", "* Weapons: \r\nturret:  Laser (IR) (+HRSWC)\r\n", ""},
         {"back: 2 Pulse LL", "* Weapons: \r\nback:  2x Light Laser (Pulse)\r\n", ""},
+        {"back: SD, in turret: IR Pulse L+HRSWC , on EWP: LtR",
+         "* Weapons: \r\nback:  Spikedropper\r\nturret:  Laser (IR) (Pulse) (+HRSWC)\r\newp:  Light Rocket\r\n", ""},
+        // One magazine for a group of three, loads for two of them.
+        {"front: 3 MG (AP, AP, +2 Ammo), left: 2 AC (HEAT, +Ammo)",
+         "* Weapons: \r\nfront:  3x Machine Gun (Ammo: AP, AP, -) (+2 Ammo)\r\nleft:  2x Autocannon (Ammo: HEAT, -) "
+         "(+1 Ammo)\r\n",
+         ""},
         {"MG with APE ammo", "* Weapons: \r\nfront:  Machine Gun (Ammo: APe)\r\n", ""},
         {"2-space turret", "# No weapons found!\r\n* Equipment: \r\nTwo-space Turret\r\n", ""},
         {"0-space turret", "# No weapons found!\r\n* Equipment: \r\nZero-space Turret\r\n", ""},
