@@ -60,6 +60,14 @@ BENCHMARK_CAPTURE(BM_ImportRepeated, Weapon, "Machine Gun, ")
     ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ImportRepeated, Crew, "Driver, Gunner, ")
     ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Tires, "Solid Tires, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Hubcaps, "Hubcaps 3-point (front), ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Gear, "Driver (Body Armor), Gas Mask, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Words, "Fancy 12 words\nof text, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

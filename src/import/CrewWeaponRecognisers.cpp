@@ -15,7 +15,7 @@ constexpr int ToEnd = std::numeric_limits<int>::max();
 
 bool Holds(const QString& U, const char* Text)
 {
-    return Pos(QLatin1String(Text), U) > 0;
+    return U.contains(QLatin1String(Text));
 }
 
 void ClearSearchTables()
@@ -251,11 +251,10 @@ struct TWeaponItem {
 };
 
 // The first text of the list found (and removed); its index or -1.
-int FirstRemoved(QString& Item, std::initializer_list<const char*> Texts, bool WholeWord = false)
+int FirstRemoved(QString& Item, const QStringList& Texts, bool WholeWord = false)
 {
     int Index = 0;
-    for (const char* Text : Texts) {
-        const QString Key = QLatin1String(Text);
+    for (const QString& Key : Texts) {
         if (WholeWord ? FindWordAndRemove(Item, Key) : FindAndRemove(Item, Key))
             return Index;
         ++Index;
@@ -284,12 +283,15 @@ QString ParseLocation(QString& Item)
         {"(F)", "front: "},    {"(L)", "left: "},      {"(R)", "right: "},
         {"(B)", "back: "},     {"(U)", "under: "},     {"(T)", "top: "},
     };
+    static const QStringList Words = [] {
+        QStringList List;
+        for (const TPlace& Place : Places)
+            List << QLatin1String(Place.Word);
+        return List;
+    }();
     QString Location;
-    for (const TPlace& Place : Places)
-        if (FindWordAndRemove(Item, QLatin1String(Place.Word))) {
-            Location = QLatin1String(Place.Text);
-            break;
-        }
+    if (const int Found = FirstRemoved(Item, Words, true); Found >= 0)
+        Location = QLatin1String(Places[Found].Text);
     StripLeadingChar(Item, QStringLiteral(":"));
     return Location;
 }
@@ -334,10 +336,10 @@ QString ParseCount(QString& Item)
         static const char* const Words[] = {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "SEVEN", "EIGHT", "NINE"};
         const QString U = AnsiUpper(Item);
         for (int i = 0; i < 9; ++i) {
-            const int P = Pos(QLatin1String(Words[i]), U);
-            if (P > 0) {
+            const qsizetype P = U.indexOf(QLatin1String(Words[i]));
+            if (P >= 0) {
                 N = QString::number(i + 1);
-                Item.remove(P - 1, qsizetype(qstrlen(Words[i])));
+                Item.remove(P, qsizetype(qstrlen(Words[i])));
                 break;
             }
         }
@@ -370,14 +372,18 @@ QString ParseAmmo(QString& Item)
         {" with APE ammo", "APe"}, {" with AP ammo", "AP"}, {" with XP ammo", "XP"},
         {" with HD ammo", "HD"}, {" with IA ammo", "IA"}, {" with T ammo", "T"},
     };
+    static const QStringList Texts = [] {
+        QStringList List;
+        for (const TAmmo& Entry : Ammos)
+            List << QLatin1String(Entry.Text);
+        return List;
+    }();
     QString Ammo;
-    for (const TAmmo& Entry : Ammos)
-        if (FindAndRemove(Item, QLatin1String(Entry.Text))) {
-            Ammo = QLatin1String(Entry.Abbrev);
-            FindAndRemove(Item, QStringLiteral("AMMO"));
-            FindWordAndRemove(Item, QStringLiteral("WITH"));
-            break;
-        }
+    if (const int Found = FirstRemoved(Item, Texts); Found >= 0) {
+        Ammo = QLatin1String(Ammos[Found].Abbrev);
+        FindAndRemove(Item, QStringLiteral("AMMO"));
+        FindWordAndRemove(Item, QStringLiteral("WITH"));
+    }
     DropStrayBracket(Item);
     return Ammo;
 }
@@ -439,8 +445,10 @@ bool ParseExtraMagazine(QString& Item)
 
 bool ParseHRSWC(QString& Item)
 {
-    bool Found = FirstRemoved(Item, {"Hi-Res Single Weapon Computer", "Hi-Res SWC", "HiRes-SWC", "Hi-Res-SWC",
-                                     "+HRSWC", "HRSWC for"}) >= 0
+    static const QStringList Texts = {QStringLiteral("Hi-Res Single Weapon Computer"), QStringLiteral("Hi-Res SWC"),
+                                      QStringLiteral("HiRes-SWC"), QStringLiteral("Hi-Res-SWC"),
+                                      QStringLiteral("+HRSWC"), QStringLiteral("HRSWC for")};
+    bool Found = FirstRemoved(Item, Texts) >= 0
                  || FindWordAndRemove(Item, QStringLiteral("HRSWC"));
     DropStrayBracket(Item);
     return Found;
@@ -448,7 +456,10 @@ bool ParseHRSWC(QString& Item)
 
 bool ParseSWC(QString& Item)
 {
-    bool Found = FirstRemoved(Item, {"Single Weapon Computer", "Single-Weapon Computer", "+SWC", "SWC for"}) >= 0
+    static const QStringList Texts = {QStringLiteral("Single Weapon Computer"),
+                                      QStringLiteral("Single-Weapon Computer"), QStringLiteral("+SWC"),
+                                      QStringLiteral("SWC for")};
+    bool Found = FirstRemoved(Item, Texts) >= 0
                  || FindWordAndRemove(Item, QStringLiteral("SWC"));
     DropStrayBracket(Item);
     return Found;
@@ -465,7 +476,8 @@ struct TWeaponTables {
 QString FindByKey(QString& Item, bool Equipment, const QString& Count, const TWeaponTables& Tables)
 {
     for (const TSearchFor& Row : Tables.ByKey) {
-        if (Row.IsEquipment != Equipment)
+        // Where the key is absent, so is its plural.
+        if (Row.IsEquipment != Equipment || PosText(Row.Key, Item) == 0)
             continue;
         if (Count != QLatin1String("1") && FindAndRemove(Item, Row.Key + QLatin1Char('S')))
             return Row.Name;
@@ -691,8 +703,11 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
 
         // Laser options of an accessory item have no weapon to go with.
         if (!Item.isEmpty() && Accessory.isEmpty()) {
-            const bool IR = FirstRemoved(Item, {"Infrared", "Infra-red", "IR"}, true) >= 0;
-            const bool Pulse = FirstRemoved(Item, {"Pulse", "P"}, true) >= 0;
+            static const QStringList IRTexts = {QStringLiteral("Infrared"), QStringLiteral("Infra-red"),
+                                                QStringLiteral("IR")};
+            static const QStringList PulseTexts = {QStringLiteral("Pulse"), QStringLiteral("P")};
+            const bool IR = FirstRemoved(Item, IRTexts, true) >= 0;
+            const bool Pulse = FirstRemoved(Item, PulseTexts, true) >= 0;
             const QString Options = QString(IR ? QStringLiteral(" (IR)") : QString())
                                     + (Pulse ? QStringLiteral(" (Pulse)") : QString());
             if (!Weapon.isEmpty())

@@ -301,18 +301,25 @@ QString DescribeTireItem(QString Item, bool DefaultRear)
 QString ParseTires(QString& S)
 {
     const QString Ends = QStringLiteral(",.;");
+    const QString U = AnsiUpper(S);
     QStringList Lines;
-    for (QString U = AnsiUpper(S); Pos(QStringLiteral("TIRE"), U) > 0; U = AnsiUpper(S)) {
-        const int P = Pos(QStringLiteral("TIRE"), U);
-        int A = FindCharInSet(U, Ends, P, -1);
-        if (A < 0)
-            A = 0;
+    // Each tire item is cut out of the text: what lies between the items is
+    // kept, read once from left to right.
+    QString Kept;
+    int Cursor = 1;
+    for (int P = int(U.indexOf(QLatin1String("TIRE"))) + 1; P > 0;
+         P = int(U.indexOf(QLatin1String("TIRE"), Cursor - 1)) + 1) {
+        const int A = qMax(FindCharInSet(U, Ends, P, -1), Cursor - 1);
         int B = FindCharInSet(U, Ends, P, 1);
         if (B < 0)
-            B = U.size() + 1;
+            B = int(U.size()) + 1;
         Lines += DescribeTireItem(Copy(U, A + 1, B - A - 1), !Lines.isEmpty());
-        S = TrimSeparators(Copy(S, 1, A) + Rest(S, B + 1));
+        Kept += Copy(S, Cursor, A - Cursor + 1);
+        Cursor = B + 1;
     }
+    if (Lines.isEmpty())
+        return {};
+    S = TrimSeparators(Kept + Rest(S, Cursor));
     return Lines.join(LineBreak);
 }
 
@@ -374,9 +381,21 @@ QString ParseWheelguards(QString& S)
         if (Guard && Hub)
             break;
     }
-    for (const QString& Item : Consumed)
-        FindAndRemove(S, Item);
-    S = TrimSeparators(S);
+    // The consumed items leave the text in one pass, each with the comma
+    // after it.
+    QString Kept;
+    qsizetype Cursor = 0;
+    for (const QString& Item : Consumed) {
+        const qsizetype I = S.indexOf(Item, Cursor);
+        if (I < 0)
+            continue;
+        Kept += QStringView(S).mid(Cursor, I - Cursor);
+        Cursor = I + Item.size();
+        if (Cursor < S.size() && S[Cursor] == QLatin1Char(','))
+            ++Cursor;
+    }
+    Kept += QStringView(S).mid(Cursor);
+    S = TrimSeparators(Kept);
     return Lines.join(LineBreak);
 }
 
