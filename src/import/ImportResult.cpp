@@ -1,5 +1,6 @@
 #include "import/ImportResult.h"
 
+#include "import/BlockLines.h"
 #include "import/ClaimedFigures.h"
 #include "import/CrewWeaponRecognisers.h"
 #include "import/PartRecognisers.h"
@@ -141,6 +142,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Add(KeyLine(QStringLiteral("Type"), Body));
         Out.Log(QStringLiteral("Body"), Body, T);
     }
+    T = JoinBlockLines(T);
 
     const QString Chassis = ParseChassis(T);
     Out.Add(Chassis.isEmpty() ? QStringLiteral("# Vehicle Chassis Type not found!")

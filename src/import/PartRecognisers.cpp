@@ -126,13 +126,36 @@ QString ParseBody(QString& S, QString& Description)
         {"Camper", "Camper"},            {"Van", "Van"}};
     Description.clear();
     const QString U = AnsiUpper(S);
-    // A stat block is one paragraph; the lines above it (the comment under a
-    // header) are the description, even when they mention a body word. So the
-    // body is looked for in the last line first, then in the whole text.
-    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
+    // The lines above the stat block (the comment under a header) are the
+    // description, even when they mention a body word. A block starts with
+    // its body, so the body is the last line that begins with one; else it
+    // is looked for in the last line, then in the whole text.
     int P = 0;
     const char* const* Body = nullptr;
+    for (qsizetype End = U.size(); End > 0 && !Body;) {
+        qsizetype Start = End;
+        while (Start > 0 && U[Start - 1] != QLatin1Char('\n') && U[Start - 1] != QLatin1Char('\r'))
+            --Start;
+        qsizetype First = Start;
+        while (First < End && U[First].isSpace())
+            ++First;
+        if (QStringView(U).mid(First, End - First).startsWith(QLatin1String("STREAMLINED ")))
+            First += 12;
+        const QStringView Line = QStringView(U).mid(First, End - First);
+        for (const auto& Entry : Bodies) {
+            const QLatin1String Key(Entry[0]);
+            if (Line.startsWith(Key, Qt::CaseInsensitive) && (Line.size() == Key.size() || !Line[Key.size()].isLetter())) {
+                P = int(First) + 1;
+                Body = Entry;
+                break;
+            }
+        }
+        End = Start - 1;
+    }
+    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
     for (const int From : {LastLine, 0}) {
+        if (Body)
+            break;
         const QString Where = U.mid(From);
         for (const auto& Entry : Bodies) {
             if (const int At = Pos(AnsiUpper(QLatin1String(Entry[0])), Where)) {

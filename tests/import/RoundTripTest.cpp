@@ -326,17 +326,45 @@ QString Accounting(TVehicle& V)
     return Lines.join(QLatin1Char('\n'));
 }
 
+// The ways a stat block comes: as the program writes it, on one line; its
+// longest line hard-wrapped at blanks; one item a line.
+enum class TLayout { OneLine, Wrapped, ItemPerLine };
+
+QString Laid(const QString& Text, TLayout Layout)
+{
+    QStringList Lines = Text.split(QLatin1Char('\n'));
+    qsizetype Block = 0;
+    for (qsizetype I = 1; I < Lines.size(); ++I)
+        if (Lines[I].size() > Lines[Block].size())
+            Block = I;
+    QString& Line = Lines[Block];
+    if (Layout == TLayout::Wrapped) {
+        for (qsizetype Start = 0, Blank = 0; (Blank = Line.indexOf(QLatin1Char(' '), Start + 30)) > 0;)
+            Line[Blank] = QLatin1Char('\n'), Start = Blank;
+    } else if (Layout == TLayout::ItemPerLine) {
+        int Depth = 0;
+        for (qsizetype I = 0; I + 1 < Line.size(); ++I) {
+            Depth += Line[I] == QLatin1Char('(') ? 1 : Line[I] == QLatin1Char(')') ? -1 : 0;
+            if (Depth == 0 && Line[I] == QLatin1Char(',') && Line[I + 1] == QLatin1Char(' '))
+                Line.replace(I, 2, QStringLiteral("\r\n"));
+        }
+    }
+    return Lines.join(QLatin1Char('\n'));
+}
+
 using RoundTrip = StageTwo;
 
 // What the program writes of a design, with its header and in the printed
-// form, and the same written in capitals, reads back into a design with the
-// same accounting. The printed form names no hand guns, so the design it is
+// form, in capitals and laid over several lines, reads back into a design
+// with the same accounting. The printed form names no hand guns, so the design it is
 // compared with carries none.
 TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
 {
     for (const TRoundTrip& Design : RoundTripDesigns()) {
         for (const bool WithHeader : {true, false}) {
-            for (const bool Capitals : {false, true}) {
+            for (const auto& [Capitals, Layout] : {std::pair{false, TLayout::OneLine}, std::pair{true, TLayout::OneLine},
+                                                  std::pair{false, TLayout::Wrapped},
+                                                  std::pair{false, TLayout::ItemPerLine}}) {
                 TVehicle Original;
                 Design.Build(Original);
                 if (!WithHeader)
@@ -348,6 +376,7 @@ TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
                 OfficialDescription(Original, WithHeader, Text);
                 if (Capitals)
                     Text = AnsiUpper(Text);
+                Text = Laid(Text, Layout);
                 TImportResult Out;
                 ImportDescription(Text, Out);
                 THeadlessMain Main;
@@ -360,6 +389,7 @@ TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
                 };
                 EXPECT_EQ(Compared(Main.Design), Compared(Original))
                     << Design.Name << (WithHeader ? " with header" : " printed") << (Capitals ? " in capitals" : "")
+                    << (Layout == TLayout::Wrapped ? " wrapped" : Layout == TLayout::ItemPerLine ? " item per line" : "")
                     << "\n"
                     << Text.toStdString() << "\n--- result\n"
                     << Out.Result.join(QLatin1Char('\n')).toStdString() << "\n--- leftovers\n"
