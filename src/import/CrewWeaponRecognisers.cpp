@@ -644,7 +644,8 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             AddOnSize = TakeSpaceSize(Item);
         const bool SizedTurret = Turret && !AddOnSize.isEmpty();
         if (Turret) {
-            FindWordAndRemove(Item, QStringLiteral("Turret"));
+            if (!FindWordAndRemove(Item, QStringLiteral("in Turret")))
+                FindWordAndRemove(Item, QStringLiteral("Turret"));
             if (!SizedTurret)
                 W.Location = QStringLiteral("turret: ");
         }

@@ -103,6 +103,21 @@ TEST_F(BuildDesign, CrewSeatsAndGear)
     EXPECT_FALSE(Main.Design.Crew[1].Seat);
 }
 
+// The design file always has the driver's seat; an import without a driver
+// has it too, so that the saved preview figures are those of the reopened
+// design.
+TEST_F(BuildDesign, CrewWithoutADriverKeepsTheDriversSeat)
+{
+    THeadlessMain Main;
+    ApplyCrew(Main.Design, QStringLiteral("Gunner (3 pt FP CA): Body Armor"));
+    EXPECT_TRUE(Main.Design.Crew[0].Seat);
+    EXPECT_FALSE(Main.Design.Crew[0].BodyArmor);
+    EXPECT_TRUE(Main.Design.Crew[1].Seat);
+    EXPECT_TRUE(Main.Design.Crew[1].BodyArmor);
+    EXPECT_EQ(Main.Design.Crew[1].CA, 3);
+    EXPECT_TRUE(Main.Design.Crew[1].CA_FP);
+}
+
 TEST_F(BuildDesign, HandWeaponIsAnyListedName)
 {
     const struct {

@@ -69,6 +69,14 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
         {"One-Space Side Rocket EWP (4 pt)", "# No weapons found!\r\n* Equipment: \r\nOne-space  Side Rocket  (4 pt) EWP\r\n", ""},
         {"turret: L+HRSWC (3 pt FP CA)", "* Weapons: \r\nturret:  Laser (+HRSWC) (3 pt FP CA)\r\n", ""},
         {"back: FT, MD, left: SmD", "* Weapons: \r\nback:  Flamethrower\r\nback:  Minedropper\r\nleft:  Smoke Discharger\r\n", ""},
+        // A turret without a size is the place of what it names.
+        {"MG in turret, Turret Spoiler", "* Weapons: \r\nturret:  Machine Gun\r\n* Equipment: \r\nSpoiler\r\n", ""},
+        {"Turret, Two-space turret", "# No weapons found!\r\n* Equipment: \r\nTwo-space Turret\r\n", "Turret"},
+        // Top and Side name the pod, not a place.
+        {"One-space Top Rocket EWP, Two-space Side EWP",
+         "# No weapons found!\r\n* Equipment: \r\nOne-space  Top Rocket  EWP\r\nTwo-space  Side  EWP\r\n", ""},
+        // The 2 of N2O is no count.
+        {"front: N2O", "", "front: N2O"},
         {"Weight", "", "Weight"},
         {"", "", ""},
         {",,, ;;; ...", "", ""},

@@ -34,7 +34,16 @@ TEST(PartRecognisers, Name)
          {"Hornet by Kay: Van", "Hornet|author", "Kay: Van"},
          {"Hornet - Van", "Hornet", "Van"},
          {"Hornet: Van", "Hornet", "Van"},
-         {"Van, HC 2", "", "Van, HC 2"}});
+         {"Van, HC 2", "", "Van, HC 2"},
+         // Keywords in any case.
+         {"HORNET, DESIGNED BY KAY\r\nVAN", "HORNET|author", "KAY\r\nVAN"},
+         {"Hornet BY Kay: Van", "Hornet|author", "Kay: Van"},
+         // A separator after a comma or a line break lies in the stat block:
+         // a block without a name line has no name.
+         {"Van, Heavy Chassis, front: MG", "", "Van, Heavy Chassis, front: MG"},
+         {"Van, Heavy Chassis - fast, HC 2", "", "Van, Heavy Chassis - fast, HC 2"},
+         {"Fast car\r\nVan: extra", "", "Fast car\r\nVan: extra"},
+         {"Van, Driver by the door", "", "Van, Driver by the door"}});
 }
 
 TEST(PartRecognisers, Author)
@@ -125,7 +134,12 @@ TEST(PartRecognisers, Armor)
     Check(ParseArmor, {{"X, Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10, Accel",
                         "Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "X,Accel"},
                        {"X, Metal Armor F10/5, Accel", "Composite Armor: F10/5, L, R, B, T, U", "X,Accel"},
-                       {"X, Y", "|<no armor>|", "X, Y"}});
+                       {"X, Y", "|<no armor>|", "X, Y"},
+                       // Side letters in any case and spacing; a letter is
+                       // a side, never a weapon, up to the next word.
+                       {"X, armor f10 l 10, r10 b 5 t2 u1, Laser",
+                        "Plastic Armor: F10, L10, R10, B5, T2, U1", "X,Laser"},
+                       {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"}});
 }
 
 TEST(PartRecognisers, Engine)
@@ -198,6 +212,30 @@ TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
     EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Rollcage ")));
     EXPECT_TRUE(Out.Result.contains(QStringLiteral("* CA-Frame ")));
     EXPECT_EQ(Out.Leftovers, QString());
+}
+
+// A flag takes its whole word and nothing of the part after it; "(3 axis)"
+// goes with the six wheels.
+TEST(ImportDescription, FlagWordsLeaveTheirNeighbours)
+{
+    const struct {
+        const char* Text;
+        const char* Flag;
+        const char* Neighbour;
+    } Cases[] = {
+        {"CA-framed, Hubcaps 3-point (front)", "* CA-Frame ", "* Hubcaps:  (front) (3pt)"},
+        {"CA-Framed Wheelguards 4-point (rear)", "* CA-Frame ", "* Wheelguards:  (rear) (4pt)"},
+        {"Six-wheeled (3 axis), Hubcaps 2-point (rear)", "* Six-wheeled (3 axis)", "* Hubcaps:  (rear) (2pt)"},
+        {"6-WHEELED (3 AXLES), Hubcaps 2-point (rear)", "* Six-wheeled (3 AXLES)", "* Hubcaps:  (rear) (2pt)"},
+        {"Six-wheeled, Hubcaps 2-point (rear)", "* Six-wheeled ", "* Hubcaps:  (rear) (2pt)"},
+    };
+    for (const auto& Case : Cases) {
+        TImportResult Out;
+        ImportDescription(QLatin1String(Case.Text), Out);
+        EXPECT_TRUE(Out.Result.contains(QLatin1String(Case.Flag))) << Case.Text;
+        EXPECT_TRUE(Out.Result.contains(QLatin1String(Case.Neighbour))) << Case.Text;
+        EXPECT_EQ(Out.Leftovers, QString()) << Case.Text;
+    }
 }
 
 TEST(ImportDescription, HistoryLinesJoinLineBreaks)
