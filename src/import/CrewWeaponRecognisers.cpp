@@ -585,7 +585,8 @@ qsizetype ItemEnd(const QString& S, qsizetype From)
 }
 
 // The loads of a group as the result text writes them: one abbreviation for
-// the whole group, else one per weapon, "-" for those without.
+// the whole group, else one per weapon from the first on, ended by "-" when
+// the rest of the group carries none.
 QString LoadsText(const QStringList& Loads, int Count)
 {
     if (Loads.isEmpty())
@@ -593,7 +594,7 @@ QString LoadsText(const QStringList& Loads, int Count)
     if (Loads.size() >= Count && Loads.count(Loads.first()) == Loads.size())
         return Loads.first();
     QStringList PerWeapon = Loads;
-    while (PerWeapon.size() < Count)
+    if (PerWeapon.size() < Count)
         PerWeapon << QStringLiteral("-");
     return PerWeapon.join(QStringLiteral(", "));
 }

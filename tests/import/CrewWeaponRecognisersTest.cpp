@@ -75,6 +75,8 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
         // Top and Side name the pod, not a place.
         {"One-space Top Rocket EWP, Two-space Side EWP",
          "# No weapons found!\r\n* Equipment: \r\nOne-space  Top Rocket  EWP\r\nTwo-space  Side  EWP\r\n", ""},
+        {"front: 4 MG (AP, +Ammo)", "* Weapons: \r\nfront:  4x Machine Gun (Ammo: AP, -) (+1 Ammo)\r\n", ""},
+        {"front: 99999999 MG (AP)", "* Weapons: \r\nfront:  99999999x Machine Gun (Ammo: AP, -)\r\n", ""},
         // The 2 of N2O is no count.
         {"front: N2O", "", "front: N2O"},
         {"Weight", "", "Weight"},
