@@ -115,6 +115,10 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = CollapseSpaces(T);
     // No recogniser sees a full stop.
     T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
+    // A comma glued to the next word ("Plant,Heavy") separates as one with
+    // a blank; the recognisers read words between blanks.
+    static const QRegularExpression GluedComma(QStringLiteral(",(?=[A-Za-z(])"));
+    T.replace(GluedComma, QStringLiteral(", "));
     T = TrimSeparators(T);
     Out.Log(QStringLiteral("Init"), QString(), T);
 
