@@ -1,3 +1,5 @@
+#include "StageTwoFixture.h"
+
 #include "import/ImportResult.h"
 #include "import/PartRecognisers.h"
 
@@ -188,7 +190,10 @@ TEST(ImportDescription, NormalisationAndProblemLines)
     EXPECT_EQ(Out.Leftovers, QString());
 }
 
-TEST(ImportDescription, ComponentArmorGoesWithItsPart)
+// The weapon recogniser reads the shipped weapons table.
+using ImportWithRules = StageTwo;
+
+TEST_F(ImportWithRules, ComponentArmorGoesWithItsPart)
 {
     // The armor bracket of a power plant, a seat and a weapon goes into the
     // result with them; the bracket of an unknown part stays with it in the
