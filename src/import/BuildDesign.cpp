@@ -53,9 +53,8 @@ int CountBefore(const QString& U, const QString& Key)
     int From = P - 1;
     while (From > 0 && U[From - 1] != QLatin1Char(',') && U[From - 1] != QLatin1Char('('))
         --From;
-    static const QRegularExpression Count(QStringLiteral("(?:^|[^A-Z0-9])(\\d{1,6})X?(?![A-Z0-9])"));
-    const QRegularExpressionMatch M = Count.match(U.mid(From, P - 1 - From));
-    return M.hasMatch() ? std::min(CleanStrToInt(M.captured(1)), MaxImportCount) : 1;
+    const QString Count = OwnNumber(U.mid(From, P - 1 - From));
+    return Count.isEmpty() ? 1 : std::min(CleanStrToInt(Count), MaxImportCount);
 }
 
 // The first row, in table order, whose name stands in U as a whole word

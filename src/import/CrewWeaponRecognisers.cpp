@@ -495,12 +495,6 @@ QString FindWeaponByAbbrev(QString& Item, const TWeaponTables& Tables)
     return QString();
 }
 
-bool HasWord(const QString& S, const QString& Key)
-{
-    QString Probe = S;
-    return FindWordAndRemove(Probe, Key);
-}
-
 // A size written out, "Two-space" or "2-space", taken out of the item.
 QString TakeSpaceSize(QString& Item)
 {

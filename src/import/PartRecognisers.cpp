@@ -2,8 +2,6 @@
 
 #include "import/TextSearch.h"
 
-#include <QRegularExpression>
-
 #include <initializer_list>
 
 namespace {
@@ -18,14 +16,6 @@ QChar At(const QString& S, int I)
 QString Rest(const QString& S, int From)
 {
     return Copy(S, From, MaxPos);
-}
-
-// Whether the first occurrence of Key in S (ignoring case) is a whole word,
-// by the same rule as the word removal.
-bool HasWord(const QString& S, const QString& Key)
-{
-    QString Probe = S;
-    return FindWordAndRemove(Probe, Key);
 }
 
 bool HasAny(const QString& S, std::initializer_list<const char*> Keys)
@@ -653,8 +643,7 @@ QString ParseGasEngine(QString& S, int P)
                 return QStringLiteral(" Supercharger,");
             if (HasWord(Item, QStringLiteral("N2O")) || HasAny(Item, {"NITRO"})) {
                 // The 2 of N2O is no count: only a number of its own is.
-                static const QRegularExpression OwnNumber(QStringLiteral("(?:^|[^A-Z0-9])(\\d{1,6})X?(?![A-Z0-9])"));
-                const QString Count = OwnNumber.match(Item).captured(1);
+                const QString Count = OwnNumber(Item);
                 return Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
                                                                       : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
             }

@@ -246,6 +246,12 @@ QString FirstNumber(const QString& S)
     return S.mid(First, Last - First);
 }
 
+QString OwnNumber(const QString& S)
+{
+    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d{1,6})[Xx]?(?![A-Za-z0-9])"));
+    return Number.match(S).captured(1);
+}
+
 int CleanStrToInt(const QString& S)
 {
     const QString T = TrimSeparators(S);
@@ -392,6 +398,12 @@ bool FindWordAndRemove(QString& S, const QString& Key)
         }
     }
     return false;
+}
+
+bool HasWord(const QString& S, const QString& Key)
+{
+    QString Probe = S;
+    return FindWordAndRemove(Probe, Key);
 }
 
 void StripLeadingChar(QString& S, const QString& Set)

@@ -38,6 +38,9 @@ bool CutInvalidMark(QString& S);
 
 // Numbers. CleanStrToInt raises EConvertError for a text that is no number.
 QString FirstNumber(const QString& S);
+// The first number standing as a word of its own, a count such as "2x" or
+// "3"; digits inside a word (the 2 of N2O) are none. Empty when none.
+QString OwnNumber(const QString& S);
 int CleanStrToInt(const QString& S);
 
 // Scanning around a cursor. Set is the list of characters searched for.
@@ -52,6 +55,8 @@ QString PrevItem(const QString& S, int& Pos, bool FromWordStart);
 QString RemoveKeyword(const QString& S, const QString& Key);
 bool FindAndRemove(QString& S, const QString& Key);
 bool FindWordAndRemove(QString& S, const QString& Key);
+// Whether FindWordAndRemove would find Key in S.
+bool HasWord(const QString& S, const QString& Key);
 void StripLeadingChar(QString& S, const QString& Set);
 
 // A component-armor bracket, "(5 pt CA)" or "(5 pt FP CA)", in any case and
