@@ -268,7 +268,7 @@ QString ParseSuspension(QString& S)
     return Suspension;
 }
 
-QString DescribeTireItem(QString Item, bool DefaultRear)
+QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
 {
     const bool Front = PosText(QStringLiteral("FRONT"), Item) > 0;
     const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0;
@@ -281,7 +281,7 @@ QString DescribeTireItem(QString Item, bool DefaultRear)
         Line = QStringLiteral("Rear Tires: ");
     else
         Line = QStringLiteral("Front & Rear Tires: ");
-    for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR"})
+    for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR", "&"})
         Item = ReplaceText(Item, QLatin1String(Word), QString());
     // The first alternative is a whole word where it is a bare abbreviation.
     static const struct {
@@ -308,6 +308,8 @@ QString DescribeTireItem(QString Item, bool DefaultRear)
         if (Found)
             Line += QLatin1String(G.Text);
     }
+    if (Unread)
+        *Unread = TrimSeparators(Item.simplified());
     return TrimSeparators(Line);
 }
 
@@ -326,8 +328,13 @@ QString ParseTires(QString& S)
         int B = FindCharInSet(U, Ends, P, 1);
         if (B < 0)
             B = int(U.size()) + 1;
-        Lines += DescribeTireItem(Copy(U, A + 1, B - A - 1), !Lines.isEmpty());
+        // The item in its written case; what it holds besides tire words
+        // stays in the text, where the item was.
+        QString Unread;
+        Lines += DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
         Kept += Copy(S, Cursor, A - Cursor + 1);
+        if (!Unread.isEmpty() && Unread != QLatin1String("()"))
+            Kept += QLatin1Char(' ') + Unread + QLatin1Char(',');
         Cursor = B + 1;
     }
     if (Lines.isEmpty())
