@@ -156,7 +156,9 @@ void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QStrin
     else if (Key == QLatin1String("* Chassis: "))
         SetFound(FindChassisType, Value, V.Chassis);
     else if (Key == QLatin1String("* Six-wheeled "))
-        V.Axis = Pos(QStringLiteral("3"), Value) > 0 ? wl6Wheels3Axis : wl6Wheels2Axis;
+        // "(3 axis)" or "(three axles)" after the flag.
+        V.Axis = Pos(QStringLiteral("3"), Value) > 0 || PosText(QStringLiteral("three"), Value) > 0 ? wl6Wheels3Axis
+                                                                                                   : wl6Wheels2Axis;
     else if (Key == QLatin1String("* Streamlined "))
         V.Streamlined = true;
     else if (Key == QLatin1String("* Rollcage "))

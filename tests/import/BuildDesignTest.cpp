@@ -300,6 +300,23 @@ TEST_F(BuildDesign, AHugeCountStaysWithinReason)
     EXPECT_EQ(Main.Design.WeaponCount(), 100);
 }
 
+TEST_F(BuildDesign, SixWheelsOnTwoOrThreeAxles)
+{
+    const struct {
+        const char* Line;
+        TWheelLayout Axis;
+    } Cases[] = {
+        {"* Six-wheeled ", wl6Wheels2Axis},
+        {"* Six-wheeled (3 axis)", wl6Wheels3Axis},
+        {"* Six-wheeled (three axles)", wl6Wheels3Axis},
+    };
+    for (const auto& Case : Cases) {
+        THeadlessMain Main;
+        AcceptImport(ResultLines(QLatin1String(Case.Line)), Main);
+        EXPECT_EQ(Main.Design.Axis, Case.Axis) << Case.Line;
+    }
+}
+
 TEST_F(BuildDesign, AcceptingTwiceBuildsTwoDesigns)
 {
     THeadlessMain Main;

@@ -232,6 +232,7 @@ TEST(ImportDescription, FlagWordsLeaveTheirNeighbours)
         {"CA-Framed Wheelguards 4-point (rear)", "* CA-Frame ", "* Wheelguards:  (rear) (4pt)"},
         {"Six-wheeled (3 axis), Hubcaps 2-point (rear)", "* Six-wheeled (3 axis)", "* Hubcaps:  (rear) (2pt)"},
         {"6-WHEELED (3 AXLES), Hubcaps 2-point (rear)", "* Six-wheeled (3 AXLES)", "* Hubcaps:  (rear) (2pt)"},
+        {"six wheels (three axles), Hubcaps 2-point (rear)", "* Six-wheeled (three axles)", "* Hubcaps:  (rear) (2pt)"},
         {"Six-wheeled, Hubcaps 2-point (rear)", "* Six-wheeled ", "* Hubcaps:  (rear) (2pt)"},
     };
     for (const auto& Case : Cases) {
