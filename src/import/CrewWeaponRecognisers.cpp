@@ -436,7 +436,7 @@ bool ParseExtraMagazine(QString& Item)
 {
     bool Found = FindAndRemove(Item, QStringLiteral("+Ammo"));
     if (!Found && FindAndRemove(Item, QStringLiteral("Magazine"))) {
-        FindAndRemove(Item, QStringLiteral("extra "));
+        FindWordAndRemove(Item, QStringLiteral("extra"));
         Found = true;
     }
     DropStrayBracket(Item);
@@ -671,15 +671,24 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         QString Weapon;
         QString Accessory;
         QString Bracket;
-        if (SizedTurret)
+        // The place of the weapons an add-on item names ("Two-space turret
+        // with 2 ATG").
+        QString AddOnPlace;
+        if (SizedTurret) {
             Accessory = AddOnSize + PopUp(Item) + QStringLiteral("Turret");
-        else
+            AddOnPlace = QStringLiteral("turret: ");
+        } else {
             Weapon = FindByKey(Item, false, W.Count, Tables);
+        }
+        // A pod or platform without a size names none the second stage can
+        // build; the item stays in the leftovers.
         if (Weapon.isEmpty() && Accessory.isEmpty()) {
-            if (FindWordAndRemove(Item, QStringLiteral("EWP"))) {
+            if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("EWP"))) {
                 Accessory = PodName(Item, AddOnSize);
-            } else if (FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
+                AddOnPlace = QStringLiteral("ewp: ");
+            } else if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
                 Accessory = AddOnSize + QStringLiteral(" Rocket Platform ");
+                AddOnPlace = QStringLiteral("rocket platform: ");
             } else {
                 Accessory = FindByKey(Item, true, W.Count, Tables);
                 // A bracket that held only a location word, as in
@@ -734,7 +743,20 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         } else if (!Accessory.isEmpty()) {
             EquipmentLines << CountPrefix(W.Count, true) + Accessory
                                   + (Bracket.isEmpty() ? QString() : QStringLiteral(" (") + Bracket + QLatin1Char(')'));
-            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
+            QString Rest = TrimSeparators(Item);
+            if (!AddOnPlace.isEmpty() && !Rest.isEmpty()) {
+                FindWordAndRemove(Rest, QStringLiteral("with"));
+                const QString Count = ParseCount(Rest);
+                QString Named = FindByKey(Rest, false, Count, Tables);
+                if (Named.isEmpty())
+                    Named = FindWeaponByAbbrev(Rest, Tables);
+                if (!Named.isEmpty()) {
+                    WeaponLines << AddOnPlace + QLatin1Char(' ') + CountPrefix(Count, false) + Named;
+                    static const QRegularExpression EmptyBracket(QStringLiteral("\\(\\s*\\)"));
+                    Rest = TrimSeparators(Rest.remove(EmptyBracket));
+                }
+            }
+            if (!Rest.isEmpty())
                 Leftovers << Rest;
         } else {
             // Options written apart from their weapon belong to the weapon

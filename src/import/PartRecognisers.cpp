@@ -464,7 +464,10 @@ QString ParseArmor(QString& S)
             if (Letter < 0 || At(S, End + 1).isLetter())
                 break;
             Side = Letter;
-        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9')) || C == QLatin1Char('/')) {
+            // A slash stands between metal and plastic points; one that no
+            // digit follows only lists the next side.
+        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
+                   || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
             if (Side < 0)
                 break;
             Sides[Side] += C;
@@ -634,27 +637,29 @@ QString ParseGasEngine(QString& S, int P)
     const QString Options = EngineOptions(
         S, P, {{"WITH ", false}, {"GAS ENGINE", false}, {"ENGINE", false}, {"GAS", true}, {"ICE", true}},
         [](const QString& Item) -> QString {
+            // One item may name several options ("turbocharger and nitrous").
+            QString Found;
             if (HasAny(Item, {"MULTIBARREL"}) || HasWord(Item, QStringLiteral("MC")))
-                return QStringLiteral(" Multibarrel Carburetor,");
-            if (HasAny(Item, {"CARBURETOR"}))
-                return QStringLiteral(" Carburetor,");
+                Found += QStringLiteral(" Multibarrel Carburetor,");
+            else if (HasAny(Item, {"CARBURETOR"}))
+                Found += QStringLiteral(" Carburetor,");
             if (HasAny(Item, {"HEADER"}) || HasWord(Item, QStringLiteral("TH")))
-                return QStringLiteral(" Tubular Headers,");
+                Found += QStringLiteral(" Tubular Headers,");
             if (HasAny(Item, {"PRINT"}) || HasWord(Item, QStringLiteral("BP")))
-                return QStringLiteral(" Blueprinting,");
+                Found += QStringLiteral(" Blueprinting,");
             if (HasAny(Item, {"PITCH"}) || HasAnyWord(Item, {"VPT", "VP T"}))
-                return QStringLiteral(" VP Turbocharger,");
-            if (HasAny(Item, {"TURBO"}))
-                return QStringLiteral(" Turbocharger,");
+                Found += QStringLiteral(" VP Turbocharger,");
+            else if (HasAny(Item, {"TURBO"}))
+                Found += QStringLiteral(" Turbocharger,");
             if (HasAny(Item, {"SUPER"}) || HasWord(Item, QStringLiteral("SC")))
-                return QStringLiteral(" Supercharger,");
+                Found += QStringLiteral(" Supercharger,");
             if (HasWord(Item, QStringLiteral("N2O")) || HasAny(Item, {"NITRO"})) {
                 // The 2 of N2O is no count: only a number of its own is.
                 const QString Count = OwnNumber(Item);
-                return Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
-                                                                      : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
+                Found += Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
+                                                                        : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
             }
-            return {};
+            return Found;
         },
         End);
     if (!Options.isEmpty())

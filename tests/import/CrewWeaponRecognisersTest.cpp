@@ -57,6 +57,7 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
          "(+1 Ammo)\r\n",
          ""},
         {"MG with APE ammo", "* Weapons: \r\nfront:  Machine Gun (Ammo: APe)\r\n", ""},
+        {"MG front extra magazine", "* Weapons: \r\nfront:  Machine Gun (+Ammo)\r\n", ""},
         {"2-space turret", "# No weapons found!\r\n* Equipment: \r\nTwo-space Turret\r\n", ""},
         {"0-space turret", "# No weapons found!\r\n* Equipment: \r\nZero-space Turret\r\n", ""},
         {"2-space Rocket EWP (10 pt)", "# No weapons found!\r\n* Equipment: \r\nTwo-space  Rocket  (10 pt) EWP\r\n", ""},
@@ -72,6 +73,13 @@ TEST_F(WeaponRecogniser, ReadsWeaponsAndAccessories)
         // A turret without a size is the place of what it names.
         {"MG in turret, Turret Spoiler", "* Weapons: \r\nturret:  Machine Gun\r\n* Equipment: \r\nSpoiler\r\n", ""},
         {"Turret, Two-space turret", "# No weapons found!\r\n* Equipment: \r\nTwo-space Turret\r\n", "Turret"},
+        // An add-on item names the weapon it holds; a pod without a size
+        // names no pod.
+        {"Two-space Turret (2 HR), One-space Top Rocket EWP (MR)",
+         "* Weapons: \r\nturret:  2x Heavy Rocket\r\newp:  Medium Rocket\r\n* Equipment: \r\nTwo-space Turret\r\n"
+         "One-space  Top Rocket  EWP\r\n",
+         ""},
+        {"Top Rocket EWP", "", "Top Rocket EWP"},
         // Top and Side name the pod, not a place.
         {"One-space Top Rocket EWP, Two-space Side EWP",
          "# No weapons found!\r\n* Equipment: \r\nOne-space  Top Rocket  EWP\r\nTwo-space  Side  EWP\r\n", ""},

@@ -141,7 +141,8 @@ TEST(PartRecognisers, Armor)
                        // a side, never a weapon, up to the next word.
                        {"X, armor f10 l 10, r10 b 5 t2 u1, Laser",
                         "Plastic Armor: F10, L10, R10, B5, T2, U1", "X,Laser"},
-                       {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"}});
+                       {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"},
+                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"}});
 }
 
 TEST(PartRecognisers, Engine)
@@ -160,6 +161,9 @@ TEST(PartRecognisers, Engine)
             "250 cid Gas Engine  with Turbocharger, Gas Tank: Duelling, 10 gal.", "X, Y"},
            {"X, 250 cid Gas Engine, Racing Tank with one gallon, Y",
             "250 cid Gas Engine, Gas Tank: Racing, 1 gal.", "X, Y"},
+           // One item naming two options.
+           {"X, 200 cid gas engine with turbocharger and nitrous, Economy Tank with 10 gallons, Y",
+            "200 cid Gas Engine  with Turbocharger, N2O, Gas Tank: Economy, 10 gal.", "X, Y"},
            {"X, Y", "", "X, Y"}});
 }
 
