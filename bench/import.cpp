@@ -1,5 +1,6 @@
 // Stage 1 of the import of a stat block: the official description of each
-// sample design, as the program writes it, read back into the result text.
+// sample design, as the program writes it, read back into the result text;
+// and long texts of one item repeated.
 
 #include "import/StageTwoFixture.h"
 
@@ -38,6 +39,35 @@ BENCHMARK_CAPTURE(BM_ImportStage1, Gadfly, "Gadfly")->Unit(benchmark::kMilliseco
 BENCHMARK_CAPTURE(BM_ImportStage1, Lightbringer, "Lightbringer")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ImportStage1, Thunderwagon, "Thunderwagon")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ImportStage1, VezeRidiv, "VezeRidiv")->Unit(benchmark::kMillisecond);
+
+// Stage 1 on one item repeated to the given size in bytes: the time must
+// grow with the text, not faster.
+void BM_ImportRepeated(benchmark::State& state, const char* item)
+{
+    UseShippedRulesForImport();
+    const QString one = QString::fromLatin1(item);
+    QString text;
+    while (text.size() < state.range(0))
+        text += one;
+    TImportResult out;
+    for (auto _ : state) {
+        ImportDescription(text, out);
+        benchmark::DoNotOptimize(out);
+    }
+    state.counters["result lines"] = out.Result.size();
+}
+BENCHMARK_CAPTURE(BM_ImportRepeated, Weapon, "Machine Gun, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Crew, "Driver, Gunner, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Tires, "Solid Tires, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Hubcaps, "Hubcaps 3-point (front), ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Gear, "Driver (Body Armor), Gas Mask, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportRepeated, Words, "Fancy 12 words\nof text, ")
+    ->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -76,11 +78,16 @@ TfrmImport::TfrmImport(QWidget* owner, QAction* importAction)
     Buttons->addStretch();
     Buttons->addWidget(btnAccept);
     Buttons->addWidget(btnClose);
+    // The boxes a whole block is reviewed in show some lines at the least
+    // and share what the form grows by, the result box most.
+    const int Line = memResult->fontMetrics().lineSpacing();
+    for (QPlainTextEdit* Box : {memLeftovers, memHistory, memResult})
+        Box->setMinimumHeight(8 * Line);
     auto* Layout = new QVBoxLayout(this);
-    Layout->addWidget(gbText);
+    Layout->addWidget(gbText, 1);
     Layout->addWidget(btnImport);
-    Layout->addWidget(Group(QStringLiteral(" Problems "), pcProblems), 1);
-    Layout->addWidget(gbResult);
+    Layout->addWidget(Group(QStringLiteral(" Problems "), pcProblems), 2);
+    Layout->addWidget(gbResult, 3);
     Layout->addLayout(Buttons);
 
     connect(memText, &QPlainTextEdit::textChanged, this, &TfrmImport::memTextChange);
@@ -103,6 +110,8 @@ void TfrmImport::EmptyMems()
 
 void TfrmImport::btnImportClick()
 {
+    // A stage that fails leaves nothing of the last run to be accepted.
+    EmptyMems();
     TImportResult Out;
     ImportDescription(memText->toPlainText(), Out);
     memResult->setPlainText(Out.Result.join(QLatin1Char('\n')));
@@ -120,7 +129,11 @@ void TfrmImport::btnAcceptClick()
             return;
         Report = ReplaceLineBreaks(Report, QStringLiteral("\n"));
         Report.chop(1);
+        // The report's first line stays in view, at the top of the box.
+        const int First = memLeftovers->document()->isEmpty() ? 0 : memLeftovers->blockCount();
         memLeftovers->appendPlainText(Report);
+        memLeftovers->setTextCursor(QTextCursor(memLeftovers->document()->findBlockByNumber(First)));
+        memLeftovers->verticalScrollBar()->setValue(First);
     } catch (const std::exception& e) {
         // A count or armor value that is no number: the design stays as far
         // as it was built and recalculated.

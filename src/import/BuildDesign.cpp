@@ -7,6 +7,8 @@
 #include "model/Lookups.h"
 #include "model/Vehicle.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <limits>
 
@@ -41,12 +43,18 @@ int TakeCount(QString& Line)
     return std::min(Count, MaxImportCount);
 }
 
-// The number of the list item before the keyword, 1 when it holds none.
+// The count written with the keyword in its list item ("2x N2O", "3
+// Improved Supercharger Capacitors"): a number standing as a word of its own
+// before the keyword, 1 when there is none. Digits inside a word (the 2 of
+// N2O) are no count.
 int CountBefore(const QString& U, const QString& Key)
 {
-    int P = Pos(Key, U);
-    const QString N = FirstNumber(PrevItem(U, P, true));
-    return N.isEmpty() ? 1 : CleanStrToInt(N);
+    const int P = Pos(Key, U);
+    int From = P - 1;
+    while (From > 0 && U[From - 1] != QLatin1Char(',') && U[From - 1] != QLatin1Char('('))
+        --From;
+    const QString Count = OwnNumber(U.mid(From, P - 1 - From));
+    return Count.isEmpty() ? 1 : std::min(CleanStrToInt(Count), MaxImportCount);
 }
 
 // The first row, in table order, whose name stands in U as a whole word
@@ -148,7 +156,9 @@ void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QStrin
     else if (Key == QLatin1String("* Chassis: "))
         SetFound(FindChassisType, Value, V.Chassis);
     else if (Key == QLatin1String("* Six-wheeled "))
-        V.Axis = wl6Wheels2Axis;
+        // "(3 axis)" or "(three axles)" after the flag.
+        V.Axis = Pos(QStringLiteral("3"), Value) > 0 || PosText(QStringLiteral("three"), Value) > 0 ? wl6Wheels3Axis
+                                                                                                   : wl6Wheels2Axis;
     else if (Key == QLatin1String("* Streamlined "))
         V.Streamlined = true;
     else if (Key == QLatin1String("* Rollcage "))
@@ -279,6 +289,7 @@ void ApplyCrew(TVehicle& V, const QString& Value)
         Seat.ITC = FindAndRemove(Line, QStringLiteral("High-Res Targeting Computer"));
         Seat.TC = FindAndRemove(Line, QStringLiteral("Targeting Computer"));
         Seat.Seat = true;
+        ReadComponentArmor(Line, Seat.CA, Seat.CA_FP);
         // The hand weapon is any one of the listed names after the seat's
         // label, wherever the gear names left it in the list.
         const int Colon = Pos(QStringLiteral(":"), Line);
@@ -296,6 +307,8 @@ void ApplyCrew(TVehicle& V, const QString& Value)
         }
         Crew[Pos(QStringLiteral("GUNNER"), Line) > 0 ? 1 : 0] = Seat;
     }
+    // Every design has its driver, as the design file has it.
+    Crew[0].Seat = true;
     V.Crew = Crew;
 }
 
@@ -377,9 +390,15 @@ void ApplyEngine(TVehicle& V, const QString& Value)
         V.GasEngine = Engine;
         return;
     }
+    int ArmorPoints = 0;
+    bool ArmorFireproof = false;
+    ReadComponentArmor(U, ArmorPoints, ArmorFireproof);
+    TakeComponentArmor(U);
     TCEngineType Plant;
     if (!FindCEngineType(RowNamedIn(U, CEngineTypes.Items), Plant))
         return;
+    V.EngineCA = ArmorPoints;
+    V.EngineCA_FP = ArmorFireproof;
     Plant.PC = FindAndRemove(U, QStringLiteral("Platinum Catalyst"));
     Plant.SC = FindAndRemove(U, QStringLiteral("Superconductors"));
     Plant.EPC = FindAndRemove(U, QStringLiteral("Extra Power Cells"));
@@ -397,8 +416,21 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
         Text.remove(0, 1);
     if (Text.isEmpty())
         return;
+    static const QRegularExpression SomeMagazines(QStringLiteral("\\(\\+\\s*(\\d{1,6})\\s*AMMO\\)"),
+                                                  QRegularExpression::CaseInsensitiveOption);
     for (QString Line : LinesOf(Text)) {
         const TLocation Location = WeaponLocation(Line);
+        int CA = 0;
+        bool CA_FP = false;
+        ReadComponentArmor(Line, CA, CA_FP);
+        TakeComponentArmor(Line);
+        // "(+2 Ammo)": that many of the group carry an extra magazine;
+        // "(+Ammo)" every one of them.
+        int Magazines = -1;
+        if (const QRegularExpressionMatch M = SomeMagazines.match(Line); M.hasMatch()) {
+            Magazines = M.captured(1).toInt();
+            Line.remove(M.capturedStart(), M.capturedLength());
+        }
         const bool ExtraAmmo = FindWordAndRemove(Line, QStringLiteral("(+AMMO)"));
         const bool IR = FindWordAndRemove(Line, QStringLiteral("(IR)"));
         const bool Pulse = FindWordAndRemove(Line, QStringLiteral("(PULSE)"));
@@ -421,13 +453,19 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             continue;
         TWeaponType Weapon = *Row;
         Weapon.Location = Location;
-        Weapon.ExtraAmmo = ExtraAmmo;
-        Weapon.Ammo = Ammo;
         Weapon.LaserIR = IR;
         Weapon.LaserPulse = Pulse;
         Weapon.SWC = SWC;
         Weapon.HRSWC = HRSWC;
+        Weapon.CA = CA;
+        Weapon.CA_FP = CA_FP;
+        // One load for the group, or one per weapon ("AP, -": the second
+        // without special ammunition).
+        const QStringList Loads = Ammo.split(QLatin1Char(','));
         for (int i = 0; i < Count; ++i) {
+            const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i].trimmed() : QString()) : Ammo;
+            Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
+            Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
             int Index = 0;
             const int Serial = V.AddWeapon(Weapon, Index);
             QString LocationText;
@@ -459,6 +497,10 @@ void ApplyEquipment(TVehicle& V, const QString& Value)
                 V.EWPR = Rocket;
                 V.EWP = Kind;
                 V.EWPFF = !FindWordAndRemove(Pod, QStringLiteral("(rear)"));
+                // "(5 pt)": the pod's own armor.
+                static const QRegularExpression PodArmor(QStringLiteral("\\((\\d{1,6}) pt\\)"));
+                if (const QRegularExpressionMatch M = PodArmor.match(Pod); M.hasMatch())
+                    V.Armor.EWP = CleanStrToInt(M.captured(1));
                 continue;
             }
         }

@@ -3,6 +3,7 @@
 #include "import/TextSearch.h"
 #include "model/Global.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <initializer_list>
@@ -14,7 +15,7 @@ constexpr int ToEnd = std::numeric_limits<int>::max();
 
 bool Holds(const QString& U, const char* Text)
 {
-    return Pos(QLatin1String(Text), U) > 0;
+    return U.contains(QLatin1String(Text));
 }
 
 void ClearSearchTables()
@@ -64,9 +65,22 @@ bool AbbrevPass(QString& Text, QStringList& Gear)
     return Found;
 }
 
+// The words of a consumed crew text that named nothing, for the leftovers.
+void KeepUnread(const QString& Text, QStringList& Unread)
+{
+    QString Rest = Text;
+    Rest.remove(QLatin1Char('('));
+    Rest.remove(QLatin1Char(')'));
+    for (const QString& Piece : Rest.split(QLatin1Char(',')))
+        if (const QString Word = TrimSeparators(Piece); !Word.isEmpty())
+            Unread << Word;
+}
+
 // One gear list from the seat keyword at P in U; CutEnd is left after the
-// last item consumed.
-QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGunner, int& CutEnd)
+// last item consumed, and what the consumed items held besides gear names
+// goes to Unread.
+QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGunner, int& CutEnd,
+                        QStringList& Unread)
 {
     for (TSearchFor& Row : SearchTable)
         Row.Used = false;
@@ -82,6 +96,7 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGu
             QString List = Copy(S, Open, Close - Open + 1);
             KeyPass(List, Gear);
             AbbrevPass(List, Gear);
+            KeepUnread(List, Unread);
         }
     } else {
         static const char* const Stops[] = {"FRONT", "LEFT", "RIGHT", "BACK", "TOP", "UNDER", "TURRET",
@@ -101,9 +116,17 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGu
                 Stop = Stop || Holds(Item, Word);
             if (Stop)
                 break;
-            const bool Named = KeyPass(Item, Gear) || AbbrevPass(Item, Gear);
+            // The same item in the case it was written in, for the leftovers.
+            int Same = Before;
+            QString Written = NextItem(S, Same, true);
+            FindAndRemove(Written, QStringLiteral("GUNNER"));
+            // The "and" of the label "Driver and Gunner" is no gear.
+            if (AnsiUpper(Written).startsWith(QLatin1String("AND ")))
+                Written.remove(0, 4);
+            const bool Named = KeyPass(Written, Gear) || AbbrevPass(Written, Gear);
             if (!Named)
                 break;
+            KeepUnread(Written, Unread);
             // An item that runs to the end of the text leaves the cursor
             // where it was.
             if (At == Before) {
@@ -117,6 +140,17 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGu
     FindAndRemove(Result, QStringLiteral("DRIVER"));
     FindAndRemove(Result, QStringLiteral("GUNNER"));
     return TrimSeparators(Result);
+}
+
+// A seat's component armor stands right after its keyword; it leaves the
+// text and goes with the seat's label into the result.
+QString SeatArmor(QString& S, const char* Keyword)
+{
+    const int P = Pos(QLatin1String(Keyword), AnsiUpper(S));
+    if (P == 0)
+        return {};
+    const QString Bracket = TakeComponentArmor(S, P - 1 + qstrlen(Keyword), true);
+    return Bracket.isEmpty() ? QString() : QLatin1Char(' ') + Bracket;
 }
 
 } // namespace
@@ -142,6 +176,7 @@ void BuildCrewSearchTable()
         {"Improved Body Armor", "IBA", "Improved Body Armor"},
         {"Body Armor", "BA", "Body Armor"},
         {"Impact Body Armor", "IA", "Impact Armor"},
+        {"Impact Armor", "IA", "Impact Armor"},
         {"Gas Mask", "GM", "Gas Mask"},
         {"Portable Fire Extinguisher", "PFE", "Portable Fire Extinguisher"},
         {"Fire Extinguisher", "PFE", "Portable Fire Extinguisher"},
@@ -160,25 +195,33 @@ void BuildCrewSearchTable()
 QString ParseCrew(QString& S)
 {
     BuildCrewSearchTable();
+    const bool Both = Pos(QStringLiteral("DRIVER AND GUNNER"), AnsiUpper(S)) > 0;
+    const QString DriverArmor = SeatArmor(S, Both ? "DRIVER AND GUNNER" : "DRIVER");
+    const QString GunnerArmor = Both ? QString() : SeatArmor(S, "GUNNER");
     const QString U = AnsiUpper(S);
     int CutEnd = 0;
     QString Value;
+    QStringList Unread;
     int P = Pos(QStringLiteral("DRIVER AND GUNNER"), U);
     if (P > 0) {
-        Value = QStringLiteral("Driver and Gunner: ") + ParseCrewMember(S, U, P, false, CutEnd);
+        Value = QStringLiteral("Driver and Gunner") + DriverArmor + QStringLiteral(": ")
+                + ParseCrewMember(S, U, P, false, CutEnd, Unread);
     } else {
         P = Pos(QStringLiteral("DRIVER"), U);
         if (P > 0) {
-            Value = QStringLiteral("Driver: ") + ParseCrewMember(S, U, P, true, CutEnd);
+            Value = QStringLiteral("Driver") + DriverArmor + QStringLiteral(": ")
+                    + ParseCrewMember(S, U, P, true, CutEnd, Unread);
             if (const int G = Pos(QStringLiteral("GUNNER"), U); G > 0)
-                Value += LineBreak + QStringLiteral("Gunner: ") + ParseCrewMember(S, U, G, false, CutEnd);
+                Value += LineBreak + QStringLiteral("Gunner") + GunnerArmor + QStringLiteral(": ")
+                         + ParseCrewMember(S, U, G, false, CutEnd, Unread);
         }
     }
     if (P > 0) {
         // Nothing consumed after the keyword: only the keywords leave the text.
         if (CutEnd < P)
             CutEnd = P;
-        S = TrimSeparators(Copy(S, 1, P - 1) + Copy(S, CutEnd, ToEnd));
+        const QString Kept = Unread.isEmpty() ? QString() : Unread.join(QStringLiteral(", ")) + QStringLiteral(", ");
+        S = TrimSeparators(Copy(S, 1, P - 1) + Kept + Copy(S, CutEnd, ToEnd));
         FindAndRemove(S, QStringLiteral("DRIVER"));
         FindAndRemove(S, QStringLiteral("GUNNER"));
     }
@@ -208,11 +251,10 @@ struct TWeaponItem {
 };
 
 // The first text of the list found (and removed); its index or -1.
-int FirstRemoved(QString& Item, std::initializer_list<const char*> Texts, bool WholeWord = false)
+int FirstRemoved(QString& Item, const QStringList& Texts, bool WholeWord = false)
 {
     int Index = 0;
-    for (const char* Text : Texts) {
-        const QString Key = QLatin1String(Text);
+    for (const QString& Key : Texts) {
         if (WholeWord ? FindWordAndRemove(Item, Key) : FindAndRemove(Item, Key))
             return Index;
         ++Index;
@@ -226,7 +268,11 @@ QString ParseLocation(QString& Item)
         const char* Word;
         const char* Text;
     };
+    // The headings of the program's own stat block first, so that "in" and
+    // "on rocket" go with them.
     static const TPlace Places[] = {
+        {"IN TURRET:", "turret: "}, {"ON ROCKET PLATFORM:", "rocket platform: "},
+        {"ON ROCKET EWP:", "ewp: "}, {"ON EWP:", "ewp: "},
         {"FRONT", "front: "},  {"LEFT", "left: "},     {"RIGHT", "right: "},
         {"BACK", "back: "},    {"TOP", "top: "},       {"UNDER", "under: "},
         {"FRONT:", "front: "}, {"LEFT:", "left: "},    {"RIGHT:", "right: "},
@@ -237,12 +283,15 @@ QString ParseLocation(QString& Item)
         {"(F)", "front: "},    {"(L)", "left: "},      {"(R)", "right: "},
         {"(B)", "back: "},     {"(U)", "under: "},     {"(T)", "top: "},
     };
+    static const QStringList Words = [] {
+        QStringList List;
+        for (const TPlace& Place : Places)
+            List << QLatin1String(Place.Word);
+        return List;
+    }();
     QString Location;
-    for (const TPlace& Place : Places)
-        if (FindWordAndRemove(Item, QLatin1String(Place.Word))) {
-            Location = QLatin1String(Place.Text);
-            break;
-        }
+    if (const int Found = FirstRemoved(Item, Words, true); Found >= 0)
+        Location = QLatin1String(Places[Found].Text);
     StripLeadingChar(Item, QStringLiteral(":"));
     return Location;
 }
@@ -260,10 +309,18 @@ bool ArePoints(const QString& Item, qsizetype Index)
     return false;
 }
 
+// Digits at Index glued to the letter before them (the 2 of N2O) are part of
+// a name, not a count.
+bool InsideWord(const QString& Item, qsizetype Index)
+{
+    return Index > 0 && Item[Index - 1].isLetter();
+}
+
 QString ParseCount(QString& Item)
 {
     QString N = FirstNumber(Item);
-    if (!N.isEmpty() && Item.indexOf(N) >= 0 && ArePoints(Item, Item.indexOf(N)))
+    if (!N.isEmpty() && Item.indexOf(N) >= 0
+        && (ArePoints(Item, Item.indexOf(N)) || InsideWord(Item, Item.indexOf(N))))
         N.clear();
     if (!N.isEmpty()) {
         const qsizetype At = Item.indexOf(N);
@@ -279,10 +336,10 @@ QString ParseCount(QString& Item)
         static const char* const Words[] = {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "SEVEN", "EIGHT", "NINE"};
         const QString U = AnsiUpper(Item);
         for (int i = 0; i < 9; ++i) {
-            const int P = Pos(QLatin1String(Words[i]), U);
-            if (P > 0) {
+            const qsizetype P = U.indexOf(QLatin1String(Words[i]));
+            if (P >= 0) {
                 N = QString::number(i + 1);
-                Item.remove(P - 1, qsizetype(qstrlen(Words[i])));
+                Item.remove(P, qsizetype(qstrlen(Words[i])));
                 break;
             }
         }
@@ -315,23 +372,71 @@ QString ParseAmmo(QString& Item)
         {" with APE ammo", "APe"}, {" with AP ammo", "AP"}, {" with XP ammo", "XP"},
         {" with HD ammo", "HD"}, {" with IA ammo", "IA"}, {" with T ammo", "T"},
     };
+    static const QStringList Texts = [] {
+        QStringList List;
+        for (const TAmmo& Entry : Ammos)
+            List << QLatin1String(Entry.Text);
+        return List;
+    }();
     QString Ammo;
-    for (const TAmmo& Entry : Ammos)
-        if (FindAndRemove(Item, QLatin1String(Entry.Text))) {
-            Ammo = QLatin1String(Entry.Abbrev);
-            FindAndRemove(Item, QStringLiteral("AMMO"));
-            FindWordAndRemove(Item, QStringLiteral("WITH"));
-            break;
-        }
+    if (const int Found = FirstRemoved(Item, Texts); Found >= 0) {
+        Ammo = QLatin1String(Ammos[Found].Abbrev);
+        FindAndRemove(Item, QStringLiteral("AMMO"));
+        FindWordAndRemove(Item, QStringLiteral("WITH"));
+    }
     DropStrayBracket(Item);
     return Ammo;
+}
+
+// A bracket of loads as the program's stat block writes a weapon group:
+// "(AP, AP)", "(HEAT, +Ammo)", "(+2 Ammo)". Each piece is an ammunition
+// abbreviation or an extra-magazine mark; a bracket of anything else is left
+// alone. Loads lists the abbreviations as the rules table writes them,
+// Magazines the number of extra magazines.
+bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
+{
+    static const QRegularExpression Magazine(QStringLiteral("^\\+\\s*(\\d*)\\s*AMMO$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;
+         Open = Item.indexOf(QLatin1Char('('), Open + 1)) {
+        const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
+        if (Close < 0)
+            return false;
+        QStringList Found;
+        int Extra = 0;
+        bool AllRead = true;
+        for (const QString& Piece : Item.mid(Open + 1, Close - Open - 1).split(QLatin1Char(','))) {
+            const QString Text = Piece.trimmed();
+            const QRegularExpressionMatch M = Magazine.match(Text);
+            if (M.hasMatch()) {
+                Extra += M.captured(1).isEmpty() ? 1 : M.captured(1).toInt();
+                continue;
+            }
+            bool Known = false;
+            for (const TAmmoType& Ammo : AmmoTypes.Items)
+                if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Text)) {
+                    Found << Ammo.Abbreviation;
+                    Known = true;
+                    break;
+                }
+            AllRead = AllRead && Known;
+        }
+        if (AllRead && (!Found.isEmpty() || Extra > 0)) {
+            Item.remove(Open, Close - Open + 1);
+            Item = Item.trimmed();
+            Loads = Found;
+            Magazines = Extra;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ParseExtraMagazine(QString& Item)
 {
     bool Found = FindAndRemove(Item, QStringLiteral("+Ammo"));
     if (!Found && FindAndRemove(Item, QStringLiteral("Magazine"))) {
-        FindAndRemove(Item, QStringLiteral("extra "));
+        FindWordAndRemove(Item, QStringLiteral("extra"));
         Found = true;
     }
     DropStrayBracket(Item);
@@ -340,8 +445,10 @@ bool ParseExtraMagazine(QString& Item)
 
 bool ParseHRSWC(QString& Item)
 {
-    bool Found = FirstRemoved(Item, {"Hi-Res Single Weapon Computer", "Hi-Res SWC", "HiRes-SWC", "Hi-Res-SWC",
-                                     "+HRSWC", "HRSWC for"}) >= 0
+    static const QStringList Texts = {QStringLiteral("Hi-Res Single Weapon Computer"), QStringLiteral("Hi-Res SWC"),
+                                      QStringLiteral("HiRes-SWC"), QStringLiteral("Hi-Res-SWC"),
+                                      QStringLiteral("+HRSWC"), QStringLiteral("HRSWC for")};
+    bool Found = FirstRemoved(Item, Texts) >= 0
                  || FindWordAndRemove(Item, QStringLiteral("HRSWC"));
     DropStrayBracket(Item);
     return Found;
@@ -349,33 +456,28 @@ bool ParseHRSWC(QString& Item)
 
 bool ParseSWC(QString& Item)
 {
-    bool Found = FirstRemoved(Item, {"Single Weapon Computer", "Single-Weapon Computer", "+SWC", "SWC for"}) >= 0
+    static const QStringList Texts = {QStringLiteral("Single Weapon Computer"),
+                                      QStringLiteral("Single-Weapon Computer"), QStringLiteral("+SWC"),
+                                      QStringLiteral("SWC for")};
+    bool Found = FirstRemoved(Item, Texts) >= 0
                  || FindWordAndRemove(Item, QStringLiteral("SWC"));
     DropStrayBracket(Item);
     return Found;
 }
 
-QString ParseSpaces(QString& Item, const QString& Count)
-{
-    if (!Count.isEmpty()) {
-        static const char* const Sizes[] = {"Zero-space ", "One-space ", "Two-space ", "Three-space "};
-        for (const QChar C : Count)
-            if (C.isDigit()) {
-                const int Digit = C.digitValue();
-                return Digit <= 3 ? QLatin1String(Sizes[Digit]) : QStringLiteral("-space ");
-            }
-        return QString();
-    }
-    return FindWordAndRemove(Item, QStringLiteral("Zero-space")) ? QStringLiteral("Zero-space ") : QString();
-}
+// The weapon table in its two search orders, sorted once for the whole list.
+struct TWeaponTables {
+    TSearchArray ByKey;
+    TSearchArray ByAbbrev;
+};
 
-// The first row of the sorted table of the wanted kind whose key the item
-// holds (the plural first when the count is not one); the key leaves the item.
-QString FindByKey(QString& Item, bool Equipment, const QString& Count)
+// The first row of the wanted kind whose key the item holds (the plural
+// first when the count is not one); the key leaves the item.
+QString FindByKey(QString& Item, bool Equipment, const QString& Count, const TWeaponTables& Tables)
 {
-    SortSearchTable(false);
-    for (const TSearchFor& Row : SortedSearchTable) {
-        if (Row.IsEquipment != Equipment)
+    for (const TSearchFor& Row : Tables.ByKey) {
+        // Where the key is absent, so is its plural.
+        if (Row.IsEquipment != Equipment || PosText(Row.Key, Item) == 0)
             continue;
         if (Count != QLatin1String("1") && FindAndRemove(Item, Row.Key + QLatin1Char('S')))
             return Row.Name;
@@ -385,25 +487,39 @@ QString FindByKey(QString& Item, bool Equipment, const QString& Count)
     return QString();
 }
 
-QString FindWeaponByAbbrev(QString& Item)
+QString FindWeaponByAbbrev(QString& Item, const TWeaponTables& Tables)
 {
-    ResetSearchFlags(false);
-    SortSearchTable(true);
-    for (const TSearchFor& Row : SortedSearchTable)
+    for (const TSearchFor& Row : Tables.ByAbbrev)
         if (!Row.IsEquipment && !Row.Abbrev.isEmpty() && FindWordAndRemove(Item, Row.Abbrev))
             return Row.Name;
     return QString();
 }
 
-QString TurretName(QString& Item, const QString& Count)
+// A size written out, "Two-space" or "2-space", taken out of the item.
+QString TakeSpaceSize(QString& Item)
 {
-    const QString Size = ParseSpaces(Item, Count);
-    const bool PopUp = FindWordAndRemove(Item, QStringLiteral("Pop-up"))
-                       || FindWordAndRemove(Item, QStringLiteral("Popup"));
-    return Size + (PopUp ? QStringLiteral("Pop-up ") : QString()) + QStringLiteral("Turret");
+    static const QRegularExpression Size(QStringLiteral("\\b(zero|one|two|three|0|1|2|3)[\\s-]*space\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const char* const Sizes[] = {"Zero-space ", "One-space ", "Two-space ", "Three-space "};
+    const QRegularExpressionMatch M = Size.match(Item);
+    if (!M.hasMatch())
+        return {};
+    static const QStringList Words = {QStringLiteral("ZERO"), QStringLiteral("ONE"), QStringLiteral("TWO"),
+                                      QStringLiteral("THREE")};
+    const QString Word = AnsiUpper(M.captured(1));
+    const int Index = Word[0].isDigit() ? Word.toInt() : int(Words.indexOf(Word));
+    Item.remove(M.capturedStart(), M.capturedLength());
+    Item = Item.trimmed();
+    return QLatin1String(Sizes[Index]);
 }
 
-QString PodName(QString& Item, const QString& Count)
+QString PopUp(QString& Item)
+{
+    const bool Found = FindWordAndRemove(Item, QStringLiteral("Pop-up")) || FindWordAndRemove(Item, QStringLiteral("Popup"));
+    return Found ? QStringLiteral("Pop-up ") : QString();
+}
+
+QString PodName(QString& Item, const QString& Size)
 {
     QString E;
     if (FindWordAndRemove(Item, QStringLiteral("Rocket")))
@@ -412,11 +528,17 @@ QString PodName(QString& Item, const QString& Count)
         E = QStringLiteral("Side ") + E;
     if (FindWordAndRemove(Item, QStringLiteral("top")))
         E = QStringLiteral("Top ") + E;
-    if (FindWordAndRemove(Item, QStringLiteral("rear")))
+    if (FindWordAndRemove(Item, QStringLiteral("(rear)")) || FindWordAndRemove(Item, QStringLiteral("rear")))
         E += QStringLiteral(" (rear)");
-    QString Name = ParseSpaces(Item, Count) + QLatin1Char(' ') + E;
-    if (const QString Points = FirstNumber(Item); !Points.isEmpty())
+    // The pod's armor is plastic whatever the body carries.
+    FindWordAndRemove(Item, QStringLiteral("(Plastic)"));
+    QString Name = Size + QLatin1Char(' ') + E;
+    if (const QString Points = FirstNumber(Item); !Points.isEmpty()) {
         Name += QStringLiteral(" (") + Points + QStringLiteral(" pt)");
+        static const QRegularExpression PointsText(QStringLiteral("\\(?\\s*\\d+\\s*-?\\s*(?:pts?|points?)?\\s*\\)?"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        Item.remove(PointsText);
+    }
     return Name + QStringLiteral(" EWP");
 }
 
@@ -427,33 +549,112 @@ QString CountPrefix(const QString& Count, bool ZeroToo)
     return Count + QStringLiteral("x ");
 }
 
+// The end (0-based, exclusive) of the list item that starts at From: the
+// next comma, semicolon or line break outside brackets, so that a bracket
+// of loads or options stays with its weapon. An unclosed bracket does not
+// swallow the rest of the text: the item then ends at the next separator.
+qsizetype ItemEnd(const QString& S, qsizetype From)
+{
+    const auto IsEnd = [](QChar C) {
+        return C == QLatin1Char(',') || C == QLatin1Char(';') || C == QLatin1Char('\n') || C == QLatin1Char('\r');
+    };
+    int Depth = 0;
+    qsizetype I = From;
+    for (; I < S.size(); ++I) {
+        if (S[I] == QLatin1Char('('))
+            ++Depth;
+        else if (S[I] == QLatin1Char(')') && Depth > 0)
+            --Depth;
+        else if (Depth == 0 && IsEnd(S[I]))
+            return I;
+        if (Depth > 0 && I + 1 == S.size())
+            break;
+    }
+    if (Depth == 0)
+        return I;
+    for (I = From; I < S.size(); ++I)
+        if (IsEnd(S[I]))
+            return I;
+    return I;
+}
+
+// The loads of a group as the result text writes them: one abbreviation for
+// the whole group, else one per weapon from the first on, ended by "-" when
+// the rest of the group carries none.
+QString LoadsText(const QStringList& Loads, int Count)
+{
+    if (Loads.isEmpty())
+        return QString();
+    if (Loads.size() >= Count && Loads.count(Loads.first()) == Loads.size())
+        return Loads.first();
+    QStringList PerWeapon = Loads;
+    if (PerWeapon.size() < Count)
+        PerWeapon << QStringLiteral("-");
+    return PerWeapon.join(QStringLiteral(", "));
+}
+
 void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& EquipmentLines)
 {
+    TWeaponTables Tables;
+    SortSearchTable(false);
+    Tables.ByKey = SortedSearchTable;
+    SortSearchTable(true);
+    Tables.ByAbbrev = SortedSearchTable;
+
     QStringList Leftovers;
     QString LastLocation;
-    S = TrimSeparators(S);
-    for (;;) {
-        int At = 1;
-        const QString Untouched = NextItem(S, At, false).trimmed();
+    const QString Separators = QStringLiteral(" ,;:-\r\n");
+    // The items are read one after the other with a cursor; nothing is cut
+    // out of the text on the way, so a long list is read in one pass.
+    for (qsizetype From = 0; From < S.size();) {
+        while (From < S.size() && Separators.contains(S[From]))
+            ++From;
+        if (From >= S.size())
+            break;
+        const qsizetype To = ItemEnd(S, From);
+        const QString Untouched = S.mid(From, To - From).trimmed();
+        From = To + 1;
         if (Untouched.isEmpty())
-            break;
-        const qsizetype Where = S.indexOf(Untouched);
-        if (Where < 0)
-            break;
-        S.remove(Where, Untouched.size());
+            continue;
 
         QString Item = Untouched;
         TWeaponItem W;
-        // A list such as back: FT, MD places every weapon after the
-        // location word there, up to the next location word.
-        W.Location = ParseLocation(Item);
-        if (W.Location.isEmpty())
-            W.Location = LastLocation;
-        else
-            LastLocation = W.Location;
-        W.Count = ParseCount(Item);
-        W.Ammo = ParseAmmo(Item);
-        W.ExtraAmmo = ParseExtraMagazine(Item);
+        const QString ComponentArmor = TakeComponentArmor(Item);
+        // The words Top and Side of a pod's name are no location.
+        if (!HasWord(Item, QStringLiteral("EWP"))) {
+            // A list such as back: FT, MD places every weapon after the
+            // location word there, up to the next location word.
+            W.Location = ParseLocation(Item);
+            if (W.Location.isEmpty())
+                W.Location = LastLocation;
+            else
+                LastLocation = W.Location;
+        }
+        // A turret, pod or platform is sized by its words ("Two-space"),
+        // not counted. A turret is an add-on only where a size says which; a
+        // bare "turret" places the weapon or accessory it names.
+        const bool Turret = HasWord(Item, QStringLiteral("Turret"));
+        QString AddOnSize;
+        if (Turret || HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))
+            AddOnSize = TakeSpaceSize(Item);
+        const bool SizedTurret = Turret && !AddOnSize.isEmpty();
+        if (Turret) {
+            if (!FindWordAndRemove(Item, QStringLiteral("in Turret")))
+                FindWordAndRemove(Item, QStringLiteral("Turret"));
+            if (!SizedTurret)
+                W.Location = QStringLiteral("turret: ");
+        }
+        if (AddOnSize.isEmpty())
+            W.Count = ParseCount(Item);
+        QStringList Loads;
+        int Magazines = 0;
+        if (ParseLoads(Item, Loads, Magazines)) {
+            W.Ammo = LoadsText(Loads, W.Count.isEmpty() ? 1 : W.Count.toInt());
+            W.ExtraAmmo = Magazines > 0;
+        } else {
+            W.Ammo = ParseAmmo(Item);
+            W.ExtraAmmo = ParseExtraMagazine(Item);
+        }
         W.HRSWC = ParseHRSWC(Item);
         W.SWC = ParseSWC(Item);
 
@@ -467,34 +668,51 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             continue;
         }
 
-        QString Weapon = FindByKey(Item, false, W.Count);
+        QString Weapon;
         QString Accessory;
         QString Bracket;
-        if (Weapon.isEmpty()) {
-            if (FindWordAndRemove(Item, QStringLiteral("Turret"))) {
-                Accessory = TurretName(Item, W.Count);
-            } else if (FindWordAndRemove(Item, QStringLiteral("EWP"))) {
-                Accessory = PodName(Item, W.Count);
-            } else if (FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
-                Accessory = ParseSpaces(Item, W.Count) + QStringLiteral(" Rocket Platform ");
+        // The place of the weapons an add-on item names ("Two-space turret
+        // with 2 ATG").
+        QString AddOnPlace;
+        if (SizedTurret) {
+            Accessory = AddOnSize + PopUp(Item) + QStringLiteral("Turret");
+            AddOnPlace = QStringLiteral("turret: ");
+        } else {
+            Weapon = FindByKey(Item, false, W.Count, Tables);
+        }
+        // A pod or platform without a size names none the second stage can
+        // build; the item stays in the leftovers.
+        if (Weapon.isEmpty() && Accessory.isEmpty()) {
+            if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("EWP"))) {
+                Accessory = PodName(Item, AddOnSize);
+                AddOnPlace = QStringLiteral("ewp: ");
+            } else if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
+                Accessory = AddOnSize + QStringLiteral(" Rocket Platform ");
+                AddOnPlace = QStringLiteral("rocket platform: ");
             } else {
-                Accessory = FindByKey(Item, true, W.Count);
+                Accessory = FindByKey(Item, true, W.Count, Tables);
                 // A bracket that held only a location word, as in
                 // Bumper Spikes (front), is the accessory's note all the same.
                 if (!Accessory.isEmpty()) {
                     Bracket = TextInBrackets(Item);
-                    if (Bracket.isEmpty())
+                    if (!Bracket.isEmpty())
+                        Item.remove(QLatin1Char('(') + Bracket + QLatin1Char(')'));
+                    else
                         Bracket = TextInBrackets(Untouched);
+                    Item.remove(QStringLiteral("()"));
                 }
             }
         }
         if (Weapon.isEmpty() && Accessory.isEmpty())
-            Weapon = FindWeaponByAbbrev(Item);
+            Weapon = FindWeaponByAbbrev(Item, Tables);
 
         // Laser options of an accessory item have no weapon to go with.
         if (!Item.isEmpty() && Accessory.isEmpty()) {
-            const bool IR = FirstRemoved(Item, {"Infrared", "Infra-red", "IR"}, true) >= 0;
-            const bool Pulse = FirstRemoved(Item, {"Pulse", "P"}, true) >= 0;
+            static const QStringList IRTexts = {QStringLiteral("Infrared"), QStringLiteral("Infra-red"),
+                                                QStringLiteral("IR")};
+            static const QStringList PulseTexts = {QStringLiteral("Pulse"), QStringLiteral("P")};
+            const bool IR = FirstRemoved(Item, IRTexts, true) >= 0;
+            const bool Pulse = FirstRemoved(Item, PulseTexts, true) >= 0;
             const QString Options = QString(IR ? QStringLiteral(" (IR)") : QString())
                                     + (Pulse ? QStringLiteral(" (Pulse)") : QString());
             if (!Weapon.isEmpty())
@@ -509,17 +727,37 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             if (!W.Ammo.isEmpty())
                 Line += QStringLiteral(" (Ammo: ") + W.Ammo + QLatin1Char(')');
             if (W.ExtraAmmo)
-                Line += QStringLiteral(" (+Ammo)");
+                // "(+Ammo)": every weapon of the line carries one; else the
+                // first that many.
+                Line += Magazines == 0 || Magazines >= W.Count.toInt() ? QStringLiteral(" (+Ammo)")
+                                                                        : QStringLiteral(" (+%1 Ammo)").arg(Magazines);
             if (W.HRSWC)
                 Line += QStringLiteral(" (+HRSWC)");
             if (W.SWC)
                 Line += QStringLiteral(" (+SWC)");
+            if (!ComponentArmor.isEmpty())
+                Line += QLatin1Char(' ') + ComponentArmor;
             WeaponLines << Line;
-            if (const QString Rest = Item.trimmed(); !Rest.isEmpty())
+            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
                 Leftovers << Rest;
         } else if (!Accessory.isEmpty()) {
             EquipmentLines << CountPrefix(W.Count, true) + Accessory
                                   + (Bracket.isEmpty() ? QString() : QStringLiteral(" (") + Bracket + QLatin1Char(')'));
+            QString Rest = TrimSeparators(Item);
+            if (!AddOnPlace.isEmpty() && !Rest.isEmpty()) {
+                FindWordAndRemove(Rest, QStringLiteral("with"));
+                const QString Count = ParseCount(Rest);
+                QString Named = FindByKey(Rest, false, Count, Tables);
+                if (Named.isEmpty())
+                    Named = FindWeaponByAbbrev(Rest, Tables);
+                if (!Named.isEmpty()) {
+                    WeaponLines << AddOnPlace + QLatin1Char(' ') + CountPrefix(Count, false) + Named;
+                    static const QRegularExpression EmptyBracket(QStringLiteral("\\(\\s*\\)"));
+                    Rest = TrimSeparators(Rest.remove(EmptyBracket));
+                }
+            }
+            if (!Rest.isEmpty())
+                Leftovers << Rest;
         } else {
             // Options written apart from their weapon belong to the weapon
             // before them.
@@ -538,12 +776,11 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             }
             if (!Consumed)
                 Leftovers << Untouched;
+            else if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
+                Leftovers << Rest;
         }
     }
-    const QString Rest = TrimSeparators(Leftovers.join(LineBreak));
-    S = TrimSeparators(S);
-    if (!Rest.isEmpty())
-        S = S.isEmpty() ? Rest : S + LineBreak + Rest;
+    S = TrimSeparators(Leftovers.join(LineBreak));
 }
 
 } // namespace

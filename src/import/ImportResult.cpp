@@ -1,9 +1,12 @@
 #include "import/ImportResult.h"
 
+#include "import/BlockLines.h"
 #include "import/ClaimedFigures.h"
 #include "import/CrewWeaponRecognisers.h"
 #include "import/PartRecognisers.h"
 #include "import/TextSearch.h"
+
+#include <QRegularExpression>
 
 #include <initializer_list>
 
@@ -16,7 +19,11 @@ void TImportResult::Clear()
 
 void TImportResult::Add(const QString& Value)
 {
-    Result += ReplaceLineBreaks(Value, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    QStringList Lines = ReplaceLineBreaks(Value, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    // A block that ends in a line break adds no empty line.
+    if (Lines.size() > 1 && Lines.last().isEmpty())
+        Lines.removeLast();
+    Result += Lines;
 }
 
 void TImportResult::Log(const QString& What, const QString& Found, const QString& Remains)
@@ -42,16 +49,44 @@ QString FlagLine(const QString& Key)
 
 namespace {
 
-// The first of Keys that FindAndRemove takes out of T writes the flag.
-void TakeFlag(QString& T, std::initializer_list<const char*> Keys, const QString& Flag, const QString& What,
-              TImportResult& Out)
+bool IsWordChar(QChar C)
 {
-    for (const char* Key : Keys)
-        if (FindAndRemove(T, QLatin1String(Key))) {
-            Out.Add(FlagLine(Flag));
-            Out.Log(What, QStringLiteral("Yes"), T);
-            return;
+    return C.isLetterOrNumber() || C == QLatin1Char('-');
+}
+
+// The first of Keys found in T takes the whole word it stands in ("framed"
+// the word CA-framed) out of T, with a comma right after it; Tail, when it
+// matches right after the word, goes too and becomes the flag's value.
+bool TakeFlag(QString& T, std::initializer_list<const char*> Keys, const QString& Flag, const QString& What,
+              TImportResult& Out, const QRegularExpression& Tail = QRegularExpression())
+{
+    for (const char* Key : Keys) {
+        const int P = PosText(QLatin1String(Key), T);
+        if (P == 0)
+            continue;
+        qsizetype First = P - 1;
+        qsizetype Last = First + qstrlen(Key);
+        while (First > 0 && IsWordChar(T[First - 1]))
+            --First;
+        while (Last < T.size() && IsWordChar(T[Last]))
+            ++Last;
+        QString Value;
+        if (Tail.isValid() && !Tail.pattern().isEmpty()) {
+            const QRegularExpressionMatch M = Tail.match(T, Last, QRegularExpression::NormalMatch,
+                                                         QRegularExpression::AnchorAtOffsetMatchOption);
+            if (M.hasMatch()) {
+                Value = M.captured(1);
+                Last = M.capturedEnd();
+            }
         }
+        if (Last < T.size() && T[Last] == QLatin1Char(','))
+            ++Last;
+        T = TrimSeparators(T.left(First) + T.mid(Last));
+        Out.Add(FlagLine(Flag) + Value);
+        Out.Log(What, QStringLiteral("Yes"), T);
+        return true;
+    }
+    return false;
 }
 
 // A recogniser's key line with its history line, or its problem line.
@@ -64,47 +99,6 @@ void Report(const QString& Value, const QString& Key, const QString& What, const
     }
     Out.Add(KeyLine(Key, Value));
     Out.Log(What, Value, T);
-}
-
-// The length of a component-armor bracket, "(5 pt CA)" or "(5 pt FP CA)",
-// starting at I; 0 when none starts there.
-qsizetype ArmorBracketAt(const QString& U, qsizetype I)
-{
-    if (U[I] != QLatin1Char('('))
-        return 0;
-    qsizetype J = I + 1;
-    while (J < U.size() && U[J] >= QLatin1Char('0') && U[J] <= QLatin1Char('9'))
-        ++J;
-    if (J == I + 1)
-        return 0;
-    for (const QLatin1String Tail : {QLatin1String(" PT CA)"), QLatin1String(" PT FP CA)")})
-        if (QStringView(U).mid(J).startsWith(Tail))
-            return J + Tail.size() - I;
-    return 0;
-}
-
-// The result text has no place for component armor, yet its bracket stands
-// right before the gear list of a crew seat and the option list of a power
-// plant, which the recognisers would then not read. The brackets leave the
-// working text before any recogniser runs and go to the leftovers.
-QStringList TakeArmorBrackets(QString& T)
-{
-    const QString U = AnsiUpper(T);
-    QString Kept;
-    QStringList Taken;
-    for (qsizetype I = 0; I < T.size(); ++I) {
-        if (const qsizetype Length = ArmorBracketAt(U, I)) {
-            if (Kept.endsWith(QLatin1Char(' ')))
-                Kept.chop(1);
-            Taken += T.mid(I, Length);
-            I += Length - 1;
-        } else {
-            Kept += T[I];
-        }
-    }
-    if (!Taken.isEmpty())
-        T = TrimSeparators(Kept);
-    return Taken;
 }
 
 } // namespace
@@ -121,12 +115,15 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = CollapseSpaces(T);
     // No recogniser sees a full stop.
     T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
+    // A comma glued to the next word ("Plant,Heavy") separates as one with
+    // a blank; the recognisers read words between blanks.
+    static const QRegularExpression GluedComma(QStringLiteral(",(?=[A-Za-z(])"));
+    T.replace(GluedComma, QStringLiteral(", "));
     T = TrimSeparators(T);
     Out.Log(QStringLiteral("Init"), QString(), T);
 
     if (CutInvalidMark(T))
         Out.Add(QStringLiteral("# Vehicle marked as invalid!"));
-    const QStringList ArmorBrackets = TakeArmorBrackets(T);
 
     bool HasAuthor = false;
     const QString Name = ParseName(T, HasAuthor);
@@ -149,14 +146,18 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Add(KeyLine(QStringLiteral("Type"), Body));
         Out.Log(QStringLiteral("Body"), Body, T);
     }
+    T = JoinBlockLines(T);
 
     const QString Chassis = ParseChassis(T);
     Out.Add(Chassis.isEmpty() ? QStringLiteral("# Vehicle Chassis Type not found!")
                               : KeyLine(QStringLiteral("Chassis"), Chassis));
     Out.Log(QStringLiteral("Chassis"), Chassis, T);
 
+    // "(3 axis)" right after the six wheels puts them on three axles.
+    static const QRegularExpression ThreeAxles(QStringLiteral("\\s*(\\(\\s*(?:3|three)[\\s-]*ax(?:is|les?)\\s*\\))"),
+                                               QRegularExpression::CaseInsensitiveOption);
     TakeFlag(T, {"6-wheeled", "6-wheel", "SIX-WHEELED", "SIX WHEELS"}, QStringLiteral("Six-wheeled"),
-             QStringLiteral("6-Wheels"), Out);
+             QStringLiteral("6-Wheels"), Out, ThreeAxles);
     TakeFlag(T, {"Streamlined"}, QStringLiteral("Streamlined"), QStringLiteral("Streamlined"), Out);
     TakeFlag(T, {"Rollcage", "Roll cage"}, QStringLiteral("Rollcage"), QStringLiteral("Rollcage"), Out);
     TakeFlag(T, {"framed", "Frame"}, QStringLiteral("CA-Frame"), QStringLiteral("CA Frame"), Out);
@@ -210,5 +211,5 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Weapons and Equipment"), Weapons, T);
     }
 
-    Out.Leftovers = TrimSeparators((QStringList(T) + ArmorBrackets).join(LineBreak));
+    Out.Leftovers = TrimSeparators(T);
 }

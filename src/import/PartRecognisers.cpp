@@ -18,14 +18,6 @@ QString Rest(const QString& S, int From)
     return Copy(S, From, MaxPos);
 }
 
-// Whether the first occurrence of Key in S (ignoring case) is a whole word,
-// by the same rule as the word removal.
-bool HasWord(const QString& S, const QString& Key)
-{
-    QString Probe = S;
-    return FindWordAndRemove(Probe, Key);
-}
-
 bool HasAny(const QString& S, std::initializer_list<const char*> Keys)
 {
     for (const char* K : Keys)
@@ -64,16 +56,23 @@ void CutSpan(QString& S, int From, int To)
 QString ParseName(QString& S, bool& HasAuthor)
 {
     HasAuthor = false;
+    // A name is a short text on the first line: a separator found after a
+    // line break, or after a comma where the name ends in ":" or " - ", lies
+    // inside the stat block (a block without a name line) and names nothing.
     const struct {
         const char* Separator;
         bool Author;
-    } Separators[] = {{", designed by ", true}, {" by ", true}, {" - ", false}, {":", false}};
+        bool NameMayHoldComma;
+    } Separators[] = {{", designed by ", true, true}, {" by ", true, false}, {" - ", false, false}, {":", false, false}};
     for (const auto& Sep : Separators) {
         const QString Key = QLatin1String(Sep.Separator);
-        const int P = Pos(Key, S);
+        const int P = PosText(Key, S);
         if (P == 0 || (Key == QLatin1String(" - ") && P > 100))
             continue;
         const QString Name = Copy(S, 1, P - 1);
+        if (Name.contains(QLatin1Char('\n')) || Name.contains(QLatin1Char('\r'))
+            || (!Sep.NameMayHoldComma && Name.contains(QLatin1Char(','))))
+            continue;
         S = TrimSeparators(Rest(S, P + Key.size()));
         HasAuthor = Sep.Author;
         return Name;
@@ -117,13 +116,36 @@ QString ParseBody(QString& S, QString& Description)
         {"Camper", "Camper"},            {"Van", "Van"}};
     Description.clear();
     const QString U = AnsiUpper(S);
-    // A stat block is one paragraph; the lines above it (the comment under a
-    // header) are the description, even when they mention a body word. So the
-    // body is looked for in the last line first, then in the whole text.
-    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
+    // The lines above the stat block (the comment under a header) are the
+    // description, even when they mention a body word. A block starts with
+    // its body, so the body is the last line that begins with one; else it
+    // is looked for in the last line, then in the whole text.
     int P = 0;
     const char* const* Body = nullptr;
+    for (qsizetype End = U.size(); End > 0 && !Body;) {
+        qsizetype Start = End;
+        while (Start > 0 && U[Start - 1] != QLatin1Char('\n') && U[Start - 1] != QLatin1Char('\r'))
+            --Start;
+        qsizetype First = Start;
+        while (First < End && U[First].isSpace())
+            ++First;
+        if (QStringView(U).mid(First, End - First).startsWith(QLatin1String("STREAMLINED ")))
+            First += 12;
+        const QStringView Line = QStringView(U).mid(First, End - First);
+        for (const auto& Entry : Bodies) {
+            const QLatin1String Key(Entry[0]);
+            if (Line.startsWith(Key, Qt::CaseInsensitive) && (Line.size() == Key.size() || !Line[Key.size()].isLetter())) {
+                P = int(First) + 1;
+                Body = Entry;
+                break;
+            }
+        }
+        End = Start - 1;
+    }
+    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
     for (const int From : {LastLine, 0}) {
+        if (Body)
+            break;
         const QString Where = U.mid(From);
         for (const auto& Entry : Bodies) {
             if (const int At = Pos(AnsiUpper(QLatin1String(Entry[0])), Where)) {
@@ -246,7 +268,7 @@ QString ParseSuspension(QString& S)
     return Suspension;
 }
 
-QString DescribeTireItem(QString Item, bool DefaultRear)
+QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
 {
     const bool Front = PosText(QStringLiteral("FRONT"), Item) > 0;
     const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0;
@@ -259,7 +281,7 @@ QString DescribeTireItem(QString Item, bool DefaultRear)
         Line = QStringLiteral("Rear Tires: ");
     else
         Line = QStringLiteral("Front & Rear Tires: ");
-    for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR"})
+    for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR", "&"})
         Item = ReplaceText(Item, QLatin1String(Word), QString());
     // The first alternative is a whole word where it is a bare abbreviation.
     static const struct {
@@ -286,24 +308,38 @@ QString DescribeTireItem(QString Item, bool DefaultRear)
         if (Found)
             Line += QLatin1String(G.Text);
     }
+    if (Unread)
+        *Unread = TrimSeparators(Item.simplified());
     return TrimSeparators(Line);
 }
 
 QString ParseTires(QString& S)
 {
     const QString Ends = QStringLiteral(",.;");
+    const QString U = AnsiUpper(S);
     QStringList Lines;
-    for (QString U = AnsiUpper(S); Pos(QStringLiteral("TIRE"), U) > 0; U = AnsiUpper(S)) {
-        const int P = Pos(QStringLiteral("TIRE"), U);
-        int A = FindCharInSet(U, Ends, P, -1);
-        if (A < 0)
-            A = 0;
+    // Each tire item is cut out of the text: what lies between the items is
+    // kept, read once from left to right.
+    QString Kept;
+    int Cursor = 1;
+    for (int P = int(U.indexOf(QLatin1String("TIRE"))) + 1; P > 0;
+         P = int(U.indexOf(QLatin1String("TIRE"), Cursor - 1)) + 1) {
+        const int A = qMax(FindCharInSet(U, Ends, P, -1), Cursor - 1);
         int B = FindCharInSet(U, Ends, P, 1);
         if (B < 0)
-            B = U.size() + 1;
-        Lines += DescribeTireItem(Copy(U, A + 1, B - A - 1), !Lines.isEmpty());
-        S = TrimSeparators(Copy(S, 1, A) + Rest(S, B + 1));
+            B = int(U.size()) + 1;
+        // The item in its written case; what it holds besides tire words
+        // stays in the text, where the item was.
+        QString Unread;
+        Lines += DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
+        Kept += Copy(S, Cursor, A - Cursor + 1);
+        if (!Unread.isEmpty() && Unread != QLatin1String("()"))
+            Kept += QLatin1Char(' ') + Unread + QLatin1Char(',');
+        Cursor = B + 1;
     }
+    if (Lines.isEmpty())
+        return {};
+    S = TrimSeparators(Kept + Rest(S, Cursor));
     return Lines.join(LineBreak);
 }
 
@@ -365,9 +401,21 @@ QString ParseWheelguards(QString& S)
         if (Guard && Hub)
             break;
     }
-    for (const QString& Item : Consumed)
-        FindAndRemove(S, Item);
-    S = TrimSeparators(S);
+    // The consumed items leave the text in one pass, each with the comma
+    // after it.
+    QString Kept;
+    qsizetype Cursor = 0;
+    for (const QString& Item : Consumed) {
+        const qsizetype I = S.indexOf(Item, Cursor);
+        if (I < 0)
+            continue;
+        Kept += QStringView(S).mid(Cursor, I - Cursor);
+        Cursor = I + Item.size();
+        if (Cursor < S.size() && S[Cursor] == QLatin1Char(','))
+            ++Cursor;
+    }
+    Kept += QStringView(S).mid(Cursor);
+    S = TrimSeparators(Kept);
     return Lines.join(LineBreak);
 }
 
@@ -399,22 +447,30 @@ QString ParseArmor(QString& S)
     if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
         S.remove(P, At(S, P + 6) == QLatin1Char(',') ? 6 : 5);
     P = qMax(P, 2);
+    // The side letters, in any case, each standing as a word of its own (F10
+    // or f 10); the first other word is the next part and ends the values.
     const QString SideLetters = QStringLiteral("FLRBTU");
     QString Sides[6];
     int Side = 0;
-    int End = P - 1;
+    int End = P;
+    while (End <= S.size() && At(S, End - 1).isLetter() && At(S, End).isLetter())
+        ++End;
     for (; End <= S.size(); ++End) {
         const QChar C = S[End - 1];
         if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
             continue;
-        if (SideLetters.contains(C)) {
-            Side = int(SideLetters.indexOf(C));
-        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9')) || C == QLatin1Char('/')) {
+        if (C.isLetter()) {
+            const int Letter = int(SideLetters.indexOf(C.toUpper()));
+            if (Letter < 0 || At(S, End + 1).isLetter())
+                break;
+            Side = Letter;
+            // A slash stands between metal and plastic points; one that no
+            // digit follows only lists the next side.
+        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
+                   || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
             if (Side < 0)
                 break;
             Sides[Side] += C;
-        } else if (C == QLatin1Char('A')) {
-            break;
         } else {
             Side = -1;
         }
@@ -581,26 +637,29 @@ QString ParseGasEngine(QString& S, int P)
     const QString Options = EngineOptions(
         S, P, {{"WITH ", false}, {"GAS ENGINE", false}, {"ENGINE", false}, {"GAS", true}, {"ICE", true}},
         [](const QString& Item) -> QString {
+            // One item may name several options ("turbocharger and nitrous").
+            QString Found;
             if (HasAny(Item, {"MULTIBARREL"}) || HasWord(Item, QStringLiteral("MC")))
-                return QStringLiteral(" Multibarrel Carburetor,");
-            if (HasAny(Item, {"CARBURETOR"}))
-                return QStringLiteral(" Carburetor,");
+                Found += QStringLiteral(" Multibarrel Carburetor,");
+            else if (HasAny(Item, {"CARBURETOR"}))
+                Found += QStringLiteral(" Carburetor,");
             if (HasAny(Item, {"HEADER"}) || HasWord(Item, QStringLiteral("TH")))
-                return QStringLiteral(" Tubular Headers,");
+                Found += QStringLiteral(" Tubular Headers,");
             if (HasAny(Item, {"PRINT"}) || HasWord(Item, QStringLiteral("BP")))
-                return QStringLiteral(" Blueprinting,");
+                Found += QStringLiteral(" Blueprinting,");
             if (HasAny(Item, {"PITCH"}) || HasAnyWord(Item, {"VPT", "VP T"}))
-                return QStringLiteral(" VP Turbocharger,");
-            if (HasAny(Item, {"TURBO"}))
-                return QStringLiteral(" Turbocharger,");
+                Found += QStringLiteral(" VP Turbocharger,");
+            else if (HasAny(Item, {"TURBO"}))
+                Found += QStringLiteral(" Turbocharger,");
             if (HasAny(Item, {"SUPER"}) || HasWord(Item, QStringLiteral("SC")))
-                return QStringLiteral(" Supercharger,");
+                Found += QStringLiteral(" Supercharger,");
             if (HasWord(Item, QStringLiteral("N2O")) || HasAny(Item, {"NITRO"})) {
-                const QString Count = FirstNumber(Item);
-                return Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
-                                                                      : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
+                // The 2 of N2O is no count: only a number of its own is.
+                const QString Count = OwnNumber(Item);
+                Found += Count.isEmpty() || Count == QLatin1String("1") ? QStringLiteral(" N2O,")
+                                                                        : QStringLiteral(" ") + Count + QStringLiteral("x N2O,");
             }
-            return {};
+            return Found;
         },
         End);
     if (!Options.isEmpty())
@@ -631,10 +690,21 @@ QString ParseGasEngine(QString& S, int P)
 QString ParseEngine(QString& S)
 {
     const QString U = AnsiUpper(S);
+    // A power plant's component armor stands right after its keyword and
+    // goes with it into the result.
+    const auto Plant = [&S](int P, int KeyLength) {
+        const QString Armor = TakeComponentArmor(S, P - 1 + KeyLength, true);
+        QString Value = ParsePowerPlant(S, P, KeyLength);
+        if (!Armor.isEmpty() && !Value.isEmpty()) {
+            const qsizetype With = Value.indexOf(QLatin1String(" with"));
+            Value.insert(With < 0 ? Value.size() : With, QLatin1Char(' ') + Armor);
+        }
+        return Value;
+    };
     if (const int P = Pos(QStringLiteral(" PLANT"), U))
-        return ParsePowerPlant(S, P, 6);
+        return Plant(P, 6);
     if (const int P = Pos(QStringLiteral(" PP"), U))
-        return ParsePowerPlant(S, P, 3);
+        return Plant(P, 3);
     if (const int P = Pos(QStringLiteral("CID"), U))
         return ParseGasEngine(S, P);
     return {};

@@ -12,7 +12,7 @@ QString ParseBody(QString& S, QString& Description);
 QString ParseChassis(QString& S);
 QString ParseSuspension(QString& S);
 QString ParseTires(QString& S);
-QString DescribeTireItem(QString Item, bool DefaultRear);
+QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread = nullptr);
 QString ParseWheelguards(QString& S);
 QString ParsePoints(QString& Item);
 QString ParseArmor(QString& S);

@@ -2,6 +2,10 @@
 
 #include "platform/Numbers.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace {
 
 const QString TrimSet = QStringLiteral(" ,-.:;");
@@ -40,14 +44,21 @@ QString TrimBlanks(const QString& S)
     return S.mid(First, Last - First + 1);
 }
 
+QChar UpperAscii(QChar C)
+{
+    return C >= QLatin1Char('a') && C <= QLatin1Char('z') ? QChar(C.unicode() - ('a' - 'A')) : C;
+}
+
 } // namespace
 
 QString AnsiUpper(const QString& S)
 {
+    // A text without small letters is shared, not copied.
+    if (std::none_of(S.cbegin(), S.cend(), [](QChar C) { return UpperAscii(C) != C; }))
+        return S;
     QString Result = S;
     for (QChar& C : Result)
-        if (C >= QLatin1Char('a') && C <= QLatin1Char('z'))
-            C = QChar(C.unicode() - ('a' - 'A'));
+        C = UpperAscii(C);
     return Result;
 }
 
@@ -58,9 +69,36 @@ int Pos(const QString& Sub, const QString& S)
     return S.indexOf(Sub) + 1;
 }
 
+namespace {
+
+
+
+// The 0-based index of Sub in S at or after From, ignoring the case of ASCII
+// letters; -1 when absent. It copies nothing: the recognisers search every
+// item of a long text for every keyword of their tables.
+qsizetype IndexOfText(QStringView S, QStringView Sub, qsizetype From = 0)
+{
+    const qsizetype N = Sub.size();
+    if (N == 0)
+        return -1;
+    const QChar First = UpperAscii(Sub[0]);
+    for (qsizetype I = qMax<qsizetype>(From, 0); I + N <= S.size(); ++I) {
+        if (UpperAscii(S[I]) != First)
+            continue;
+        qsizetype J = 1;
+        while (J < N && UpperAscii(S[I + J]) == UpperAscii(Sub[J]))
+            ++J;
+        if (J == N)
+            return I;
+    }
+    return -1;
+}
+
+} // namespace
+
 int PosText(const QString& Sub, const QString& S)
 {
-    return Pos(AnsiUpper(Sub), AnsiUpper(S));
+    return int(IndexOfText(S, Sub)) + 1;
 }
 
 QString Copy(const QString& S, int Index, int Count)
@@ -208,6 +246,12 @@ QString FirstNumber(const QString& S)
     return S.mid(First, Last - First);
 }
 
+QString OwnNumber(const QString& S)
+{
+    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d{1,6})[Xx]?(?![A-Za-z0-9])"));
+    return Number.match(S).captured(1);
+}
+
 int CleanStrToInt(const QString& S)
 {
     const QString T = TrimSeparators(S);
@@ -218,9 +262,8 @@ int FindCharInSet(const QString& S, const QString& Set, int Start, int Step)
 {
     if (S.isEmpty())
         return Start;
-    const QString U = AnsiUpper(S);
-    for (int I = Start; I >= 1 && I <= U.size(); I += Step)
-        if (In(At(U, I), Set))
+    for (int I = Start; I >= 1 && I <= S.size(); I += Step)
+        if (In(UpperAscii(At(S, I)), Set))
             return I;
     return -1;
 }
@@ -341,13 +384,26 @@ bool FindAndRemove(QString& S, const QString& Key)
 
 bool FindWordAndRemove(QString& S, const QString& Key)
 {
-    const int P = PosText(Key, S);
-    if (P == 0)
-        return false;
-    const int After = P + Key.size();
-    const bool StartsWord = P == 1 || In(At(S, P - 1), WordBoundarySet);
-    const bool EndsWord = After > S.size() || In(At(S, After), WordBoundarySet);
-    return StartsWord && EndsWord && FindAndRemove(S, Key);
+    // The first occurrence that stands as a word: "L" in "Pulse L" is the
+    // second one.
+    for (qsizetype I = IndexOfText(S, Key); I >= 0; I = IndexOfText(S, Key, I + 1)) {
+        const int P = int(I) + 1;
+        const int After = P + int(Key.size());
+        const bool StartsWord = P == 1 || In(At(S, P - 1), WordBoundarySet);
+        const bool EndsWord = After > S.size() || In(At(S, After), WordBoundarySet);
+        if (StartsWord && EndsWord) {
+            S.remove(I, Key.size() + (At(S, After) == QLatin1Char(',') ? 1 : 0));
+            S = TrimSeparators(S);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasWord(const QString& S, const QString& Key)
+{
+    QString Probe = S;
+    return FindWordAndRemove(Probe, Key);
 }
 
 void StripLeadingChar(QString& S, const QString& Set)
@@ -355,6 +411,52 @@ void StripLeadingChar(QString& S, const QString& Set)
     if (!S.isEmpty() && In(S[0], Set))
         S.remove(0, 1);
     S = TrimSeparators(S);
+}
+
+namespace {
+
+const QRegularExpression& ComponentArmorPattern()
+{
+    static const QRegularExpression Pattern(
+        QStringLiteral("\\(\\s*(\\d{1,6})\\s*-?\\s*(?:pts?|points?)\\s*(FP\\s*)?CA\\s*\\)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return Pattern;
+}
+
+} // namespace
+
+QString TakeComponentArmor(QString& S, qsizetype From, bool AtFrom)
+{
+    // Most items hold no bracket at all.
+    if (!S.contains(QLatin1Char('(')))
+        return {};
+    qsizetype Start = From;
+    if (AtFrom)
+        while (Start < S.size() && S[Start] == QLatin1Char(' '))
+            ++Start;
+    const QRegularExpressionMatch M
+        = ComponentArmorPattern().match(S, Start, QRegularExpression::NormalMatch,
+                                        AtFrom ? QRegularExpression::AnchorAtOffsetMatchOption
+                                               : QRegularExpression::NoMatchOption);
+    if (!M.hasMatch())
+        return {};
+    const QString Bracket = QStringLiteral("(%1 pt %2CA)")
+                                .arg(M.captured(1).toInt())
+                                .arg(M.capturedLength(2) > 0 ? QStringLiteral("FP ") : QString());
+    S.remove(M.capturedStart(), M.capturedLength());
+    return Bracket;
+}
+
+bool ReadComponentArmor(const QString& S, int& Points, bool& Fireproof)
+{
+    if (!S.contains(QLatin1Char('(')))
+        return false;
+    const QRegularExpressionMatch M = ComponentArmorPattern().match(S);
+    if (!M.hasMatch())
+        return false;
+    Points = M.captured(1).toInt();
+    Fireproof = M.capturedLength(2) > 0;
+    return true;
 }
 
 TSearchArray SearchTable;

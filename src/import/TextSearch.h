@@ -38,6 +38,9 @@ bool CutInvalidMark(QString& S);
 
 // Numbers. CleanStrToInt raises EConvertError for a text that is no number.
 QString FirstNumber(const QString& S);
+// The first number standing as a word of its own, a count such as "2x" or
+// "3"; digits inside a word (the 2 of N2O) are none. Empty when none.
+QString OwnNumber(const QString& S);
 int CleanStrToInt(const QString& S);
 
 // Scanning around a cursor. Set is the list of characters searched for.
@@ -52,7 +55,17 @@ QString PrevItem(const QString& S, int& Pos, bool FromWordStart);
 QString RemoveKeyword(const QString& S, const QString& Key);
 bool FindAndRemove(QString& S, const QString& Key);
 bool FindWordAndRemove(QString& S, const QString& Key);
+// Whether FindWordAndRemove would find Key in S.
+bool HasWord(const QString& S, const QString& Key);
 void StripLeadingChar(QString& S, const QString& Set);
+
+// A component-armor bracket, "(5 pt CA)" or "(5 pt FP CA)", in any case and
+// spacing: the first one at or after From (0-based) is taken out of S, and
+// returned as the result text writes it; empty when none. With AtFrom only a
+// bracket that starts at From, after blanks, counts.
+QString TakeComponentArmor(QString& S, qsizetype From = 0, bool AtFrom = false);
+// The points and fireproof mark of such a bracket; false when S holds none.
+bool ReadComponentArmor(const QString& S, int& Points, bool& Fireproof);
 
 // One row of a keyword table: the search text, a whole-word abbreviation
 // searched in a second pass, and the canonical name it stands for.

@@ -5,7 +5,9 @@
 #include "model/Global.h"
 #include "model/Vehicle.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -53,6 +55,63 @@ TEST_F(ImportAcceptTest, DifferingClaimsAreReportedInTheLeftovers)
     EXPECT_EQ(frmImport->memLeftovers->toPlainText(),
               QStringLiteral("\n---\nClaimed HC: 9, calculated: %1 (%2)").arg(HC).arg(HC - 9));
     EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Claims"));
+}
+
+// Stage 1 empties its boxes before it reads, and its result ends with its
+// last line.
+TEST_F(ImportAcceptTest, ImportReplacesTheLastRun)
+{
+    Start();
+    frmImport->show();
+    frmImport->memText->setPlainText(OfficialText("Thunderwagon"));
+    frmImport->btnImport->click();
+    frmImport->memText->setPlainText(QStringLiteral("Gadfly, designed by Rigsmith\nSubcompact, Spoiler"));
+    frmImport->btnImport->click();
+    const QStringList Result = frmImport->memResult->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(Result.first(), QStringLiteral("* Name: Gadfly"));
+    EXPECT_EQ(Result.last(), QStringLiteral("Spoiler"));
+    EXPECT_FALSE(Result.join(QLatin1Char('\n')).contains(QLatin1String("Thunderwagon")));
+    EXPECT_EQ(frmImport->memLeftovers->toPlainText(), QString());
+    EXPECT_FALSE(frmImport->memHistory->toPlainText().contains(QLatin1String("Thunderwagon")));
+}
+
+// The result and leftover boxes show a good part of a block and grow with
+// the form.
+TEST_F(ImportAcceptTest, ReviewBoxesGrowWithTheForm)
+{
+    Start();
+    frmImport->show();
+    const int Line = frmImport->memResult->fontMetrics().lineSpacing();
+    EXPECT_GE(frmImport->memResult->height(), 8 * Line);
+    EXPECT_GE(frmImport->memLeftovers->height(), 8 * Line);
+    const int Result = frmImport->memResult->height();
+    const int Leftovers = frmImport->memLeftovers->height();
+    frmImport->resize(frmImport->width(), frmImport->height() + 300);
+    QCoreApplication::processEvents();
+    EXPECT_GT(frmImport->memResult->height(), Result + 100);
+    EXPECT_GT(frmImport->memLeftovers->height(), Leftovers + 50);
+}
+
+// After Accept the claims report is in view from its first line on, however
+// much was left over before it.
+TEST_F(ImportAcceptTest, ReportsFirstLineStaysInView)
+{
+    Start();
+    frmImport->show();
+    QStringList Lines;
+    for (int I = 0; I < 60; ++I)
+        Lines << QStringLiteral("left over %1").arg(I);
+    frmImport->memLeftovers->setPlainText(Lines.join(QLatin1Char('\n')));
+    frmImport->memResult->setPlainText(QStringLiteral(
+        "* Name: Claims\n* HC: 9\n* Cost: 1\n* Weight: 1\n* Acceleration: 25\n* Speed: 300"));
+    frmImport->btnAcceptClick();
+    QCoreApplication::processEvents();
+    QPlainTextEdit* Box = frmImport->memLeftovers;
+    const QTextBlock Report = Box->document()->findBlockByNumber(60);
+    ASSERT_EQ(Report.next().text(), QStringLiteral("---"));
+    EXPECT_LE(Box->cursorForPosition(QPoint(2, 2)).blockNumber(), 60);
+    EXPECT_TRUE(Box->viewport()->rect().contains(Box->cursorRect(QTextCursor(Report.next()))));
+    EXPECT_TRUE(Box->viewport()->rect().contains(Box->cursorRect(QTextCursor(Box->document()->lastBlock()))));
 }
 
 } // namespace

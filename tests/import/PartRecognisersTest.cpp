@@ -1,3 +1,5 @@
+#include "StageTwoFixture.h"
+
 #include "import/ImportResult.h"
 #include "import/PartRecognisers.h"
 
@@ -34,7 +36,16 @@ TEST(PartRecognisers, Name)
          {"Hornet by Kay: Van", "Hornet|author", "Kay: Van"},
          {"Hornet - Van", "Hornet", "Van"},
          {"Hornet: Van", "Hornet", "Van"},
-         {"Van, HC 2", "", "Van, HC 2"}});
+         {"Van, HC 2", "", "Van, HC 2"},
+         // Keywords in any case.
+         {"HORNET, DESIGNED BY KAY\r\nVAN", "HORNET|author", "KAY\r\nVAN"},
+         {"Hornet BY Kay: Van", "Hornet|author", "Kay: Van"},
+         // A separator after a comma or a line break lies in the stat block:
+         // a block without a name line has no name.
+         {"Van, Heavy Chassis, front: MG", "", "Van, Heavy Chassis, front: MG"},
+         {"Van, Heavy Chassis - fast, HC 2", "", "Van, Heavy Chassis - fast, HC 2"},
+         {"Fast car\r\nVan: extra", "", "Fast car\r\nVan: extra"},
+         {"Van, Driver by the door", "", "Van, Driver by the door"}});
 }
 
 TEST(PartRecognisers, Author)
@@ -125,7 +136,13 @@ TEST(PartRecognisers, Armor)
     Check(ParseArmor, {{"X, Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10, Accel",
                         "Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "X,Accel"},
                        {"X, Metal Armor F10/5, Accel", "Composite Armor: F10/5, L, R, B, T, U", "X,Accel"},
-                       {"X, Y", "|<no armor>|", "X, Y"}});
+                       {"X, Y", "|<no armor>|", "X, Y"},
+                       // Side letters in any case and spacing; a letter is
+                       // a side, never a weapon, up to the next word.
+                       {"X, armor f10 l 10, r10 b 5 t2 u1, Laser",
+                        "Plastic Armor: F10, L10, R10, B5, T2, U1", "X,Laser"},
+                       {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"},
+                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"}});
 }
 
 TEST(PartRecognisers, Engine)
@@ -144,6 +161,9 @@ TEST(PartRecognisers, Engine)
             "250 cid Gas Engine  with Turbocharger, Gas Tank: Duelling, 10 gal.", "X, Y"},
            {"X, 250 cid Gas Engine, Racing Tank with one gallon, Y",
             "250 cid Gas Engine, Gas Tank: Racing, 1 gal.", "X, Y"},
+           // One item naming two options.
+           {"X, 200 cid gas engine with turbocharger and nitrous, Economy Tank with 10 gallons, Y",
+            "200 cid Gas Engine  with Turbocharger, N2O, Gas Tank: Economy, 10 gal.", "X, Y"},
            {"X, Y", "", "X, Y"}});
 }
 
@@ -174,17 +194,23 @@ TEST(ImportDescription, NormalisationAndProblemLines)
     EXPECT_EQ(Out.Leftovers, QString());
 }
 
-TEST(ImportDescription, ComponentArmorGoesToTheLeftovers)
+// The weapon recogniser reads the shipped weapons table.
+using ImportWithRules = StageTwo;
+
+TEST_F(ImportWithRules, ComponentArmorGoesWithItsPart)
 {
-    // The armor bracket before a seat's gear and a plant's options would hide
-    // them from the recognisers.
+    // The armor bracket of a power plant, a seat and a weapon goes into the
+    // result with them; the bracket of an unknown part stays with it in the
+    // leftovers.
     TImportResult Out;
     ImportDescription(QStringLiteral("Hornet, designed by Kay\r\nA car\r\nVan, Super Power Plant (5 pt FP CA) "
-                                     "(Superconductors), Driver (4 pt CA) (Body Armor), front: X (3 pt CA) , Y"),
+                                     "(Superconductors), Driver (4 pt CA) (Body Armor), front: X (3 pt CA) , Y, "
+                                     "back: MG (2 pt CA)"),
                       Out);
-    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Engine: Super Power Plant with Superconductors")));
-    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Crew: Driver: Body Armor")));
-    EXPECT_EQ(Out.Leftovers.toStdString(), "Y\r\nfront: X\r\n(5 pt FP CA)\r\n(4 pt CA)\r\n(3 pt CA)");
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Engine: Super Power Plant (5 pt FP CA) with Superconductors")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Crew: Driver (4 pt CA): Body Armor")));
+    EXPECT_TRUE(Out.Result.contains(QStringLiteral("back:  Machine Gun (2 pt CA)")));
+    EXPECT_EQ(Out.Leftovers.toStdString(), "front: X (3 pt CA)\r\nY");
 }
 
 TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
@@ -195,6 +221,31 @@ TEST(ImportDescription, FlagKeywordsLeaveNoTrace)
     EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Rollcage ")));
     EXPECT_TRUE(Out.Result.contains(QStringLiteral("* CA-Frame ")));
     EXPECT_EQ(Out.Leftovers, QString());
+}
+
+// A flag takes its whole word and nothing of the part after it; "(3 axis)"
+// goes with the six wheels.
+TEST(ImportDescription, FlagWordsLeaveTheirNeighbours)
+{
+    const struct {
+        const char* Text;
+        const char* Flag;
+        const char* Neighbour;
+    } Cases[] = {
+        {"CA-framed, Hubcaps 3-point (front)", "* CA-Frame ", "* Hubcaps:  (front) (3pt)"},
+        {"CA-Framed Wheelguards 4-point (rear)", "* CA-Frame ", "* Wheelguards:  (rear) (4pt)"},
+        {"Six-wheeled (3 axis), Hubcaps 2-point (rear)", "* Six-wheeled (3 axis)", "* Hubcaps:  (rear) (2pt)"},
+        {"6-WHEELED (3 AXLES), Hubcaps 2-point (rear)", "* Six-wheeled (3 AXLES)", "* Hubcaps:  (rear) (2pt)"},
+        {"six wheels (three axles), Hubcaps 2-point (rear)", "* Six-wheeled (three axles)", "* Hubcaps:  (rear) (2pt)"},
+        {"Six-wheeled, Hubcaps 2-point (rear)", "* Six-wheeled ", "* Hubcaps:  (rear) (2pt)"},
+    };
+    for (const auto& Case : Cases) {
+        TImportResult Out;
+        ImportDescription(QLatin1String(Case.Text), Out);
+        EXPECT_TRUE(Out.Result.contains(QLatin1String(Case.Flag))) << Case.Text;
+        EXPECT_TRUE(Out.Result.contains(QLatin1String(Case.Neighbour))) << Case.Text;
+        EXPECT_EQ(Out.Leftovers, QString()) << Case.Text;
+    }
 }
 
 TEST(ImportDescription, HistoryLinesJoinLineBreaks)

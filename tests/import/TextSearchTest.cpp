@@ -138,8 +138,11 @@ TEST(TextSearch, RemoveKeyword)
 TEST(TextSearch, FindAndRemoveAndItsWholeWordForm)
 {
     QString S = QStringLiteral("SHP, HP");
+    // The whole word is found after a part of a word.
+    EXPECT_TRUE(FindWordAndRemove(S, QStringLiteral("HP")));
+    EXPECT_EQ(S, QStringLiteral("SHP"));
     EXPECT_FALSE(FindWordAndRemove(S, QStringLiteral("HP")));
-    EXPECT_EQ(S, QStringLiteral("SHP, HP"));
+    S = QStringLiteral("SHP, HP");
     EXPECT_TRUE(FindAndRemove(S, QStringLiteral("hp")));
     // The comma right after the keyword goes with it.
     EXPECT_EQ(S, QStringLiteral("S HP"));

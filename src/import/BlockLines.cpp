@@ -1,0 +1,170 @@
+#include "import/BlockLines.h"
+
+#include "import/TextSearch.h"
+#include "model/Global.h"
+
+#include <QSet>
+#include <QStringList>
+
+namespace {
+
+// A word as the pairs compare it: upper-cased, without the separators and
+// brackets around it; a word holding a digit is any number ("4-point", "130").
+QString PairWord(QString Word)
+{
+    // Options glued to a weapon ("LL+SWC") are not part of its name.
+    if (const qsizetype Plus = Word.indexOf(QLatin1Char('+')); Plus > 0)
+        Word.truncate(Plus);
+    Word = AnsiUpper(TrimSeparators(Word));
+    while (Word.endsWith(QLatin1Char(')')) || Word.endsWith(QLatin1Char('(')))
+        Word.chop(1);
+    while (Word.startsWith(QLatin1Char('(')) || Word.startsWith(QLatin1Char(')')))
+        Word.remove(0, 1);
+    for (const QChar C : Word)
+        if (C.isDigit())
+            return QStringLiteral("#");
+    return Word;
+}
+
+void AddPairs(QSet<QString>& Pairs, const QString& Phrase)
+{
+    const QStringList Words = Phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype I = 1; I < Words.size(); ++I)
+        Pairs.insert(PairWord(Words[I - 1]) + QLatin1Char(' ') + PairWord(Words[I]));
+}
+
+// Every pair of words that stands together in a part's name or in a phrase
+// the recognisers read.
+QSet<QString> KnownPairs()
+{
+    QSet<QString> Pairs;
+    static const char* const Phrases[] = {
+        "Power Plant", "Gas Engine", "Front Tires", "Rear Tires", "Front & Rear Tires", "Top Speed 1",
+        "Accel 1", "HC 1", "1 lbs", "$ 1", "Wheelguards 1-point", "Hubcaps 1-point", "Wheel guards",
+        "Wheel hubs", "Hub caps", "Driver and Gunner", "Tank with 1 gallons", "with one gallon",
+        "Body Armor", "Improved Body Armor", "Impact Armor", "Gas Mask", "Portable Fire Extinguisher",
+        "High-Res Targeting Computer", "Improved Targeting Computer", "Rocket Platform", "Top Rocket EWP",
+        "Side Rocket EWP", "Top EWP", "Side EWP", "Pop-up Turret", "1-space Turret", "One-space Turret",
+        "Two-space Turret", "Three-space Turret", "Zero-space Turret", "One-space Rocket Platform",
+        "Two-space Rocket Platform", "Three-space Rocket Platform", "One-space EWP", "Two-space EWP",
+        "Three-space EWP", "Extra Heavy Chassis", "Active Suspension", "Sloped Armor", "Fireproof Armor",
+        "Reflective Armor", "Composite Armor", "Metal Armor", "Plastic Armor", "1 Cargo",
+        "Improved Supercharger Capacitors", "Extra Power Cells", "Platinum Catalyst", "Extra Magazine",
+        "Hi-Res Single Weapon Computer", "Single Weapon Computer", "Steel Belted", "Heavy Duty",
+        "Puncture Resistant", "Fire Proof", "Six Wheels", "Roll cage", "designed by", "update by",
+        "in turret", "on rocket platform", "on rocket EWP", "on EWP", "1 pt", "1 pt CA", "1 pt FP CA",
+        "1 x", "Tubular Headers", "Multibarrel Carburetor", "Variable-pitch Turbocharger"};
+    for (const char* Phrase : Phrases)
+        AddPairs(Pairs, QLatin1String(Phrase));
+    const auto AddNames = [&Pairs](const auto& Table, const char* Keyword) {
+        for (const auto& Row : Table.Items) {
+            AddPairs(Pairs, Row.Name);
+            if (Keyword)
+                AddPairs(Pairs, Row.Name + QLatin1Char(' ') + QLatin1String(Keyword));
+        }
+    };
+    // The words that chain into one part in any order, up to the word that
+    // ends it: tire, armor and add-on words.
+    const auto AddGroup = [&Pairs](const QStringList& Words, const QStringList& Ends) {
+        for (const QString& A : Words)
+            for (const QString& B : Words + Ends)
+                Pairs.insert(PairWord(A) + QLatin1Char(' ') + PairWord(B));
+    };
+    QStringList TireWords = {QStringLiteral("Radial"), QStringLiteral("Steelbelted"),
+                             QStringLiteral("Steel-belted"), QStringLiteral("Fireproof"),
+                             QStringLiteral("Off-road"), QStringLiteral("Racing"), QStringLiteral("Front"),
+                             QStringLiteral("Rear"), QStringLiteral("&")};
+    for (const auto& Row : TireTypes.Items)
+        TireWords += Row.Name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire")});
+    AddGroup({QStringLiteral("Sloped"), QStringLiteral("Fireproof"), QStringLiteral("Reflective"),
+              QStringLiteral("Composite"), QStringLiteral("Metal"), QStringLiteral("Plastic")},
+             {QStringLiteral("Armor")});
+    AddGroup({QStringLiteral("Zero-space"), QStringLiteral("One-space"), QStringLiteral("Two-space"),
+              QStringLiteral("Three-space"), QStringLiteral("Pop-up"), QStringLiteral("Top"),
+              QStringLiteral("Side"), QStringLiteral("Rocket")},
+             {QStringLiteral("EWP"), QStringLiteral("Turret"), QStringLiteral("Platform")});
+    // A count before a weapon or an accessory.
+    for (const auto& Row : WeaponTypes.Items) {
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("IR ") + Row.Abbreviation);
+    }
+    for (const auto& Row : EquipmentTypes.Items)
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+    AddNames(BodyTypes, nullptr);
+    AddNames(ChassisTypes, "Chassis");
+    AddNames(SuspensionTypes, "Suspension");
+    AddNames(CEngineTypes, "Power Plant");
+    AddNames(GEngineTypes, "Gas Engine");
+    AddNames(GasTankTypes, "Tank");
+    AddNames(TireTypes, "Tires");
+    AddNames(WeaponTypes, nullptr);
+    AddNames(HandGunTypes, nullptr);
+    AddNames(EquipmentTypes, nullptr);
+    return Pairs;
+}
+
+QString LastWord(const QString& Line)
+{
+    const qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '));
+    return Line.mid(Blank + 1);
+}
+
+QString FirstWord(const QString& Line)
+{
+    const qsizetype Blank = Line.indexOf(QLatin1Char(' '));
+    return Blank < 0 ? Line : Line.left(Blank);
+}
+
+bool EndsInJoiningWord(const QString& Line)
+{
+    static const QStringList Words = {QStringLiteral("WITH"), QStringLiteral("AND"), QStringLiteral("&"),
+                                      QStringLiteral("OF"), QStringLiteral("BY"), QStringLiteral("IN"),
+                                      QStringLiteral("ON")};
+    return Words.contains(AnsiUpper(LastWord(Line)));
+}
+
+} // namespace
+
+QString JoinBlockLines(const QString& Block)
+{
+    const QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    QSet<QString> Pairs;
+    bool PairsBuilt = false;
+    QString Joined;
+    int OpenBrackets = 0;
+    for (const QString& Raw : Lines) {
+        const QString Line = Raw.trimmed();
+        if (Line.isEmpty())
+            continue;
+        if (!Joined.isEmpty()) {
+            const QChar Last = Joined.back();
+            const QChar First = Line.front();
+            const bool Separated = QStringLiteral(",;:").contains(Last) || QStringLiteral(",;:()").contains(First);
+            if (Last == QLatin1Char('-') && Joined.size() > 1 && Joined[Joined.size() - 2].isLetter()) {
+                // A word divided at its hyphen: "Puncture-" "Resistant".
+            } else if (Separated || OpenBrackets > 0 || EndsInJoiningWord(Joined)) {
+                Joined += QLatin1Char(' ');
+            } else {
+                if (!PairsBuilt) {
+                    Pairs = KnownPairs();
+                    PairsBuilt = true;
+                }
+                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ')
+                                                    + PairWord(FirstWord(Line)));
+                Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
+            }
+        }
+        for (const QChar C : Line) {
+            if (C == QLatin1Char('('))
+                ++OpenBrackets;
+            else if (C == QLatin1Char(')') && OpenBrackets > 0)
+                --OpenBrackets;
+        }
+        Joined += Line;
+    }
+    return Joined;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// A stat block written over several lines read as the same block on one
+// line: a line break between two items ends the first (it becomes ", "); a
+// line break inside a part (its words, as the rules tables and the
+// recognisers know them, run on over the break, a bracket is still open, or
+// the line ends in a separator, a hyphen or a joining word) is a blank.
+QString JoinBlockLines(const QString& Block);

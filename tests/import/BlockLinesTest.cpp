@@ -1,0 +1,53 @@
+#include "StageTwoFixture.h"
+
+#include "import/BlockLines.h"
+#include "import/ImportResult.h"
+
+namespace {
+
+using BlockLines = StageTwo;
+
+// A line break between items ends the first; one inside a part is a blank.
+TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
+{
+    const struct {
+        const char* Text;
+        const char* Joined;
+    } Cases[] = {
+        {"Pickup\nHeavy Chassis\nLarge Power Plant", "Pickup, Heavy Chassis, Large Power Plant"},
+        {"Heavy\r\nChassis, Large\rPower Plant", "Heavy Chassis, Large Power Plant"},
+        {"front: 2 Machine\nGun, Heavy Rocket\nMachine Gun", "front: 2 Machine Gun, Heavy Rocket, Machine Gun"},
+        {"Driver,\nGunner\n\n  \nSpoiler", "Driver, Gunner, Spoiler"},
+        {"Puncture-\nResistant Tires", "Puncture-Resistant Tires"},
+        {"Solid Front Tires\nPlasticore Rear Tires", "Solid Front Tires, Plasticore Rear Tires"},
+        {"Driver (Body Armor,\nGas Mask)\nfront:\nMG", "Driver (Body Armor, Gas Mask), front: MG"},
+        {"Searchlight (on the\nleft)\nSpoiler", "Searchlight (on the left), Spoiler"},
+        {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
+        {"Top Speed\n130\n5273\nlbs", "Top Speed 130, 5273 lbs"},
+        {"Duelling Tank with\n10 gallons", "Duelling Tank with 10 gallons"},
+        {"Fancy words\nof text", "Fancy words, of text"},
+        {"", ""},
+    };
+    for (const auto& Case : Cases)
+        EXPECT_EQ(JoinBlockLines(QLatin1String(Case.Text)).toStdString(), Case.Joined) << Case.Text;
+}
+
+// The name, author and description lines come first; the block below them
+// reads the same on one line or over many.
+TEST_F(BlockLines, MultiLineBlockReadsAsTheSameBlockOnOneLine)
+{
+    const QString Header = QStringLiteral("Hornet, designed by Kay\nA pickup, fast as a van\n");
+    TImportResult OneLine;
+    ImportDescription(Header + QStringLiteral("Pickup, Heavy Chassis, Large Power Plant, Heavy Suspension, "
+                                              "Solid Tires, Driver, front: MG, Armor F10, B10"),
+                      OneLine);
+    TImportResult Lines;
+    ImportDescription(Header + QStringLiteral("Pickup\nHeavy\nChassis\nLarge Power\nPlant\nHeavy Suspension\n"
+                                              "Solid Tires\nDriver\nfront: MG\nArmor F10\nB10"),
+                      Lines);
+    EXPECT_EQ(Lines.Result, OneLine.Result);
+    EXPECT_EQ(Lines.Leftovers, QString());
+    EXPECT_TRUE(Lines.Result.contains(QStringLiteral("* Description: A pickup, fast as a van")));
+}
+
+} // namespace

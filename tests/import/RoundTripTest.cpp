@@ -1,0 +1,402 @@
+#include "StageTwoFixture.h"
+
+#include "SampleDesigns.h"
+#include "gamecar/OfficialDescription.h"
+#include "import/BuildDesign.h"
+#include "import/ImportResult.h"
+#include "import/TextSearch.h"
+#include "model/Global.h"
+#include "model/Lookups.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace {
+
+template <typename TItem>
+TItem Named(bool (*Find)(const QString&, TItem&), const char* Name)
+{
+    TItem Item;
+    EXPECT_TRUE(Find(QString::fromLatin1(Name), Item)) << Name;
+    return Item;
+}
+
+// Weapons are looked up by abbreviation; a design names them in full.
+TWeaponType WeaponNamed(const char* Name)
+{
+    for (const TWeaponType& W : WeaponTypes.Items)
+        if (W.Name == QLatin1String(Name))
+            return W;
+    ADD_FAILURE() << Name;
+    return {};
+}
+
+struct TMount {
+    const char* Weapon;
+    TLocation Location;
+    const char* Ammo = "-";
+    bool ExtraAmmo = false;
+    bool SWC = false;
+    bool HRSWC = false;
+    bool IR = false;
+    bool Pulse = false;
+    int CA = 0;
+    bool CA_FP = false;
+};
+
+void Mount(TVehicle& V, const TMount& M)
+{
+    TWeaponType W = WeaponNamed(M.Weapon);
+    W.Location = M.Location;
+    W.Ammo = QString::fromLatin1(M.Ammo);
+    W.ExtraAmmo = M.ExtraAmmo;
+    W.SWC = M.SWC;
+    W.HRSWC = M.HRSWC;
+    W.LaserIR = M.IR;
+    W.LaserPulse = M.Pulse;
+    W.CA = M.CA;
+    W.CA_FP = M.CA_FP;
+    int Index = 0;
+    V.AddWeapon(W, Index);
+}
+
+// A van with every frame option, a gas engine with the first set of its
+// options and one N2O, and every kind of add-on that carries weapons.
+void GasVan(TVehicle& V)
+{
+    V.Name = QStringLiteral("Gas Van");
+    V.Author = QStringLiteral("Tester");
+    V.Comment = QStringLiteral("Everything a frame can have.");
+    V.Body = Named(FindBodyType, "Van");
+    V.Chassis = Named(FindChassisType, "Extra Heavy");
+    V.Suspension = Named(FindSuspensionType, "Off-Road");
+    V.Streamlined = true;
+    V.CAFrame = true;
+    V.Rollcage = true;
+    V.Axis = wl6Wheels3Axis;
+    V.GuardsFront = 4;
+    V.GuardsRear = 3;
+    V.HubsFront = 2;
+    V.HubsRear = 5;
+    V.PowerCellEngine = Named(FindCEngineType, "None");
+    V.GasEngine = Named(FindGEngineType, "300 cid");
+    V.GasEngine.C = true;
+    V.GasEngine.TH = true;
+    V.GasEngine.BP = true;
+    V.GasEngine.TC = true;
+    V.GasEngine.SC = true;
+    V.GasEngine.NO = 1;
+    V.GasTank = Named(FindGasTankType, "Heavy Duty");
+    V.TankSize = 15;
+    V.TiresFront = Named(FindTireType, "Solid");
+    V.TiresFront.Steelbelt = true;
+    V.TiresRear = Named(FindTireType, "Plasticore");
+    V.TiresRear.Fireproof = true;
+    V.Crew[0].Seat = true;
+    V.Crew[0].ImpactArmor = true;
+    V.Crew[0].GasMask = true;
+    V.Crew[0].TC = true;
+    V.Crew[0].CA = 2;
+    V.Crew[1].Seat = true;
+    V.Crew[1].BodyArmor = true;
+    V.Crew[1].PFE = true;
+    V.Crew[1].ITC = true;
+    V.Crew[1].HandGun = QStringLiteral("Shotgun");
+    V.Crew[1].CA = 3;
+    V.Crew[1].CA_FP = true;
+    V.Turret = tkThreeSpacePopUp;
+    V.EWP = ewpTwoSpaceTop;
+    V.EWPR = true;
+    V.EWPFF = false;
+    V.RocketPlatform = 3;
+    V.Armor.EWP = 5;
+    V.Armor.Front = 30;
+    V.Armor.Left = 20;
+    V.Armor.Right = 21;
+    V.Armor.Back = 22;
+    V.Armor.Top = 10;
+    V.Armor.Bottom = 11;
+    V.Armor.FP = true;
+    V.Sloped = true;
+    // A group's text names its loads and the number of its magazines, not
+    // which weapon has which: they go to the first of the group.
+    Mount(V, {"Machine Gun", locFront, "AP", true});
+    Mount(V, {"Machine Gun", locFront, "AP", true});
+    Mount(V, {"Machine Gun", locFront});
+    Mount(V, {"Heavy Rocket", locTurret, "HEAT"});
+    Mount(V, {"Heavy Rocket", locTurret, "HEAT"});
+    Mount(V, {"Medium Rocket", locEWP});
+    // A group carries one component armor.
+    Mount(V, {"Light Rocket", locRocketPlatform, "-", false, false, false, false, false, 2});
+    Mount(V, {"Light Rocket", locRocketPlatform, "-", false, false, false, false, false, 2});
+    Mount(V, {"Flamethrower", locLeft, "-", false, false, false, false, false, 3, true});
+    Mount(V, {"Minedropper", locBack, "-", true});
+    Mount(V, {"Oil Jet", locRight, "-", false, true});
+}
+
+// A sedan with a power plant carrying every option and its own component
+// armor, the other gas options on no engine, metal armor, lasers with their
+// options and one of every accessory.
+void PlantSedan(TVehicle& V)
+{
+    V.Name = QStringLiteral("Plant Sedan");
+    V.Author = QStringLiteral("Tester");
+    V.Comment = QStringLiteral("Every accessory, every plant option.");
+    V.Body = Named(FindBodyType, "Sedan");
+    V.Chassis = Named(FindChassisType, "Light");
+    V.Suspension = Named(FindSuspensionType, "Improved");
+    V.Axis = wl6Wheels2Axis;
+    V.PowerCellEngine = Named(FindCEngineType, "Sport");
+    V.PowerCellEngine.PC = true;
+    V.PowerCellEngine.SC = true;
+    V.PowerCellEngine.EPC = true;
+    V.PowerCellEngine.ISC = 3;
+    V.EngineCA = 4;
+    V.EngineCA_FP = true;
+    V.TiresFront = Named(FindTireType, "Heavy-Duty");
+    V.TiresFront.Radial = true;
+    V.TiresFront.OffRoad = true;
+    V.TiresFront.Racing = true;
+    V.TiresRear = V.TiresFront;
+    V.Crew[0].Seat = true;
+    V.Crew[0].ImprovedBodyArmor = true;
+    V.Crew[0].ITC = true;
+    V.Crew[0].HandGun = QStringLiteral("Heavy Pistol");
+    V.Crew[1].Seat = false;
+    V.Turret = tkOneSpacePopUp;
+    V.EWP = ewpOneSpaceSide;
+    V.Armor.EWP = 2;
+    V.RocketPlatform = 1;
+    V.Armor.FrontM = 5;
+    V.Armor.LeftM = 3;
+    V.Armor.RightM = 3;
+    V.Armor.BackM = 4;
+    V.Armor.TopM = 2;
+    V.Armor.BottomM = 1;
+    V.Armor.LR = true;
+    Mount(V, {"Laser", locTurret, "-", false, false, true, true, true});
+    Mount(V, {"Light Laser", locFront, "-", false, true, false, false, true, 1});
+    Mount(V, {"Light Laser", locFront, "-", false, true, false, false, true, 1});
+    Mount(V, {"Light Rocket", locEWP});
+    Mount(V, {"Light Rocket", locRocketPlatform});
+    Mount(V, {"Spikedropper", locBack});
+    for (const TEquipmentType& E : EquipmentTypes.Items)
+        V.SetEquipment(E.Nr, E.MaxAmt > 1 ? 2 : 1, E.AddInfoOk ? QStringLiteral("on the left") : QString());
+}
+
+// A compact with a gas engine carrying the other options, two N2O, no tank,
+// composite armor and a plain rocket pod.
+void GasCompact(TVehicle& V)
+{
+    V.Name = QStringLiteral("Gas Compact");
+    V.Author = QStringLiteral("Tester");
+    V.Body = Named(FindBodyType, "Compact");
+    V.Chassis = Named(FindChassisType, "Heavy");
+    V.Suspension = Named(FindSuspensionType, "Light");
+    V.PowerCellEngine = Named(FindCEngineType, "None");
+    V.GasEngine = Named(FindGEngineType, "100 cid");
+    V.GasEngine.MC = true;
+    V.GasEngine.VTC = true;
+    V.GasEngine.NO = 2;
+    V.GasTank = Named(FindGasTankType, "Economy");
+    V.TankSize = 1;
+    V.TiresFront = Named(FindTireType, "Standard");
+    V.TiresRear = Named(FindTireType, "Puncture-Resistant");
+    V.Crew[1].Seat = true;
+    V.Crew[1].ImpactArmor = true;
+    V.Turret = tkZeroSpace;
+    V.EWP = ewpThreeSpaceSide;
+    V.Armor.FrontM = 3;
+    V.Armor.Front = 10;
+    V.Armor.Back = 8;
+    V.Armor.TopM = 1;
+    V.Armor.Top = 4;
+    V.Armor.FP = true;
+    Mount(V, {"Autocannon", locFront, "HEAT", true, false, true});
+    Mount(V, {"Autocannon", locFront, "Sabot", false, false, true});
+    Mount(V, {"Vulcan Machine Gun", locTurret, "APe"});
+    Mount(V, {"Rocket Launcher", locEWP});
+    Mount(V, {"Rocket Launcher", locEWP});
+}
+
+struct TRoundTrip {
+    std::string Name;
+    std::function<void(TVehicle&)> Build;
+};
+
+std::vector<TRoundTrip> RoundTripDesigns()
+{
+    std::vector<TRoundTrip> Designs;
+    for (const TSampleDesign& Sample : SampleDesigns())
+        Designs.push_back({Sample.FileName, Sample.Build});
+    Designs.push_back({"GasVan", GasVan});
+    Designs.push_back({"PlantSedan", PlantSedan});
+    Designs.push_back({"GasCompact", GasCompact});
+    // The compact with each turret kind, each pod kind, plain and for
+    // rockets, and each platform size.
+    for (int Kind = tkZeroSpace; Kind <= tkThreeSpacePopUp; ++Kind) {
+        const int Pod = (Kind - 1) % ewpThreeSpaceTop + 1;
+        Designs.push_back({"GasCompact with add-ons " + std::to_string(Kind), [Kind, Pod](TVehicle& V) {
+                               GasCompact(V);
+                               V.Turret = Kind;
+                               V.EWP = Pod;
+                               V.EWPR = Kind % 2 == 0;
+                               V.RocketPlatform = (Kind - 1) % 3 + 1;
+                           }});
+    }
+    return Designs;
+}
+
+QString Flags(std::initializer_list<std::pair<bool, const char*>> Flags)
+{
+    QStringList On;
+    for (const auto& [Set, Name] : Flags)
+        if (Set)
+            On << QLatin1String(Name);
+    return On.join(QLatin1Char(' '));
+}
+
+// Everything of a design that the accounting reads, one line a part, in an
+// order that does not depend on the order the parts were added in.
+QString Accounting(TVehicle& V)
+{
+    RecalculateFigures(V);
+    QStringList List;
+    QStringList Lines;
+    Lines << QStringLiteral("cost %1, weight %2, space %3").arg(V.GetCost(List)).arg(V.GetWeight(List)).arg(V.GetSpace(List));
+    Lines << QStringLiteral("body %1, chassis %2, suspension %3, axis %4 %5")
+                 .arg(V.Body.Name, V.Chassis.Name, V.Suspension.Name)
+                 .arg(int(V.Axis))
+                 .arg(Flags({{V.Streamlined, "streamlined"}, {V.CAFrame, "CA frame"}, {V.Rollcage, "rollcage"}}));
+    const TArmor& A = V.Armor;
+    Lines << QStringLiteral("armor F%1/%2 L%3/%4 R%5/%6 B%7/%8 T%9/%10 U%11/%12 pod %13 %14")
+                 .arg(A.FrontM).arg(A.Front).arg(A.LeftM).arg(A.Left).arg(A.RightM).arg(A.Right).arg(A.BackM)
+                 .arg(A.Back).arg(A.TopM).arg(A.Top).arg(A.BottomM).arg(A.Bottom).arg(A.EWP)
+                 .arg(Flags({{A.FP, "fireproof"}, {A.LR, "reflective"}, {V.Sloped, "sloped"}}));
+    Lines << QStringLiteral("guards %1/%2, hubcaps %3/%4").arg(V.GuardsFront).arg(V.GuardsRear).arg(V.HubsFront).arg(V.HubsRear);
+    const TCEngineType& P = V.PowerCellEngine;
+    const TGEngineType& G = V.GasEngine;
+    Lines << QStringLiteral("plant %1 %2 ISC %3 CA %4 %5")
+                 .arg(P.Name, Flags({{P.PC, "PC"}, {P.SC, "SC"}, {P.EPC, "EPC"}}))
+                 .arg(P.ISC)
+                 .arg(V.EngineCA)
+                 .arg(V.EngineCA_FP ? QStringLiteral("FP") : QString());
+    Lines << QStringLiteral("gas %1 %2 N2O %3, tank %4 %5")
+                 .arg(G.Name,
+                      Flags({{G.C, "C"}, {G.MC, "MC"}, {G.TH, "TH"}, {G.BP, "BP"}, {G.TC, "TC"}, {G.VTC, "VTC"},
+                             {G.SC, "SC"}}))
+                 .arg(G.NO)
+                 .arg(V.GasTank.Name)
+                 .arg(V.TankSize);
+    for (const TTireType* T : {&V.TiresFront, &V.TiresRear})
+        Lines << QStringLiteral("tires %1").arg(TireDescription(*T));
+    for (const TCrewType& C : V.Crew)
+        Lines << QStringLiteral("seat %1 CA %2 %3")
+                     .arg(Flags({{C.Seat, "taken"}, {C.BodyArmor, "BA"}, {C.ImprovedBodyArmor, "IBA"},
+                                 {C.ImpactArmor, "IA"}, {C.GasMask, "GM"}, {C.PFE, "PFE"}, {C.TC, "TC"},
+                                 {C.ITC, "ITC"}, {C.CA_FP, "FP"}}))
+                     .arg(C.CA)
+                     .arg(C.HandGun);
+    Lines << QStringLiteral("turret %1, pod %2 %3, platform %4")
+                 .arg(V.Turret)
+                 .arg(V.EWP)
+                 .arg(Flags({{V.EWPR, "rocket"}, {!V.EWPFF, "rear"}}))
+                 .arg(V.RocketPlatform);
+    QStringList Weapons;
+    for (int I = 0; I < V.WeaponCount(); ++I) {
+        TWeaponType W;
+        V.GetWeapon(I, W);
+        Weapons << QStringLiteral("weapon %1 at %2 ammo %3 %4 CA %5")
+                       .arg(W.Name)
+                       .arg(int(W.Location))
+                       .arg(W.Ammo.isEmpty() ? QStringLiteral("-") : W.Ammo)
+                       .arg(Flags({{W.ExtraAmmo, "+ammo"}, {W.SWC, "SWC"}, {W.HRSWC, "HRSWC"}, {W.LaserIR, "IR"},
+                                   {W.LaserPulse, "pulse"}, {W.CA_FP, "FP"}}))
+                       .arg(W.CA);
+    }
+    std::sort(Weapons.begin(), Weapons.end());
+    Lines += Weapons;
+    for (int Nr = 0; Nr < V.EquipmentCount(); ++Nr) {
+        TEquipmentType E;
+        V.GetEquipment(Nr, E);
+        if (E.Installed)
+            Lines << QStringLiteral("accessory %1 x%2 (%3)").arg(E.Name).arg(E.Amount).arg(E.Info);
+    }
+    return Lines.join(QLatin1Char('\n'));
+}
+
+// The ways a stat block comes: as the program writes it, on one line; its
+// longest line hard-wrapped at blanks; one item a line.
+enum class TLayout { OneLine, Wrapped, ItemPerLine };
+
+QString Laid(const QString& Text, TLayout Layout)
+{
+    QStringList Lines = Text.split(QLatin1Char('\n'));
+    qsizetype Block = 0;
+    for (qsizetype I = 1; I < Lines.size(); ++I)
+        if (Lines[I].size() > Lines[Block].size())
+            Block = I;
+    QString& Line = Lines[Block];
+    if (Layout == TLayout::Wrapped) {
+        for (qsizetype Start = 0, Blank = 0; (Blank = Line.indexOf(QLatin1Char(' '), Start + 30)) > 0;)
+            Line[Blank] = QLatin1Char('\n'), Start = Blank;
+    } else if (Layout == TLayout::ItemPerLine) {
+        int Depth = 0;
+        for (qsizetype I = 0; I + 1 < Line.size(); ++I) {
+            Depth += Line[I] == QLatin1Char('(') ? 1 : Line[I] == QLatin1Char(')') ? -1 : 0;
+            if (Depth == 0 && Line[I] == QLatin1Char(',') && Line[I + 1] == QLatin1Char(' '))
+                Line.replace(I, 2, QStringLiteral("\r\n"));
+        }
+    }
+    return Lines.join(QLatin1Char('\n'));
+}
+
+using RoundTrip = StageTwo;
+
+// What the program writes of a design, with its header and in the printed
+// form, in capitals and laid over several lines, reads back into a design
+// with the same accounting. The printed form names no hand guns, so the design it is
+// compared with carries none.
+TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
+{
+    for (const TRoundTrip& Design : RoundTripDesigns()) {
+        for (const bool WithHeader : {true, false}) {
+            for (const auto& [Capitals, Layout] : {std::pair{false, TLayout::OneLine}, std::pair{true, TLayout::OneLine},
+                                                  std::pair{false, TLayout::Wrapped},
+                                                  std::pair{false, TLayout::ItemPerLine}}) {
+                TVehicle Original;
+                Design.Build(Original);
+                if (!WithHeader)
+                    for (TCrewType& Seat : Original.Crew)
+                        Seat.HandGun.clear();
+                RecalculateFigures(Original);
+                CrewBuffer = Original.Crew;
+                QString Text;
+                OfficialDescription(Original, WithHeader, Text);
+                if (Capitals)
+                    Text = AnsiUpper(Text);
+                Text = Laid(Text, Layout);
+                TImportResult Out;
+                ImportDescription(Text, Out);
+                THeadlessMain Main;
+                AcceptImport(Out.Result, Main);
+                // Names and notes the user wrote come back in the case they
+                // were written in.
+                const auto Compared = [Capitals](TVehicle& V) {
+                    const QString Text = Accounting(V);
+                    return (Capitals ? AnsiUpper(Text) : Text).toStdString();
+                };
+                EXPECT_EQ(Compared(Main.Design), Compared(Original))
+                    << Design.Name << (WithHeader ? " with header" : " printed") << (Capitals ? " in capitals" : "")
+                    << (Layout == TLayout::Wrapped ? " wrapped" : Layout == TLayout::ItemPerLine ? " item per line" : "")
+                    << "\n"
+                    << Text.toStdString() << "\n--- result\n"
+                    << Out.Result.join(QLatin1Char('\n')).toStdString() << "\n--- leftovers\n"
+                    << Out.Leftovers.toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
