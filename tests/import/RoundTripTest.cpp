@@ -22,45 +22,6 @@ TItem Named(bool (*Find)(const QString&, TItem&), const char* Name)
     return Item;
 }
 
-// Weapons are looked up by abbreviation; a design names them in full.
-TWeaponType WeaponNamed(const char* Name)
-{
-    for (const TWeaponType& W : WeaponTypes.Items)
-        if (W.Name == QLatin1String(Name))
-            return W;
-    ADD_FAILURE() << Name;
-    return {};
-}
-
-struct TMount {
-    const char* Weapon;
-    TLocation Location;
-    const char* Ammo = "-";
-    bool ExtraAmmo = false;
-    bool SWC = false;
-    bool HRSWC = false;
-    bool IR = false;
-    bool Pulse = false;
-    int CA = 0;
-    bool CA_FP = false;
-};
-
-void Mount(TVehicle& V, const TMount& M)
-{
-    TWeaponType W = WeaponNamed(M.Weapon);
-    W.Location = M.Location;
-    W.Ammo = QString::fromLatin1(M.Ammo);
-    W.ExtraAmmo = M.ExtraAmmo;
-    W.SWC = M.SWC;
-    W.HRSWC = M.HRSWC;
-    W.LaserIR = M.IR;
-    W.LaserPulse = M.Pulse;
-    W.CA = M.CA;
-    W.CA_FP = M.CA_FP;
-    int Index = 0;
-    V.AddWeapon(W, Index);
-}
-
 // A van with every frame option, a gas engine with the first set of its
 // options and one N2O, and every kind of add-on that carries weapons.
 void GasVan(TVehicle& V)
@@ -121,18 +82,18 @@ void GasVan(TVehicle& V)
     V.Sloped = true;
     // A group's text names its loads and the number of its magazines, not
     // which weapon has which: they go to the first of the group.
-    Mount(V, {"Machine Gun", locFront, "AP", true});
-    Mount(V, {"Machine Gun", locFront, "AP", true});
-    Mount(V, {"Machine Gun", locFront});
-    Mount(V, {"Heavy Rocket", locTurret, "HEAT"});
-    Mount(V, {"Heavy Rocket", locTurret, "HEAT"});
-    Mount(V, {"Medium Rocket", locEWP});
+    Mount(V, {"MG", locFront, "AP", true});
+    Mount(V, {"MG", locFront, "AP", true});
+    Mount(V, {"MG", locFront});
+    Mount(V, {"HR", locTurret, "HEAT"});
+    Mount(V, {"HR", locTurret, "HEAT"});
+    Mount(V, {"MR", locEWP});
     // A group carries one component armor.
-    Mount(V, {"Light Rocket", locRocketPlatform, "-", false, false, false, false, false, 2});
-    Mount(V, {"Light Rocket", locRocketPlatform, "-", false, false, false, false, false, 2});
-    Mount(V, {"Flamethrower", locLeft, "-", false, false, false, false, false, 3, true});
-    Mount(V, {"Minedropper", locBack, "-", true});
-    Mount(V, {"Oil Jet", locRight, "-", false, true});
+    Mount(V, {"LtR", locRocketPlatform, "-", false, false, false, false, false, 2});
+    Mount(V, {"LtR", locRocketPlatform, "-", false, false, false, false, false, 2});
+    Mount(V, {"FT", locLeft, "-", false, false, false, false, false, 3, true});
+    Mount(V, {"MD", locBack, "-", true});
+    Mount(V, {"OJ", locRight, "-", false, true});
 }
 
 // A sedan with a power plant carrying every option and its own component
@@ -175,12 +136,12 @@ void PlantSedan(TVehicle& V)
     V.Armor.TopM = 2;
     V.Armor.BottomM = 1;
     V.Armor.LR = true;
-    Mount(V, {"Laser", locTurret, "-", false, false, true, true, true});
-    Mount(V, {"Light Laser", locFront, "-", false, true, false, false, true, 1});
-    Mount(V, {"Light Laser", locFront, "-", false, true, false, false, true, 1});
-    Mount(V, {"Light Rocket", locEWP});
-    Mount(V, {"Light Rocket", locRocketPlatform});
-    Mount(V, {"Spikedropper", locBack});
+    Mount(V, {"L", locTurret, "-", false, false, true, true, true});
+    Mount(V, {"LL", locFront, "-", false, true, false, false, true, 1});
+    Mount(V, {"LL", locFront, "-", false, true, false, false, true, 1});
+    Mount(V, {"LtR", locEWP});
+    Mount(V, {"LtR", locRocketPlatform});
+    Mount(V, {"SD", locBack});
     for (const TEquipmentType& E : EquipmentTypes.Items)
         V.SetEquipment(E.Nr, E.MaxAmt > 1 ? 2 : 1, E.AddInfoOk ? QStringLiteral("on the left") : QString());
 }
@@ -213,11 +174,11 @@ void GasCompact(TVehicle& V)
     V.Armor.TopM = 1;
     V.Armor.Top = 4;
     V.Armor.FP = true;
-    Mount(V, {"Autocannon", locFront, "HEAT", true, false, true});
-    Mount(V, {"Autocannon", locFront, "Sabot", false, false, true});
-    Mount(V, {"Vulcan Machine Gun", locTurret, "APe"});
-    Mount(V, {"Rocket Launcher", locEWP});
-    Mount(V, {"Rocket Launcher", locEWP});
+    Mount(V, {"AC", locFront, "HEAT", true, false, true});
+    Mount(V, {"AC", locFront, "Sabot", false, false, true});
+    Mount(V, {"VMG", locTurret, "APe"});
+    Mount(V, {"RL", locEWP});
+    Mount(V, {"RL", locEWP});
 }
 
 struct TRoundTrip {

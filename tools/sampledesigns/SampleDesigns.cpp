@@ -19,18 +19,7 @@ TItem Item(bool (*find)(const QString&, TItem&), const char* name)
     return item;
 }
 
-struct TWeaponMount {
-    const char* Abbreviation;
-    TLocation Location;
-    const char* Ammo = "-";
-    bool ExtraAmmo = false;
-    bool SWC = false;
-    bool HRSWC = false;
-    bool LaserIR = false;
-    bool LaserPulse = false;
-    int CA = 0;
-    bool CA_FP = false;
-};
+} // namespace
 
 void Mount(TVehicle& v, const TWeaponMount& m)
 {
@@ -47,6 +36,8 @@ void Mount(TVehicle& v, const TWeaponMount& m)
     int index = 0;
     v.AddWeapon(w, index);
 }
+
+namespace {
 
 void Frame(TVehicle& v, const char* body, const char* chassis, const char* suspension)
 {
