@@ -1,7 +1,5 @@
 #include "platform/widgets/Application.h"
 
-#include <exception>
-
 TApplication::TApplication(int& argc, char** argv, TErrorShower showError)
     : QApplication(argc, argv), FShowError(std::move(showError))
 {
@@ -9,13 +7,21 @@ TApplication::TApplication(int& argc, char** argv, TErrorShower showError)
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
-    // Qt's widget modules are built without exception support, so an error
-    // on its way here through them skips their clean-ups and may leave a
-    // little memory behind; the event it was raised in is over either way.
+    // The net under the handlers of events that no ShowingErrors guards;
+    // such an error may have skipped clean-ups of Qt's on its way here, and
+    // the event it was raised in is over either way.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        FShowError(QString::fromUtf8(e.what()));
+        ShowError(e);
     }
     return false;
+}
+
+void TApplication::ShowError(const std::exception& error)
+{
+    auto* application = dynamic_cast<TApplication*>(QCoreApplication::instance());
+    if (application == nullptr)
+        throw;
+    application->FShowError(QString::fromUtf8(error.what()));
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QApplication>
+
+#include <exception>
 #include <functional>
+#include <type_traits>
 
 // The application object of the window program. An error that the handlers of
 // an event let through ends that event, not the program: its text goes to the
 // shower given at construction (the standard error box) and the message loop
-// goes on with the next event. This is the one place where such errors are
-// caught; a handler that wants to handle an error itself catches it before.
+// goes on with the next event. A handler that wants to handle an error itself
+// catches it before.
 class TApplication : public QApplication
 {
 public:
@@ -17,6 +20,30 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // Shows the error as the message loop does. Called from a catch block;
+    // without a TApplication (a benchmark's plain application) the error goes
+    // on to the caller.
+    static void ShowError(const std::exception& error);
+
 private:
     TErrorShower FShowError;
 };
+
+// A handler for a control's signal that shows its own errors as the message
+// loop would. Qt's widget code cannot pass an error on: one raised through a
+// control's signal skips the control's clean-ups, so it stops in the handler.
+// The handler takes the signal's arguments or none.
+template <typename THandler>
+auto ShowingErrors(THandler handler)
+{
+    return [handler](auto&&... args) {
+        try {
+            if constexpr (std::is_invocable_v<THandler, decltype(args)...>)
+                handler(args...);
+            else
+                handler();
+        } catch (const std::exception& error) {
+            TApplication::ShowError(error);
+        }
+    };
+}
