@@ -6,6 +6,9 @@
 # build-fuzz/findings and fails the run.
 #
 #   scripts/fuzz.sh [SECONDS [TARGET...]]     TARGET: design profile rules import
+#
+# FUZZ_JOBS limits the build's parallel jobs; FUZZ_OPTIONS adds libFuzzer
+# options to every run (say -len_control=0 to try long inputs from the start).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -68,7 +71,8 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for $seconds s"
   # shellcheck disable=SC2046
   if ! "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 $(options "$target") \
-      -print_final_stats=1 -artifact_prefix="$build/findings/$target-" "$build/corpus/$target"; then
+      ${FUZZ_OPTIONS:-} -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+      "$build/corpus/$target"; then
     failed+=("$target")
   fi
 done

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -337,6 +338,25 @@ TEST_F(ProfileFileTest, APipeOrALinkToOneIsNeitherReadNorReplaced)
     EXPECT_TRUE(QFileInfo(linkToFolder).isSymLink());
     EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
               QStringList({"folder", "folder.vx", "link.ini", "pipe.ini"}));
+}
+
+TEST_F(ProfileFileTest, ADeviceNodeIsNotReplaced)
+{
+    // A node of the null device of our own, so that a broken check could only
+    // replace this one; making it takes root.
+    const QString device = PathOf(QStringLiteral("device.vx"));
+    if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making a device node takes root";
+    TProfileFile ini = TProfileFile::NewFile(device);
+    ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+    QString why;
+    EXPECT_FALSE(ini.Save(&why));
+    EXPECT_EQ(why, QStringLiteral("'%1' is not a regular file").arg(device));
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(device).constData(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              QStringList({"device.vx"}));
 }
 
 } // namespace
