@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch and runs every test headless:
 # once in a release build, once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer. With --quick only the release pass runs.
+# UndefinedBehaviorSanitizer, followed by a short run of each fuzz target.
+# With --quick only the release pass runs.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,5 +19,8 @@ run_tests() {
 
 if [ "${1:-}" != "--quick" ]; then
   run_tests build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_BUILD_BENCH=OFF
+  # Every reader under the fuzzer for a short while, on fresh corpora.
+  rm -rf build-fuzz
+  scripts/fuzz.sh 30
 fi
 run_tests build-test -DCMAKE_BUILD_TYPE=Release

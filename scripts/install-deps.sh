@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
+  clang-14 libclang-rt-14-dev
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2

@@ -3,6 +3,7 @@
 // a top pod and a rocket platform.
 
 #include "designer/MainWindow.h"
+#include "platform/widgets/Application.h"
 
 #include "model/Vehicle.h"
 #include "platform/widgets/WidgetUtils.h"
@@ -104,11 +105,11 @@ void TfrmMain::BuildAddOnControls()
 
 void TfrmMain::ConnectAddOnHandlers()
 {
-    connect(cbAddOnTurret, &QComboBox::activated, this, &TfrmMain::cbAddOnTurretChange);
-    connect(cbAddOnEWP, &QComboBox::activated, this, &TfrmMain::cbAddOnEWPChange);
-    connect(cbRocketPlatform, &QComboBox::activated, this, &TfrmMain::cbRocketPlatformChange);
-    connect(chkAddOnEWPForward, &QCheckBox::toggled, this, &TfrmMain::chkAddOnEWPForwardClick);
-    connect(chkAddOnEWPRocket, &QCheckBox::toggled, this, &TfrmMain::chkAddOnEWPRocketClick);
+    connect(cbAddOnTurret, &QComboBox::activated, this, ShowingErrors([this] { cbAddOnTurretChange(); }));
+    connect(cbAddOnEWP, &QComboBox::activated, this, ShowingErrors([this] { cbAddOnEWPChange(); }));
+    connect(cbRocketPlatform, &QComboBox::activated, this, ShowingErrors([this] { cbRocketPlatformChange(); }));
+    connect(chkAddOnEWPForward, &QCheckBox::toggled, this, ShowingErrors([this] { chkAddOnEWPForwardClick(); }));
+    connect(chkAddOnEWPRocket, &QCheckBox::toggled, this, ShowingErrors([this] { chkAddOnEWPRocketClick(); }));
 }
 
 void TfrmMain::FillAddOnTurret(QComboBox* List)

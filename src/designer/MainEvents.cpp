@@ -4,6 +4,7 @@
 // a list's entry runs its handler only when the user chooses it.
 
 #include "designer/MainWindow.h"
+#include "platform/widgets/Application.h"
 #include "designer/LabelClicks.h"
 
 #include <QAction>
@@ -19,30 +20,28 @@
 void TfrmMain::ConnectHandlers()
 {
     const auto onChoose = [this](QComboBox* list, void (TfrmMain::*handler)()) {
-        connect(list, &QComboBox::activated, this, [this, handler](int) { (this->*handler)(); });
+        connect(list, &QComboBox::activated, this, ShowingErrors([this, handler](int) { (this->*handler)(); }));
     };
     const auto onTick = [this](QCheckBox* box, void (TfrmMain::*handler)()) {
-        connect(box, &QCheckBox::toggled, this, [this, handler](bool) { (this->*handler)(); });
+        connect(box, &QCheckBox::toggled, this, ShowingErrors([this, handler](bool) { (this->*handler)(); }));
     };
     // A radio button's handler acts when it becomes checked, not when a
     // partner unchecks it.
     const auto onRadio = [this](QRadioButton* radio, void (TfrmMain::*handler)()) {
-        connect(radio, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on)
-                (this->*handler)();
-        });
+        connect(radio, &QRadioButton::toggled, this, ShowingErrors([this, handler](bool on) {
+                    if (on)
+                        (this->*handler)();
+                }));
     };
     const auto onSpin = [this](QSpinBox* spin, void (TfrmMain::*handler)()) {
-        connect(spin, &QSpinBox::valueChanged, this, [this, handler](int) { (this->*handler)(); });
+        connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, handler](int) { (this->*handler)(); }));
     };
     const auto onOption = [this](QCheckBox* box, std::initializer_list<QCheckBox*> partners) {
         const QVector<QCheckBox*> others(partners);
-        connect(box, &QCheckBox::toggled, this, [this, box, others](bool) {
-            OptionClick(box, others);
-        });
+        connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box, others] { OptionClick(box, others); }));
     };
     const auto onLabelClick = [this](QLabel* label, void (TfrmMain::*handler)()) {
-        ConnectLabelClick(label, [this, handler] { (this->*handler)(); });
+        ConnectLabelClick(label, ShowingErrors([this, handler] { (this->*handler)(); }));
     };
 
     onChoose(cbBodyType, &TfrmMain::cbBodyTypeSelect);
@@ -102,8 +101,9 @@ void TfrmMain::ConnectHandlers()
     onSpin(edArmorMLeft, &TfrmMain::edArmorMLeftChange);
     for (QCheckBox* box : {chkArmorSloped, chkArmorFP, chkArmorLR})
         onTick(box, &TfrmMain::edArmorChange);
-    connect(btnRemovePlasticArmor, &QPushButton::clicked, this, &TfrmMain::btnRemovePlasticArmorClick);
-    connect(btnRemoveMetalArmor, &QPushButton::clicked, this, &TfrmMain::btnRemoveMetalArmorClick);
+    connect(btnRemovePlasticArmor, &QPushButton::clicked, this,
+        ShowingErrors([this] { btnRemovePlasticArmorClick(); }));
+    connect(btnRemoveMetalArmor, &QPushButton::clicked, this, ShowingErrors([this] { btnRemoveMetalArmorClick(); }));
 
     onLabelClick(lblCost, &TfrmMain::lblCostValClick);
     onLabelClick(lblCostVal, &TfrmMain::lblCostValClick);
@@ -113,11 +113,12 @@ void TfrmMain::ConnectHandlers()
     onLabelClick(lblSpaceVal, &TfrmMain::lblSpaceValClick);
     onLabelClick(lblVehicleYearVal, &TfrmMain::lblYearValClick);
 
-    connect(edTextName, &QLineEdit::textChanged, this, &TfrmMain::edTextNameChange);
-    connect(edTextAuthor, &QLineEdit::textChanged, this, &TfrmMain::edTextAuthorChange);
-    connect(edTextDescription, &QPlainTextEdit::textChanged, this, &TfrmMain::edTextDescriptionChange);
+    connect(edTextName, &QLineEdit::textChanged, this, ShowingErrors([this] { edTextNameChange(); }));
+    connect(edTextAuthor, &QLineEdit::textChanged, this, ShowingErrors([this] { edTextAuthorChange(); }));
+    connect(edTextDescription, &QPlainTextEdit::textChanged, this,
+        ShowingErrors([this] { edTextDescriptionChange(); }));
 
-    connect(acQuit, &QAction::triggered, this, &TfrmMain::FileExit);
+    connect(acQuit, &QAction::triggered, this, ShowingErrors([this] { FileExit(); }));
     ConnectAddOnHandlers();
     ConnectWeaponHandlers();
 }

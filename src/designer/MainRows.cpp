@@ -3,6 +3,7 @@
 // find a row's controls again by name prefix and tag.
 
 #include "designer/MainWindow.h"
+#include "platform/widgets/Application.h"
 
 #include "designer/LabelClicks.h"
 
@@ -124,14 +125,14 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
     box->resize(205, box->sizeHint().height());
     SetHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s?"), {Caption}));
     box->setChecked(fireproof);
-    connect(box, &QCheckBox::toggled, this, [this, box] { chkCAFPClick(box); });
+    connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkCAFPClick(box); }));
 
     auto* spin = RowControl(scrCA, new QSpinBox, Format(QStringLiteral("seObjectCA_%d"), {Tag}), Tag, 104, CARowTop);
     spin->resize(41, spin->sizeHint().height());
     spin->setRange(0, maxPoints);
     spin->setValue(points);
     SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s (max: %d)"), {Caption, maxPoints}));
-    connect(spin, &QSpinBox::valueChanged, this, [this, spin] { seCAChange(spin); });
+    connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { seCAChange(spin); }));
 
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
@@ -158,7 +159,7 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     box->resize(205, box->sizeHint().height());
     SetHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s %s?"), {location, Weapon.Name}));
     box->setChecked(Weapon.CA_FP);
-    connect(box, &QCheckBox::toggled, this, [this, box] { chkCAFPClick(box); });
+    connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkCAFPClick(box); }));
 
     auto* spin = RowControl(scrCA, new QSpinBox, Format(QStringLiteral("seWeaponCA_%d"), {Index}), Index, 104,
                             CARowTop);
@@ -167,7 +168,7 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     spin->setValue(Weapon.CA);
     SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s %s (max: %d)"),
                          {location, Weapon.Name, maxPoints}));
-    connect(spin, &QSpinBox::valueChanged, this, [this, spin] { seCAChange(spin); });
+    connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { seCAChange(spin); }));
 
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
@@ -233,7 +234,7 @@ void TfrmMain::FillEquipmentList()
                                Format(QStringLiteral("chkEquipment_%d"), {i}), nr, 4, top + 4);
         box->resize(205, box->sizeHint().height());
         SetHint(box, accessory.Comment);
-        connect(box, &QCheckBox::toggled, this, [this, box] { chkEquipmentClick(box); });
+        connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkEquipmentClick(box); }));
         box->show();
         if (accessory.MaxAmt > 1) {
             auto* spin = RowControl(scrInstalledEquipment, new QSpinBox,
@@ -242,7 +243,7 @@ void TfrmMain::FillEquipmentList()
             spin->setRange(1, accessory.MaxAmt);
             spin->setValue(1);
             SetHint(spin, accessory.Comment);
-            connect(spin, &QSpinBox::valueChanged, this, [this, spin] { chkEquipmentClick(spin); });
+            connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { chkEquipmentClick(spin); }));
             spin->show();
         }
         if (accessory.AddInfoOk) {
@@ -253,7 +254,7 @@ void TfrmMain::FillEquipmentList()
             TRowScrollBox::AnchorRight(edit, 233 - 215);
             edit->setCursor(Qt::IBeamCursor);
             SetHint(edit, QStringLiteral("Enter additional information here"));
-            connect(edit, &QLineEdit::textChanged, this, [this, edit] { chkEquipmentClick(edit); });
+            connect(edit, &QLineEdit::textChanged, this, ShowingErrors([this, edit] { chkEquipmentClick(edit); }));
             edit->show();
         }
         top += RowHeight;

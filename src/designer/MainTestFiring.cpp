@@ -2,6 +2,7 @@
 // look, the aim point, the opponent and the test reset.
 
 #include "designer/MainWindow.h"
+#include "platform/widgets/Application.h"
 #include "designer/PageControl.h"
 
 #include "firing/Fire.h"
@@ -74,13 +75,14 @@ void TfrmMain::ConnectTestHandlers()
         {cbCarBodyView, &TfrmMain::cbCarBodyViewChange},
     };
     for (const auto& [list, handler] : lists)
-        connect(list, &QComboBox::activated, this, [this, handler = handler](int) { (this->*handler)(); });
-    connect(chkTestTrace, &QCheckBox::toggled, this, &TfrmMain::chkTestTraceClick);
-    connect(pcTesting, &QTabWidget::currentChanged, this, [this](int) { pcTestingChange(); });
-    connect(btnNextCar, &QPushButton::clicked, this, &TfrmMain::btnNextCarClick);
-    connect(btnPrevCar, &QPushButton::clicked, this, &TfrmMain::btnPrevCarClick);
-    connect(acTestFire, &QAction::triggered, this, &TfrmMain::acTestFireExecute);
-    connect(acTestReset, &QAction::triggered, this, &TfrmMain::acTestResetExecute);
+        connect(list, &QComboBox::activated, this,
+            ShowingErrors([this, handler = handler](int) { (this->*handler)(); }));
+    connect(chkTestTrace, &QCheckBox::toggled, this, ShowingErrors([this] { chkTestTraceClick(); }));
+    connect(pcTesting, &QTabWidget::currentChanged, this, ShowingErrors([this](int) { pcTestingChange(); }));
+    connect(btnNextCar, &QPushButton::clicked, this, ShowingErrors([this] { btnNextCarClick(); }));
+    connect(btnPrevCar, &QPushButton::clicked, this, ShowingErrors([this] { btnPrevCarClick(); }));
+    connect(acTestFire, &QAction::triggered, this, ShowingErrors([this] { acTestFireExecute(); }));
+    connect(acTestReset, &QAction::triggered, this, ShowingErrors([this] { acTestResetExecute(); }));
     BindButton(btnTestAttack, acTestFire);
     BindButton(btnReset, acTestReset);
     ConnectMouseDown(imgTest, [this](const QMouseEvent& event) {

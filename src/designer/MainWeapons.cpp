@@ -5,6 +5,7 @@
 
 #include "designer/LabelClicks.h"
 #include "designer/MainWindow.h"
+#include "platform/widgets/Application.h"
 #include "designer/PageControl.h"
 
 #include "model/EnumTexts.h"
@@ -177,11 +178,12 @@ void TfrmMain::ConnectWeaponHandlers()
 {
     for (int tab = 0; tab < WeaponTabCount; ++tab) {
         QComboBox* list = WeaponList(tab);
-        connect(list, &QComboBox::activated, this, [this, list](int) { cbWeaponChange(list); });
-        connect(btnAddWeapon[tab], &QPushButton::clicked, this, &TfrmMain::btnAddWeaponClick);
+        connect(list, &QComboBox::activated, this, ShowingErrors([this, list](int) { cbWeaponChange(list); }));
+        connect(btnAddWeapon[tab], &QPushButton::clicked, this, ShowingErrors([this] { btnAddWeaponClick(); }));
     }
-    connect(pcWeaponSelect, &QTabWidget::currentChanged, this, [this](int) { cbWeaponChange(pcWeaponSelect); });
-    connect(tmrNuke, &QTimer::timeout, this, &TfrmMain::tmrNukeTimer);
+    connect(pcWeaponSelect, &QTabWidget::currentChanged, this,
+        ShowingErrors([this](int) { cbWeaponChange(pcWeaponSelect); }));
+    connect(tmrNuke, &QTimer::timeout, this, ShowingErrors([this] { tmrNukeTimer(); }));
 }
 
 namespace {
@@ -310,7 +312,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
         SetHint(box, hint);
         place(box, prefix, left, 2);
         // Attached first, so the tick runs the handler as a user's tick would.
-        connect(box, &QCheckBox::toggled, this, [this, box, handler](bool) { (this->*handler)(box); });
+        connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box, handler](bool) { (this->*handler)(box); }));
         box->setChecked(ticked);
     };
 
@@ -325,7 +327,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     QComboBox* where = list("cbWeaponPosition", 53, 50, Entries(AvailableLocations(Weapon)),
                             "Select the weapon location");
     where->setCurrentIndex(Location == locNotPlaced ? 0 : where->findText(LocationToStr(Location)));
-    connect(where, &QComboBox::activated, this, [this, where](int) { cbWeaponLocationChange(where); });
+    connect(where, &QComboBox::activated, this, ShowingErrors([this, where](int) { cbWeaponLocationChange(where); }));
 
     auto* remove = new QToolButton(content);
     remove->setIcon(btnDeleteGlyph->icon());
@@ -339,14 +341,14 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     remove->setAutoRaise(true);
     SetHint(remove, QStringLiteral("Remove this weapon from the vehicle"));
     place(remove, "cbWeaponDelete", 104, 2);
-    connect(remove, &QToolButton::clicked, this, [this, remove] { btnDeleteWeaponClick(remove); });
+    connect(remove, &QToolButton::clicked, this, ShowingErrors([this, remove] { btnDeleteWeaponClick(remove); }));
 
     if (Weapon.Class <= wcFlamethrowers) {
         QComboBox* computer = list("cbWeaponSWC", 123, 65,
                                    {QStringLiteral("-"), QStringLiteral("SWC"), QStringLiteral("HRSWC")},
                                    "Optionally select a (High-Res?) Single Weapon Computer for this weapon");
         computer->setCurrentIndex(Weapon.SWC ? 1 : Weapon.HRSWC ? 2 : 0);
-        connect(computer, &QComboBox::activated, this, [this, computer](int) { cbWeaponSWC(computer); });
+        connect(computer, &QComboBox::activated, this, ShowingErrors([this, computer](int) { cbWeaponSWC(computer); }));
     }
     if (Weapon.Class != wcLasers && Weapon.Class != wcDischargers && Weapon.Shots > 1 && Weapon.CPS != 0) {
         check("chkWeaponExtraAmmo", QStringLiteral("Extra Ammo"), 190,
@@ -358,7 +360,8 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
         QComboBox* choice = list("cbWeaponAmmo", 270, 225, Entries(ammo), "Select ammo to use");
         const int index = AmmoIndex(Weapon.Ammo, ammo);
         choice->setCurrentIndex(index < 0 ? 0 : index);
-        connect(choice, &QComboBox::activated, this, [this, choice](int) { cbWeaponAmmoChange(choice); });
+        connect(choice, &QComboBox::activated, this,
+            ShowingErrors([this, choice](int) { cbWeaponAmmoChange(choice); }));
     }
     if (Weapon.Class == wcLasers) {
         check("chkWeaponIR", QStringLiteral("IR"), 190,

@@ -7,13 +7,12 @@
 #include "designer/TitleForm.h"
 
 #include "model/ErrorReport.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/MessageDlg.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    TApplication application(argc, argv, ShowUncaughtError);
     QApplication::setApplicationName(QStringLiteral("Rigsmith"));
     SetErrorSink([](const QString& text) { MessageDlg(text, mtError, mbOK, 0); });
 

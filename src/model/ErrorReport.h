@@ -12,3 +12,7 @@ void SetErrorSink(TErrorSink sink);
 // With level 2, hands "An error occured in <where>:\r\n<msg>" to the sink;
 // any other level does nothing.
 void ReportError(const QString& msg, const QString& where, int level);
+
+// An error that no routine caught, as the message loop shows it: the sink
+// gets the error's own text, without a place.
+void ShowUncaughtError(const QString& msg);

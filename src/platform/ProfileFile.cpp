@@ -3,8 +3,13 @@
 #include "platform/Numbers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -75,13 +80,56 @@ QString EncodeValue(const QString& value)
     return line;
 }
 
+// Writes the bytes to a temporary file beside fileName and renames it over
+// the file only when every byte has reached the disk. On any failure the
+// temporary file is removed, the file stays as it was and why says the reason.
+bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& why)
+{
+    // A folder, a pipe or a device in the file's place would be replaced by
+    // a file, and what stood there lost.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile()) {
+        why = QStringLiteral("'%1' is not a regular file").arg(fileName);
+        return false;
+    }
+    QSaveFile file(fileName);
+    // Unbuffered, so that a full disk shows in the result of a write; the
+    // final flush of a buffered file is not checked before the rename.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        why = file.errorString();
+        return false;
+    }
+    // A write stopped short by a file-size limit is continued, and the next
+    // write fails with the reason.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            why = file.errorString();
+            return false;
+        }
+        written += count;
+    }
+    // The commit's own sync ignores a failure.
+    if (::fsync(file.handle()) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!file.commit()) {
+        why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TProfileFile::TProfileFile(const QString& fileName)
     : FFileName(fileName)
 {
+    // Only a regular file is read: a pipe or a device would hold the program
+    // up waiting for data.
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly))
+    if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly))
         Parse(DecodeFile(file.readAll()));
 }
 
@@ -239,9 +287,9 @@ QByteArray TProfileFile::ToBytes() const
 
 bool TProfileFile::Save(QString* errorText) const
 {
-    QSaveFile file(FFileName);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(ToBytes()) >= 0 && file.commit();
+    QString why;
+    const bool saved = WriteWhole(FFileName, ToBytes(), why);
     if (!saved && errorText != nullptr)
-        *errorText = file.errorString();
+        *errorText = why;
     return saved;
 }

@@ -14,7 +14,8 @@
 class TProfileFile
 {
 public:
-    // Reads the file at once; a missing or unreadable file reads as empty.
+    // Reads the file at once; a missing or unreadable file, or one that is
+    // not a regular file, reads as empty.
     explicit TProfileFile(const QString& fileName);
     // An empty image that Save writes to fileName; whatever stands there now
     // is not read.
@@ -39,8 +40,11 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);
     void EraseSection(const QString& section);
 
-    // Writes the image atomically (UTF-8, CR LF). On failure the previous file
-    // is left whole, false is returned and errorText (when given) says why.
+    // Writes the image atomically (UTF-8, CR LF): the file is replaced only
+    // once every byte of the new one is written and flushed. On failure (a
+    // full disk, a file-size limit, a place that is not a regular file) the
+    // previous file is left byte for byte as it was, no temporary file stays
+    // behind, false is returned and errorText (when given) says why.
     bool Save(QString* errorText = nullptr) const;
 
     // The file as Save would write it.

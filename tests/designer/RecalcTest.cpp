@@ -5,6 +5,7 @@
 #include "gamecar/OutsiderDescription.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
+#include "platform/Format.h"
 #include "platform/Numbers.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -309,6 +313,42 @@ TEST_F(RecalcTest, ABreakdownClickShowsTheListInABoxAndInTheDebugMemo)
     EXPECT_TRUE(shown.contains(spaces.first())) << shown.toStdString();
     EXPECT_TRUE(shown.contains(spaces.last())) << shown.toStdString();
     EXPECT_EQ(W->edDebug->toPlainText(), spaces.join(QLatin1Char('\n')));
+}
+
+TEST_F(RecalcTest, AnErrorFromAnEditIsShownAndTheWindowGoesOnFromWhereItStopped)
+{
+    const struct {
+        const char* Edit;
+        std::function<void()> Do;
+        // Whether the design holds the edit.
+        std::function<bool()> Taken;
+    } edits[] = {
+        {"gas tank size", [this] { QTest::keyClick(W->edGasTankSize, Qt::Key_Up); },
+         [this] { return W->Vehicle().TankSize == 11; }},
+        {"driver's gas mask", [this] { QTest::keyClick(W->cbDriverGasMask, Qt::Key_Space); },
+         [this] { return W->Vehicle().Crew[0].GasMask; }},
+    };
+    for (const auto& edit : edits) {
+        GiveItAnEngine();
+        const QString cost = W->lblCostVal->text();
+        // A price per gallon that the tank's cost cannot hold.
+        W->Vehicle().GasTank.CPG = std::numeric_limits<int>::max() / 2;
+        Errors.Clear();
+
+        edit.Do();
+        EXPECT_EQ(Errors.Texts(), QStringList({QStringLiteral("Arithmetic overflow")})) << edit.Edit;
+        // The edit is in the design; the figures stopped where the error rose,
+        // at the cost, so every label shows what it showed before.
+        EXPECT_TRUE(edit.Taken()) << edit.Edit;
+        EXPECT_EQ(W->lblCostVal->text(), cost) << edit.Edit;
+
+        // The next edit that the accounting can hold shows its figures.
+        W->Vehicle().GasTank = GasTankTypes.Items.last();
+        Errors.Clear();
+        QTest::keyClick(W->edGasTankSize, Qt::Key_Down);
+        EXPECT_TRUE(Errors.Texts().isEmpty()) << edit.Edit;
+        EXPECT_EQ(W->lblCostVal->text(), Format(QStringLiteral("$ %d"), {Model().Cost})) << edit.Edit;
+    }
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "DesignerWindow.h"
+#include "common/FileSizeLimit.h"
 
 #include "designer/PageControl.h"
 #include "model/Global.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -157,6 +160,32 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndShutdownGoesOn)
     EXPECT_TRUE(Errors.Texts()[0].startsWith(QStringLiteral("An error occured in WriteConfig:\r\n")))
         << Errors.Texts()[0].toStdString();
     EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
+}
+
+TEST_F(SettingsFileTest, AWriteThatDoesNotFitKeepsTheOldFileByteForByte)
+{
+    const QByteArray old = "[Options]\r\nAutoLoad=0\r\n[Custom]\r\nKept=1\r\n";
+    WriteSettings(old);
+    TfrmMain& window = Start();
+    const QString result = RunWithFileSizeLimit(64, [&] {
+        window.WriteConfig();
+        return Errors.Texts().join(QLatin1Char('|'));
+    });
+    EXPECT_EQ(result, QStringLiteral("An error occured in WriteConfig:\r\nFile too large"));
+    EXPECT_EQ(ReadSettings(), old);
+    EXPECT_EQ(QFileInfo(SettingsFile()).dir().entryList({QStringLiteral("rigsmith.ini*")}, QDir::Files | QDir::Hidden),
+              QStringList({"rigsmith.ini"}));
+}
+
+TEST_F(SettingsFileTest, APipeInTheSettingsFilesPlaceHoldsNothingUpAndStays)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
+    Start();
+    Shutdown();
+    EXPECT_EQ(Errors.Texts(),
+              QStringList({QStringLiteral("An error occured in WriteConfig:\r\n'%1' is not a regular file")
+                               .arg(SettingsFile())}));
+    EXPECT_FALSE(QFileInfo(SettingsFile()).isFile());
 }
 
 TEST_F(SettingsFileTest, WithoutAutoLoadTheStoredFileNameIsIgnoredAndTheOpenDesignIsWrittenBack)

@@ -26,4 +26,11 @@ TEST(ErrorReportTest, OtherLevelsShowNothing)
     EXPECT_TRUE(sink.Texts().isEmpty());
 }
 
+TEST(ErrorReportTest, AnUncaughtErrorShowsItsOwnTextWithoutAPlace)
+{
+    TRecordingErrorSink sink;
+    ShowUncaughtError(QStringLiteral("Arithmetic overflow"));
+    EXPECT_EQ(sink.Texts(), QStringList({QStringLiteral("Arithmetic overflow")}));
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "RulesFixture.h"
+#include "common/FileSizeLimit.h"
 #include "common/RecordingErrorSink.h"
 
 #include "model/ErrorReport.h"
@@ -7,12 +8,16 @@
 #include "platform/Errors.h"
 #include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -553,4 +558,30 @@ TEST_F(VehicleSaveTest, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_FALSE(v.Save(Path("old.vx")));
     EXPECT_EQ(Errors.Texts().size(), 1);
     EXPECT_EQ(FileBytes(Path("old.vx")), old);
+}
+
+TEST_F(VehicleSaveTest, ASaveThatDoesNotFitKeepsTheOldFileAndSaysWhy)
+{
+    const QByteArray old = "[Body]\r\nBodyType=Van\r\n";
+    WriteBytes(Path("old.vx"), old);
+    TVehicle v;
+    SetEveryOption(v);
+    const QString result = RunWithFileSizeLimit(512, [&] {
+        return v.Save(Path("old.vx")) ? QStringLiteral("saved") : Errors.Texts().join(QLatin1Char('|'));
+    });
+    EXPECT_EQ(result, QStringLiteral("An error occured in Save:\r\nFile too large"));
+    EXPECT_EQ(FileBytes(Path("old.vx")), old);
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"old.vx"}));
+}
+
+TEST_F(VehicleSaveTest, APipeInTheFilesPlaceIsNotReplaced)
+{
+    const QString pipe = Path("pipe.vx");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    TVehicle v;
+    EXPECT_FALSE(v.Save(pipe));
+    EXPECT_EQ(Errors.Texts(), QStringList({QStringLiteral("An error occured in Save:\r\n'%1' is not a regular file")
+                                                .arg(pipe)}));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_TRUE(QFileInfo(pipe).exists());
 }

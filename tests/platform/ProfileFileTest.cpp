@@ -1,9 +1,14 @@
+#include "common/FileSizeLimit.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -270,7 +275,7 @@ TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
     onFolder.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
     QString why;
     EXPECT_FALSE(onFolder.Save(&why));
-    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(why, QStringLiteral("'%1' is not a regular file").arg(folder));
     EXPECT_EQ(ReadBytes(folder + QStringLiteral("/inside.txt")), QByteArray("old content"));
 
     const QString nowhere = PathOf(QStringLiteral("no such folder/settings.ini"));
@@ -281,6 +286,77 @@ TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
     EXPECT_FALSE(why.isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_TRUE(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(ProfileFileTest, ASaveCutShortKeepsTheOldFileByteForByte)
+{
+    const QString path = PathOf(QStringLiteral("design.vx"));
+    const QByteArray old = "[Body]\r\nBodyType=Van\r\n";
+    TProfileFile ini = TProfileFile::NewFile(path);
+    ini.WriteString(QStringLiteral("Text"), QStringLiteral("Comment"), QString(20000, QLatin1Char('x')));
+    const qsizetype size = ini.ToBytes().size();
+    // Nothing at all, a first write cut short, a file one byte short.
+    for (const long limit : {0L, 1L, 4096L, long(size - 1)}) {
+        WriteBytes(path, old);
+        const QString result = RunWithFileSizeLimit(limit, [&] {
+            QString why;
+            return ini.Save(&why) ? QStringLiteral("saved") : why;
+        });
+        EXPECT_EQ(result, QStringLiteral("File too large")) << limit;
+        EXPECT_EQ(ReadBytes(path), old) << limit;
+        EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList({"design.vx"}))
+            << limit;
+    }
+    // Room for the whole file saves it.
+    EXPECT_EQ(RunWithFileSizeLimit(long(size), [&] { return ini.Save() ? QStringLiteral("saved") : QString(); }),
+              QStringLiteral("saved"));
+    EXPECT_EQ(ReadBytes(path), ini.ToBytes());
+}
+
+TEST_F(ProfileFileTest, APipeOrALinkToOneIsNeitherReadNorReplaced)
+{
+    const QString pipe = PathOf(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString link = PathOf(QStringLiteral("link.ini"));
+    ASSERT_TRUE(QFile::link(pipe, link));
+    const QString linkToFolder = PathOf(QStringLiteral("folder.vx"));
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("folder"))));
+    ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("folder")), linkToFolder));
+
+    for (const QString& path : {pipe, link, linkToFolder}) {
+        // Reading does not wait for a writer that never comes.
+        TProfileFile ini(path);
+        EXPECT_TRUE(ini.ReadSections().isEmpty()) << path.toStdString();
+        ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+        QString why;
+        EXPECT_FALSE(ini.Save(&why)) << path.toStdString();
+        EXPECT_EQ(why, QStringLiteral("'%1' is not a regular file").arg(path));
+    }
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(linkToFolder).isSymLink());
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              QStringList({"folder", "folder.vx", "link.ini", "pipe.ini"}));
+}
+
+TEST_F(ProfileFileTest, ADeviceNodeIsNotReplaced)
+{
+    // A node of the null device of our own, so that a broken check could only
+    // replace this one; making it takes root.
+    const QString device = PathOf(QStringLiteral("device.vx"));
+    if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making a device node takes root";
+    TProfileFile ini = TProfileFile::NewFile(device);
+    ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+    QString why;
+    EXPECT_FALSE(ini.Save(&why));
+    EXPECT_EQ(why, QStringLiteral("'%1' is not a regular file").arg(device));
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(device).constData(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              QStringList({"device.vx"}));
 }
 
 } // namespace

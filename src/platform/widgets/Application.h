@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+#include <functional>
+#include <type_traits>
+
+// The application object of the window program. An error that the handlers of
+// an event let through ends that event, not the program: its text goes to the
+// shower given at construction (the standard error box) and the message loop
+// goes on with the next event. A handler that wants to handle an error itself
+// catches it before.
+class TApplication : public QApplication
+{
+public:
+    using TErrorShower = std::function<void(const QString& message)>;
+
+    TApplication(int& argc, char** argv, TErrorShower showError);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows the error as the message loop does. Called from a catch block;
+    // without a TApplication (a benchmark's plain application) the error goes
+    // on to the caller.
+    static void ShowError(const std::exception& error);
+
+private:
+    TErrorShower FShowError;
+};
+
+// A handler for a control's signal that shows its own errors as the message
+// loop would. Qt's widget code cannot pass an error on: one raised through a
+// control's signal skips the control's clean-ups, so it stops in the handler.
+// The handler takes the signal's arguments or none.
+template <typename THandler>
+auto ShowingErrors(THandler handler)
+{
+    return [handler](auto&&... args) {
+        try {
+            if constexpr (std::is_invocable_v<THandler, decltype(args)...>)
+                handler(args...);
+            else
+                handler();
+        } catch (const std::exception& error) {
+            TApplication::ShowError(error);
+        }
+    };
+}
