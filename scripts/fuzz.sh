@@ -49,8 +49,8 @@ seed_rules() {
   done < <(ls data/Data | LC_ALL=C sort)
 }
 
-# Stage 1 of the import is slow on long texts: the inputs stay around the
-# size of a long stat block, so that each finishes well within the timeout.
+# Import inputs stay around the size of a long stat block, where the
+# mutations that matter happen; each finishes well within the timeout.
 # A rules file is mutated whole from the start, not cut to a short head.
 options() {
   case $1 in
