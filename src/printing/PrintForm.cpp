@@ -214,7 +214,7 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
     TPrintJob job;
     if (!job.Start())
         return;
-    PrintImage(FLayoutPicture, -160, 500, 6);
+    PrintImage(FLayoutPicture, PlanX, PlanY, PlanFactor);
     PrintBox(1, 540, 1857, 2177);
     if (LogoImage)
         PrintImage(*LogoImage, 0, 0, 4);

@@ -12,5 +12,12 @@ QString WeaponNameSuffix(const TWeaponType& W);
 // The ammunition column: the shots (doubled with extra ammunition) and the
 // ammunition's abbreviation, or "--" for a weapon without shots.
 QString WeaponAmmoText(const TWeaponType& W);
+// A weapon's entry in a table's name column of width W: its name followed by
+// its suffix (WeaponNameSuffix). One too wide is printed smaller (on the
+// row's baseline); one too wide even in the smallest print moves up to
+// leftRoom into the cell's left margin, and what still does not fit is cut
+// from the name, so that the location, the SWC marks and the component
+// armor stay whole.
+void PrintWeaponEntry(const QString& name, const QString& suffix, int X, int Y, int W, int leftRoom);
 // A hand gun's shots, or "--" when it has none.
 QString ShotsText(int shots);

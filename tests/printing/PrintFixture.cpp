@@ -31,7 +31,9 @@ PrintFixture::PrintFixture()
     FCar = std::make_unique<TGameCar>();
     FindSuspensionType(QStringLiteral("Heavy"), V().Suspension);
     CrewBuffer = TCrewTypes();
+    // A blank plan: white paper, as the plan of an empty design leaves it.
     LayoutPicture.SetSize(365, 373);
+    LayoutPicture.Clear(clWhite32);
     Form = std::make_unique<TfrmPrint>(nullptr, LayoutPicture);
     Form->SetupPrint(FCar.get());
 }

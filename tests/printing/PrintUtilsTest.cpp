@@ -105,17 +105,18 @@ TEST_F(PrintUtilsTest, AFittedTextKeepsItsSizeIsPrintedSmallerOrIsCut)
 {
     UsePage(4761, 6780);
     // 420 pixels hold ten characters of size 10, eleven of size 9 and
-    // sixteen of size 6, the smallest.
+    // sixteen of size 6, the smallest. A smaller text stands on the baseline
+    // of size 10, 66 below the top: 6 lower at size 9, 26 at size 6.
     const struct {
         const char* Text;
         const char* Printed;
     } cases[] = {
         {"abcdefghij", "Text 0,0 10 abcdefghij"},
-        {"abcdefghijk", "Text 0,0 9 abcdefghijk"},
-        {"abcdefghijklmnop", "Text 0,0 6 abcdefghijklmnop"},
-        {"abcdefghijklmnopqrst", "Text 0,0 6 abcdefghijklmno\u2026"},
+        {"abcdefghijk", "Text 0,6 9 abcdefghijk"},
+        {"abcdefghijklmnop", "Text 0,26 6 abcdefghijklmnop"},
+        {"abcdefghijklmnopqrst", "Text 0,26 6 abcdefghijklmno\u2026"},
         // A cut word leaves no blank before the ellipsis.
-        {"abcdefghijklmn pqrst", "Text 0,0 6 abcdefghijklmn\u2026"},
+        {"abcdefghijklmn pqrst", "Text 0,26 6 abcdefghijklmn\u2026"},
     };
     for (const auto& c : cases) {
         Log().clear();

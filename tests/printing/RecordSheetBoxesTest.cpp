@@ -1,5 +1,6 @@
 #include "SheetFixture.h"
 
+#include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "printing/PrintUtils.h"
@@ -192,13 +193,14 @@ TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
     EXPECT_THAT(Texts().mid(10, 4),
                 ElementsAre("76,2500 12b Back:", "126,2600 12b 2/0", "1558,2500 12b EWP:", "1633,2600 12b 6"));
     // Beside the back and pod figures the type line keeps to the 1057 units
-    // from 401 to 1458: a long one is printed smaller.
+    // from 401 to 1458: a long one is printed smaller, on the baseline of
+    // size 10 (66 below the top, 40 at size 6).
     V().Sloped = true;
     V().Armor.FP = true;
     V().Armor.LR = true;
     Clear();
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_EQ(Texts().last(), "467,2620 6 Armor Type: Sloped, FP, LR, Composite");
+    EXPECT_EQ(Texts().last(), "467,2646 6 Armor Type: Sloped, FP, LR, Composite");
 
     V().EWPR = true;
     Clear();
@@ -272,12 +274,14 @@ TEST_F(RecordSheetBoxesTest, DescriptionTooLongForItsBoxIsPrintedSmallerInsideIt
     EXPECT_EQ(PrintedWords(lines), atTen);
 }
 
-TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintEndsWithAnEllipsis)
+TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintCutsThePartsListAndKeepsItsFigures)
 {
     Open("Gadfly.vx");
     V().GetWeight(WeightList);
     Form->PrintDescription(1900, 2760, 2855, 1070, false);
     const QString atTen = PrintedWords(Page->Recorder.Texts);
+    const QString figures = QStringLiteral("Accel.5,TopSpeed110,HC2,2,240lbs,$3,145");
+    ASSERT_TRUE(atTen.endsWith(figures)) << atTen.toStdString();
     Clear();
     // Room for two lines of size 6, 50 pixels high.
     Form->PrintDescription(1900, 2760, 2855, 110, false);
@@ -287,9 +291,33 @@ TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintEndsWithAnE
         EXPECT_EQ(line.Font.Size, ReadableFontSize);
         EXPECT_LE(line.Place.bottom(), 2760 + 110 - 1);
     }
-    ASSERT_TRUE(lines[1].Text.endsWith(Ellipsis)) << lines[1].Text.toStdString();
-    EXPECT_TRUE(atTen.startsWith(PrintedWords(lines).chopped(1)));
-    EXPECT_LT(PrintedWords(lines).size(), atTen.size());
+    // The start of the parts list, an ellipsis where the middle is left
+    // out, and the figures whole.
+    const QString printed = PrintedWords(lines);
+    const qsizetype ellipsis = printed.indexOf(Ellipsis);
+    ASSERT_GT(ellipsis, 0) << printed.toStdString();
+    EXPECT_TRUE(atTen.startsWith(printed.left(ellipsis))) << printed.toStdString();
+    EXPECT_EQ(printed.mid(ellipsis), Ellipsis + QStringLiteral(",") + figures);
+}
+
+TEST_F(RecordSheetBoxesTest, ACutDescriptionKeepsItsInvalidLine)
+{
+    Open("Thunderwagon.vx");
+    AddEveryNote();
+    MountMostWeapons();
+    QString description;
+    OfficialDescription(V(), false, description);
+    ASSERT_TRUE(description.contains(QLatin1String("\r\n## INVALID ## (")));
+    Clear();
+    // A box of nine lines of size 6.
+    Form->PrintDescription(1900, 1979, 2855, 470, false);
+    const QVector<TRecordedText>& lines = Page->Recorder.Texts;
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines.last().Text.startsWith(QLatin1String("## INVALID ## ("))) << lines.last().Text.toStdString();
+    const QString printed = PrintedWords(lines);
+    EXPECT_TRUE(printed.contains(Ellipsis + QStringLiteral(",Accel."))) << printed.toStdString();
+    for (const TRecordedText& line : lines)
+        EXPECT_LE(line.Place.bottom(), 1979 + 470 - 1) << line.Text.toStdString();
 }
 
 TEST_F(RecordSheetBoxesTest, DescriptionLineWithoutBreakIsCutWithAnEllipsis)
