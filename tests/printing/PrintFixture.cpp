@@ -8,6 +8,7 @@
 #include "model/SettingsVariables.h"
 #include "model/Vehicle.h"
 #include "platform/Numbers.h"
+#include "printing/PrintUtils.h"
 
 void PrintFixture::SetUpTestSuite()
 {
@@ -39,6 +40,14 @@ PrintFixture::PrintFixture()
 }
 
 PrintFixture::~PrintFixture() = default;
+
+void PrintFixture::UsePrinter(int pageWidth, int pageHeight, int pixelsPerInch)
+{
+    // The old printer withdraws itself before the new one takes its place.
+    Page.reset();
+    Page = std::make_unique<TRecordingPrinter>(pageWidth, pageHeight, pixelsPerInch);
+    ReadPrinterMetrics();
+}
 
 void PrintFixture::Mount(const char* abbreviation, TLocation location)
 {

@@ -29,6 +29,62 @@ TEST_F(RecordSheetBoxesTest, TitleBlockCentresNameAuthorAndYear)
     }
 }
 
+TEST_F(RecordSheetBoxesTest, ANameTooWideForTheTitleBoxIsPrintedSmallerInsideIt)
+{
+    Open("Gadfly.vx");
+    const struct {
+        const char* Name;
+        const char* Printed;
+    } cases[] = {
+        // 2775 pixels between the box's margins hold 22 characters of size
+        // 30 (125 each), 29 of size 22 and 110 of size 6 with an ellipsis.
+        {"Thunderwagon Mark VIII", "1952,57 30b Thunderwagon Mark VIII"},
+        {"Thunderwagon Mark VIII Deluxe", "1998,57 22b Thunderwagon Mark VIII Deluxe"},
+    };
+    for (const auto& c : cases) {
+        V().Name = QString::fromLatin1(c.Name);
+        Clear();
+        Form->PrintTitleBlock(1900, 7, 2855);
+        EXPECT_EQ(Texts().first(), c.Printed);
+    }
+    V().Name = QString(120, QLatin1Char('W'));
+    Clear();
+    Form->PrintTitleBlock(1900, 7, 2855);
+    const TRecordedText& name = Page->Recorder.Texts.first();
+    EXPECT_EQ(name.Text, QString(110, QLatin1Char('W')) + Ellipsis);
+    EXPECT_EQ(name.Font.Size, ReadableFontSize);
+    EXPECT_GE(name.Place.left(), 1900 + 40);
+    EXPECT_LE(name.Place.right(), 4755 - 40);
+    // Below it the author line, clear of it.
+    EXPECT_LT(name.Place.bottom(), Page->Recorder.Texts[1].Place.top());
+}
+
+TEST_F(RecordSheetBoxesTest, ANameTallerThanItsRowRisesClearOfTheAuthorLine)
+{
+    const struct {
+        int PixelsPerInch, Size, Top;
+    } cases[] = {
+        // The size-30 name is 250 pixels high at 600 pixels per inch: from
+        // 57 it ends where the author line starts, at 307.
+        {600, 30, 57},
+        // 258 high at 620: it rises 8 so as to end there still.
+        {620, 30, 49},
+        // 300 high at 720: more than the 260 between the box's margin at 47
+        // and the author line, so it is printed smaller, in size 26.
+        {720, 26, 47},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.PixelsPerInch);
+        UsePrinter(4761, 6780, c.PixelsPerInch);
+        Open("Gadfly.vx");
+        Form->PrintTitleBlock(1900, 7, 2855);
+        const QVector<TRecordedText>& texts = Page->Recorder.Texts;
+        EXPECT_EQ(texts[0].Font.Size, c.Size);
+        EXPECT_EQ(texts[0].Place.top(), c.Top);
+        EXPECT_LE(texts[0].Place.bottom() + 1, texts[1].Place.top());
+    }
+}
+
 TEST_F(RecordSheetBoxesTest, NamesAndSkillBoxesLeaveRoomForHandwriting)
 {
     Open("Gadfly.vx");

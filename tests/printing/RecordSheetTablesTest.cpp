@@ -120,6 +120,54 @@ TEST_F(RecordSheetTablesTest, SpeedTrackCellsRunFromMinusTwentyTo295)
     EXPECT_THAT(Shapes().mid(9, 2), ElementsAre("MoveTo 298,5193", "LineTo 297,5593"));
 }
 
+TEST_F(RecordSheetTablesTest, CellNumbersAreCentredAtEveryResolution)
+{
+    Open("Gadfly.vx");
+    const struct {
+        int Width, Height, PixelsPerInch;
+        const char* First;
+        const char* Yes;
+    } cases[] = {
+        // The width of "-20" or "Yes" is halved in printer pixels, after the
+        // cell's middle at 1 + 148 (and 1 + 226) is scaled: at 1200 dpi they
+        // are 250 pixels wide, 298 - 125 and 454 - 125.
+        {4761, 6780, 600, "87,5203 10 -20", "165,6232 10 Yes"},
+        {2380, 3390, 300, "43,2602 10 -20", "82,3116 10 Yes"},
+        {9522, 13560, 1200, "173,10406 10 -20", "329,12464 10 Yes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.PixelsPerInch);
+        UsePrinter(c.Width, c.Height, c.PixelsPerInch);
+        Form->PrintSpeedTrack(1, 5093, 4755);
+        EXPECT_EQ(Texts()[1], c.First);
+        Clear();
+        Form->PrintYesNoBox(QStringLiteral("Fired this turn:"), 1, 6122, 905);
+        EXPECT_EQ(Texts()[1], c.Yes);
+    }
+}
+
+TEST_F(RecordSheetTablesTest, HeadingsStandClearOfTheRuleUnderThem)
+{
+    // At 720 pixels per inch on the layout's page a size-10 heading is 100
+    // pixels high: those 10 below a box's top would reach the rule at 100.
+    UsePrinter(4761, 6780, 720);
+    Open("Gadfly.vx");
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    Form->PrintTurnGrid(1900, 2760, 2855, 3100);
+    Form->PrintHandlingTrack(1, 5636, 4755);
+    Form->PrintWeaponTable(1, 3900, 4755);
+    QStringList headings;
+    for (const TRecordedText& text : Page->Recorder.Texts)
+        if (text.Font.Style & fsBold)
+            headings << QStringLiteral("%1 %2-%3").arg(text.Text).arg(text.Place.top()).arg(text.Place.bottom());
+    // Each ends 3 pixels above its rule (2860, 5736) or, where it clears it,
+    // stays where it was (3900, rule at 4020).
+    EXPECT_EQ(headings, (QStringList{"Weapon 2757-2856", "To Hit 2757-2856", "Dmg. 2757-2856", "Ammo 2757-2856",
+                                     "Turn 2757-2856", "Speed 2757-2856", "Handling Status (HC: 2) 2757-2856",
+                                     "Handling Status 5633-5732", "Weapon 3900-3999", "To Hit 3900-3999",
+                                     "Dmg. 3900-3999", "Effect 3900-3999", "Ammo 3900-3999", "Current 3900-3999"}));
+}
+
 TEST_F(RecordSheetTablesTest, HandlingAndDifficultyTracks)
 {
     Open("Gadfly.vx");
