@@ -268,7 +268,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
 
     // The plan writes its component-armor list down its top-left corner: the
     // left column's figures move below the list where it reaches them, as
-    // long as the frame holds them above the armor type line.
+    // long as they end above the armor type line, or, beside a pod's figures
+    // where that line is narrower, inside the frame.
     const bool pod = V.EWP > 0 && !V.EWPR;
     QVector<int> leftRows{Y + 500, Y + 1300};
     if (pod)
@@ -281,7 +282,7 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
             moved << std::max(row, next);
             next = moved.last() + 220;
         }
-        if (next <= Y + 2120)
+        if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
             leftRows = moved;
     }
 

@@ -196,6 +196,34 @@ TEST_F(RecordSheetBoxesTest, ArmorOfMetalSampleAroundTheLayoutPlan)
     EXPECT_TRUE(Shapes().isEmpty());
 }
 
+TEST_F(RecordSheetBoxesTest, TheLeftFiguresMoveBelowThePlansComponentArmorList)
+{
+    Open("Gadfly.vx");
+    // The list's header at plan row 9, its lines from 19, 15 apart.
+    V().Crew[0].CA = 2;
+    V().Crew[1].CA = 3;
+    const auto leftColumn = [this] {
+        Clear();
+        Form->PrintArmor(1, 500, 1857);
+        QStringList rows;
+        for (const QString& text : Texts())
+            if (text.section(QLatin1Char(','), 0, 0).toInt() < 400)
+                rows << text;
+        return rows;
+    };
+    // Two lines end at plan row 49, layout 794: above "Left:".
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1000 12b Left:", "176,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1"));
+    // Fifteen end at row 244, layout 1964: the column starts 20 below it,
+    // its figures 220 apart.
+    MountMostWeapons();
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1"));
+    // Beside a plain pod the back's figures follow, still inside the frame.
+    V().EWP = 1;
+    V().EWPR = false;
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1",
+                                          "76,2500 12b Back:", "176,2600 12b 2"));
+}
+
 TEST_F(RecordSheetBoxesTest, ArmorTypeLineListsOnlyTheOptions)
 {
     Open("Gadfly.vx");
