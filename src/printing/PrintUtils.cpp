@@ -146,6 +146,11 @@ QString ElideText(const QString& text, int width)
     return Printer().Canvas().TextWidth(text) <= width ? text : CutText(text, width);
 }
 
+namespace {
+
+// Shrinks the canvas font from size down to ReadableFontSize until text
+// keeps within the width W (layout units), then cuts text (ElideText) if it
+// still does not; returns the size, the canvas font left at it.
 int FitText(QString& text, int W, int size, TFontStyles style)
 {
     TPageCanvas& canvas = Printer().Canvas();
@@ -155,6 +160,8 @@ int FitText(QString& text, int W, int size, TFontStyles style)
     text = ElideText(text, limit);
     return fitted;
 }
+
+} // namespace
 
 TPlacedText PlaceFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
 {
@@ -181,11 +188,6 @@ void PrintField(const TRect& place)
 {
     const int margin = std::max(1, ScaleX(FieldMargin));
     Printer().Canvas().FillRect(place.Left - margin, place.Top, place.Right + margin, place.Bottom);
-}
-
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
-{
-    PrintPlacedText(PlaceFittedText(text, X, Y, W, size, style, centered));
 }
 
 bool DrawnUnder(const TBitmap32& image, int X, int Y, int factor, const TRect& place)

@@ -68,14 +68,6 @@ QString ElideText(const QString& text, int width);
 // A bold size-10 heading at (X, Y), or centred on X, over a rule at ruleY:
 // it rises as far as its descenders need to stand clear of the rule.
 void PrintHeading(const QString& text, int X, int Y, int ruleY, bool centered);
-// Shrinks the canvas font from size down to ReadableFontSize until text
-// keeps within the width W (layout units), then cuts text (ElideText) if it
-// still does not; returns the size, the canvas font left at it.
-int FitText(QString& text, int W, int size, TFontStyles style);
-// One line of text that keeps within the width W, from X or centred on it:
-// shrunk from size down to ReadableFontSize, then cut with an ellipsis. A
-// text printed smaller stands on the baseline it has at full size.
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
 // Whether the picture, printed at (X, Y) enlarged by factor (PrintImage),
 // puts anything but white paper under the place (printer pixels).
 bool DrawnUnder(const TBitmap32& image, int X, int Y, int factor, const TRect& place);
@@ -88,7 +80,10 @@ struct TPlacedText
     TFontStyles Style = 0;
     TRect Place;
 };
-// Where PrintFittedText would print the text, and in what size.
+// One line of text that keeps within the width W, from X or centred on it:
+// shrunk from size down to ReadableFontSize, then cut with an ellipsis. A
+// text printed smaller stands on the baseline it has at full size. Only
+// placed, not printed yet.
 TPlacedText PlaceFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
 void PrintPlacedText(const TPlacedText& placed);
 // What a white field behind a text reaches beyond its ends, in layout units.

@@ -120,9 +120,31 @@ TEST_F(PrintUtilsTest, AFittedTextKeepsItsSizeIsPrintedSmallerOrIsCut)
     };
     for (const auto& c : cases) {
         Log().clear();
-        PrintFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false);
+        PrintPlacedText(PlaceFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false));
         EXPECT_EQ(Log(), QStringList{QString::fromUtf8(c.Printed)});
     }
+}
+
+TEST_F(PrintUtilsTest, APictureIsDrawnUnderAPlaceOnlyWhereItPutsMoreThanWhitePaper)
+{
+    UsePage(4761, 6780);
+    // A 10 x 10 picture enlarged 6 times from (-160, 500): its pixel (5, 5)
+    // covers the page from (-130, 530) to (-124, 536).
+    TBitmap32 picture(10, 10);
+    picture.Clear(clWhite32);
+    picture.SetPixel(5, 5, clBlack32);
+    EXPECT_TRUE(DrawnUnder(picture, -160, 500, 6, TRect{-130, 530, -124, 536}));
+    EXPECT_TRUE(DrawnUnder(picture, -160, 500, 6, TRect{-200, 400, -129, 531}));
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{-124, 530, -100, 560}));
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{0, 0, 100, 100}));
+    // Transparent pixels print white when the picture blends.
+    picture.Clear(0u);
+    picture.DrawMode = TDrawMode::dmBlend;
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{-160, 500, -100, 560}));
+    // A field reaches FieldMargin beyond the text's ends, not above or below.
+    Log().clear();
+    PrintField(TRect{100, 200, 300, 250});
+    EXPECT_EQ(Log(), QStringList{QStringLiteral("Fill 92,200,308,250")});
 }
 
 TEST_F(PrintUtilsTest, BoxesScaleTheirSizeOnTheirOwn)
