@@ -14,6 +14,7 @@
 
 #include <QVector>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -251,26 +252,101 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     const int middle = X + W / 2;
     const int left = X + 200;
     const int right = X + W - 200;
-    // The side columns keep to the plan's margins, clear of the wheel guards
-    // and hubcaps whose boxes a player ticks; the centred rows keep clear of
-    // the side columns.
+    // The side columns keep to the plan's margins; the centred rows keep
+    // clear of the side columns.
     const int sideWidth = 2 * 200 - 2 * FieldMargin;
     const int centreWidth = W - 4 * 200;
+    const bool pod = V.EWP > 0 && !V.EWPR;
+    // The figures as they are placed, each with its rank in the order in
+    // which the sheet writes them: front, left, right, top, under, back,
+    // pod, type line.
     QVector<TPlacedText> texts;
-    const auto side = [&](const QString& text, int x, int y, int w) {
-        texts.append(PlaceFittedText(text, x, y, w, 12, fsBold, true));
+    QVector<int> ranks;
+    const auto add = [&](int rank, const TPlacedText& text) {
+        texts << text;
+        ranks << rank;
     };
-    // A column's label with its value on the next row.
-    const auto pair = [&](const QString& label, const QString& value, int x, int y, int w) {
-        side(label, x, y, w);
-        side(value, x, y + 100, w);
+    const auto drawnUnder = [this](const TPlacedText& text) {
+        return DrawnUnder(FLayoutPicture, PlanX, PlanY, PlanFactor, text.Place);
+    };
+    const auto overlapsAny = [&texts](const TPlacedText& text) {
+        return std::any_of(texts.begin(), texts.end(), [&text](const TPlacedText& other) {
+            return text.Place.Left < other.Place.Right && other.Place.Left < text.Place.Right
+                && text.Place.Top < other.Place.Bottom && other.Place.Top < text.Place.Bottom;
+        });
+    };
+
+    // The centred rows stand at their places.
+    add(0, PlaceFittedText(QStringLiteral("Front Armor:"), middle, Y + 40, centreWidth, 12, fsBold, true));
+    add(1, PlaceFittedText(ArmorValue(kind, a.Front, a.FrontM), middle, Y + 140, centreWidth, 12, fsBold, true));
+    if (!pod)
+        add(10, PlaceFittedText(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020,
+                                centreWidth, 12, fsBold, true));
+    // The type line comes below the centred back row and keeps clear of the
+    // back and pod figures beside it (up to 200 either side of theirs).
+    add(14, PlaceFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
+                            pod ? centreWidth : W, 10, 0, true));
+
+    // A side column's label with its value on the next row, at their place
+    // when the plan leaves it free. Where the plan has drawn there (wheel
+    // guards and hubcaps whose boxes a player ticks, pods, the list of
+    // component armor), they go to the nearest free place up or down the
+    // column, centred on it or against the frame's outer edge, in size 12 or
+    // a little smaller; only where the column has none do they stay at
+    // their place, over the plan.
+    constexpr int MaxShift = 400;
+    constexpr int ShiftStep = 20;
+    const int highest = ScaleY(Y + 45);
+    const int lowest = ScaleY(Y + 2210);
+    const auto sidePair = [&](int rank, const QString& label, const QString& value, bool leftColumn, int y) {
+        const int x = leftColumn ? left : right;
+        const auto place = [&](int size, int shift, bool outer) {
+            QVector<TPlacedText> both{PlaceFittedText(label, x, y + shift, sideWidth, size, fsBold, true),
+                                      PlaceFittedText(value, x, y + shift + 100 * size / 12, sideWidth, size,
+                                                      fsBold, true)};
+            if (outer) {
+                for (TPlacedText& text : both) {
+                    const int dx = leftColumn ? ScaleX(X + 2 * FieldMargin) - text.Place.Left
+                                              : ScaleX(X + W - 2 * FieldMargin) - text.Place.Right;
+                    text.Place.Left += dx;
+                    text.Place.Right += dx;
+                }
+            }
+            return both;
+        };
+        // A free place keeps a field's margin of air beside the plan.
+        const int air = ScaleX(FieldMargin);
+        const auto free = [&](const QVector<TPlacedText>& both) {
+            return std::none_of(both.begin(), both.end(), [&](const TPlacedText& text) {
+                TPlacedText wider = text;
+                wider.Place.Left -= air;
+                wider.Place.Right += air;
+                return text.Place.Top < highest || text.Place.Bottom > lowest || drawnUnder(wider)
+                    || overlapsAny(text);
+            });
+        };
+        for (const int size : {12, 11, 10}) {
+            for (int step = 0; step <= 2 * MaxShift / ShiftStep; ++step) {
+                const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
+                for (const bool outer : {false, true}) {
+                    const QVector<TPlacedText> both = place(size, shift, outer);
+                    if (free(both)) {
+                        add(rank, both[0]);
+                        add(rank + 1, both[1]);
+                        return;
+                    }
+                }
+            }
+        }
+        const QVector<TPlacedText> both = place(12, 0, false);
+        add(rank, both[0]);
+        add(rank + 1, both[1]);
     };
 
     // The plan writes its component-armor list down its top-left corner: the
-    // left column's figures move below the list where it reaches them, as
+    // left column's figures start below the list where it reaches them, as
     // long as they end above the armor type line, or, beside a pod's figures
     // where that line is narrower, inside the frame.
-    const bool pod = V.EWP > 0 && !V.EWPR;
     QVector<int> leftRows{Y + 500, Y + 1300};
     if (pod)
         leftRows << Y + 2000;
@@ -285,32 +361,27 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
             leftRows = moved;
     }
-
-    pair(QStringLiteral("Front Armor:"), ArmorValue(kind, a.Front, a.FrontM), middle, Y + 40, centreWidth);
-    pair(QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), left, leftRows[0], sideWidth);
-    pair(QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), right, Y + 500, sideWidth);
-    pair(QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), left, leftRows[1], sideWidth);
-    pair(QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), right, Y + 1300, sideWidth);
+    sidePair(2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), true, leftRows[0]);
+    sidePair(4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), false, Y + 500);
+    sidePair(6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), true, leftRows[1]);
+    sidePair(8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), false, Y + 1300);
     // A plain pod has armor of its own, shown beside the back's.
     if (pod) {
-        pair(QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), left, leftRows[2], sideWidth);
-        pair(QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), right, Y + 2000, sideWidth);
-    } else {
-        side(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020, centreWidth);
+        sidePair(10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), true, leftRows[2]);
+        sidePair(12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), false, Y + 2000);
     }
-    // The type line comes below the centred back row and keeps clear of the
-    // back and pod figures beside it (up to 200 either side of theirs).
-    texts.append(PlaceFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
-                                 pod ? centreWidth : W, 10, 0, true));
 
-    // Where the plan has drawn something under a figure, a white field
+    // Where the plan has drawn something under a figure still, a white field
     // behind it keeps it readable; the fields come first, so that none
     // covers a neighbour's descenders.
     for (const TPlacedText& text : texts)
-        if (DrawnUnder(FLayoutPicture, PlanX, PlanY, PlanFactor, text.Place))
+        if (drawnUnder(text))
             PrintField(text.Place);
-    for (const TPlacedText& text : texts)
-        PrintPlacedText(text);
+    QVector<qsizetype> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&ranks](qsizetype i, qsizetype j) { return ranks[i] < ranks[j]; });
+    for (const qsizetype i : order)
+        PrintPlacedText(texts[i]);
 }
 
 void TfrmPrint::PrintTires(int X, int Y, int W)

@@ -57,6 +57,18 @@ void SheetTest::MountMostWeapons()
     V().EngineCA = 4;
 }
 
+void SheetTest::FitWheelGuardsAndHubcaps()
+{
+    V().Axis = wl6Wheels3Axis;
+    V().GuardsFront = 3;
+    V().GuardsRear = 7;
+    V().HubsFront = 2;
+    V().HubsRear = 2;
+    TArmor& a = V().Armor;
+    a.LeftM = a.RightM = a.TopM = a.BottomM = 100;
+    a.Left = a.Right = a.Top = a.Bottom = 50;
+}
+
 void SheetTest::DrawPlan()
 {
     FCar->Reset();

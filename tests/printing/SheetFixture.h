@@ -25,6 +25,9 @@ protected:
     // extra ammunition), and component armor for the crew and the engine:
     // the plan's longest component-armor list and the widest entries.
     void MountMostWeapons();
+    // Six wheels on three axles with wheel guards and hubcaps, whose boxes
+    // fill the plan's sides, and composite armor of three-digit figures.
+    void FitWheelGuardsAndHubcaps();
     // Draws the open design's layout plan into the picture the sheets print.
     void DrawPlan();
     QStringList Texts();

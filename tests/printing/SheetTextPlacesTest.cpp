@@ -234,6 +234,23 @@ TEST_F(SheetTextPlacesTest, TheMostWeaponsKeepToTheirTablesAndThePlansListToItsC
     }
 }
 
+TEST_F(SheetTextPlacesTest, TheSideFiguresGoWhereThePlanLeavesThemFree)
+{
+    for (const char* design : {"Thunderwagon.vx", "Brickhouse.vx", "VezeRidiv.vx", "Lightbringer.vx"}) {
+        SCOPED_TRACE(design);
+        Open(design);
+        FitWheelGuardsAndHubcaps();
+        V().Crew[0].CA = 3;
+        ExpectBothSheetsInTheirBoxes();
+        // No field hides the guards' and hubcaps' boxes: the figures of the
+        // side columns stand where the plan has drawn nothing.
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
+            const QRect field = RectOf(fill.mid(5));
+            EXPECT_TRUE(field.left() > 400 && field.right() < 1458) << fill.toStdString();
+        }
+    }
+}
+
 TEST_F(SheetTextPlacesTest, ALongDescriptionWithEveryNoteAndTheMostWeaponsStaysInItsBox)
 {
     Open("Thunderwagon.vx");
