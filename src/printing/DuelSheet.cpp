@@ -30,10 +30,10 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
     PrintHeading(QStringLiteral("Dmg."), X + 700, Y + 10, Y + 100, false);
     PrintHeading(QStringLiteral("Ammo"), X + 1100, Y + 10, Y + 100, false);
 
-    auto row = [&](int r, const QString& weapon, const QString& suffix, int toHit, const QString& damage,
+    auto row = [&](int r, const QString& weapon, const QString& marks, int toHit, const QString& damage,
                    const QString& ammo) {
         const int y = Y + 108 + 100 * r;
-        PrintWeaponEntry(weapon, suffix, X + 55, y, WeaponColumnWidth, 45);
+        PrintWeaponEntry(weapon, marks, X + 55, y, WeaponColumnWidth, 45);
         PrintText(Format(QStringLiteral("%d"), {toHit}), X + 500, y, 10, 0, false);
         PrintText(damage, X + 700, y, 10, 0, false);
         PrintText(ammo, X + 1200, y, 10, 0, false);
@@ -48,7 +48,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
             name = QStringLiteral("p") + name;
         if (weapon.LaserIR)
             name = QStringLiteral("IR ") + name;
-        row(r, name, WeaponNameSuffix(weapon), weapon.ToHit,
+        row(r, name + WeaponLocationText(weapon), WeaponMarks(weapon), weapon.ToHit,
             DiceToStr(weapon.DamageKind, weapon.DamageDice, weapon.DamageMod), WeaponAmmoText(weapon));
     }
     const QString seats[2] = {QStringLiteral("Drv "), QStringLiteral("Gnr: ")};

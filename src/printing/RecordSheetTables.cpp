@@ -205,10 +205,10 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     for (int i = 0; i < 6; ++i)
         PrintHeading(QString::fromLatin1(Headings[i]), X + HeadingX[i], Y, Y + 120, false);
 
-    const auto row = [X, Y](int r, const QString& name, const QString& suffix, int toHit, const QString& damage,
+    const auto row = [X, Y](int r, const QString& name, const QString& marks, int toHit, const QString& damage,
                             const QString& effect, const QString& ammo) {
         const int y = Y + 128 + 100 * r;
-        PrintWeaponEntry(name, suffix, X + 75, y, NameColumnWidth, 65);
+        PrintWeaponEntry(name, marks, X + 75, y, NameColumnWidth, 65);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);
         PrintText(damage, X + 2400, y, 10, 0, false);
         PrintText(effect, X + 2800, y, 10, 0, false);
@@ -219,7 +219,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     for (int r = 0; r < n; ++r) {
         TWeaponType w;
         V.GetWeapon(r, w);
-        row(r, WeaponNameText(w), WeaponNameSuffix(w), w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
+        row(r, WeaponNameText(w) + WeaponLocationText(w), WeaponMarks(w), w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
             EffectToStr(w.EffectKind, w.EffectValue), WeaponAmmoText(w));
     }
     // The crew's hand guns take the rows after the weapons while rows are left.

@@ -64,6 +64,20 @@ TEST_F(DuelSheetTest, TheLocationFollowsTheAbbreviationWhenTheSettingIsOn)
               QStringList{QStringLiteral("Text 11,2894 6 MG, front (HRSWC)")});
 }
 
+TEST_F(DuelSheetTest, AnEntryTooWideEvenSoShortensItsNameAndKeepsItsComponentArmor)
+{
+    PrinterWeaponLoc = true;
+    Mount("MG", locFront);
+    Weapon(0).CA = 4;
+    Weapon(0).CA_FP = true;
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    PrinterWeaponLoc = false;
+    // "MG, front(4 pt FP CA)" is 525 wide at size 6, more than the 465 from
+    // the cell's margin: the marks take 300, the name keeps 165.
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,2894 ")),
+              QStringList{QStringLiteral("Text 11,2894 6 MG, f\u2026(4 pt FP CA)")});
+}
+
 TEST_F(DuelSheetTest, WithoutWeaponsTheHandGunsTakeTheFirstTwoRows)
 {
     CrewBuffer[0].HandGun = QStringLiteral("Light Pistol");
