@@ -469,23 +469,14 @@ void TPlan::DrawLocationWeapons(const QString& location)
 
 void TPlan::DrawCAList()
 {
-    QStringList lines;
-    const auto add = [&lines](const QString& name, int points) {
-        if (points > 0)
-            lines.append(Format(QStringLiteral("%s: %s"), {name, CAText(points)}));
-    };
-    add(QStringLiteral("Driver"), V.Crew[0].CA);
-    add(QStringLiteral("Gunner"), V.Crew[1].CA);
-    add(QStringLiteral("Engine"), V.EngineCA);
-    for (const TWeaponType& w : V.Weapons.Items)
-        add(w.Abbreviation, w.CA);
+    const QStringList lines = ComponentArmorLines(V);
     if (lines.isEmpty())
         return;
-    Target.TextOut(27, 5, QStringLiteral("CA:"));
-    int y = 15;
+    Target.TextOut(CAListLeft, CAListTop, QStringLiteral("CA:"));
+    int y = CAListTop + CAListFirstLine;
     for (const QString& line : lines) {
-        Target.TextOut(27, y, line);
-        y += 15;
+        Target.TextOut(CAListLeft, y, line);
+        y += CAListPitch;
     }
 }
 
@@ -502,6 +493,27 @@ void DrawDPBoxes(TBitmap32& target, int x, int y, int count, bool secondColumnLe
     column(x, std::clamp(count, 0, ColumnLength));
     if (count > ColumnLength)
         column(secondColumnLeft ? x - Pitch : x + Pitch, std::min(count - ColumnLength, ColumnLength));
+}
+
+QStringList ComponentArmorLines(const TVehicle& V)
+{
+    QStringList lines;
+    const auto add = [&lines](const QString& name, int points) {
+        if (points > 0)
+            lines.append(Format(QStringLiteral("%s: %s"), {name, CAText(points)}));
+    };
+    add(QStringLiteral("Driver"), V.Crew[0].CA);
+    add(QStringLiteral("Gunner"), V.Crew[1].CA);
+    add(QStringLiteral("Engine"), V.EngineCA);
+    for (const TWeaponType& w : V.Weapons.Items)
+        add(w.Abbreviation, w.CA);
+    return lines;
+}
+
+int ComponentArmorListBottom(const TVehicle& V)
+{
+    const qsizetype lines = ComponentArmorLines(V).size();
+    return lines == 0 ? 0 : CAListTop + CAListFirstLine + CAListPitch * int(lines);
 }
 
 int TireDPFrame(int dp)

@@ -3,10 +3,12 @@
 #include "model/RulesTypes.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class TBitmap32;
 class TGameCar;
+class TVehicle;
 
 // The layout plan: the body of the design's size seen from above with every
 // fitted part at its fixed place, damage points as rows of small boxes, tires
@@ -30,6 +32,19 @@ void DrawLayout(const TGameCar& car, TBitmap32& target);
 void DrawDPBoxes(TBitmap32& target, int x, int y, int count, bool secondColumnLeft);
 // The frame of a tire picture that shows a tire of dp damage points.
 int TireDPFrame(int dp);
+// The component-armor list: "CA:" at (CAListLeft, CAListTop), its lines
+// from CAListFirstLine below that, CAListPitch apart. It keeps a few pixels
+// inside the top-left corner, clear of the frame the record sheet draws
+// round the printed plan.
+constexpr int CAListLeft = 30;
+constexpr int CAListTop = 9;
+constexpr int CAListFirstLine = 10;
+constexpr int CAListPitch = 15;
+// The list's lines, "name: points", of the crew, the engine and each weapon
+// with component armor, in that order.
+QStringList ComponentArmorLines(const TVehicle& V);
+// The plan y below the list's last line; 0 when there is no list.
+int ComponentArmorListBottom(const TVehicle& V);
 // Component armor points as the plan writes them: "o" per point up to five,
 // the number from six on, nothing for none.
 QString CAText(int points);

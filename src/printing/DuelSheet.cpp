@@ -25,14 +25,15 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
     PrintRect(X, Y, W, 1100);
     for (int i = 1; i <= 10; ++i)
         PrintLine(0, Y + 100 * i, W, 0);
-    PrintText(QStringLiteral("Weapon"), X, Y + 10, 10, fsBold, false);
-    PrintText(QStringLiteral("To Hit"), X + 400, Y + 10, 10, fsBold, false);
-    PrintText(QStringLiteral("Dmg."), X + 700, Y + 10, 10, fsBold, false);
-    PrintText(QStringLiteral("Ammo"), X + 1100, Y + 10, 10, fsBold, false);
+    PrintHeading(QStringLiteral("Weapon"), X, Y + 10, Y + 100, false);
+    PrintHeading(QStringLiteral("To Hit"), X + 400, Y + 10, Y + 100, false);
+    PrintHeading(QStringLiteral("Dmg."), X + 700, Y + 10, Y + 100, false);
+    PrintHeading(QStringLiteral("Ammo"), X + 1100, Y + 10, Y + 100, false);
 
-    auto row = [&](int r, const QString& weapon, int toHit, const QString& damage, const QString& ammo) {
+    auto row = [&](int r, const QString& weapon, const QString& marks, int toHit, const QString& damage,
+                   const QString& ammo) {
         const int y = Y + 108 + 100 * r;
-        PrintFittedText(weapon, X + 55, y, WeaponColumnWidth, 10, 0, false);
+        PrintWeaponEntry(weapon, marks, X + 55, y, WeaponColumnWidth, 45);
         PrintText(Format(QStringLiteral("%d"), {toHit}), X + 500, y, 10, 0, false);
         PrintText(damage, X + 700, y, 10, 0, false);
         PrintText(ammo, X + 1200, y, 10, 0, false);
@@ -47,7 +48,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
             name = QStringLiteral("p") + name;
         if (weapon.LaserIR)
             name = QStringLiteral("IR ") + name;
-        row(r, name + WeaponNameSuffix(weapon), weapon.ToHit,
+        row(r, name + WeaponLocationText(weapon), WeaponMarks(weapon), weapon.ToHit,
             DiceToStr(weapon.DamageKind, weapon.DamageDice, weapon.DamageMod), WeaponAmmoText(weapon));
     }
     const QString seats[2] = {QStringLiteral("Drv "), QStringLiteral("Gnr: ")};
@@ -55,7 +56,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
         THandGunType gun;
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, seats[s] + gun.Abbreviation, gun.ToHit, DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod),
+        row(n + s, seats[s] + gun.Abbreviation, QString(), gun.ToHit, DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod),
             ShotsText(gun.Shots));
     }
 }
@@ -64,13 +65,13 @@ void TfrmPrint::PrintTurnGrid(int X, int Y, int W, int H)
 {
     TVehicle& V = *FCar->Vehicle;
     PrintRect(X, Y, W, H);
-    PrintText(QStringLiteral("Turn"), X + 10, Y + 10, 10, fsBold, false);
-    PrintText(QStringLiteral("Speed"), X + 390, Y + 10, 10, fsBold, false);
+    PrintHeading(QStringLiteral("Turn"), X + 10, Y + 10, Y + 100, false);
+    PrintHeading(QStringLiteral("Speed"), X + 390, Y + 10, Y + 100, false);
     const int hc = V.GetHC();
     const QString figures = hc != V.Suspension.HC
                                 ? Format(QStringLiteral("(HC: %d, regain %d)"), {hc, V.Suspension.HC})
                                 : Format(QStringLiteral("(HC: %d)"), {hc});
-    PrintText(QStringLiteral("Handling Status ") + figures, X + 600 + (W - 600) / 2, Y + 10, 10, fsBold, true);
+    PrintHeading(QStringLiteral("Handling Status ") + figures, X + 600 + (W - 600) / 2, Y + 10, Y + 100, true);
     PrintLine(X, Y + 100, W, 0);
     for (int t = 0; 100 * t < H; ++t) {
         PrintLine(X, Y + 100 * t, W, 0);

@@ -63,6 +63,52 @@ QLabel* SheetPreview(QGroupBox* group, const char* name, const QString& hint, Qt
     return image;
 }
 
+// How far a hand-set page may differ from the printer's own before the sheet
+// comes out visibly wrong: a tenth either way.
+constexpr double PageTolerance = 0.1;
+
+bool Differs(double ratio)
+{
+    return ratio < 1 - PageTolerance || ratio > 1 + PageTolerance;
+}
+
+// What is wrong with the sheet the hand-set printer resolution (PrinterRes)
+// would give on this printer, or nothing when it suits it. The sheet is laid
+// out on the hand-set page, so on another page it fills only part of it or
+// runs off it; and its fonts are scaled by the hand-set height, so that only
+// a page of half the layout's height prints them at their sizes.
+QString HandSetResolutionFault()
+{
+    QString fault;
+    const int width = Printer().PageWidth();
+    const int height = Printer().PageHeight();
+    if (width > 0 && height > 0) {
+        const double across = double(PageWidth) / width;
+        const double down = double(PageHeight) / height;
+        if (Differs(across) || Differs(down))
+            fault += QStringLiteral("The hand-set printer resolution of %1 x %2 pixels does not match this printer's "
+                                    "page of %3 x %4 pixels: the sheet would take %5 % of the page's width and %6 % "
+                                    "of its height.")
+                         .arg(PageWidth)
+                         .arg(PageHeight)
+                         .arg(width)
+                         .arg(height)
+                         .arg(qRound(100 * across))
+                         .arg(qRound(100 * down));
+    }
+    const int ten = ScaleFontSize(10);
+    if (Differs(ten / 10.0)) {
+        if (!fault.isEmpty())
+            fault += QLatin1Char(' ');
+        fault += QStringLiteral("At a hand-set height of %1 pixels the texts would print at %2 times their size "
+                                "(a size-10 text at %3 points).")
+                     .arg(PageHeight)
+                     .arg(QString::number(ten / 10.0))
+                     .arg(ten);
+    }
+    return fault;
+}
+
 // The cursor shows the hourglass while a sheet is drawn, and the print job
 // ends however the drawing ends.
 class TPrintJob
@@ -210,11 +256,20 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
                     QStringLiteral("PrintSheet"), 2);
         return;
     }
+    // A hand-set resolution that would garble the sheet is named before the
+    // job starts; the user may print all the same.
+    if (PrinterRes) {
+        const QString fault = HandSetResolutionFault();
+        if (!fault.isEmpty()
+            && MessageDlg(fault + QStringLiteral("\r\nPrint the sheet all the same?"), mtWarning, mbOK | mbCancel, 0)
+                   != mrOk)
+            return;
+    }
     Printer().Title = QStringLiteral("Roadvex Record Sheet");
     TPrintJob job;
     if (!job.Start())
         return;
-    PrintImage(FLayoutPicture, -160, 500, 6);
+    PrintImage(FLayoutPicture, PlanX, PlanY, PlanFactor);
     PrintBox(1, 540, 1857, 2177);
     if (LogoImage)
         PrintImage(*LogoImage, 0, 0, 4);

@@ -17,6 +17,12 @@ class TGameCar;
 extern TBitmap32* LogoImage;
 extern TBitmap32* CounterImage;
 
+// The main window's layout plan is printed at (PlanX, PlanY), enlarged by
+// PlanFactor, inside the armor frame; the armor figures stand round it.
+constexpr int PlanX = -160;
+constexpr int PlanY = 500;
+constexpr int PlanFactor = 6;
+
 // The print form: the user prints the edited design on one sheet, the
 // "Vehicle Record Sheet" or the "Duel Sheet", at once on the current printer.
 // Every sheet section is a method that reads the vehicle of FCar; positions

@@ -21,6 +21,19 @@ int Mix(TColor32 pixel, int shift, int alpha)
     return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
 }
 
+// A pixel of bitmap as it comes out on white paper, by bitmap's draw mode.
+TColor32 OnWhitePaper(const TBitmap32& bitmap, TColor32 pixel)
+{
+    const int alpha = bitmap.DrawMode == TDrawMode::dmOpaque ? 255 : int(pixel >> 24) * bitmap.MasterAlpha / 255;
+    return Color32(Mix(pixel, 16, alpha), Mix(pixel, 8, alpha), Mix(pixel, 0, alpha));
+}
+
+// Where a picture printed at (X, Y) enlarged by factor lands on the page.
+TRect PicturePlace(const TBitmap32& image, int X, int Y, int factor)
+{
+    return TRect{ScaleX(X), ScaleY(Y), ScaleX(X + image.Width() * factor), ScaleY(Y + image.Height() * factor)};
+}
+
 // The part src of bitmap stretched over the whole tile, nearest pixel, by
 // bitmap's draw mode over white paper: a tile starts blank, so what the
 // picture leaves transparent prints white and not black.
@@ -36,16 +49,12 @@ void StretchOnto(const TBitmap32& bitmap, int srcLeft, int srcTop, int srcRight,
     QVector<int> sourceColumn(tile.Width());
     for (int x = 0; x < tile.Width(); ++x)
         sourceColumn[x] = std::min(bitmap.Width() - 1, srcLeft + int(qint64(x) * sw / tile.Width()));
-    const bool opaque = bitmap.DrawMode == TDrawMode::dmOpaque;
     for (int y = 0; y < tile.Height(); ++y) {
         const int sy = std::min(bitmap.Height() - 1, srcTop + int(qint64(y) * sh / tile.Height()));
         const TColor32* source = bitmap.ScanLine(sy);
         TColor32* target = tile.ScanLine(y);
-        for (int x = 0; x < tile.Width(); ++x) {
-            const TColor32 pixel = source[sourceColumn[x]];
-            const int alpha = opaque ? 255 : int(pixel >> 24) * bitmap.MasterAlpha / 255;
-            target[x] = Color32(Mix(pixel, 16, alpha), Mix(pixel, 8, alpha), Mix(pixel, 0, alpha));
-        }
+        for (int x = 0; x < tile.Width(); ++x)
+            target[x] = OnWhitePaper(bitmap, source[sourceColumn[x]]);
     }
 }
 
@@ -99,6 +108,17 @@ void PrintText(const QString& text, int X, int Y, int size, TFontStyles style, b
     canvas.TextOut(x, ScaleY(Y), text);
 }
 
+void PrintHeading(const QString& text, int X, int Y, int ruleY, bool centered)
+{
+    SetPrintFont(10, fsBold);
+    TPageCanvas& canvas = Printer().Canvas();
+    int x = ScaleX(X);
+    if (centered)
+        x -= canvas.TextWidth(text) / 2;
+    const int clearance = std::max(1, ScaleY(3));
+    canvas.TextOut(x, std::min(ScaleY(Y), ScaleY(ruleY) - clearance - canvas.TextHeight(text)), text);
+}
+
 int ShrinkToFit(int size, int minimum, TFontStyles style, const std::function<bool(int)>& fits)
 {
     for (;; --size) {
@@ -126,13 +146,75 @@ QString ElideText(const QString& text, int width)
     return Printer().Canvas().TextWidth(text) <= width ? text : CutText(text, width);
 }
 
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
+namespace {
+
+// Shrinks the canvas font from size down to ReadableFontSize until text
+// keeps within the width W (layout units), then cuts text (ElideText) if it
+// still does not; returns the size, the canvas font left at it.
+int FitText(QString& text, int W, int size, TFontStyles style)
 {
     TPageCanvas& canvas = Printer().Canvas();
     const int limit = ScaleX(W);
     const auto fits = [&](int) { return canvas.TextWidth(text) <= limit; };
     const int fitted = ShrinkToFit(size, ReadableFontSize, style, fits);
-    PrintText(ElideText(text, limit), X, Y, fitted, style, centered);
+    text = ElideText(text, limit);
+    return fitted;
+}
+
+} // namespace
+
+TPlacedText PlaceFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    SetPrintFont(size, style);
+    const int baseline = canvas.TextBaseline();
+    TPlacedText placed{text, size, style, {}};
+    placed.Size = FitText(placed.Text, W, size, style);
+    // A text printed smaller stands on the baseline the row has at full size.
+    const int y = ScaleY(Y) + baseline - canvas.TextBaseline();
+    const int width = canvas.TextWidth(placed.Text);
+    const int x = centered ? ScaleX(X) - width / 2 : ScaleX(X);
+    placed.Place = TRect{x, y, x + width, y + canvas.TextHeight(placed.Text)};
+    return placed;
+}
+
+void PrintPlacedText(const TPlacedText& placed)
+{
+    SetPrintFont(placed.Size, placed.Style);
+    Printer().Canvas().TextOut(placed.Place.Left, placed.Place.Top, placed.Text);
+}
+
+void PrintField(const TRect& place)
+{
+    const int margin = std::max(1, ScaleX(FieldMargin));
+    Printer().Canvas().FillRect(place.Left - margin, place.Top, place.Right + margin, place.Bottom);
+}
+
+bool DrawnUnder(const TBitmap32& image, int X, int Y, int factor, const TRect& place)
+{
+    if (image.Empty())
+        return false;
+    TRect r;
+    FitRect(TRect{0, 0, image.Width(), image.Height()}, PicturePlace(image, X, Y, factor), r);
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return false;
+    // The picture's pixels that the printer stretches under the place.
+    const auto source = [](int p, int origin, int printed, int pixels) {
+        return std::clamp(int(qint64(p - origin) * pixels / printed), 0, pixels - 1);
+    };
+    if (place.Right <= r.Left || place.Left >= r.Right || place.Bottom <= r.Top || place.Top >= r.Bottom)
+        return false;
+    const int x0 = source(place.Left, r.Left, r.Width(), image.Width());
+    const int x1 = source(place.Right - 1, r.Left, r.Width(), image.Width());
+    const int y0 = source(place.Top, r.Top, r.Height(), image.Height());
+    const int y1 = source(place.Bottom - 1, r.Top, r.Height(), image.Height());
+    for (int y = y0; y <= y1; ++y) {
+        const TColor32* row = image.ScanLine(y);
+        for (int x = x0; x <= x1; ++x)
+            if ((OnWhitePaper(image, row[x]) & 0xFFFFFFu) != 0xFFFFFFu)
+                return true;
+    }
+    return false;
 }
 
 void PrintRect(int X, int Y, int W, int H)
@@ -167,8 +249,7 @@ void PrintLine(int X, int Y, int W, int H)
 
 void PrintImage(const TBitmap32& image, int X, int Y, int factor)
 {
-    const TRect dst{ScaleX(X), ScaleY(Y), ScaleX(X + image.Width() * factor), ScaleY(Y + image.Height() * factor)};
-    PrintBitmapTiled(image, dst, 1024);
+    PrintBitmapTiled(image, PicturePlace(image, X, Y, factor), 1024);
 }
 
 void ReadPrinterMetrics()

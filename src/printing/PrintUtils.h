@@ -65,9 +65,32 @@ QString CutText(const QString& text, int width);
 // The text as it is when it is at most width printer pixels wide in the
 // canvas font, else cut (CutText).
 QString ElideText(const QString& text, int width);
+// A bold size-10 heading at (X, Y), or centred on X, over a rule at ruleY:
+// it rises as far as its descenders need to stand clear of the rule.
+void PrintHeading(const QString& text, int X, int Y, int ruleY, bool centered);
+// Whether the picture, printed at (X, Y) enlarged by factor (PrintImage),
+// puts anything but white paper under the place (printer pixels).
+bool DrawnUnder(const TBitmap32& image, int X, int Y, int factor, const TRect& place);
+// A text as it will be printed: the text, cut if it had to be, its font
+// and its place in printer pixels.
+struct TPlacedText
+{
+    QString Text;
+    int Size = 10;
+    TFontStyles Style = 0;
+    TRect Place;
+};
 // One line of text that keeps within the width W, from X or centred on it:
-// shrunk from size down to ReadableFontSize, then cut with an ellipsis.
-void PrintFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
+// shrunk from size down to ReadableFontSize, then cut with an ellipsis. A
+// text printed smaller stands on the baseline it has at full size. Only
+// placed, not printed yet.
+TPlacedText PlaceFittedText(const QString& text, int X, int Y, int W, int size, TFontStyles style, bool centered);
+void PrintPlacedText(const TPlacedText& placed);
+// What a white field behind a text reaches beyond its ends, in layout units.
+constexpr int FieldMargin = 8;
+// A white field without an outline behind a text's place, so that the text
+// stays readable over a picture; it is laid before the texts it serves.
+void PrintField(const TRect& place);
 // White-filled, outlined rectangle: a section box blanks what lies under it.
 void PrintRect(int X, int Y, int W, int H);
 // Rectangle outline of four lines.

@@ -6,6 +6,7 @@
 #include "printing/PrintUtils.h"
 
 #include "gamecar/GameCar.h"
+#include "gamecar/LayoutPlan.h"
 #include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
 #include "platform/Format.h"
@@ -13,10 +14,14 @@
 
 #include <QVector>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
 constexpr int ValueRight = 1275;
+// What the vehicle's name keeps free inside the title box, at either end and
+// above it.
+constexpr int TitleMargin = 40;
 
 void PrintTitle(const QString& text, int X, int Y)
 {
@@ -86,10 +91,27 @@ QString ArmorTypeText(const TVehicle& V)
     return a;
 }
 
-bool IsBreakCharacter(QChar c)
+// Whether a line may break after the character at p: after a blank, a
+// comma, a hyphen, a full stop or a semicolon, but never inside a number, so
+// that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1".
+bool IsBreakPoint(const QString& line, qsizetype p)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('.')
-        || c == QLatin1Char(';');
+    const QChar c = line[p];
+    const bool digitBefore = p > 0 && line[p - 1].isDigit();
+    const bool digitAfter = p + 1 < line.size() && line[p + 1].isDigit();
+    if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+        return !(digitBefore && digitAfter);
+    if (c == QLatin1Char('-'))
+        return !digitAfter;
+    return c == QLatin1Char(' ') || c == QLatin1Char(';');
+}
+
+// Where the description's closing figures start (acceleration, top speed,
+// handling class, weight and cost), -1 when the line has none.
+qsizetype FiguresStart(const QString& line)
+{
+    const qsizetype p = line.lastIndexOf(QLatin1String(", Accel. "));
+    return p < 0 ? -1 : p + 2;
 }
 
 } // namespace
@@ -99,10 +121,23 @@ void TfrmPrint::PrintTitleBlock(int X, int Y, int W)
     TVehicle& V = *FCar->Vehicle;
     PrintRect(X, Y, W, 514);
     const int centre = ScaleX(X) + ScaleX(W) / 2;
+    const int authorTop = ScaleY(Y) + ScaleY(300);
+    const int highest = ScaleY(Y) + ScaleY(TitleMargin);
+    const int limit = ScaleX(W - 2 * TitleMargin);
+    // The name keeps inside its box and clear of the author line below it:
+    // it rises towards the box's top as far as its descenders need, and a
+    // name too wide or too tall even so is printed smaller, down to the
+    // readable size, then cut.
     SetCanvasFont(PrintFont ? QStringLiteral("StopD") : QStringLiteral("Courier New"), 30);
-    TextOutCentred(centre, ScaleY(Y) + ScaleY(50), V.Name);
+    TPageCanvas& canvas = Printer().Canvas();
+    const auto fits = [&](int) {
+        return canvas.TextWidth(V.Name) <= limit && canvas.TextHeight(V.Name) <= authorTop - highest;
+    };
+    ShrinkToFit(30, ReadableFontSize, fsBold, fits);
+    const QString name = ElideText(V.Name, limit);
+    TextOutCentred(centre, std::min(ScaleY(Y) + ScaleY(50), authorTop - canvas.TextHeight(name)), name);
     SetCanvasFont(QStringLiteral("MS Sans Serif"), 8);
-    TextOutCentred(centre, ScaleY(Y) + ScaleY(300), V.Author);
+    TextOutCentred(centre, authorTop, V.Author);
     TextOutCentred(centre, ScaleY(Y) + ScaleY(400), Format(QStringLiteral("- %d -"), {V.GetYear(YearList)}));
 }
 
@@ -214,36 +249,139 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     const TVehicle& V = *FCar->Vehicle;
     const TArmor& a = V.Armor;
     const TArmorKind kind = V.ArmorKind();
-    const auto side = [](const QString& text, int x, int y) { PrintText(text, x, y, 12, fsBold, true); };
     const int middle = X + W / 2;
     const int left = X + 200;
     const int right = X + W - 200;
-
-    side(QStringLiteral("Front Armor:"), middle, Y + 40);
-    side(ArmorValue(kind, a.Front, a.FrontM), middle, Y + 140);
-    side(QStringLiteral("Left:"), left, Y + 500);
-    side(ArmorValue(kind, a.Left, a.LeftM), left, Y + 600);
-    side(QStringLiteral("Right:"), right, Y + 500);
-    side(ArmorValue(kind, a.Right, a.RightM), right, Y + 600);
-    side(QStringLiteral("Top:"), left, Y + 1300);
-    side(ArmorValue(kind, a.Top, a.TopM), left, Y + 1400);
-    side(QStringLiteral("Under:"), right, Y + 1300);
-    side(ArmorValue(kind, a.Bottom, a.BottomM), right, Y + 1400);
-
-    // A plain pod has armor of its own, shown beside the back's.
+    // The side columns keep to the plan's margins; the centred rows keep
+    // clear of the side columns.
+    const int sideWidth = 2 * 200 - 2 * FieldMargin;
+    const int centreWidth = W - 4 * 200;
     const bool pod = V.EWP > 0 && !V.EWPR;
-    if (pod) {
-        side(QStringLiteral("Back:"), left, Y + 2000);
-        side(ArmorValue(kind, a.Back, a.BackM), left, Y + 2100);
-        side(QStringLiteral("EWP:"), right, Y + 2000);
-        side(Format(QStringLiteral("%d"), {a.EWP}), right, Y + 2100);
-    } else {
-        side(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020);
-    }
+    // The figures as they are placed, each with its rank in the order in
+    // which the sheet writes them: front, left, right, top, under, back,
+    // pod, type line.
+    QVector<TPlacedText> texts;
+    QVector<int> ranks;
+    const auto add = [&](int rank, const TPlacedText& text) {
+        texts << text;
+        ranks << rank;
+    };
+    const auto drawnUnder = [this](const TPlacedText& text) {
+        return DrawnUnder(FLayoutPicture, PlanX, PlanY, PlanFactor, text.Place);
+    };
+    const auto overlapsAny = [&texts](const TPlacedText& text) {
+        return std::any_of(texts.begin(), texts.end(), [&text](const TPlacedText& other) {
+            return text.Place.Left < other.Place.Right && other.Place.Left < text.Place.Right
+                && text.Place.Top < other.Place.Bottom && other.Place.Top < text.Place.Bottom;
+        });
+    };
+
+    // The centred rows stand at their places.
+    add(0, PlaceFittedText(QStringLiteral("Front Armor:"), middle, Y + 40, centreWidth, 12, fsBold, true));
+    add(1, PlaceFittedText(ArmorValue(kind, a.Front, a.FrontM), middle, Y + 140, centreWidth, 12, fsBold, true));
+    if (!pod)
+        add(10, PlaceFittedText(QStringLiteral("Back: ") + ArmorValue(kind, a.Back, a.BackM), middle, Y + 2020,
+                                centreWidth, 12, fsBold, true));
     // The type line comes below the centred back row and keeps clear of the
     // back and pod figures beside it (up to 200 either side of theirs).
-    PrintFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
-                    pod ? W - 4 * 200 : W, 10, 0, true);
+    add(14, PlaceFittedText(Format(QStringLiteral("Armor Type: %s"), {ArmorTypeText(V)}), middle, Y + 2120,
+                            pod ? centreWidth : W, 10, 0, true));
+
+    // A side column's label with its value on the next row, at their place
+    // when the plan leaves it free. Where the plan has drawn there (wheel
+    // guards and hubcaps whose boxes a player ticks, pods, the list of
+    // component armor), they go to the nearest free place up or down the
+    // column, centred on it or against the frame's outer edge, in size 12 or
+    // a little smaller; only where the column has none do they stay at
+    // their place, over the plan.
+    constexpr int MaxShift = 400;
+    constexpr int ShiftStep = 20;
+    const int highest = ScaleY(Y + 45);
+    const int lowest = ScaleY(Y + 2210);
+    const auto sidePair = [&](int rank, const QString& label, const QString& value, bool leftColumn, int y) {
+        const int x = leftColumn ? left : right;
+        const auto place = [&](int size, int shift, bool outer) {
+            QVector<TPlacedText> both{PlaceFittedText(label, x, y + shift, sideWidth, size, fsBold, true),
+                                      PlaceFittedText(value, x, y + shift + 100 * size / 12, sideWidth, size,
+                                                      fsBold, true)};
+            if (outer) {
+                for (TPlacedText& text : both) {
+                    const int dx = leftColumn ? ScaleX(X + 2 * FieldMargin) - text.Place.Left
+                                              : ScaleX(X + W - 2 * FieldMargin) - text.Place.Right;
+                    text.Place.Left += dx;
+                    text.Place.Right += dx;
+                }
+            }
+            return both;
+        };
+        // A free place keeps a field's margin of air beside the plan.
+        const int air = ScaleX(FieldMargin);
+        const auto free = [&](const QVector<TPlacedText>& both) {
+            return std::none_of(both.begin(), both.end(), [&](const TPlacedText& text) {
+                TPlacedText wider = text;
+                wider.Place.Left -= air;
+                wider.Place.Right += air;
+                return text.Place.Top < highest || text.Place.Bottom > lowest || drawnUnder(wider)
+                    || overlapsAny(text);
+            });
+        };
+        for (const int size : {12, 11, 10}) {
+            for (int step = 0; step <= 2 * MaxShift / ShiftStep; ++step) {
+                const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
+                for (const bool outer : {false, true}) {
+                    const QVector<TPlacedText> both = place(size, shift, outer);
+                    if (free(both)) {
+                        add(rank, both[0]);
+                        add(rank + 1, both[1]);
+                        return;
+                    }
+                }
+            }
+        }
+        const QVector<TPlacedText> both = place(12, 0, false);
+        add(rank, both[0]);
+        add(rank + 1, both[1]);
+    };
+
+    // The plan writes its component-armor list down its top-left corner: the
+    // left column's figures start below the list where it reaches them, as
+    // long as they end above the armor type line, or, beside a pod's figures
+    // where that line is narrower, inside the frame.
+    QVector<int> leftRows{Y + 500, Y + 1300};
+    if (pod)
+        leftRows << Y + 2000;
+    const int listBottom = ComponentArmorListBottom(V);
+    if (listBottom > 0) {
+        QVector<int> moved;
+        int next = PlanY + PlanFactor * listBottom + 20;
+        for (const int row : leftRows) {
+            moved << std::max(row, next);
+            next = moved.last() + 220;
+        }
+        if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
+            leftRows = moved;
+    }
+    sidePair(2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), true, leftRows[0]);
+    sidePair(4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), false, Y + 500);
+    sidePair(6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), true, leftRows[1]);
+    sidePair(8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), false, Y + 1300);
+    // A plain pod has armor of its own, shown beside the back's.
+    if (pod) {
+        sidePair(10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), true, leftRows[2]);
+        sidePair(12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), false, Y + 2000);
+    }
+
+    // Where the plan has drawn something under a figure still, a white field
+    // behind it keeps it readable; the fields come first, so that none
+    // covers a neighbour's descenders.
+    for (const TPlacedText& text : texts)
+        if (drawnUnder(text))
+            PrintField(text.Place);
+    QVector<qsizetype> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&ranks](qsizetype i, qsizetype j) { return ranks[i] < ranks[j]; });
+    for (const qsizetype i : order)
+        PrintPlacedText(texts[i]);
 }
 
 void TfrmPrint::PrintTires(int X, int Y, int W)
@@ -278,46 +416,88 @@ void TfrmPrint::PrintDescription(int X, int Y, int W, int H, bool WithHeader)
         int Offset;
     };
     QVector<TPrintedLine> printed;
-    const auto breakLines = [&](int size) {
+    const auto breakLines = [&](const QStringList& source, int size) {
         printed.clear();
         int y = 0;
         // The first line holds the header, or nothing when there is none.
-        for (qsizetype l = 1; l < lines.size(); ++l) {
-            QString buffer;
-            for (const QChar c : lines[l]) {
-                buffer += c;
-                if (ScaleFontSize(canvas.TextWidth(buffer)) < limit)
+        for (qsizetype l = 1; l < source.size(); ++l) {
+            const QString& line = source[l];
+            qsizetype start = 0;
+            for (qsizetype i = 0; i < line.size(); ++i) {
+                if (i < start || ScaleFontSize(canvas.TextWidth(line.mid(start, i + 1 - start))) < limit)
                     continue;
-                qsizetype p = buffer.size() - 1;
-                while (p >= 0 && !IsBreakCharacter(buffer[p]))
+                qsizetype p = i;
+                while (p >= start && !IsBreakPoint(line, p))
                     --p;
                 // Without a place to break, the line runs on.
-                if (p < 0)
+                if (p < start)
                     continue;
-                printed.append({buffer.left(p + 1).trimmed(), y});
+                printed.append({line.mid(start, p + 1 - start).trimmed(), y});
                 y += 9 * size;
-                buffer = buffer.mid(p + 1).trimmed();
+                start = p + 1;
+                while (start < line.size() && line[start] == QLatin1Char(' '))
+                    ++start;
             }
-            if (!buffer.isEmpty())
-                printed.append({buffer.trimmed(), y});
+            const QString rest = line.mid(start).trimmed();
+            if (!rest.isEmpty())
+                printed.append({rest, y});
             y += 10 * size;
         }
     };
     const auto above = [&](const TPrintedLine& line) {
         return ScaleY(Y + line.Offset) + canvas.TextHeight(line.Text) <= bottom;
     };
-    // A long description is printed smaller until it fits its box, so that
-    // it never runs on under the next section.
-    const auto fits = [&](int size) {
-        breakLines(size);
+    const auto fitsAs = [&](const QStringList& source, int size) {
+        breakLines(source, size);
         return std::all_of(printed.begin(), printed.end(), [&](const TPrintedLine& line) {
             return above(line) && canvas.TextWidth(line.Text) <= width;
         });
     };
-    const int size = ShrinkToFit(10, ReadableFontSize, 0, fits);
-    if (!fits(size)) {
-        // Even the smallest print does not hold it: what reaches below the
-        // box is left out, and the last line kept ends with an ellipsis.
+    // A long description is printed smaller until it fits its box, so that
+    // it never runs on under the next section.
+    const int size = ShrinkToFit(10, ReadableFontSize, 0, [&](int s) { return fitsAs(lines, s); });
+    const auto allAbove = [&](const QStringList& source) {
+        breakLines(source, size);
+        return std::all_of(printed.begin(), printed.end(), above);
+    };
+    if (!fitsAs(lines, size) && !allAbove(lines)) {
+        // Even the smallest print does not hold it: the parts list is cut
+        // short, with an ellipsis, and the closing figures and the lines
+        // after them are kept, with as many words of the list as the box
+        // holds.
+        const qsizetype figures = lines.size() > 1 ? FiguresStart(lines[1]) : -1;
+        if (figures > 0) {
+            const QString parts = lines[1].left(figures);
+            const QString tail = lines[1].mid(figures);
+            QVector<qsizetype> cuts{0};
+            for (qsizetype p = 0; p < parts.size(); ++p)
+                if (parts[p] == QLatin1Char(' '))
+                    cuts << p;
+            QStringList cut = lines;
+            const auto keep = [&](qsizetype n) {
+                QString head = parts.left(cuts[n]).trimmed();
+                while (head.endsWith(QLatin1Char(',')))
+                    head.chop(1);
+                cut[1] = head + Ellipsis + QStringLiteral(", ") + tail;
+                return allAbove(cut);
+            };
+            // The most words that fit, found by halving.
+            qsizetype lo = 0;
+            qsizetype hi = cuts.size() - 1;
+            while (lo < hi) {
+                const qsizetype mid = (lo + hi + 1) / 2;
+                if (keep(mid))
+                    lo = mid;
+                else
+                    hi = mid - 1;
+            }
+            if (keep(lo))
+                lines = cut;
+        }
+    }
+    if (!fitsAs(lines, size)) {
+        // What still reaches below the box is left out, the last line kept
+        // ending with an ellipsis; a line without a place to break is cut.
         const auto first = std::find_if_not(printed.begin(), printed.end(), above);
         const bool cut = first != printed.end();
         printed.erase(first, printed.end());

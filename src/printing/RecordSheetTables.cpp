@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int TableRows = 10;
-// The notice lines' size; the notes may shrink to it when many rules apply.
+// The notice lines' size.
 constexpr int FinePrintSize = 4;
 // The name column ends a little before the to-hit figures at X + 2100.
 constexpr int NameColumnWidth = 2000;
@@ -32,7 +32,7 @@ QString WeaponNameText(const TWeaponType& w)
         name = QStringLiteral("Pulse ") + name;
     if (w.LaserIR)
         name = QStringLiteral("Infrared ") + name;
-    return name + WeaponNameSuffix(w);
+    return name;
 }
 
 // A number centred in a cell of width s, written straight to the canvas in
@@ -40,8 +40,9 @@ QString WeaponNameText(const TWeaponType& w)
 void PrintCellNumber(const QString& text, int cellLeft, int s, int rowTop)
 {
     TPageCanvas& canvas = Printer().Canvas();
-    const int t = canvas.TextWidth(text);
-    canvas.TextOut(ScaleX(cellLeft + s / 2 - t / 2), ScaleY(rowTop + 10), text);
+    // The number's width is printer pixels: it is halved on the page, after
+    // the cell's middle is scaled, so that it is centred at every resolution.
+    canvas.TextOut(ScaleX(cellLeft + s / 2) - canvas.TextWidth(text) / 2, ScaleY(rowTop + 10), text);
 }
 
 // A track: a title row of 100 and one row of cells below, the value of cell
@@ -52,13 +53,138 @@ void PrintTrack(const QString& title, int X, int Y, int W, int cells, int lineLe
 {
     const int s = W / cells;
     PrintRect(X, Y, W, 200);
-    PrintText(title, X, Y, 10, fsBold, false);
+    PrintHeading(title, X, Y, Y + 100, false);
     PrintLine(X, Y + 100, W, 0);
     for (int j = 1; j < cells; ++j)
         PrintLine(X + j * s, Y + 100, 0, lineLength);
     SetPrintFont(10, 0);
     for (int k = 0; k < cells; ++k)
         PrintCellNumber(cellText(k), X + k * s, s, Y + 100);
+}
+
+// A note and its fixed row below the notes box's top.
+struct TNote
+{
+    QString Text;
+    int Row;
+};
+
+// One line of the notes as it is printed.
+struct TNoteLine
+{
+    QString Text;
+    int X;
+    int Y;
+    int Size;
+};
+
+// The words of text in lines of at most width printer pixels in the canvas
+// font; a line after the first is indented by two blanks, as the notes' own
+// second lines are. A word longer than the width stands on a line of its own.
+QStringList WrapNote(const QString& text, int width)
+{
+    TPageCanvas& canvas = Printer().Canvas();
+    if (canvas.TextWidth(text) <= width)
+        return {text};
+    qsizetype indent = 0;
+    while (indent < text.size() && text[indent] == QLatin1Char(' '))
+        ++indent;
+    const QStringList words = text.mid(indent).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList lines;
+    QString line = text.left(indent);
+    for (const QString& word : words) {
+        const QString longer = line.trimmed().isEmpty() ? line + word : line + QLatin1Char(' ') + word;
+        if (canvas.TextWidth(longer) <= width || line.trimmed().isEmpty()) {
+            line = longer;
+            continue;
+        }
+        lines << line;
+        line = QStringLiteral("  ") + word;
+    }
+    lines << line;
+    return lines;
+}
+
+// Where the notes go in the box (X, Y, W, H). On their fixed rows in size 8
+// when all of them fit the box that way; else one after the other, in one
+// column or, beside the title, two, in size 8 or, when even that does not
+// hold them, smaller, down to the readable size. Every line keeps clear of
+// the box's edges; what the smallest print cannot hold is left out, the last
+// line kept ending with an ellipsis.
+QVector<TNoteLine> LayNotes(const QVector<TNote>& notes, int X, int Y, int W, int H)
+{
+    constexpr int Size = 8;
+    constexpr int Margin = 10;
+    constexpr int Indent = 75;
+    constexpr int ColumnGap = 75;
+    TPageCanvas& canvas = Printer().Canvas();
+    const int bottom = ScaleY(Y + H - Margin);
+    const auto inside = [&](const QString& text, int x, int y, int right) {
+        return ScaleY(y) + canvas.TextHeight(text) <= bottom && ScaleX(x) + canvas.TextWidth(text) <= ScaleX(right);
+    };
+
+    QVector<TNoteLine> laid;
+    SetPrintFont(Size, 0);
+    const bool fixedRowsFit = std::all_of(notes.begin(), notes.end(), [&](const TNote& n) {
+        return inside(n.Text, X + Indent, Y + n.Row, X + W - Margin);
+    });
+    if (fixedRowsFit) {
+        for (const TNote& n : notes)
+            laid.append({n.Text, X + Indent, Y + n.Row, Size});
+        return laid;
+    }
+
+    // The packed lines of one try; false when they do not all fit. A note
+    // and its own second lines (those that start with blanks) stay together
+    // in one column.
+    const auto pack = [&](int size, int columns) {
+        laid.clear();
+        SetPrintFont(size, 0);
+        const int pitch = 70 * size / Size;
+        const int columnWidth = (W - Indent - Margin - (columns - 1) * ColumnGap) / columns;
+        int column = 0;
+        int y = Y + 110;
+        for (qsizetype first = 0; first < notes.size();) {
+            QStringList lines = WrapNote(notes[first].Text, ScaleX(columnWidth));
+            qsizetype next = first + 1;
+            for (; next < notes.size() && notes[next].Text.startsWith(QLatin1Char(' ')); ++next)
+                lines += WrapNote(notes[next].Text, ScaleX(columnWidth));
+            const auto fitsFrom = [&](int top) {
+                const int x = X + Indent + column * (columnWidth + ColumnGap);
+                for (qsizetype i = 0; i < lines.size(); ++i)
+                    if (!inside(lines[i], x, top + pitch * int(i), x + columnWidth))
+                        return false;
+                return true;
+            };
+            if (!fitsFrom(y)) {
+                // A second column starts beside the title, at the top.
+                if (column + 1 >= columns)
+                    return false;
+                ++column;
+                y = Y + Margin;
+                if (!fitsFrom(y))
+                    return false;
+            }
+            for (const QString& line : lines) {
+                laid.append({line, X + Indent + column * (columnWidth + ColumnGap), y, size});
+                y += pitch;
+            }
+            first = next;
+        }
+        return true;
+    };
+    for (int size = Size; size >= ReadableFontSize; --size)
+        for (const int columns : {1, 2})
+            if (pack(size, columns))
+                return laid;
+    // Not even that holds them: the lines that fit are printed, the last one
+    // ending with an ellipsis.
+    pack(ReadableFontSize, 2);
+    if (!laid.isEmpty()) {
+        const int columnWidth = (W - Indent - Margin - ColumnGap) / 2;
+        laid.last().Text = CutText(laid.last().Text, ScaleX(columnWidth));
+    }
+    return laid;
 }
 
 QString Number(int n)
@@ -74,17 +200,15 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     PrintRect(X, Y, W, 1120);
     for (int i = 0; i < TableRows; ++i)
         PrintLine(0, Y + 120 + 100 * i, W, 0);
-    PrintText(QStringLiteral("Weapon"), X, Y, 10, fsBold, false);
-    PrintText(QStringLiteral("To Hit"), X + 2000, Y, 10, fsBold, false);
-    PrintText(QStringLiteral("Dmg."), X + 2400, Y, 10, fsBold, false);
-    PrintText(QStringLiteral("Effect"), X + 2800, Y, 10, fsBold, false);
-    PrintText(QStringLiteral("Ammo"), X + 3200, Y, 10, fsBold, false);
-    PrintText(QStringLiteral("Current"), X + 3700, Y, 10, fsBold, false);
+    static const char* const Headings[] = {"Weapon", "To Hit", "Dmg.", "Effect", "Ammo", "Current"};
+    static const int HeadingX[] = {0, 2000, 2400, 2800, 3200, 3700};
+    for (int i = 0; i < 6; ++i)
+        PrintHeading(QString::fromLatin1(Headings[i]), X + HeadingX[i], Y, Y + 120, false);
 
-    const auto row = [X, Y](int r, const QString& name, int toHit, const QString& damage, const QString& effect,
-                            const QString& ammo) {
+    const auto row = [X, Y](int r, const QString& name, const QString& marks, int toHit, const QString& damage,
+                            const QString& effect, const QString& ammo) {
         const int y = Y + 128 + 100 * r;
-        PrintFittedText(name, X + 75, y, NameColumnWidth, 10, 0, false);
+        PrintWeaponEntry(name, marks, X + 75, y, NameColumnWidth, 65);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);
         PrintText(damage, X + 2400, y, 10, 0, false);
         PrintText(effect, X + 2800, y, 10, 0, false);
@@ -95,7 +219,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     for (int r = 0; r < n; ++r) {
         TWeaponType w;
         V.GetWeapon(r, w);
-        row(r, WeaponNameText(w), w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
+        row(r, WeaponNameText(w) + WeaponLocationText(w), WeaponMarks(w), w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
             EffectToStr(w.EffectKind, w.EffectValue), WeaponAmmoText(w));
     }
     // The crew's hand guns take the rows after the weapons while rows are left.
@@ -105,7 +229,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
         // A hand gun the rules tables do not know leaves its row empty.
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, QString::fromLatin1(Seats[s]) + gun.Name, gun.ToHit,
+        row(n + s, QString::fromLatin1(Seats[s]) + gun.Name, QString(), gun.ToHit,
             DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod), EffectToStr(gun.EffectKind, gun.EffectValue),
             ShotsText(gun.Shots));
     }
@@ -115,7 +239,7 @@ void TfrmPrint::PrintSpeedTrack(int X, int Y, int W)
 {
     const int s = W / 16;
     PrintRect(X, Y, W, 500);
-    PrintText(QStringLiteral("Current Speed"), X, Y, 10, fsBold, false);
+    PrintHeading(QStringLiteral("Current Speed"), X, Y, Y + 100, false);
     for (int j = 1; j <= 4; ++j)
         PrintLine(0, Y + 100 * j, W, 0);
     for (int j = 1; j < 16; ++j)
@@ -147,61 +271,50 @@ void TfrmPrint::PrintNotes(int X, int Y, int W, int H)
     PrintRect(X, Y, W, H);
     PrintText(QStringLiteral("Notes:"), X, Y, 10, fsBold, false);
 
-    QStringList notes;
+    // Each note with its fixed row below the box's top.
+    QVector<TNote> notes;
+    const auto note = [&notes](int row, const QString& text) { notes.append({text, row}); };
     QString collision;
     V.GetCollisionModifierText(collision);
-    notes << Format(QStringLiteral("Collision Damage Modifier: %s"), {collision});
+    note(110, Format(QStringLiteral("Collision Damage Modifier: %s"), {collision}));
     if (ConfettiNr) {
         int nr = 0;
         int counters = 0;
         ConfettiCounters(V.Weight, nr, counters);
-        notes << Format(QStringLiteral("Confetti Nr: %d (%d counters)"), {nr, counters});
+        note(180, Format(QStringLiteral("Confetti Nr: %d (%d counters)"), {nr, counters}));
     }
     if (V.Sloped)
-        notes << QStringLiteral("Sloped Armor: -1 to hit");
+        note(250, QStringLiteral("Sloped Armor: -1 to hit"));
     if (V.GasEngine.CurrentMPG > 0)
-        notes << Format(QStringLiteral("Engine MPG: %d"), {V.GasEngine.CurrentMPG});
+        note(320, Format(QStringLiteral("Engine MPG: %d"), {V.GasEngine.CurrentMPG}));
     if (V.CAFrame)
-        notes << QStringLiteral("CA Frame: receive 2x collision damage");
-    if (V.Rollcage)
-        notes << QStringLiteral("Rollcage: 1/2 damage from collisions,")
-              << QStringLiteral("  no internal damage when rolling");
+        note(390, QStringLiteral("CA Frame: receive 2x collision damage"));
+    if (V.Rollcage) {
+        note(460, QStringLiteral("Rollcage: 1/2 damage from collisions,"));
+        note(530, QStringLiteral("  no internal damage when rolling"));
+    }
     const QString code = V.GetAirdamSpoilerCode();
     if (code == QLatin1String("AD"))
-        notes << QStringLiteral("Airdam: -1 per 60 mph on Crash Table");
+        note(600, QStringLiteral("Airdam: -1 per 60 mph on Crash Table"));
     if (code == QLatin1String("SP"))
-        notes << QStringLiteral("Spoiler: -1 per 60 mph on Crash Table");
-    if (code == QLatin1String("ADSP"))
-        notes << QStringLiteral("Airdam+Spoiler: -2/60 mph on Crash Table")
-              << QStringLiteral("  and general -1 on Crash Table");
-    if (V.HasActiveSuspension())
-        notes << QStringLiteral("Active Suspension: -1 HC off-road")
-              << QStringLiteral("  wheel loss: D6 only, HC drops by 2 only");
+        note(670, QStringLiteral("Spoiler: -1 per 60 mph on Crash Table"));
+    if (code == QLatin1String("ADSP")) {
+        note(740, QStringLiteral("Airdam+Spoiler: -2/60 mph on Crash Table"));
+        note(810, QStringLiteral("  and general -1 on Crash Table"));
+    }
+    if (V.HasActiveSuspension()) {
+        note(880, QStringLiteral("Active Suspension: -1 HC off-road"));
+        note(950, QStringLiteral("  wheel loss: D6 only, HC drops by 2 only"));
+    }
     if (V.HasABS())
-        notes << QStringLiteral("ABS: road condition hazards reduced by D1 (braking)");
+        note(1020, QStringLiteral("ABS: road condition hazards reduced by D1 (braking)"));
     if (V.HasHDShocks())
-        notes << QStringLiteral("HD shocks: all road hazards reduced by D1");
+        note(1090, QStringLiteral("HD shocks: all road hazards reduced by D1"));
     if (V.IgnoresPaintClouds())
-        notes << QStringLiteral("Paint clouds have no effect");
+        note(1160, QStringLiteral("Paint clouds have no effect"));
 
-    // The notes follow one another below the title. When more rules apply
-    // than the box holds in size 8, the rows grow smaller together, down to
-    // the fine print of the notice lines, so that every note stays inside
-    // the box, clear of its edges.
-    constexpr int Margin = 10;
-    const auto rowY = [Y](int size, int row) { return Y + 110 + row * (70 * size / 8); };
-    TPageCanvas& canvas = Printer().Canvas();
-    const auto fits = [&](int size) {
-        for (qsizetype row = 0; row < notes.size(); ++row) {
-            if (ScaleY(rowY(size, int(row))) + canvas.TextHeight(notes[row]) > ScaleY(Y + H - Margin)
-                || ScaleX(X + 75) + canvas.TextWidth(notes[row]) > ScaleX(X + W - Margin))
-                return false;
-        }
-        return true;
-    };
-    const int size = ShrinkToFit(8, FinePrintSize, 0, fits);
-    for (qsizetype row = 0; row < notes.size(); ++row)
-        PrintText(notes[row], X + 75, rowY(size, int(row)), size, 0, false);
+    for (const TNoteLine& line : LayNotes(notes, X, Y, W, H))
+        PrintText(line.Text, line.X, line.Y, line.Size, 0, false);
 }
 
 void TfrmPrint::PrintLegalNotice(int X, int Y)

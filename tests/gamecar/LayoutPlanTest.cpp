@@ -268,8 +268,8 @@ TEST_F(LayoutPlanTest, ComponentArmorListIsWrittenInTheTopLeftCorner)
     DrawLayout(*Car, Target);
     TBitmap32 expected(365, 373);
     expected.Clear(clWhite32);
-    expected.TextOut(27, 5, QStringLiteral("CA:"));
-    expected.TextOut(27, 15, QStringLiteral("MG: 7"));
+    expected.TextOut(30, 9, QStringLiteral("CA:"));
+    expected.TextOut(30, 19, QStringLiteral("MG: 7"));
     EXPECT_EQ(Target.Image().copy(0, 0, 100, 100), expected.Image().copy(0, 0, 100, 100));
 
     Car->Vehicle->Weapons.Items[0].CA = 2;
@@ -277,10 +277,10 @@ TEST_F(LayoutPlanTest, ComponentArmorListIsWrittenInTheTopLeftCorner)
     Car->Vehicle->EngineCA = 6;
     DrawLayout(*Car, Target);
     expected.Clear(clWhite32);
-    expected.TextOut(27, 5, QStringLiteral("CA:"));
-    expected.TextOut(27, 15, QStringLiteral("Gunner: o"));
-    expected.TextOut(27, 30, QStringLiteral("Engine: 6"));
-    expected.TextOut(27, 45, QStringLiteral("MG: oo"));
+    expected.TextOut(30, 9, QStringLiteral("CA:"));
+    expected.TextOut(30, 19, QStringLiteral("Gunner: o"));
+    expected.TextOut(30, 34, QStringLiteral("Engine: 6"));
+    expected.TextOut(30, 49, QStringLiteral("MG: oo"));
     EXPECT_EQ(Target.Image().copy(0, 0, 100, 100), expected.Image().copy(0, 0, 100, 100));
 }
 

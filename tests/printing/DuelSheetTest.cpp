@@ -40,11 +40,15 @@ TEST_F(DuelSheetTest, WeaponRowsShowAbbreviationToHitDamageAndAmmunition)
     Weapon(1).SWC = true;
     Form->PrintDuelWeaponTable(1, 2760, 1857);
     // The weapon column ends at 475, before the to-hit figures: an entry
-    // wider than that at size 10 is printed smaller, the other columns not.
-    EXPECT_EQ(RowTexts(Log(), 0), (QStringList{QStringLiteral("Text 56,2868 6 MG(4 pt FP CA) "), QStringLiteral("Text 501,2868 10 7"),
-                                               QStringLiteral("Text 701,2868 10 1d6"), QStringLiteral("Text 1201,2868 10 40 HEAT")}));
-    EXPECT_EQ(RowTexts(Log(), 1), (QStringList{QStringLiteral("Text 56,2968 9 IR pL (SWC)"), QStringLiteral("Text 501,2968 10 6"),
-                                               QStringLiteral("Text 701,2968 10 3d6"), QStringLiteral("Text 1201,2968 10 --")}));
+    // wider than that at size 10 is printed smaller, on the row's baseline
+    // (66 below its top at size 10, 40 at size 6, 60 at size 9), the other
+    // columns not.
+    EXPECT_EQ(RowTexts(Log(), 0), (QStringList{QStringLiteral("Text 501,2868 10 7"), QStringLiteral("Text 701,2868 10 1d6"),
+                                               QStringLiteral("Text 1201,2868 10 40 HEAT")}));
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 56,2894 ")), QStringList{QStringLiteral("Text 56,2894 6 MG(4 pt FP CA) ")});
+    EXPECT_EQ(RowTexts(Log(), 1), (QStringList{QStringLiteral("Text 501,2968 10 6"), QStringLiteral("Text 701,2968 10 3d6"),
+                                               QStringLiteral("Text 1201,2968 10 --")}));
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 56,2974 ")), QStringList{QStringLiteral("Text 56,2974 9 IR pL (SWC)")});
 }
 
 TEST_F(DuelSheetTest, TheLocationFollowsTheAbbreviationWhenTheSettingIsOn)
@@ -54,9 +58,24 @@ TEST_F(DuelSheetTest, TheLocationFollowsTheAbbreviationWhenTheSettingIsOn)
     Weapon(0).HRSWC = true;
     Form->PrintDuelWeaponTable(1, 2760, 1857);
     PrinterWeaponLoc = false;
-    // Even at size 6 the entry is wider than its column: it is cut.
-    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 56,2868 ")),
-              QStringList{QStringLiteral("Text 56,2868 6 MG, front (HRSW\u2026")});
+    // Even at size 6 the entry is wider than its column: it reaches 45 into
+    // the cell's margin and stays whole.
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,2894 ")),
+              QStringList{QStringLiteral("Text 11,2894 6 MG, front (HRSWC)")});
+}
+
+TEST_F(DuelSheetTest, AnEntryTooWideEvenSoShortensItsNameAndKeepsItsComponentArmor)
+{
+    PrinterWeaponLoc = true;
+    Mount("MG", locFront);
+    Weapon(0).CA = 4;
+    Weapon(0).CA_FP = true;
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    PrinterWeaponLoc = false;
+    // "MG, front(4 pt FP CA)" is 525 wide at size 6, more than the 465 from
+    // the cell's margin: the marks take 300, the name keeps 165.
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,2894 ")),
+              QStringList{QStringLiteral("Text 11,2894 6 MG, f\u2026(4 pt FP CA)")});
 }
 
 TEST_F(DuelSheetTest, WithoutWeaponsTheHandGunsTakeTheFirstTwoRows)

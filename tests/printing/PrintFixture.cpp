@@ -8,6 +8,7 @@
 #include "model/SettingsVariables.h"
 #include "model/Vehicle.h"
 #include "platform/Numbers.h"
+#include "printing/PrintUtils.h"
 
 void PrintFixture::SetUpTestSuite()
 {
@@ -31,12 +32,22 @@ PrintFixture::PrintFixture()
     FCar = std::make_unique<TGameCar>();
     FindSuspensionType(QStringLiteral("Heavy"), V().Suspension);
     CrewBuffer = TCrewTypes();
+    // A blank plan: white paper, as the plan of an empty design leaves it.
     LayoutPicture.SetSize(365, 373);
+    LayoutPicture.Clear(clWhite32);
     Form = std::make_unique<TfrmPrint>(nullptr, LayoutPicture);
     Form->SetupPrint(FCar.get());
 }
 
 PrintFixture::~PrintFixture() = default;
+
+void PrintFixture::UsePrinter(int pageWidth, int pageHeight, int pixelsPerInch)
+{
+    // The old printer withdraws itself before the new one takes its place.
+    Page.reset();
+    Page = std::make_unique<TRecordingPrinter>(pageWidth, pageHeight, pixelsPerInch);
+    ReadPrinterMetrics();
+}
 
 void PrintFixture::Mount(const char* abbreviation, TLocation location)
 {

@@ -22,6 +22,9 @@ protected:
     ~PrintFixture() override;
 
     void Mount(const char* abbreviation, TLocation location);
+    // A recording printer of that page size and resolution in place of the
+    // suite's, its page read as a print job reads it.
+    void UsePrinter(int pageWidth, int pageHeight, int pixelsPerInch);
     TWeaponType& Weapon(int i) { return FCar->Vehicle->Weapons.Items[i]; }
     TVehicle& V() { return *FCar->Vehicle; }
     QStringList& Log() { return Page->Recorder.Log; }

@@ -115,6 +115,61 @@ TEST_F(PrintFormTest, APageWithoutPixelsIsReportedAndNotPrinted)
     }
 }
 
+TEST_F(PrintFormTest, AHandSetResolutionThatWouldGarbleTheSheetIsNamedBeforePrinting)
+{
+    // The box shows the message's line break as one new line.
+    const QString ask = QStringLiteral("\nPrint the sheet all the same?");
+    const struct {
+        int Width, Height, PixelsPerInch, X, Y;
+        QString Warning;
+    } cases[] = {
+        // The defaults on a 1200-dpi page: a quarter of the page, doubled fonts.
+        {9522, 13560, 1200, 4761, 6780,
+         QStringLiteral("The hand-set printer resolution of 4761 x 6780 pixels does not match this printer's page of "
+                        "9522 x 13560 pixels: the sheet would take 50 % of the page's width and 50 % of its height. At "
+                        "a hand-set height of 6780 pixels the texts would print at 2 times their size (a size-10 text "
+                        "at 20 points).")},
+        // The printer's own page, as the options dialog reads it.
+        {9522, 13560, 1200, 9522, 13560,
+         QStringLiteral("At a hand-set height of 13560 pixels the texts would print at 4 times their size (a size-10 "
+                        "text at 40 points).")},
+        // Too large for a 300-dpi page, at the fonts' own sizes.
+        {2380, 3390, 300, 4761, 3390,
+         QStringLiteral("The hand-set printer resolution of 4761 x 3390 pixels does not match this printer's page of "
+                        "2380 x 3390 pixels: the sheet would take 200 % of the page's width and 100 % of its height.")},
+        // What the setting is for: a 300-dpi page, within a tenth.
+        {2380, 3390, 300, 2400, 3390, QString()},
+    };
+    for (const auto& c : cases) {
+        for (const bool printAnyway : {false, true}) {
+            SCOPED_TRACE(c.Warning.toStdString());
+            UsePrinter(c.Width, c.Height, c.PixelsPerInch);
+            PrinterRes = true;
+            PrinterResX = c.X;
+            PrinterResY = c.Y;
+            QStringList seen;
+            // Where a box is to come, it is read and answered once it shows.
+            if (!c.Warning.isEmpty())
+                QTimer::singleShot(0, [&seen, printAnyway] {
+                    auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+                    ASSERT_NE(box, nullptr);
+                    ASSERT_EQ(box->Buttons().size(), 2);
+                    seen << box->windowTitle() + QStringLiteral(": ") + box->MessageLabel()->text();
+                    box->Buttons()[printAnyway ? 0 : 1]->click();
+                });
+            Form->PrintSheet(0, nullptr);
+            PrinterRes = false;
+            if (c.Warning.isEmpty()) {
+                // No box: the sheet is printed at once.
+                EXPECT_EQ(Page->Jobs.size(), 2);
+                continue;
+            }
+            EXPECT_EQ(seen, QStringList{QStringLiteral("Warning: ") + c.Warning + ask});
+            EXPECT_EQ(Page->Jobs.size(), printAnyway ? 2 : 0);
+        }
+    }
+}
+
 TEST_F(PrintFormTest, ChangingTheLogoSettingReloadsTheLogoAndKeepsTheCounterPicture)
 {
     const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));

@@ -105,23 +105,46 @@ TEST_F(PrintUtilsTest, AFittedTextKeepsItsSizeIsPrintedSmallerOrIsCut)
 {
     UsePage(4761, 6780);
     // 420 pixels hold ten characters of size 10, eleven of size 9 and
-    // sixteen of size 6, the smallest.
+    // sixteen of size 6, the smallest. A smaller text stands on the baseline
+    // of size 10, 66 below the top: 6 lower at size 9, 26 at size 6.
     const struct {
         const char* Text;
         const char* Printed;
     } cases[] = {
         {"abcdefghij", "Text 0,0 10 abcdefghij"},
-        {"abcdefghijk", "Text 0,0 9 abcdefghijk"},
-        {"abcdefghijklmnop", "Text 0,0 6 abcdefghijklmnop"},
-        {"abcdefghijklmnopqrst", "Text 0,0 6 abcdefghijklmno\u2026"},
+        {"abcdefghijk", "Text 0,6 9 abcdefghijk"},
+        {"abcdefghijklmnop", "Text 0,26 6 abcdefghijklmnop"},
+        {"abcdefghijklmnopqrst", "Text 0,26 6 abcdefghijklmno\u2026"},
         // A cut word leaves no blank before the ellipsis.
-        {"abcdefghijklmn pqrst", "Text 0,0 6 abcdefghijklmn\u2026"},
+        {"abcdefghijklmn pqrst", "Text 0,26 6 abcdefghijklmn\u2026"},
     };
     for (const auto& c : cases) {
         Log().clear();
-        PrintFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false);
+        PrintPlacedText(PlaceFittedText(QString::fromLatin1(c.Text), 0, 0, 420, 10, 0, false));
         EXPECT_EQ(Log(), QStringList{QString::fromUtf8(c.Printed)});
     }
+}
+
+TEST_F(PrintUtilsTest, APictureIsDrawnUnderAPlaceOnlyWhereItPutsMoreThanWhitePaper)
+{
+    UsePage(4761, 6780);
+    // A 10 x 10 picture enlarged 6 times from (-160, 500): its pixel (5, 5)
+    // covers the page from (-130, 530) to (-124, 536).
+    TBitmap32 picture(10, 10);
+    picture.Clear(clWhite32);
+    picture.SetPixel(5, 5, clBlack32);
+    EXPECT_TRUE(DrawnUnder(picture, -160, 500, 6, TRect{-130, 530, -124, 536}));
+    EXPECT_TRUE(DrawnUnder(picture, -160, 500, 6, TRect{-200, 400, -129, 531}));
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{-124, 530, -100, 560}));
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{0, 0, 100, 100}));
+    // Transparent pixels print white when the picture blends.
+    picture.Clear(0u);
+    picture.DrawMode = TDrawMode::dmBlend;
+    EXPECT_FALSE(DrawnUnder(picture, -160, 500, 6, TRect{-160, 500, -100, 560}));
+    // A field reaches FieldMargin beyond the text's ends, not above or below.
+    Log().clear();
+    PrintField(TRect{100, 200, 300, 250});
+    EXPECT_EQ(Log(), QStringList{QStringLiteral("Fill 92,200,308,250")});
 }
 
 TEST_F(PrintUtilsTest, BoxesScaleTheirSizeOnTheirOwn)

@@ -1,5 +1,6 @@
 #include "SheetFixture.h"
 
+#include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "printing/PrintUtils.h"
@@ -25,6 +26,62 @@ TEST_F(RecordSheetBoxesTest, TitleBlockCentresNameAuthorAndYear)
         EXPECT_THAT(Fonts(), ElementsAre(sheetFont ? "StopD 30" : "Courier New 30", "MS Sans Serif 8",
                                                 "MS Sans Serif 8"));
         EXPECT_THAT(Shapes(), ElementsAre("Rect 1900,7,4755,521"));
+    }
+}
+
+TEST_F(RecordSheetBoxesTest, ANameTooWideForTheTitleBoxIsPrintedSmallerInsideIt)
+{
+    Open("Gadfly.vx");
+    const struct {
+        const char* Name;
+        const char* Printed;
+    } cases[] = {
+        // 2775 pixels between the box's margins hold 22 characters of size
+        // 30 (125 each), 29 of size 22 and 110 of size 6 with an ellipsis.
+        {"Thunderwagon Mark VIII", "1952,57 30b Thunderwagon Mark VIII"},
+        {"Thunderwagon Mark VIII Deluxe", "1998,57 22b Thunderwagon Mark VIII Deluxe"},
+    };
+    for (const auto& c : cases) {
+        V().Name = QString::fromLatin1(c.Name);
+        Clear();
+        Form->PrintTitleBlock(1900, 7, 2855);
+        EXPECT_EQ(Texts().first(), c.Printed);
+    }
+    V().Name = QString(120, QLatin1Char('W'));
+    Clear();
+    Form->PrintTitleBlock(1900, 7, 2855);
+    const TRecordedText& name = Page->Recorder.Texts.first();
+    EXPECT_EQ(name.Text, QString(110, QLatin1Char('W')) + Ellipsis);
+    EXPECT_EQ(name.Font.Size, ReadableFontSize);
+    EXPECT_GE(name.Place.left(), 1900 + 40);
+    EXPECT_LE(name.Place.right(), 4755 - 40);
+    // Below it the author line, clear of it.
+    EXPECT_LT(name.Place.bottom(), Page->Recorder.Texts[1].Place.top());
+}
+
+TEST_F(RecordSheetBoxesTest, ANameTallerThanItsRowRisesClearOfTheAuthorLine)
+{
+    const struct {
+        int PixelsPerInch, Size, Top;
+    } cases[] = {
+        // The size-30 name is 250 pixels high at 600 pixels per inch: from
+        // 57 it ends where the author line starts, at 307.
+        {600, 30, 57},
+        // 258 high at 620: it rises 8 so as to end there still.
+        {620, 30, 49},
+        // 300 high at 720: more than the 260 between the box's margin at 47
+        // and the author line, so it is printed smaller, in size 26.
+        {720, 26, 47},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.PixelsPerInch);
+        UsePrinter(4761, 6780, c.PixelsPerInch);
+        Open("Gadfly.vx");
+        Form->PrintTitleBlock(1900, 7, 2855);
+        const QVector<TRecordedText>& texts = Page->Recorder.Texts;
+        EXPECT_EQ(texts[0].Font.Size, c.Size);
+        EXPECT_EQ(texts[0].Place.top(), c.Top);
+        EXPECT_LE(texts[0].Place.bottom() + 1, texts[1].Place.top());
     }
 }
 
@@ -139,6 +196,34 @@ TEST_F(RecordSheetBoxesTest, ArmorOfMetalSampleAroundTheLayoutPlan)
     EXPECT_TRUE(Shapes().isEmpty());
 }
 
+TEST_F(RecordSheetBoxesTest, TheLeftFiguresMoveBelowThePlansComponentArmorList)
+{
+    Open("Gadfly.vx");
+    // The list's header at plan row 9, its lines from 19, 15 apart.
+    V().Crew[0].CA = 2;
+    V().Crew[1].CA = 3;
+    const auto leftColumn = [this] {
+        Clear();
+        Form->PrintArmor(1, 500, 1857);
+        QStringList rows;
+        for (const QString& text : Texts())
+            if (text.section(QLatin1Char(','), 0, 0).toInt() < 400)
+                rows << text;
+        return rows;
+    };
+    // Two lines end at plan row 49, layout 794: above "Left:".
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1000 12b Left:", "176,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1"));
+    // Fifteen end at row 244, layout 1964: the column starts 20 below it,
+    // its figures 220 apart.
+    MountMostWeapons();
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1"));
+    // Beside a plain pod the back's figures follow, still inside the frame.
+    V().EWP = 1;
+    V().EWPR = false;
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1",
+                                          "76,2500 12b Back:", "176,2600 12b 2"));
+}
+
 TEST_F(RecordSheetBoxesTest, ArmorTypeLineListsOnlyTheOptions)
 {
     Open("Gadfly.vx");
@@ -192,13 +277,14 @@ TEST_F(RecordSheetBoxesTest, PlainPodSplitsTheBackRowRocketPodDoesNot)
     EXPECT_THAT(Texts().mid(10, 4),
                 ElementsAre("76,2500 12b Back:", "126,2600 12b 2/0", "1558,2500 12b EWP:", "1633,2600 12b 6"));
     // Beside the back and pod figures the type line keeps to the 1057 units
-    // from 401 to 1458: a long one is printed smaller.
+    // from 401 to 1458: a long one is printed smaller, on the baseline of
+    // size 10 (66 below the top, 40 at size 6).
     V().Sloped = true;
     V().Armor.FP = true;
     V().Armor.LR = true;
     Clear();
     Form->PrintArmor(1, 500, 1857);
-    EXPECT_EQ(Texts().last(), "467,2620 6 Armor Type: Sloped, FP, LR, Composite");
+    EXPECT_EQ(Texts().last(), "467,2646 6 Armor Type: Sloped, FP, LR, Composite");
 
     V().EWPR = true;
     Clear();
@@ -272,12 +358,14 @@ TEST_F(RecordSheetBoxesTest, DescriptionTooLongForItsBoxIsPrintedSmallerInsideIt
     EXPECT_EQ(PrintedWords(lines), atTen);
 }
 
-TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintEndsWithAnEllipsis)
+TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintCutsThePartsListAndKeepsItsFigures)
 {
     Open("Gadfly.vx");
     V().GetWeight(WeightList);
     Form->PrintDescription(1900, 2760, 2855, 1070, false);
     const QString atTen = PrintedWords(Page->Recorder.Texts);
+    const QString figures = QStringLiteral("Accel.5,TopSpeed110,HC2,2,240lbs,$3,145");
+    ASSERT_TRUE(atTen.endsWith(figures)) << atTen.toStdString();
     Clear();
     // Room for two lines of size 6, 50 pixels high.
     Form->PrintDescription(1900, 2760, 2855, 110, false);
@@ -287,9 +375,33 @@ TEST_F(RecordSheetBoxesTest, DescriptionTooLongEvenInTheSmallestPrintEndsWithAnE
         EXPECT_EQ(line.Font.Size, ReadableFontSize);
         EXPECT_LE(line.Place.bottom(), 2760 + 110 - 1);
     }
-    ASSERT_TRUE(lines[1].Text.endsWith(Ellipsis)) << lines[1].Text.toStdString();
-    EXPECT_TRUE(atTen.startsWith(PrintedWords(lines).chopped(1)));
-    EXPECT_LT(PrintedWords(lines).size(), atTen.size());
+    // The start of the parts list, an ellipsis where the middle is left
+    // out, and the figures whole.
+    const QString printed = PrintedWords(lines);
+    const qsizetype ellipsis = printed.indexOf(Ellipsis);
+    ASSERT_GT(ellipsis, 0) << printed.toStdString();
+    EXPECT_TRUE(atTen.startsWith(printed.left(ellipsis))) << printed.toStdString();
+    EXPECT_EQ(printed.mid(ellipsis), Ellipsis + QStringLiteral(",") + figures);
+}
+
+TEST_F(RecordSheetBoxesTest, ACutDescriptionKeepsItsInvalidLine)
+{
+    Open("Thunderwagon.vx");
+    AddEveryNote();
+    MountMostWeapons();
+    QString description;
+    OfficialDescription(V(), false, description);
+    ASSERT_TRUE(description.contains(QLatin1String("\r\n## INVALID ## (")));
+    Clear();
+    // A box of nine lines of size 6.
+    Form->PrintDescription(1900, 1979, 2855, 470, false);
+    const QVector<TRecordedText>& lines = Page->Recorder.Texts;
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines.last().Text.startsWith(QLatin1String("## INVALID ## ("))) << lines.last().Text.toStdString();
+    const QString printed = PrintedWords(lines);
+    EXPECT_TRUE(printed.contains(Ellipsis + QStringLiteral(",Accel."))) << printed.toStdString();
+    for (const TRecordedText& line : lines)
+        EXPECT_LE(line.Place.bottom(), 1979 + 470 - 1) << line.Text.toStdString();
 }
 
 TEST_F(RecordSheetBoxesTest, DescriptionLineWithoutBreakIsCutWithAnEllipsis)

@@ -3,6 +3,7 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "model/RuleTables.h"
+#include "printing/PrintUtils.h"
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -119,6 +120,54 @@ TEST_F(RecordSheetTablesTest, SpeedTrackCellsRunFromMinusTwentyTo295)
     EXPECT_THAT(Shapes().mid(9, 2), ElementsAre("MoveTo 298,5193", "LineTo 297,5593"));
 }
 
+TEST_F(RecordSheetTablesTest, CellNumbersAreCentredAtEveryResolution)
+{
+    Open("Gadfly.vx");
+    const struct {
+        int Width, Height, PixelsPerInch;
+        const char* First;
+        const char* Yes;
+    } cases[] = {
+        // The width of "-20" or "Yes" is halved in printer pixels, after the
+        // cell's middle at 1 + 148 (and 1 + 226) is scaled: at 1200 dpi they
+        // are 250 pixels wide, 298 - 125 and 454 - 125.
+        {4761, 6780, 600, "87,5203 10 -20", "165,6232 10 Yes"},
+        {2380, 3390, 300, "43,2602 10 -20", "82,3116 10 Yes"},
+        {9522, 13560, 1200, "173,10406 10 -20", "329,12464 10 Yes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.PixelsPerInch);
+        UsePrinter(c.Width, c.Height, c.PixelsPerInch);
+        Form->PrintSpeedTrack(1, 5093, 4755);
+        EXPECT_EQ(Texts()[1], c.First);
+        Clear();
+        Form->PrintYesNoBox(QStringLiteral("Fired this turn:"), 1, 6122, 905);
+        EXPECT_EQ(Texts()[1], c.Yes);
+    }
+}
+
+TEST_F(RecordSheetTablesTest, HeadingsStandClearOfTheRuleUnderThem)
+{
+    // At 720 pixels per inch on the layout's page a size-10 heading is 100
+    // pixels high: those 10 below a box's top would reach the rule at 100.
+    UsePrinter(4761, 6780, 720);
+    Open("Gadfly.vx");
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    Form->PrintTurnGrid(1900, 2760, 2855, 3100);
+    Form->PrintHandlingTrack(1, 5636, 4755);
+    Form->PrintWeaponTable(1, 3900, 4755);
+    QStringList headings;
+    for (const TRecordedText& text : Page->Recorder.Texts)
+        if (text.Font.Style & fsBold)
+            headings << QStringLiteral("%1 %2-%3").arg(text.Text).arg(text.Place.top()).arg(text.Place.bottom());
+    // Each ends 3 pixels above its rule (2860, 5736) or, where it clears it,
+    // stays where it was (3900, rule at 4020).
+    EXPECT_EQ(headings, (QStringList{"Weapon 2757-2856", "To Hit 2757-2856", "Dmg. 2757-2856", "Ammo 2757-2856",
+                                     "Turn 2757-2856", "Speed 2757-2856", "Handling Status (HC: 2) 2757-2856",
+                                     "Handling Status 5633-5732", "Weapon 3900-3999", "To Hit 3900-3999",
+                                     "Dmg. 3900-3999", "Effect 3900-3999", "Ammo 3900-3999", "Current 3900-3999"}));
+}
+
 TEST_F(RecordSheetTablesTest, HandlingAndDifficultyTracks)
 {
     Open("Gadfly.vx");
@@ -210,22 +259,35 @@ TEST_F(RecordSheetTablesTest, NotesOfTheRulesThatApply)
                             "ABS: road condition hazards reduced by D1 (braking)",
                             "HD shocks: all road hazards reduced by D1",
                             "Paint clouds have no effect"};
-    const auto places = [&notes](int top, int size, int pitch) {
-        QStringList expected;
-        for (qsizetype row = 0; row < notes.size(); ++row)
-            expected << QStringLiteral("%1 %2 %3").arg(top + 110 + pitch * int(row)).arg(size).arg(notes[row]);
-        return expected;
-    };
-
-    // The duel sheet's box holds them all in size 8, 70 apart.
+    // The duel sheet's box holds them all on their fixed rows in size 8.
     Form->PrintNotes(1, 4100, 1857, 1760);
-    EXPECT_EQ(NotePlaces(Page->Recorder.Texts), places(4100, 8, 70));
+    QStringList fixedRows;
+    const int rows[] = {110, 250, 320, 390, 460, 530, 740, 810, 880, 950, 1020, 1090, 1160};
+    for (qsizetype i = 0; i < notes.size(); ++i)
+        fixedRows << QStringLiteral("%1 8 %2").arg(4100 + rows[i]).arg(notes[i]);
+    EXPECT_EQ(NotePlaces(Page->Recorder.Texts), fixedRows);
 
-    // The record sheet's box, 680 high, holds them in size 5, 43 apart: the
-    // last, at 3386 and 41 high, ends clear of the bottom at 3440.
+    // The record sheet's box, 680 high, holds them neither so nor one after
+    // the other in size 8, 7 or 6: in size 6, 52 apart, they take two
+    // columns of 848 pixels, the second beside the title from 2770; a note
+    // wider than its column goes on in a line of its own, indented, and a
+    // note stays together with its own second lines.
     Clear();
     Form->PrintNotes(1, 2760, 1857, 680);
-    EXPECT_EQ(NotePlaces(Page->Recorder.Texts), places(2760, 5, 43));
+    EXPECT_EQ(NotePlaces(Page->Recorder.Texts),
+              (QStringList{"2870 6 Collision Damage Modifier: " + collision, "2922 6 Sloped Armor: -1 to hit",
+                           QStringLiteral("2974 6 Engine MPG: %1").arg(V().GasEngine.CurrentMPG),
+                           "3026 6 CA Frame: receive 2x collision", "3078 6   damage",
+                           "3130 6 Rollcage: 1/2 damage from", "3182 6   collisions,",
+                           "3234 6   no internal damage when rolling", "2770 6 Airdam+Spoiler: -2/60 mph on",
+                           "2822 6   Crash Table", "2874 6   and general -1 on Crash Table",
+                           "2926 6 Active Suspension: -1 HC off-road", "2978 6   wheel loss: D6 only, HC drops",
+                           "3030 6   by 2 only", "3082 6 ABS: road condition hazards", "3134 6   reduced by D1 (braking)",
+                           "3186 6 HD shocks: all road hazards", "3238 6   reduced by D1",
+                           "3290 6 Paint clouds have no effect"}));
+    const QVector<TRecordedText>& texts = Page->Recorder.Texts;
+    EXPECT_EQ(texts[1].X, 76);
+    EXPECT_EQ(texts[9].X, 76 + 848 + 75);
 }
 
 TEST_F(RecordSheetTablesTest, EveryNoteTheRulesCanGiveStaysClearOfTheBoxEdges)
@@ -237,18 +299,24 @@ TEST_F(RecordSheetTablesTest, EveryNoteTheRulesCanGiveStaysClearOfTheBoxEdges)
         Clear();
         Form->PrintNotes(box.x(), box.y(), box.width(), box.height());
         const QVector<TRecordedText>& texts = Page->Recorder.Texts;
-        ASSERT_EQ(texts.size(), 15);
+        // The title and fourteen lines at least: a note too wide for its
+        // column takes two.
+        ASSERT_GE(texts.size(), 15);
         for (qsizetype i = 1; i < texts.size(); ++i) {
             const QRect place = texts[i].Place;
-            EXPECT_GE(place.top(), texts[i - 1].Place.bottom() + 1) << texts[i].Text.toStdString();
+            // Within a column each line stands below the one before.
+            if (i > 1 && texts[i].X == texts[i - 1].X) {
+                EXPECT_GE(place.top(), texts[i - 1].Place.bottom() + 1) << texts[i].Text.toStdString();
+            }
             EXPECT_LE(place.bottom(), box.bottom() - 10) << texts[i].Text.toStdString();
             EXPECT_LE(place.right(), box.right() - 10) << texts[i].Text.toStdString();
+            EXPECT_FALSE(texts[i].Text.endsWith(Ellipsis)) << texts[i].Text.toStdString();
         }
         sizes << texts.last().Font.Size;
     }
-    // On the record sheet all fourteen take the fine print of the notice
-    // lines; the duel sheet's box holds them in size 8.
-    EXPECT_EQ(sizes, (QVector<int>{4, 8}));
+    // Never below the readable size: on the record sheet all fourteen take
+    // two columns in size 6; the duel sheet's box holds them in size 8.
+    EXPECT_EQ(sizes, (QVector<int>{ReadableFontSize, 8}));
 }
 
 TEST_F(RecordSheetTablesTest, OptionsLineNamesTheSettingsThatDiffer)

@@ -8,6 +8,11 @@ void TRecordingCanvas::Rectangle(int x1, int y1, int x2, int y2)
     Log << QStringLiteral("Rect %1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
 }
 
+void TRecordingCanvas::FillRect(int x1, int y1, int x2, int y2)
+{
+    Log << QStringLiteral("Fill %1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
+}
+
 void TRecordingCanvas::MoveTo(int x, int y)
 {
     Log << QStringLiteral("MoveTo %1,%2").arg(x).arg(y);
@@ -38,8 +43,15 @@ int TRecordingCanvas::TextHeight(const QString&)
     return Font.Size * Font.PixelsPerInch / 72;
 }
 
+int TRecordingCanvas::TextBaseline()
+{
+    return Font.Size * Font.PixelsPerInch * 4 / (72 * 5);
+}
+
 void TRecordingCanvas::Draw(int x, int y, const TBitmap32& bitmap)
 {
+    if (KeepPictures)
+        Pictures.append(TRecordedPicture{x, y, bitmap, Log.size()});
     Log << QStringLiteral("Draw %1,%2 %3x%4").arg(x).arg(y).arg(bitmap.Width()).arg(bitmap.Height());
     DrawnCorners.append(bitmap.Pixel(0, 0));
 }

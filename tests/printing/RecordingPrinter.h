@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/Bitmap32.h"
 #include "platform/gui/PrinterCanvas.h"
 
 #include <QRect>
@@ -7,6 +8,16 @@
 #include <QStringList>
 #include <QVector>
 #include <ostream>
+
+// One picture as the sheet sent it to the page, its top-left corner at
+// (X, Y), with the number of log lines written before it.
+struct TRecordedPicture
+{
+    int X = 0;
+    int Y = 0;
+    TBitmap32 Bitmap;
+    qsizetype LogLinesBefore = 0;
+};
 
 // One text as the sheet wrote it: printer position, font and alignment, and
 // the place it covers on the page (right-aligned texts end at X).
@@ -21,27 +32,32 @@ struct TRecordedText
 };
 
 // A printer canvas that writes down every call. Log holds one line per call:
-//   "Rect x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
+//   "Rect x1,y1,x2,y2"  "Fill x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
 //   "Text x,y size[b][R] text"  (b bold, R right-aligned)
 // Text widths are fixed for tests: half an em per character,
 // length * size * pixels per inch / 144, truncated; a text is an em high,
-// size * pixels per inch / 72.
+// size * pixels per inch / 72, its baseline four fifths of that below its top.
 class TRecordingCanvas : public TPageCanvas
 {
 public:
     void SetTextAlign(TTextAlign align) override { FAlign = align; }
     void Rectangle(int x1, int y1, int x2, int y2) override;
+    void FillRect(int x1, int y1, int x2, int y2) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
+    int TextBaseline() override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
     QStringList Log;
     QVector<TRecordedText> Texts;
     // The colour of each drawn picture's top-left pixel, in drawing order.
     QVector<unsigned> DrawnCorners;
+    // With KeepPictures on, every picture drawn, pixel for pixel.
+    bool KeepPictures = false;
+    QVector<TRecordedPicture> Pictures;
 
 private:
     TTextAlign FAlign = TTextAlign::taLeft;

@@ -1,7 +1,9 @@
 #include "SheetFixture.h"
 
 #include "common/WorkingFolder.h"
+#include "gamecar/LayoutPlan.h"
 #include "model/Global.h"
+#include "model/Lookups.h"
 
 void SheetTest::Open(const char* fileName)
 {
@@ -30,10 +32,54 @@ void SheetTest::AddEveryNote()
     ASSERT_GT(V().GasEngine.CurrentMPG, 0);
 }
 
+void SheetTest::GiveLongestName()
+{
+    V().Name = QStringLiteral("The Magnificent Armoured Thunderwagon of Doom and Gloom, Mark XXVII");
+}
+
+void SheetTest::MountMostWeapons()
+{
+    PrinterWeaponLoc = true;
+    const char* const weapons[] = {"MG", "RL", "L", "FT", "HR", "VMG", "AC", "MML", "RR", "GL", "MD", "SD"};
+    for (int i = 0; i < 12; ++i) {
+        TWeaponType w;
+        ASSERT_TRUE(FindWeaponType(QString::fromLatin1(weapons[i]), w)) << weapons[i];
+        w.Location = TLocation(i % 6);
+        w.CA = 3 + i;
+        w.CA_FP = true;
+        w.SWC = true;
+        w.ExtraAmmo = true;
+        int index = 0;
+        V().AddWeapon(w, index);
+    }
+    V().Crew[0].CA = 5;
+    V().Crew[1].CA = 8;
+    V().EngineCA = 4;
+}
+
+void SheetTest::FitWheelGuardsAndHubcaps()
+{
+    V().Axis = wl6Wheels3Axis;
+    V().GuardsFront = 3;
+    V().GuardsRear = 7;
+    V().HubsFront = 2;
+    V().HubsRear = 2;
+    TArmor& a = V().Armor;
+    a.LeftM = a.RightM = a.TopM = a.BottomM = 100;
+    a.Left = a.Right = a.Top = a.Bottom = 50;
+}
+
+void SheetTest::DrawPlan()
+{
+    FCar->Reset();
+    DrawLayout(*FCar, LayoutPicture);
+}
+
 void SheetTest::Clear()
 {
     Log().clear();
     Page->Recorder.Texts.clear();
+    Page->Recorder.Pictures.clear();
 }
 
 QStringList SheetTest::Texts()

@@ -18,6 +18,18 @@ protected:
     // rule that has a note, and turns the confetti number on: the most notes
     // the rules tables can give.
     void AddEveryNote();
+    // The longest name the title box must hold.
+    void GiveLongestName();
+    // Twelve weapons, more than the tables' ten rows, each with every mark
+    // its table entry can carry (location, SWC, fireproof component armor,
+    // extra ammunition), and component armor for the crew and the engine:
+    // the plan's longest component-armor list and the widest entries.
+    void MountMostWeapons();
+    // Six wheels on three axles with wheel guards and hubcaps, whose boxes
+    // fill the plan's sides, and composite armor of three-digit figures.
+    void FitWheelGuardsAndHubcaps();
+    // Draws the open design's layout plan into the picture the sheets print.
+    void DrawPlan();
     QStringList Texts();
     QStringList Shapes();
     // "Name size" of every text, in order.

@@ -1,26 +1,50 @@
 #include "SheetFixture.h"
 
+#include "gamecar/OfficialDescription.h"
+#include "model/Global.h"
+
 #include <QPoint>
 #include <QRect>
+#include <QRegularExpression>
 #include <QVector>
 #include <gtest/gtest-spi.h>
 
 namespace {
 
-// One text of a printed sheet with the boxes drawn before it.
+// One text of a printed sheet with the boxes drawn before it and its line
+// in the log.
 struct TPlacedText
 {
     TRecordedText Text;
     qsizetype BoxesBefore = 0;
+    qsizetype LogLine = 0;
+};
+
+// A white area laid on the page, a section box or a field behind a text,
+// with its line in the log: it blanks the pictures drawn before it.
+struct TWhiteArea
+{
+    QRect Place;
+    qsizetype LogLine = 0;
 };
 
 // A printed sheet as the recording printer saw it: the boxes, whether filled
-// rectangles or outlines of four lines, in drawing order, and the texts.
+// rectangles or outlines of four lines, in drawing order, the texts, the
+// pictures and the white areas.
 struct TSheetPlaces
 {
     QVector<QRect> Boxes;
     QVector<TPlacedText> Texts;
+    QVector<TRecordedPicture> Pictures;
+    QVector<TWhiteArea> WhiteAreas;
 };
+
+// "x1,y1,x2,y2" with the right and bottom edges exclusive.
+QRect RectOf(const QString& corners)
+{
+    const QStringList c = corners.split(QLatin1Char(','));
+    return QRect(QPoint(c[0].toInt(), c[1].toInt()), QPoint(c[2].toInt() - 1, c[3].toInt() - 1));
+}
 
 QPoint PointOf(const QString& line)
 {
@@ -28,18 +52,21 @@ QPoint PointOf(const QString& line)
     return {xy[0].toInt(), xy[1].toInt()};
 }
 
-TSheetPlaces Read(const QStringList& log, const QVector<TRecordedText>& texts)
+TSheetPlaces Read(const QStringList& log, const QVector<TRecordedText>& texts,
+                  const QVector<TRecordedPicture>& pictures = {})
 {
     TSheetPlaces sheet;
+    sheet.Pictures = pictures;
     qsizetype nextText = 0;
     for (qsizetype i = 0; i < log.size(); ++i) {
         const QString& line = log[i];
         if (line.startsWith(QLatin1String("Text "))) {
-            sheet.Texts.append({texts[nextText++], sheet.Boxes.size()});
+            sheet.Texts.append({texts[nextText++], sheet.Boxes.size(), i});
         } else if (line.startsWith(QLatin1String("Rect "))) {
-            const QStringList c = line.mid(5).split(QLatin1Char(','));
-            // The right and bottom edges are exclusive.
-            sheet.Boxes.append(QRect(QPoint(c[0].toInt(), c[1].toInt()), QPoint(c[2].toInt() - 1, c[3].toInt() - 1)));
+            sheet.Boxes.append(RectOf(line.mid(5)));
+            sheet.WhiteAreas.append({sheet.Boxes.last(), i});
+        } else if (line.startsWith(QLatin1String("Fill "))) {
+            sheet.WhiteAreas.append({RectOf(line.mid(5)), i});
         } else if (line.startsWith(QLatin1String("MoveTo ")) && i + 4 < log.size()) {
             // An outline: four lines round a rectangle back to the start.
             QVector<QPoint> corners{PointOf(line)};
@@ -95,18 +122,81 @@ void ExpectEveryTextInItsBoxAndClearOfTheOthers(const TSheetPlaces& sheet)
     }
 }
 
+// No text stands over a pixel that a picture drew, unless a white area laid
+// after the picture and before the text (a section box or a field of its
+// own) blanks that pixel.
+void ExpectNoTextOverAPicture(const TSheetPlaces& sheet)
+{
+    for (const TPlacedText& placed : sheet.Texts) {
+        if (placed.Text.Text.isEmpty())
+            continue;
+        for (const TRecordedPicture& picture : sheet.Pictures) {
+            if (picture.LogLinesBefore > placed.LogLine)
+                continue;
+            const QRect drawn(picture.X, picture.Y, picture.Bitmap.Width(), picture.Bitmap.Height());
+            const QRect common = drawn.intersected(placed.Text.Place);
+            if (common.isEmpty())
+                continue;
+            QVector<QRect> blanks;
+            for (const TWhiteArea& area : sheet.WhiteAreas)
+                if (area.LogLine > picture.LogLinesBefore && area.LogLine < placed.LogLine)
+                    blanks << area.Place;
+            const auto blank = [&blanks](QPoint p) {
+                return std::any_of(blanks.begin(), blanks.end(), [p](const QRect& r) { return r.contains(p); });
+            };
+            int over = 0;
+            for (int y = common.top(); y <= common.bottom(); ++y)
+                for (int x = common.left(); x <= common.right(); ++x)
+                    if ((picture.Bitmap.Pixel(x - picture.X, y - picture.Y) & 0xFFFFFFu) != 0xFFFFFFu
+                        && !blank(QPoint(x, y)))
+                        ++over;
+            EXPECT_EQ(over, 0) << placed.Text.Text.toStdString() << " " << Describe(placed.Text.Place).toStdString()
+                               << " over the picture at " << Describe(drawn).toStdString();
+        }
+    }
+}
+
+// No number of the source text is split between two lines of a text block
+// (the same left edge and size, one line under the other): where a line ends
+// in a digit followed by a comma or full stop, or in a minus, and the next
+// goes on with a digit, the source must have a blank between the two.
+void ExpectNoNumberSplit(const TSheetPlaces& sheet, const QString& source)
+{
+    static const QRegularExpression cutEnd(QStringLiteral("(\\d[,.]|-)$"));
+    static const QRegularExpression digitStart(QStringLiteral("^\\d"));
+    for (qsizetype i = 1; i < sheet.Texts.size(); ++i) {
+        const TRecordedText& above = sheet.Texts[i - 1].Text;
+        const TRecordedText& below = sheet.Texts[i].Text;
+        const bool nextLine = above.X == below.X && above.Font.Size == below.Font.Size && below.Y > above.Y
+                              && below.Y - above.Y <= 2 * above.Place.height();
+        if (!nextLine || !above.Text.contains(cutEnd) || !below.Text.contains(digitStart))
+            continue;
+        EXPECT_FALSE(source.contains(above.Text.right(12) + below.Text.left(12)))
+            << above.Text.toStdString() << " | " << below.Text.toStdString();
+    }
+}
+
 class SheetTextPlacesTest : public SheetTest
 {
 protected:
+    SheetTextPlacesTest() { Page->Recorder.KeepPictures = true; }
+
+    // Both sheets of the open design, printed with its own layout plan.
     void ExpectBothSheetsInTheirBoxes()
     {
+        DrawPlan();
         for (const int kind : {0, 1}) {
             SCOPED_TRACE(kind == 0 ? "record sheet" : "duel sheet");
             Clear();
             Form->PrintSheet(kind, nullptr);
-            const TSheetPlaces sheet = Read(Log(), Page->Recorder.Texts);
+            const TSheetPlaces sheet = Read(Log(), Page->Recorder.Texts, Page->Recorder.Pictures);
             ASSERT_GT(sheet.Texts.size(), 100);
+            ASSERT_FALSE(sheet.Pictures.isEmpty());
             ExpectEveryTextInItsBoxAndClearOfTheOthers(sheet);
+            ExpectNoTextOverAPicture(sheet);
+            QString description;
+            OfficialDescription(V(), false, description);
+            ExpectNoNumberSplit(sheet, description);
         }
     }
 };
@@ -125,6 +215,64 @@ TEST_F(SheetTextPlacesTest, EveryNoteOnBothSheetsLiesInsideTheNotesBoxAndOverNoO
     Open("Thunderwagon.vx");
     AddEveryNote();
     ExpectBothSheetsInTheirBoxes();
+}
+
+TEST_F(SheetTextPlacesTest, TheLongestNameStaysInTheTitleBox)
+{
+    Open("Thunderwagon.vx");
+    GiveLongestName();
+    ExpectBothSheetsInTheirBoxes();
+}
+
+TEST_F(SheetTextPlacesTest, TheMostWeaponsKeepToTheirTablesAndThePlansListToItsCorner)
+{
+    for (const char* design : {"Thunderwagon.vx", "Brickhouse.vx", "VezeRidiv.vx"}) {
+        SCOPED_TRACE(design);
+        Open(design);
+        MountMostWeapons();
+        ExpectBothSheetsInTheirBoxes();
+    }
+}
+
+TEST_F(SheetTextPlacesTest, TheSideFiguresGoWhereThePlanLeavesThemFree)
+{
+    for (const char* design : {"Thunderwagon.vx", "Brickhouse.vx", "VezeRidiv.vx", "Lightbringer.vx"}) {
+        SCOPED_TRACE(design);
+        Open(design);
+        FitWheelGuardsAndHubcaps();
+        V().Crew[0].CA = 3;
+        ExpectBothSheetsInTheirBoxes();
+        // No field hides the guards' and hubcaps' boxes: the figures of the
+        // side columns stand where the plan has drawn nothing.
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
+            const QRect field = RectOf(fill.mid(5));
+            EXPECT_TRUE(field.left() > 400 && field.right() < 1458) << fill.toStdString();
+        }
+    }
+}
+
+TEST_F(SheetTextPlacesTest, ALongDescriptionWithEveryNoteAndTheMostWeaponsStaysInItsBox)
+{
+    Open("Thunderwagon.vx");
+    GiveLongestName();
+    MountMostWeapons();
+    AddEveryNote();
+    ExpectBothSheetsInTheirBoxes();
+}
+
+TEST_F(SheetTextPlacesTest, NoWidthOfTheDescriptionBoxBreaksANumber)
+{
+    Open("Thunderwagon.vx");
+    QString description;
+    OfficialDescription(V(), false, description);
+    ASSERT_TRUE(description.contains(QLatin1String("5,273 lbs, $ 20,705")));
+    // Some width puts a line's end on every place of the text.
+    for (int width = 400; width <= 2855; width += 5) {
+        SCOPED_TRACE(width);
+        Clear();
+        Form->PrintDescription(1900, 2760, width, 3000, false);
+        ExpectNoNumberSplit(Read(Log(), Page->Recorder.Texts), description);
+    }
 }
 
 // The check itself: a text that runs out of its box, or over another, is
@@ -147,6 +295,46 @@ TEST(SheetTextPlacesCheckTest, FindsATextOutOfItsBoxAndTwoTextsOverEachOther)
     ASSERT_EQ(failures.size(), 2);
     EXPECT_TRUE(QString::fromStdString(failures.GetTestPartResult(0).message()).contains(QLatin1String("outside its box")));
     EXPECT_TRUE(QString::fromStdString(failures.GetTestPartResult(1).message()).contains(QLatin1String(" over ")));
+}
+
+TEST(SheetTextPlacesCheckTest, FindsATextOverAPictureWithoutAFieldAndANumberSplitAcrossLines)
+{
+    TRecordedPicture picture;
+    picture.Bitmap.SetSize(100, 100);
+    picture.Bitmap.Clear(clWhite32);
+    picture.Bitmap.SetPixel(50, 50, clBlack32);
+    picture.LogLinesBefore = 0;
+    TRecordedText weight;
+    weight.X = 40;
+    weight.Y = 40;
+    weight.Text = QStringLiteral("5,");
+    weight.Font.Size = 10;
+    weight.Place = QRect(40, 40, 40, 30);
+    TRecordedText rest = weight;
+    rest.Y = 70;
+    rest.Text = QStringLiteral("273 lbs");
+    rest.Place.moveTop(70);
+    ::testing::TestPartResultArray failures;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        const TSheetPlaces sheet = Read({"Draw 0,0 100x100", "Text 40,40 10 5,", "Text 40,70 10 273 lbs"},
+                                        {weight, rest}, {picture});
+        ExpectNoTextOverAPicture(sheet);
+        ExpectNoNumberSplit(sheet, QStringLiteral("Van, 5,273 lbs"));
+    }
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(QString::fromStdString(failures.GetTestPartResult(0).message()).contains(QLatin1String("over the picture")));
+    EXPECT_TRUE(QString::fromStdString(failures.GetTestPartResult(1).message()).contains(QLatin1String("5, | 273 lbs")));
+
+    // A field laid behind the text after the picture blanks the pixel.
+    ::testing::TestPartResultArray none;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &none);
+        ExpectNoTextOverAPicture(Read({"Draw 0,0 100x100", "Fill 35,40,85,70", "Text 40,40 10 5,"}, {weight}, {picture}));
+    }
+    EXPECT_EQ(none.size(), 0);
 }
 
 } // namespace

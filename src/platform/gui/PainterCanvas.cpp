@@ -54,6 +54,11 @@ void TPainterCanvas::Rectangle(int x1, int y1, int x2, int y2)
     FPainter.setBrush(Qt::white);
 }
 
+void TPainterCanvas::FillRect(int x1, int y1, int x2, int y2)
+{
+    FPainter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), Qt::white);
+}
+
 void TPainterCanvas::MoveTo(int x, int y)
 {
     FPenX = x;
@@ -86,6 +91,12 @@ int TPainterCanvas::TextHeight(const QString&)
     ApplyFont();
     // One line of the font, descenders included, as TextOut sets it below y.
     return FPainter.fontMetrics().height();
+}
+
+int TPainterCanvas::TextBaseline()
+{
+    ApplyFont();
+    return FPainter.fontMetrics().ascent();
 }
 
 void TPainterCanvas::Draw(int x, int y, const TBitmap32& bitmap)

@@ -14,11 +14,13 @@ public:
 
     void SetTextAlign(TTextAlign align) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
+    void FillRect(int x1, int y1, int x2, int y2) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
+    int TextBaseline() override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
 private:

@@ -24,7 +24,8 @@ enum class TTextAlign { taLeft, taRight };
 // The canvas of a printer page, in printer pixels. TextOut writes with the
 // font of the moment, the top of the text cell at y; Rectangle fills with
 // white and outlines with the pen, its right and bottom edges exclusive;
-// LineTo draws from the pen position and moves the pen to its end.
+// FillRect only fills with white, without an outline; LineTo draws from the
+// pen position and moves the pen to its end.
 class TPageCanvas
 {
 public:
@@ -34,12 +35,15 @@ public:
 
     virtual void SetTextAlign(TTextAlign align) = 0;
     virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+    virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void TextOut(int x, int y, const QString& text) = 0;
     virtual int TextWidth(const QString& text) = 0;
     // The height of the text's cell from the top that TextOut is given.
     virtual int TextHeight(const QString& text) = 0;
+    // The distance from that top down to the baseline in the font of the moment.
+    virtual int TextBaseline() = 0;
     // Sends a picture to the page with its top-left corner at (x, y), pixel for pixel.
     virtual void Draw(int x, int y, const TBitmap32& bitmap) = 0;
 };
