@@ -42,22 +42,12 @@ enum class TEncoding { Utf8, Utf16LE, Utf16BE, Cp1252 };
 // little more than what is kept of it.
 constexpr qint64 ChunkSize = qint64(1) << 20;
 
-// Files written by this program are UTF-8; some editors save them as UTF-16
-// with its byte-order mark; older ones come in the system's ANSI code page,
-// which is told apart by its bytes not forming valid UTF-8. The file is left
-// at the first byte of its text.
-TEncoding DetectEncoding(QFile& file)
+// Files written by this program are UTF-8; older ones come in the system's
+// ANSI code page, which is told apart by its bytes not forming valid UTF-8.
+// The file is left at the first byte of its text.
+TEncoding DetectEightBit(QFile& file)
 {
-    const QByteArray head = file.peek(3);
-    if (head.startsWith("\xFF\xFE")) {
-        file.skip(2);
-        return TEncoding::Utf16LE;
-    }
-    if (head.startsWith("\xFE\xFF")) {
-        file.skip(2);
-        return TEncoding::Utf16BE;
-    }
-    const qint64 start = head.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qint64 start = file.peek(3).startsWith("\xEF\xBB\xBF") ? 3 : 0;
     file.seek(start);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     while (!utf8.hasError()) {
@@ -66,11 +56,21 @@ TEncoding DetectEncoding(QFile& file)
             break;
         (void)QString(utf8.decode(chunk));
     }
-    // A sequence cut off by the end of the file is no valid UTF-8 either.
-    (void)QString(utf8.decode(QByteArrayView()));
-    const bool valid = !utf8.hasError() && utf8.isValid();
+    const bool valid = !utf8.hasError();
     file.seek(start);
     return valid ? TEncoding::Utf8 : TEncoding::Cp1252;
+}
+
+// Some editors save the file as UTF-16 behind its byte-order mark. The file is
+// left at the first byte of its text.
+TEncoding DetectEncoding(QFile& file)
+{
+    const QByteArray head = file.peek(2);
+    if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+        file.skip(2);
+        return head == "\xFF\xFE" ? TEncoding::Utf16LE : TEncoding::Utf16BE;
+    }
+    return DetectEightBit(file);
 }
 
 // Hands every line of the text to line, whether the lines end in CR LF, LF
@@ -120,9 +120,8 @@ private:
 
 // Every line of the file's text, decoded piece by piece.
 template <typename F>
-void ForEachLine(QFile& file, F&& line)
+void ForEachLine(QFile& file, TEncoding encoding, F&& line)
 {
-    const TEncoding encoding = DetectEncoding(file);
     std::optional<QStringDecoder> decoder;
     if (encoding == TEncoding::Utf8)
         decoder.emplace(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
@@ -234,29 +233,43 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
         FUnreadable = true;
         return;
     }
-    TSection* current = nullptr;
     bool sawText = false;
     bool sawSection = false;
-    ForEachLine(file, [&](QStringView line) {
-        line = line.trimmed();
-        if (line.isEmpty())
-            return;
-        sawText = true;
-        if (line.startsWith(QLatin1Char('['))) {
-            sawSection = true;
-            const qsizetype close = line.indexOf(QLatin1Char(']'));
-            const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
-            const bool wanted = sections.isEmpty()
-                || std::any_of(sections.begin(), sections.end(), [&](const QString& s) { return SameName(s, name); });
-            current = wanted ? &AppendSection(name) : nullptr;
-            return;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
-            return;
-        current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
-                                       line.mid(equals + 1).trimmed().toString()});
-    });
+    const auto read = [&](TEncoding encoding) {
+        sawText = false;
+        sawSection = false;
+        TSection* current = nullptr;
+        ForEachLine(file, encoding, [&](QStringView line) {
+            line = line.trimmed();
+            if (line.isEmpty())
+                return;
+            sawText = true;
+            if (line.startsWith(QLatin1Char('['))) {
+                sawSection = true;
+                const qsizetype close = line.indexOf(QLatin1Char(']'));
+                const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
+                const bool wanted = sections.isEmpty()
+                    || std::any_of(sections.begin(), sections.end(), [&](const QString& s) { return SameName(s, name); });
+                current = wanted ? &AppendSection(name) : nullptr;
+                return;
+            }
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
+                return;
+            current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
+                                           line.mid(equals + 1).trimmed().toString()});
+        });
+    };
+    const TEncoding encoding = DetectEncoding(file);
+    read(encoding);
+    // What starts like UTF-16 but only reads as sections byte by byte is an
+    // 8-bit file after all.
+    if (!sawSection && (encoding == TEncoding::Utf16LE || encoding == TEncoding::Utf16BE)) {
+        FSections.clear();
+        FFirstSection.clear();
+        file.seek(0);
+        read(DetectEightBit(file));
+    }
     FUnreadable = sawText && !sawSection;
 }
 
