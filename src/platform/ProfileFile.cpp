@@ -174,11 +174,30 @@ QString EncodeValue(const QString& value)
     return line;
 }
 
-// Writes the chunks, in order, to a temporary file beside fileName and renames it over
-// the file only when every byte has reached the disk. On any failure the
-// temporary file is removed, the file stays as it was and why says the reason.
-template <typename TChunk>
-bool WriteWhole(const QString& fileName, qsizetype chunkCount, TChunk chunk, QString& why)
+// Writes the bytes whole; a write stopped short by a file-size limit is
+// continued, and the next write fails with the reason.
+bool WriteAll(QSaveFile& file, const QByteArray& bytes, QString& why)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            why = file.errorString();
+            return false;
+        }
+        written += count;
+    }
+    return true;
+}
+
+// Writes to a temporary file beside fileName and renames it over the file
+// only when every byte has reached the disk. On any failure the temporary
+// file is removed, the file stays as it was and why says the reason.
+// produce hands the file's bytes, piece by piece, to the function it is
+// given, which answers false once a write has failed; they reach the disk a
+// piece of about ChunkSize at a time, so that a large file is never held
+// whole a second time.
+template <typename TProduce>
+bool WriteWhole(const QString& fileName, TProduce produce, QString& why)
 {
     // A folder, a pipe or a device in the file's place would be replaced by
     // a file, and what stood there lost.
@@ -194,19 +213,18 @@ bool WriteWhole(const QString& fileName, qsizetype chunkCount, TChunk chunk, QSt
         why = file.errorString();
         return false;
     }
-    for (qsizetype i = 0; i < chunkCount; ++i) {
-        const QByteArray bytes = chunk(i);
-        // A write stopped short by a file-size limit is continued, and the
-        // next write fails with the reason.
-        for (qsizetype written = 0; written < bytes.size();) {
-            const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-            if (count <= 0) {
-                why = file.errorString();
-                return false;
-            }
-            written += count;
+    QByteArray pending;
+    const bool written = produce([&](const QByteArray& bytes) {
+        if (pending.size() + bytes.size() < ChunkSize) {
+            pending += bytes;
+            return true;
         }
-    }
+        const bool done = WriteAll(file, pending, why) && WriteAll(file, bytes, why);
+        pending.clear();
+        return done;
+    });
+    if (!written || !WriteAll(file, pending, why))
+        return false;
     // The commit's own sync ignores a failure.
     if (::fsync(file.handle()) != 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
@@ -394,31 +412,34 @@ void TProfileFile::EraseSection(const QString& section)
     RebuildIndex();
 }
 
-QByteArray TProfileFile::SectionBytes(qsizetype index) const
+template <typename TWrite>
+bool TProfileFile::WriteImage(TWrite&& write) const
 {
-    const TSection& s = FSections[index];
-    QString text;
-    if (index > 0)
-        text += QLatin1String("\r\n");
-    text += QLatin1Char('[') + s.Name + QLatin1String("]\r\n");
-    for (const TEntry& e : s.Entries)
-        text += e.Key + QLatin1Char('=') + e.Value + QLatin1String("\r\n");
-    return text.toUtf8();
+    for (qsizetype i = 0; i < FSections.size(); ++i) {
+        const TSection& s = FSections[i];
+        if (!write((i > 0 ? QByteArray("\r\n[") : QByteArray("[")) + s.Name.toUtf8() + "]\r\n"))
+            return false;
+        for (const TEntry& e : s.Entries)
+            if (!write(e.Key.toUtf8() + '=' + e.Value.toUtf8() + "\r\n"))
+                return false;
+    }
+    return true;
 }
 
 QByteArray TProfileFile::ToBytes() const
 {
     QByteArray bytes;
-    for (qsizetype i = 0; i < FSections.size(); ++i)
-        bytes += SectionBytes(i);
+    WriteImage([&bytes](const QByteArray& piece) {
+        bytes += piece;
+        return true;
+    });
     return bytes;
 }
 
 bool TProfileFile::Save(QString* errorText) const
 {
     QString why;
-    // Section by section, so that a large file is not held twice over.
-    const bool saved = WriteWhole(FFileName, FSections.size(), [this](qsizetype i) { return SectionBytes(i); }, why);
+    const bool saved = WriteWhole(FFileName, [this](const auto& write) { return WriteImage(write); }, why);
     if (!saved && errorText != nullptr)
         *errorText = why;
     return saved;

@@ -73,9 +73,10 @@ private:
     const TSection* FindSection(const QString& section) const;
     TSection* FindSection(const QString& section);
     const TEntry* FindEntry(const QString& section, const QString& key) const;
-    // The section as Save writes it, with the blank line before every
-    // section but the first.
-    QByteArray SectionBytes(qsizetype index) const;
+    // Hands the file as Save writes it to write, line by line, until write
+    // answers false; false then.
+    template <typename TWrite>
+    bool WriteImage(TWrite&& write) const;
     TSection& AppendSection(const QString& name);
     void RebuildIndex();
 
