@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QWidget>
 #include <exception>
 
 namespace {
@@ -107,10 +108,13 @@ QVector<std::pair<const char*, TPageControl*>> RememberedPages(const TfrmMain& f
             {"pc600", form.pc600}};
 }
 
-// A pair of bounds is applied only when neither value is -1.
+// A pair of bounds is applied only when neither value is -1, and only when
+// both are what a window can take: a hand-edited value near the end of the
+// integers would overflow the window's own geometry.
 bool BoundsGiven(int a, int b)
 {
-    return a != -1 && b != -1;
+    const auto possible = [](int v) { return v != -1 && qAbs(qint64(v)) <= QWIDGETSIZE_MAX; };
+    return possible(a) && possible(b);
 }
 
 void ReadStoredBounds(const TProfileFile& ini, const char* prefix, TStoredBounds& bounds)

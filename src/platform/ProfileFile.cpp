@@ -88,7 +88,9 @@ public:
                 start = 1;
             FSkipLineFeed = false;
         }
-        for (qsizetype i = start; i < FPending.size(); ++i) {
+        // What an earlier piece left is searched no more, so that a line
+        // across many pieces costs no more than its length.
+        for (qsizetype i = std::max(start, FSearched); i < FPending.size(); ++i) {
             const QChar c = FPending.at(i);
             if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
                 continue;
@@ -111,10 +113,12 @@ public:
         } else {
             FPending.remove(0, start);
         }
+        FSearched = FPending.size();
     }
 
 private:
     QString FPending;
+    qsizetype FSearched = 0;
     bool FSkipLineFeed = false;
 };
 

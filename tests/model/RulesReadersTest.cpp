@@ -272,7 +272,8 @@ TEST_F(RulesFileFormTest, SectionsWithoutAnyKeyOfTheTableAreReportedAsNoTable)
 {
     TWorkingFolder folder(FFolder.path());
     // What random bytes read as: bracketed lines and no key the table knows.
-    WriteWeapons(QByteArray("\x8F[\x01\xFE]=\x02\n[\x9Ax\nq\x03=\xFF\x10\n[", 23));
+    static const char bytes[] = "\x8F[\x01\xFE]=\x02\n[\x9Ax\nq\x03=\xFF\x10\n[";
+    WriteWeapons(QByteArray(bytes, sizeof(bytes) - 1));
     TRecordingErrorSink errors;
     const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
     EXPECT_TRUE(weapons.Items.isEmpty());
