@@ -153,13 +153,14 @@ TfrmLoad::TfrmLoad(QWidget* owner) : QDialog(owner)
 void TfrmLoad::GetVehicleData(const QString& FileName, TCarData& Data)
 {
     try {
-        const TProfileFile ini(FileName);
         const QString text = QStringLiteral("Text");
+        const QString preview = QStringLiteral("Preview");
+        // Only the three sections shown are kept, whatever else the file holds.
+        const TProfileFile ini(FileName, {text, QStringLiteral("Body"), preview});
         Data.Name = ini.ReadString(text, QStringLiteral("Name"), QStringLiteral("<Text.Name not found>"));
         Data.Author = ini.ReadString(text, QStringLiteral("Author"), QString());
         Data.Comment = ini.ReadString(text, QStringLiteral("Comment"), QString());
         Data.BodyType = ini.ReadString(QStringLiteral("Body"), QStringLiteral("BodyType"), QString());
-        const QString preview = QStringLiteral("Preview");
         Data.Year = ini.ReadInteger(preview, QStringLiteral("Year"), 0);
         Data.Cost = ini.ReadInteger(preview, QStringLiteral("Cost"), 0);
         Data.Weight = ini.ReadInteger(preview, QStringLiteral("Weight"), 0);

@@ -3,6 +3,7 @@
 #include "designer/DesignLimits.h"
 
 #include "model/Global.h"
+#include "model/SettingsVariables.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,11 +26,11 @@ TfrmConfig::TfrmConfig(QWidget* parent) : TSettingsDialog(parent)
 
     gbLimits = new QGroupBox(QStringLiteral(" Limits "), this);
     chkDivision = Check("chkDivision", QStringLiteral("Division:"));
-    edDivision = Spin("edDivision", 0, 90, 5);
+    edDivision = Spin("edDivision", DivRange.Min, DivRange.Max, 5);
     chkYear = Check("chkYear", QStringLiteral("Max Year:"));
-    edYear = Spin("edYear", 2030, 4000);
+    edYear = Spin("edYear", YearRange.Min, YearRange.Max);
     chkMaxHC = Check("chkMaxHC", QStringLiteral("Max HC:"));
-    edMaxHC = Spin("edMaxHC", 0, 99);
+    edMaxHC = Spin("edMaxHC", MaxHCRange.Min, MaxHCRange.Max);
     chkTankGun = Check("chkTankGun", QStringLiteral("Allow Tank Guns"));
     chkAllowCA = Check("chkAllowCA", QStringLiteral("Allow Component Armor"));
     auto* limits = new QGridLayout(gbLimits);

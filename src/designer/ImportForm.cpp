@@ -112,8 +112,18 @@ void TfrmImport::btnImportClick()
 {
     // A stage that fails leaves nothing of the last run to be accepted.
     EmptyMems();
+    btnAccept->setEnabled(false);
+    const QString Text = memText->toPlainText();
+    if (Text.size() > MaxImportLength) {
+        MessageDlg(QStringLiteral("The text is too long to be a vehicle description: it has %1 characters, "
+                                  "and at most %2 are imported.")
+                       .arg(Text.size())
+                       .arg(MaxImportLength),
+                   mtError, mbOK, 0);
+        return;
+    }
     TImportResult Out;
-    ImportDescription(memText->toPlainText(), Out);
+    ImportDescription(Text, Out);
     memResult->setPlainText(Out.Result.join(QLatin1Char('\n')));
     memHistory->setPlainText(Out.History.join(QLatin1Char('\n')));
     memLeftovers->setPlainText(Out.Leftovers);

@@ -24,6 +24,10 @@ public:
     QPushButton* btnClose = nullptr;
     QPushButton* btnAccept = nullptr;
 
+    // A stat block is a few thousand characters; a text far beyond any is
+    // refused rather than holding the window up while it is searched.
+    static constexpr qsizetype MaxImportLength = 1000000;
+
     void memTextChange();
     void EmptyMems();
     void btnImportClick();

@@ -13,6 +13,18 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+namespace {
+
+// The box of a design that could not be opened.
+void ReportLoadError(const QString& name, const QString& err)
+{
+    MessageDlg(Format(QStringLiteral("Error loading file %s:"), {QFileInfo(name).fileName()}) + QStringLiteral("\r\n") +
+                   err,
+               mtError, mbOK, 0);
+}
+
+} // namespace
+
 void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
 {
     if (Name.isEmpty())
@@ -24,25 +36,38 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     if (AsOpponent) {
         EnemyCar->Vehicle->Load(path, err);
         EnemyCar->SetFrame(EnemyFrameNr);
-    } else {
-        Car->Vehicle->Load(path, err);
-        Car->SetFrame(CarFrameNr);
-        TestCar->SetFrame(CarFrameNr);
-    }
-    if (!err.isEmpty()) {
-        MessageDlg(Format(QStringLiteral("Error loading file %s:"), {QFileInfo(Name).fileName()}) +
-                       QStringLiteral("\r\n") + err,
-                   mtError, mbOK, 0);
-        return;
-    }
-    TestCar->Reset();
-    if (AsOpponent) {
+        if (!err.isEmpty()) {
+            ReportLoadError(Name, err);
+            return;
+        }
+        TestCar->Reset();
         Enemy = Name;
         EnemyCar->Reset();
         btnLoadOpponent->setToolTip(QStringLiteral("Decide which opponent to load. Current: ") +
                                     FileNameWithoutExt(Name));
         return;
     }
+    // Reading the file, filling the controls and the recalculation that
+    // follows are one step: when any of them fails, the design open before
+    // comes back whole, with its file name and recent list.
+    const TVehicle previous = Vehicle();
+    Car->Vehicle->Load(path, err);
+    Car->SetFrame(CarFrameNr);
+    TestCar->SetFrame(CarFrameNr);
+    if (err.isEmpty()) {
+        try {
+            ShowDesign();
+        } catch (const std::exception& e) {
+            err = QString::fromUtf8(e.what());
+            Vehicle() = previous;
+            LoadGUI();
+        }
+    }
+    if (!err.isEmpty()) {
+        ReportLoadError(Name, err);
+        return;
+    }
+    TestCar->Reset();
     // The test reset reloads the opponent, so that it faces the new design
     // undamaged.
     acTestResetExecute();
@@ -51,10 +76,7 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     dlgOpen.FileName = Name;
     dlgSave.FileName = Name;
     UpdateLastMenu(Name);
-    // LoadGUI reports its own failures and always returns.
-    GUILoading = true;
-    LoadGUI();
-    GUILoading = false;
+    // Once more, for the caption with the new file name.
     RecalcVehicle(true);
     HandleEWPArmor();
     HandleRocketVis();

@@ -153,7 +153,18 @@ void TfrmMain::ShowWeaponEfficiency()
 void TfrmMain::LoadGUI()
 {
     try {
+        ShowDesign();
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()), QStringLiteral("LoadGUI"), 2);
+    }
+}
+
+void TfrmMain::ShowDesign()
+{
+    {
         GUILoading = true;
+        // A failure anywhere leaves the window recalculating again.
+        const auto loaded = qScopeGuard([] { GUILoading = false; });
         const TVehicle& V = Vehicle();
         // The handlers that fire while the controls are set write the same
         // values back; their recalculations are void until the end.
@@ -262,12 +273,8 @@ void TfrmMain::LoadGUI()
         edTextDescription->setPlainText(V.Comment);
 
         QCoreApplication::processEvents();
-        GUILoading = false;
-        RecalcVehicle(true);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()), QStringLiteral("LoadGUI"), 2);
-        GUILoading = false;
     }
+    RecalcVehicle(true);
 }
 
 void TfrmMain::ShowOpponentControls()

@@ -135,7 +135,7 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
 
     const int cost = V.GetCost(CostList);
     lblCostVal->setText(Format(QStringLiteral("$ %d"), {cost}));
-    SetWarningColors(lblCost, lblCostVal, DivUse && cost > Div * 1000);
+    SetWarningColors(lblCost, lblCostVal, DivUse && cost > CheckedMul(Div, 1000));
 
     lblWeightVal->setText(Format(QStringLiteral("%d/%d"), {V.GetWeight(WeightList), V.MaxWeight}));
     SetWarningColors(lblWeight, lblWeightVal, V.Weight > V.MaxWeight);
@@ -231,7 +231,7 @@ void TfrmMain::ShowWeightForAccel()
     const int accel = V.GetAcceleration();
     // The margin to a weight limit in metal and in plastic armor points.
     const auto armorPoints = [&V, weight](int limit, bool plastic) {
-        return V.GetArmorPointsForWeight(limit - weight, plastic);
+        return V.GetArmorPointsForWeight(CheckedSub(limit, weight), plastic);
     };
     if (accel == 0) {
         lblMaxWeightNow->setText(QStringLiteral("Max. weight exceeded"));

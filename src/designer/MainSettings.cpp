@@ -12,8 +12,11 @@
 #include "platform/ProfileFile.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QWidget>
 #include <exception>
 
 namespace {
@@ -105,10 +108,13 @@ QVector<std::pair<const char*, TPageControl*>> RememberedPages(const TfrmMain& f
             {"pc600", form.pc600}};
 }
 
-// A pair of bounds is applied only when neither value is -1.
+// A pair of bounds is applied only when neither value is -1, and only when
+// both are what a window can take: a hand-edited value near the end of the
+// integers would overflow the window's own geometry.
 bool BoundsGiven(int a, int b)
 {
-    return a != -1 && b != -1;
+    const auto possible = [](int v) { return v != -1 && qAbs(qint64(v)) <= QWIDGETSIZE_MAX; };
+    return possible(a) && possible(b);
 }
 
 void ReadStoredBounds(const TProfileFile& ini, const char* prefix, TStoredBounds& bounds)
@@ -143,6 +149,32 @@ void WriteStoredBounds(TProfileFile& ini, const char* prefix, const TStoredBound
     ini.WriteInteger(SecGUI, p + QLatin1Char('H'), bounds.Height);
 }
 
+// A settings file that could not be read and could not be kept either: it is
+// not overwritten, so that the settings it holds are not lost.
+QString UnkeptSettingsFile;
+
+// Keeps a settings file that does not read as settings beside itself, under
+// the first free name of "<file>.bak", "<file>.bak2", ..., and says so: the
+// next shutdown writes the file anew from the defaults.
+void KeepUnreadableSettings(const QString& file)
+{
+    QString kept = file + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = file + QStringLiteral(".bak%1").arg(n);
+    if (QFile::copy(file, kept)) {
+        ReportError(QStringLiteral("The settings file %1 could not be read; the settings start from their defaults, "
+                                   "and the file is kept as %2")
+                        .arg(file, kept),
+                    QStringLiteral("ReadConfig"), 2);
+        return;
+    }
+    UnkeptSettingsFile = file;
+    ReportError(QStringLiteral("The settings file %1 could not be read; the settings start from their defaults, "
+                               "and the file is left as it is")
+                    .arg(file),
+                QStringLiteral("ReadConfig"), 2);
+}
+
 } // namespace
 
 TStoredBounds ImportFormBounds;
@@ -151,13 +183,17 @@ QString RememberedFileName;
 void TfrmMain::ReadConfig()
 {
     try {
+        UnkeptSettingsFile.clear();
         const TProfileFile ini(FPaths.SettingsFile());
+        if (ini.Unreadable())
+            KeepUnreadableSettings(ini.FileName());
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
         for (const char* section : {"AA", "Options", "Internal"}) {
             for (const TSettingVariable* setting : SectionOf(all, section))
                 ReadSetting(ini, *setting);
         }
+        BoundDesignLimits();
         // The design to reopen is only remembered here; it becomes the
         // design's file name once it has loaded.
         FileName.clear();
@@ -195,7 +231,15 @@ void TfrmMain::ReadConfig()
 void TfrmMain::WriteConfig()
 {
     try {
-        TProfileFile ini(FPaths.SettingsFile());
+        const QString file = FPaths.SettingsFile();
+        if (file == UnkeptSettingsFile) {
+            ReportError(QStringLiteral("The settings are not written: %1 could not be read at start-up, "
+                                       "nor kept beside itself")
+                            .arg(file),
+                        QStringLiteral("WriteConfig"), 2);
+            return;
+        }
+        TProfileFile ini(file);
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
         for (const TSettingVariable* setting : SectionOf(all, "AA"))
@@ -221,9 +265,11 @@ void TfrmMain::WriteConfig()
         for (const auto& [key, pages] : RememberedPages(*this))
             ini.WriteInteger(SecTabs, QLatin1String(key), pages->ActivePageIndex());
 
+        // The box names the settings file, so that the user can find it.
         QString errorText;
         if (!ini.Save(&errorText))
-            ReportError(errorText, QStringLiteral("WriteConfig"), 2);
+            ReportError(errorText.contains(file) ? errorText : QStringLiteral("%1: %2").arg(file, errorText),
+                        QStringLiteral("WriteConfig"), 2);
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()), QStringLiteral("WriteConfig"), 2);
     }

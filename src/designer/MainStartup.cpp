@@ -17,6 +17,7 @@
 #include "model/Vehicle.h"
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
+#include "platform/Format.h"
 #include "platform/Random.h"
 #include "platform/widgets/MessageDlg.h"
 #include "printing/PrintForm.h"
@@ -168,16 +169,23 @@ bool TfrmMain::Init()
         RunStep("SetUpGUI", [this] { SetUpGUI(); });
         PendingDelete = nullptr;
         LastArmorLeft = edArmorLeft->value();
-        RunStep("FileLoad", [this] {
-            // The command line's design wins over the one AutoLoad remembers;
-            // either becomes the design's file name only once it has loaded.
-            if (!FPaths.Arguments.isEmpty())
-                FileLoad(FPaths.Arguments.first(), false);
-            else if (AutoLoad && !RememberedFileName.isEmpty())
-                FileLoad(RememberedFileName, false);
-            FileLoad(Enemy, true);
-            EnemyCar->SetFrame(EnemyFrameNr);
-        });
+        // No design stops the program from starting: one that fails in any
+        // way is reported, and the window goes on with the new design.
+        const auto openAtStart = [this](const QString& name, bool asOpponent) {
+            try {
+                FileLoad(name, asOpponent);
+            } catch (const std::exception& e) {
+                ReportError(QString::fromUtf8(e.what()), Format(QStringLiteral("FileLoad(%s)"), {name}), 2);
+            }
+        };
+        // The command line's design wins over the one AutoLoad remembers;
+        // either becomes the design's file name only once it has loaded.
+        if (!FPaths.Arguments.isEmpty())
+            openAtStart(FPaths.Arguments.first(), false);
+        else if (AutoLoad && !RememberedFileName.isEmpty())
+            openAtStart(RememberedFileName, false);
+        openAtStart(Enemy, true);
+        RunStep("FileLoad", [] { EnemyCar->SetFrame(EnemyFrameNr); });
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
         RunStep("SetupPrint", [this] {
             frmPrint = new TfrmPrint(this, LayoutPicture);

@@ -95,10 +95,15 @@ public:
     // Redraws the test map, the icon box and the layout plan.
     void ShowTestVehicle();
     // Opens a design file as the own design or as the opponent; a missing
-    // or unnamed file is skipped silently.
+    // or unnamed file is skipped silently. A design that fails to read, or
+    // whose controls or figures fail, is refused with a box naming the file,
+    // and the design open before stays with its file name.
     void FileLoad(const QString& Name, bool AsOpponent);
-    // Copies the design into the controls and recalculates once.
+    // Copies the design into the controls and recalculates once; a failure
+    // is reported.
     void LoadGUI() override;
+    // The same, letting a failure reach the caller.
+    void ShowDesign();
 
     // Part and option handlers.
     void cbBodyTypeSelect();

@@ -42,10 +42,15 @@ public:
 
     QString Text(const char* key, const QString& def = QString()) const
     {
+        Note(key);
         return FFile.ReadString(FSection, QLatin1String(key), def);
     }
-    int Integer(const char* key, int def = -1) const { return FFile.ReadInteger(FSection, QLatin1String(key), def); }
-    bool Flag(const char* key) const { return FFile.ReadInteger(FSection, QLatin1String(key), 0) != 0; }
+    int Integer(const char* key, int def = -1) const
+    {
+        Note(key);
+        return FFile.ReadInteger(FSection, QLatin1String(key), def);
+    }
+    bool Flag(const char* key) const { return Integer(key, 0) != 0; }
     // The key's text through parse; a value that is not the number it should
     // be ends the reading of the file with a report of its place.
     template <typename TParse>
@@ -59,10 +64,21 @@ public:
     }
     double Decimal(const char* key) const { return Parsed(key, QStringLiteral("-1"), StrToFloatDot); }
 
+    // Whether the section holds any key of the table: one that holds none
+    // is no item but the remains of a damaged file.
+    bool Usable() const { return FUsable; }
+
 private:
+    void Note(const char* key) const
+    {
+        if (!FUsable)
+            FUsable = FFile.ValueExists(FSection, QLatin1String(key));
+    }
+
     const TProfileFile& FFile;
     const QString& FSection;
     int FPosition;
+    mutable bool FUsable = false;
 };
 
 // One reader for every table: the header from the overview, then one item per
@@ -82,11 +98,20 @@ TRulesTable<TItem> ReadTable(const QString& baseName, const char* context, ReadI
         if (sections.isEmpty())
             throw EError(QStringLiteral("No sections found in %1").arg(file.FileName()));
         table.Items.reserve(sections.size() - 1);
+        bool anyUsable = false;
         for (int i = 0; i + 1 < sections.size(); ++i) {
             TItem item;
             item.Name = sections[i + 1];
-            readItem(TItemReader(file, sections[i + 1], i), i, item);
+            const TItemReader reader(file, sections[i + 1], i);
+            readItem(reader, i, item);
+            anyUsable = anyUsable || reader.Usable();
             table.Items.append(item);
+        }
+        // Sections that hold none of the table's keys are what random bytes
+        // or a file of another kind read as; they make no table.
+        if (!table.Items.isEmpty() && !anyUsable) {
+            table.Items.clear();
+            throw EError(QStringLiteral("No usable items found in %1").arg(file.FileName()));
         }
     } catch (const EError& e) {
         ReportError(e.Message(), QLatin1String(context), 2);

@@ -55,3 +55,10 @@ void SetSettingsDefaults(const QString& executableFolder)
             setting.Variable);
     }
 }
+
+void BoundDesignLimits()
+{
+    Div = qBound(DivRange.Min, Div, DivRange.Max);
+    Year = qBound(YearRange.Min, Year, YearRange.Max);
+    MaxHC = qBound(MaxHCRange.Min, MaxHC, MaxHCRange.Max);
+}

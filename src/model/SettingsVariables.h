@@ -22,3 +22,18 @@ QVector<TSettingVariable> SettingVariables(const QString& executableFolder);
 
 // Gives every variable of the table its default.
 void SetSettingsDefaults(const QString& executableFolder);
+
+// The ranges the limits dialog offers for the division, the year and the
+// handling-class cap.
+struct TSettingRange {
+    int Min;
+    int Max;
+};
+inline constexpr TSettingRange DivRange{0, 90};
+inline constexpr TSettingRange YearRange{2030, 4000};
+inline constexpr TSettingRange MaxHCRange{0, 99};
+
+// Brings Div, Year and MaxHC into those ranges, as the limits dialog would:
+// a value from outside them (a hand-edited settings file) never reaches the
+// design rules, where a division beyond them overflows the cost limit.
+void BoundDesignLimits();

@@ -69,7 +69,9 @@ public:
 
     // The design file (VehicleFile.cpp). Save reports a failure and returns
     // false, leaving any previous file whole. Load leaves Err empty on
-    // success; on failure Err says why and the design is left as it was.
+    // success; on failure (a file that cannot be read, or a design whose
+    // figures cannot be computed) Err says why and the design is left as it
+    // was.
     bool Save(const QString& FileName);
     void Load(const QString& FileName, QString& Err);
 

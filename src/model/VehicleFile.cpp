@@ -4,6 +4,7 @@
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
+#include "model/VehicleFigures.h"
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
@@ -43,12 +44,22 @@ public:
 class TDesignReader
 {
 public:
+    // A number the design took from the file, by its place there.
+    struct TNumber {
+        QString Section;
+        QString Key;
+        int Value;
+    };
+
     TDesignReader(const TProfileFile& ini, TVehicle& v, QString& err) : Ini(ini), V(v), Err(err) {}
 
     bool Read()
     {
         return ReadBody() && ReadEngines() && ReadTires() && ReadRest();
     }
+
+    // Every number other than 0 that was read, in reading order.
+    const QVector<TNumber>& Numbers() const { return FNumbers; }
 
 private:
     QString Str(const char* section, const char* key, const QString& def) const
@@ -59,11 +70,14 @@ private:
     {
         return Ini.ReadString(section, S(key), def);
     }
-    int Int(const QString& section, const char* key, int def = 0) const
+    int Int(const QString& section, const char* key, int def = 0)
     {
-        return Ini.ReadInteger(section, S(key), def);
+        const int value = Ini.ReadInteger(section, S(key), def);
+        if (value != 0)
+            FNumbers.append(TNumber{section, S(key), value});
+        return value;
     }
-    int Int(const char* section, const char* key, int def = 0) const { return Int(S(section), key, def); }
+    int Int(const char* section, const char* key, int def = 0) { return Int(S(section), key, def); }
     bool Bool(const QString& section, const char* key, bool def = false) const
     {
         return Ini.ReadBool(section, S(key), def);
@@ -222,7 +236,7 @@ private:
 
     // The accessory's current number: the file's Name when the design's list
     // knows it (so a file survives a renumbered table), else its Nr.
-    int AccessoryNr(const QString& section) const
+    int AccessoryNr(const QString& section)
     {
         const QString name = Str(section, "Name", QString());
         if (!name.isEmpty())
@@ -297,7 +311,37 @@ private:
     const TProfileFile& Ini;
     TVehicle& V;
     QString& Err;
+    QVector<TNumber> FNumbers;
 };
+
+// Why the figures of a design just read cannot be computed, with the number
+// of the file that causes it when one alone does: the first of the largest
+// numbers without which the figures can be computed. Only a few are tried, so
+// that a file of many numbers costs a few readings more at the most.
+QString FiguresError(const TProfileFile& ini, const QVector<TDesignReader::TNumber>& numbers, const EError& error)
+{
+    QString text = S("The design's figures cannot be computed: ") + error.Message();
+    QVector<TDesignReader::TNumber> largest = numbers;
+    const auto magnitude = [](const TDesignReader::TNumber& n) { return qAbs(qint64(n.Value)); };
+    std::stable_sort(largest.begin(), largest.end(),
+                     [&](const auto& a, const auto& b) { return magnitude(a) > magnitude(b); });
+    constexpr qsizetype Tries = 3;
+    for (const TDesignReader::TNumber& n : largest.mid(0, Tries)) {
+        TProfileFile without = ini;
+        without.WriteInteger(n.Section, n.Key, 0);
+        TVehicle trial;
+        QString err;
+        try {
+            if (!TDesignReader(without, trial, err).Read())
+                continue;
+            ComputeFigures(trial);
+        } catch (const EError&) {
+            continue;
+        }
+        return text + Format(S("\r\nThe value %d of [%s] %s is out of range"), {n.Value, n.Section, n.Key});
+    }
+    return text;
+}
 
 // Writes a design in the order in which the sections and keys have always
 // stood in a design file.
@@ -513,14 +557,22 @@ void TVehicle::Load(const QString& FileName, QString& Err)
         // Read into a new design, so that a file that fails half-way leaves
         // the open design as it was.
         TVehicle loaded;
-        bool complete = false;
         {
             const TGUILoadingScope loading;
             const TProfileFile ini(path);
-            complete = TDesignReader(ini, loaded, Err).Read();
+            TDesignReader reader(ini, loaded, Err);
+            if (!reader.Read())
+                return;
+            // A design whose figures cannot be computed could be neither
+            // shown nor saved: it is refused like one that cannot be read.
+            try {
+                ComputeFigures(loaded);
+            } catch (const EError& e) {
+                Err = FiguresError(ini, reader.Numbers(), e);
+                return;
+            }
         }
-        if (complete)
-            *this = loaded;
+        *this = loaded;
     } catch (const std::exception& e) {
         Err = S("Error in function 'Load': ") + ExceptionText(e);
     }

@@ -7,7 +7,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <cstring>
 #include <unistd.h>
 
@@ -33,17 +35,113 @@ QString DecodeCp1252(QByteArrayView bytes)
     return text;
 }
 
+// How the bytes of a file stand for its text.
+enum class TEncoding { Utf8, Utf16LE, Utf16BE, Cp1252 };
+
+// A file is read and decoded in pieces of this size, so that reading costs
+// little more than what is kept of it.
+constexpr qint64 ChunkSize = qint64(1) << 20;
+
 // Files written by this program are UTF-8; older ones come in the system's
 // ANSI code page, which is told apart by its bytes not forming valid UTF-8.
-QString DecodeFile(QByteArrayView bytes)
+// The file is left at the first byte of its text.
+TEncoding DetectEightBit(QFile& file)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
+    const qint64 start = file.peek(3).startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    file.seek(start);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return DecodeCp1252(bytes);
-    return text;
+    while (!utf8.hasError()) {
+        const QByteArray chunk = file.read(ChunkSize);
+        if (chunk.isEmpty())
+            break;
+        (void)QString(utf8.decode(chunk));
+    }
+    const bool valid = !utf8.hasError();
+    file.seek(start);
+    return valid ? TEncoding::Utf8 : TEncoding::Cp1252;
+}
+
+// Some editors save the file as UTF-16 behind its byte-order mark. The file is
+// left at the first byte of its text.
+TEncoding DetectEncoding(QFile& file)
+{
+    const QByteArray head = file.peek(2);
+    if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+        file.skip(2);
+        return head == "\xFF\xFE" ? TEncoding::Utf16LE : TEncoding::Utf16BE;
+    }
+    return DetectEightBit(file);
+}
+
+// Hands every line of the text to line, whether the lines end in CR LF, LF
+// or CR alone.
+class TLineSplitter
+{
+public:
+    template <typename F>
+    void Feed(QStringView text, bool atEnd, F&& line)
+    {
+        FPending.append(text);
+        qsizetype start = 0;
+        if (FSkipLineFeed && !FPending.isEmpty()) {
+            if (FPending.front() == QLatin1Char('\n'))
+                start = 1;
+            FSkipLineFeed = false;
+        }
+        // What an earlier piece left is searched no more, so that a line
+        // across many pieces costs no more than its length.
+        for (qsizetype i = std::max(start, FSearched); i < FPending.size(); ++i) {
+            const QChar c = FPending.at(i);
+            if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+                continue;
+            line(QStringView(FPending).sliced(start, i - start));
+            if (c == QLatin1Char('\r')) {
+                if (i + 1 < FPending.size()) {
+                    if (FPending.at(i + 1) == QLatin1Char('\n'))
+                        ++i;
+                } else {
+                    // The line feed of a CR LF may begin the next piece.
+                    FSkipLineFeed = true;
+                }
+            }
+            start = i + 1;
+        }
+        if (atEnd) {
+            if (start < FPending.size())
+                line(QStringView(FPending).sliced(start));
+            FPending.clear();
+        } else {
+            FPending.remove(0, start);
+        }
+        FSearched = FPending.size();
+    }
+
+private:
+    QString FPending;
+    qsizetype FSearched = 0;
+    bool FSkipLineFeed = false;
+};
+
+// Every line of the file's text, decoded piece by piece.
+template <typename F>
+void ForEachLine(QFile& file, TEncoding encoding, F&& line)
+{
+    std::optional<QStringDecoder> decoder;
+    if (encoding == TEncoding::Utf8)
+        decoder.emplace(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    else if (encoding == TEncoding::Utf16LE)
+        decoder.emplace(QStringDecoder::Utf16LE);
+    else if (encoding == TEncoding::Utf16BE)
+        decoder.emplace(QStringDecoder::Utf16BE);
+    TLineSplitter lines;
+    for (;;) {
+        const QByteArray chunk = file.read(ChunkSize);
+        const bool atEnd = chunk.isEmpty();
+        const QString text = decoder ? QString(decoder->decode(chunk)) : DecodeCp1252(chunk);
+        lines.Feed(text, atEnd, line);
+        if (atEnd)
+            return;
+    }
 }
 
 bool SameName(const QString& a, const QString& b)
@@ -80,10 +178,30 @@ QString EncodeValue(const QString& value)
     return line;
 }
 
-// Writes the bytes to a temporary file beside fileName and renames it over
-// the file only when every byte has reached the disk. On any failure the
-// temporary file is removed, the file stays as it was and why says the reason.
-bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& why)
+// Writes the bytes whole; a write stopped short by a file-size limit is
+// continued, and the next write fails with the reason.
+bool WriteAll(QSaveFile& file, const QByteArray& bytes, QString& why)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            why = file.errorString();
+            return false;
+        }
+        written += count;
+    }
+    return true;
+}
+
+// Writes to a temporary file beside fileName and renames it over the file
+// only when every byte has reached the disk. On any failure the temporary
+// file is removed, the file stays as it was and why says the reason.
+// produce hands the file's bytes, piece by piece, to the function it is
+// given, which answers false once a write has failed; they reach the disk a
+// piece of about ChunkSize at a time, so that a large file is never held
+// whole a second time.
+template <typename TProduce>
+bool WriteWhole(const QString& fileName, TProduce produce, QString& why)
 {
     // A folder, a pipe or a device in the file's place would be replaced by
     // a file, and what stood there lost.
@@ -99,16 +217,18 @@ bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& why)
         why = file.errorString();
         return false;
     }
-    // A write stopped short by a file-size limit is continued, and the next
-    // write fails with the reason.
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            why = file.errorString();
-            return false;
+    QByteArray pending;
+    const bool written = produce([&](const QByteArray& bytes) {
+        if (pending.size() + bytes.size() < ChunkSize) {
+            pending += bytes;
+            return true;
         }
-        written += count;
-    }
+        const bool done = WriteAll(file, pending, why) && WriteAll(file, bytes, why);
+        pending.clear();
+        return done;
+    });
+    if (!written || !WriteAll(file, pending, why))
+        return false;
     // The commit's own sync ignores a failure.
     if (::fsync(file.handle()) != 0) {
         why = QString::fromLocal8Bit(std::strerror(errno));
@@ -123,14 +243,56 @@ bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& why)
 
 } // namespace
 
-TProfileFile::TProfileFile(const QString& fileName)
+TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
     : FFileName(fileName)
 {
     // Only a regular file is read: a pipe or a device would hold the program
     // up waiting for data.
+    if (!QFileInfo(fileName).isFile())
+        return;
     QFile file(fileName);
-    if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly))
-        Parse(DecodeFile(file.readAll()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        FUnreadable = true;
+        return;
+    }
+    bool sawText = false;
+    bool sawSection = false;
+    const auto read = [&](TEncoding encoding) {
+        sawText = false;
+        sawSection = false;
+        TSection* current = nullptr;
+        ForEachLine(file, encoding, [&](QStringView line) {
+            line = line.trimmed();
+            if (line.isEmpty())
+                return;
+            sawText = true;
+            if (line.startsWith(QLatin1Char('['))) {
+                sawSection = true;
+                const qsizetype close = line.indexOf(QLatin1Char(']'));
+                const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
+                const bool wanted = sections.isEmpty()
+                    || std::any_of(sections.begin(), sections.end(), [&](const QString& s) { return SameName(s, name); });
+                current = wanted ? &AppendSection(name) : nullptr;
+                return;
+            }
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
+                return;
+            current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
+                                           line.mid(equals + 1).trimmed().toString()});
+        });
+    };
+    const TEncoding encoding = DetectEncoding(file);
+    read(encoding);
+    // What starts like UTF-16 but only reads as sections byte by byte is an
+    // 8-bit file after all.
+    if (!sawSection && (encoding == TEncoding::Utf16LE || encoding == TEncoding::Utf16BE)) {
+        FSections.clear();
+        FFirstSection.clear();
+        file.seek(0);
+        read(DetectEightBit(file));
+    }
+    FUnreadable = sawText && !sawSection;
 }
 
 TProfileFile TProfileFile::NewFile(const QString& fileName)
@@ -154,24 +316,6 @@ void TProfileFile::RebuildIndex()
     FFirstSection.clear();
     for (qsizetype i = FSections.size() - 1; i >= 0; --i)
         FFirstSection.insert(FSections[i].Name.toCaseFolded(), i);
-}
-
-void TProfileFile::Parse(const QString& text)
-{
-    TSection* current = nullptr;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            const qsizetype close = line.indexOf(QLatin1Char(']'));
-            current = &AppendSection(line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString());
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
-            continue;
-        current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
-                                       line.mid(equals + 1).trimmed().toString()});
-    }
 }
 
 const TProfileFile::TSection* TProfileFile::FindSection(const QString& section) const
@@ -272,23 +416,34 @@ void TProfileFile::EraseSection(const QString& section)
     RebuildIndex();
 }
 
+template <typename TWrite>
+bool TProfileFile::WriteImage(TWrite&& write) const
+{
+    for (qsizetype i = 0; i < FSections.size(); ++i) {
+        const TSection& s = FSections[i];
+        if (!write((i > 0 ? QByteArray("\r\n[") : QByteArray("[")) + s.Name.toUtf8() + "]\r\n"))
+            return false;
+        for (const TEntry& e : s.Entries)
+            if (!write(e.Key.toUtf8() + '=' + e.Value.toUtf8() + "\r\n"))
+                return false;
+    }
+    return true;
+}
+
 QByteArray TProfileFile::ToBytes() const
 {
-    QString text;
-    for (const TSection& s : FSections) {
-        if (!text.isEmpty())
-            text += QLatin1String("\r\n");
-        text += QLatin1Char('[') + s.Name + QLatin1String("]\r\n");
-        for (const TEntry& e : s.Entries)
-            text += e.Key + QLatin1Char('=') + e.Value + QLatin1String("\r\n");
-    }
-    return text.toUtf8();
+    QByteArray bytes;
+    WriteImage([&bytes](const QByteArray& piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
 bool TProfileFile::Save(QString* errorText) const
 {
     QString why;
-    const bool saved = WriteWhole(FFileName, ToBytes(), why);
+    const bool saved = WriteWhole(FFileName, [this](const auto& write) { return WriteImage(write); }, why);
     if (!saved && errorText != nullptr)
         *errorText = why;
     return saved;

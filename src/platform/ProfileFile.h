@@ -9,19 +9,25 @@
 // a section, "Key=Value" lines follow. Sections and keys match without regard
 // to case and the first match wins; values are trimmed and lose one pair of
 // enclosing quotes; integers are decimal, "0x" or "$" hexadecimal; a malformed
-// or absent value reads as the default. The whole file is read on
-// construction; writes change the memory image and reach the disk on Save.
+// or absent value reads as the default. The file is read on construction;
+// writes change the memory image and reach the disk on Save.
 class TProfileFile
 {
 public:
-    // Reads the file at once; a missing or unreadable file, or one that is
-    // not a regular file, reads as empty.
-    explicit TProfileFile(const QString& fileName);
+    // Reads the file at once, with CR LF, LF or CR alone as line ends, as
+    // UTF-16 when it starts with its byte-order mark, else as UTF-8 when
+    // valid, else as Windows-1252. A missing or unreadable file, or one that
+    // is not a regular file, reads as empty. With sections given, only those
+    // are kept, so that a large file costs no more than they do.
+    explicit TProfileFile(const QString& fileName, const QStringList& sections = {});
     // An empty image that Save writes to fileName; whatever stands there now
     // is not read.
     static TProfileFile NewFile(const QString& fileName);
 
     const QString& FileName() const { return FFileName; }
+    // The file is there but holds nothing that reads as sections: it could
+    // not be opened, or it has text and no section line.
+    bool Unreadable() const { return FUnreadable; }
 
     // Section names in file order, every one, duplicates included.
     QStringList ReadSections() const;
@@ -67,11 +73,15 @@ private:
     const TSection* FindSection(const QString& section) const;
     TSection* FindSection(const QString& section);
     const TEntry* FindEntry(const QString& section, const QString& key) const;
-    void Parse(const QString& text);
+    // Hands the file as Save writes it to write, line by line, until write
+    // answers false; false then.
+    template <typename TWrite>
+    bool WriteImage(TWrite&& write) const;
     TSection& AppendSection(const QString& name);
     void RebuildIndex();
 
     QString FFileName;
+    bool FUnreadable = false;
     QVector<TSection> FSections;
     // The first section of each name, by its case-folded name, so that a file
     // of many sections is read in linear time.

@@ -1,4 +1,5 @@
 #include "DesignerWindow.h"
+#include "ModalAnswers.h"
 
 #include "designer/ImportForm.h"
 #include "gamecar/GameCar.h"
@@ -43,6 +44,31 @@ TEST_F(ImportAcceptTest, AcceptedStatBlockBecomesTheEditedDesign)
     EXPECT_FALSE(GUILoading);
     EXPECT_EQ(frmImport->memLeftovers->toPlainText(), Leftovers);
     EXPECT_TRUE(frmImport->btnAccept->isEnabled());
+}
+
+TEST_F(ImportAcceptTest, ATextFarLongerThanAnyStatBlockIsRefusedWithItsLength)
+{
+    Start();
+    TModalAnswers User;
+    frmImport->show();
+    frmImport->memText->setPlainText(OfficialText("Gadfly"));
+    frmImport->btnImport->click();
+    ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+    // The box keeps a line break as one character.
+    const QString Block = OfficialText("Gadfly").remove(QLatin1Char('\r')) + QLatin1Char('\n');
+    QString Text;
+    while (Text.size() <= TfrmImport::MaxImportLength)
+        Text += Block;
+    frmImport->memText->setPlainText(Text);
+    const int Length = frmImport->memText->toPlainText().size();
+    frmImport->btnImport->click();
+    EXPECT_EQ(User.Messages, QStringList({QStringLiteral("The text is too long to be a vehicle description: it has "
+                                                         "%1 characters, and at most 1000000 are imported.")
+                                              .arg(Length)}));
+    // Nothing of the run before is left to be accepted.
+    EXPECT_TRUE(frmImport->memResult->toPlainText().isEmpty());
+    EXPECT_FALSE(frmImport->btnAccept->isEnabled());
+    frmImport->close();
 }
 
 TEST_F(ImportAcceptTest, DifferingClaimsAreReportedInTheLeftovers)

@@ -171,7 +171,8 @@ TEST_F(SettingsFileTest, AWriteThatDoesNotFitKeepsTheOldFileByteForByte)
         window.WriteConfig();
         return Errors.Texts().join(QLatin1Char('|'));
     });
-    EXPECT_EQ(result, QStringLiteral("An error occured in WriteConfig:\r\nFile too large"));
+    // The box names the file that could not be written.
+    EXPECT_EQ(result, QStringLiteral("An error occured in WriteConfig:\r\n%1: File too large").arg(SettingsFile()));
     EXPECT_EQ(ReadSettings(), old);
     EXPECT_EQ(QFileInfo(SettingsFile()).dir().entryList({QStringLiteral("rigsmith.ini*")}, QDir::Files | QDir::Hidden),
               QStringList({"rigsmith.ini"}));

@@ -1,7 +1,9 @@
 // A design file of any content: loading it, then every figure and both
-// descriptions, then a save and a reload. What was saved must read back to
-// the same design, so that saving the reloaded design gives the same file.
-// A save is refused only for a design whose figures overflow.
+// descriptions as the main window's recalculation asks them, then a save and
+// a reload. A design whose figures cannot be computed must be refused by the
+// loading with its reason, as the window reports it; one that loads must
+// compute, save, and read back to the same design, so that saving the
+// reloaded design gives the same file.
 
 #include "FuzzCommon.h"
 #include "gamecar/GameCarFixture.h"
@@ -30,10 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     v.Load(given, err);
     if (!err.isEmpty())
         return 0;
-    ComputeEverything(v);
-    // A design whose figures overflow is reported as not saved.
-    if (!v.Save(saved))
-        return 0;
+    Require(ComputeEverything(v), "a design that loads computes its figures and descriptions");
+    Require(v.Save(saved), "a design that loads saves");
 
     TVehicle reloaded;
     reloaded.Load(saved, err);

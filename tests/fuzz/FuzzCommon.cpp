@@ -5,6 +5,7 @@
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
+#include "model/VehicleFigures.h"
 #include "platform/Errors.h"
 
 #include <QCoreApplication>
@@ -54,30 +55,16 @@ QByteArray ReadFile(const QString& fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void ComputeEverything(TVehicle& V)
+bool ComputeEverything(TVehicle& V)
 {
     try {
-        V.GetCost(CostList);
-        V.GetWeight(WeightList);
-        V.GetSpace(SpaceList);
-        V.GetCargoSpace();
-        V.GetHC();
-        const int top = V.GetTopSpeed();
-        const int cruise = V.GetCruisingSpeed();
-        V.GetReverseSpeed();
-        V.GetAcceleration();
-        V.GetRange();
-        V.GetYear(YearList);
+        ComputeFigures(V);
         QString text;
-        for (int facing = locFront; facing <= locRocketPlatform; ++facing)
-            V.GetFirepower(static_cast<TLocation>(facing), text);
-        V.GetCollisionModifierText(text);
-        V.GetCollisionDamageText(cruise, text);
-        V.GetCollisionDamageText(top, text);
-        V.CheckValid(text);
         OfficialDescription(V, true, text);
         OutsiderDescription(V, text);
+        return true;
     } catch (const EError&) {
+        return false;
     }
 }
 

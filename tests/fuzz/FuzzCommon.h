@@ -17,11 +17,12 @@ QString ScratchPath(const QString& name);
 bool WriteFile(const QString& fileName, const QByteArray& bytes);
 QByteArray ReadFile(const QString& fileName);
 
-// What the main window asks of a design after every edit: every figure, every
-// breakdown list, the combat texts, the validity check and both description
-// texts. An error that the window lets reach its error box (an overflow, a
-// conversion error) ends it, as it ends the edit there.
-void ComputeEverything(TVehicle& V);
+// What the main window asks of a design after every edit: every figure,
+// every breakdown list, the combat texts, the validity check and both
+// description texts. False when an error that the window reports (an
+// overflow, a conversion error) ended it, as it ends the edit there; any
+// other exception goes on to the fuzzer.
+bool ComputeEverything(TVehicle& V);
 
 // Ends the run with a crash report when a property of the program fails.
 void Require(bool holds, const char* what);

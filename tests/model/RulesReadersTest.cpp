@@ -4,6 +4,9 @@
 #include "model/RulesReaders.h"
 #include "platform/Errors.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,6 +213,73 @@ TEST(RulesReaders, FileWithOnlyItsOverviewIsEmptyWithoutReport)
     EXPECT_TRUE(tires.Items.isEmpty());
     EXPECT_EQ(tires.Name, QStringLiteral("Fixture tires"));
     EXPECT_TRUE(errors.Texts().isEmpty());
+}
+
+// A Data folder of its own holding the weapon fixture in the given form.
+class RulesFileFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FFolder.isValid());
+        QDir().mkpath(FFolder.filePath(QStringLiteral("Data")));
+        QFile fixture(ReadersFixture + QStringLiteral("/Data/WeaponTypes.txt"));
+        ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+        FWeapons = fixture.readAll();
+    }
+
+    void WriteWeapons(const QByteArray& bytes)
+    {
+        QFile file(FFolder.filePath(QStringLiteral("Data/WeaponTypes.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir FFolder;
+    QByteArray FWeapons;
+};
+
+TEST_F(RulesFileFormTest, CrOnlyLineEndsAndUtf16ReadTheSameTable)
+{
+    TWorkingFolder folder(FFolder.path());
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : QString::fromUtf8(FWeapons)) {
+        utf16 += char(c.unicode() & 0xFF);
+        utf16 += char(c.unicode() >> 8);
+    }
+    const auto read = [](QStringList& reports) {
+        TRecordingErrorSink errors;
+        const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+        reports = errors.Texts();
+        QStringList items{weapons.Name};
+        for (const TWeaponType& w : weapons.Items)
+            items.append(w.Abbreviation + QLatin1Char(' ') + w.MountPoints);
+        return items;
+    };
+    WriteWeapons(FWeapons);
+    QStringList expectedReports;
+    const QStringList expected = read(expectedReports);
+    ASSERT_EQ(expected.size(), 3);
+    for (const QByteArray& form : {QByteArray(FWeapons).replace('\n', '\r'), utf16}) {
+        WriteWeapons(form);
+        QStringList reports;
+        EXPECT_EQ(read(reports).join(QLatin1Char('|')).toStdString(), expected.join(QLatin1Char('|')).toStdString());
+        EXPECT_EQ(reports, expectedReports);
+    }
+}
+
+TEST_F(RulesFileFormTest, SectionsWithoutAnyKeyOfTheTableAreReportedAsNoTable)
+{
+    TWorkingFolder folder(FFolder.path());
+    // What random bytes read as: bracketed lines and no key the table knows.
+    static const char bytes[] = "\x8F[\x01\xFE]=\x02\n[\x9Ax\nq\x03=\xFF\x10\n[";
+    WriteWeapons(QByteArray(bytes, sizeof(bytes) - 1));
+    TRecordingErrorSink errors;
+    const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+    EXPECT_TRUE(weapons.Items.isEmpty());
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_EQ(errors.Texts()[0],
+              QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in Data/WeaponTypes.txt"));
 }
 
 } // namespace

@@ -145,7 +145,19 @@ TEST_F(ProfileFileTest, ReadsIntegersAndFlagsWithTheirDefaults)
     EXPECT_TRUE(empty.ReadBool(QStringLiteral("S"), QStringLiteral("K"), true));
 }
 
-TEST_F(ProfileFileTest, ReadsBothLineEndsTheByteOrderMarkAndWindows1252)
+// The text in UTF-16 behind its byte-order mark, as some editors save it.
+QByteArray Utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
+    }
+    return bytes;
+}
+
+TEST_F(ProfileFileTest, ReadsEveryLineEndTheByteOrderMarksAndWindows1252)
 {
     struct TCase {
         QByteArray Bytes;
@@ -160,6 +172,11 @@ TEST_F(ProfileFileTest, ReadsBothLineEndsTheByteOrderMarkAndWindows1252)
         {"[S]\nK=Caf\xE9 \x80\x96\x9F\nL=2\n", QString::fromUtf8("Café €–Ÿ|2")},
         {"[S]\nK=\x81\x8D\x8F\x90\x9D\nL=2\n", QStringLiteral(u"\u0081\u008D\u008F\u0090\u009D|2")},
         {"\xEF\xBB\xBF[S]\nK=\xE9\nL=2\n", QString::fromUtf8("é|2")},
+        {"[S]\rK=cr\rL=2\r", QStringLiteral("cr|2")},
+        {"[S]\rK=cr\n\rL=2", QStringLiteral("cr|2")},
+        {"[S]\r\n\rK=mixed\nL=2\r\n", QStringLiteral("mixed|2")},
+        {Utf16(QStringLiteral("[S]\r\nK=Café €\r\nL=2\r\n"), false), QString::fromUtf8("Café €|2")},
+        {Utf16(QStringLiteral("[S]\rK=big end\rL=2"), true), QStringLiteral("big end|2")},
     };
     for (const TCase& c : cases) {
         const TProfileFile ini = Load(c.Bytes);
@@ -168,6 +185,50 @@ TEST_F(ProfileFileTest, ReadsBothLineEndsTheByteOrderMarkAndWindows1252)
                   c.Expected)
             << c.Bytes.toStdString();
     }
+}
+
+TEST_F(ProfileFileTest, ALargeFileReadsTheSameAcrossItsPieces)
+{
+    // Far more than one piece of reading, with a CR LF and a two-byte letter
+    // falling on every boundary somewhere.
+    QByteArray bytes = "[S]\r\n";
+    for (int i = 0; bytes.size() < 3 * 1024 * 1024; ++i)
+        bytes += "K" + QByteArray::number(i) + "=\xC3\xA9" + QByteArray(i % 7, 'x') + "\r\n";
+    bytes += "Last=end\r\n";
+    const TProfileFile ini = Load(bytes);
+    const QStringList keys = ini.ReadSection(QStringLiteral("S"));
+    EXPECT_EQ(keys.size(), bytes.count("\r\n") - 1);
+    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("K100000"), QString()),
+              QString::fromUtf8("é") + QString(100000 % 7, QLatin1Char('x')));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("Last"), QString()), QStringLiteral("end"));
+    EXPECT_FALSE(ini.Unreadable());
+}
+
+TEST_F(ProfileFileTest, GivenSectionsAloneAreKept)
+{
+    const TProfileFile whole = Load("[Text]\nName=A\n[Big]\nX=1\n[Preview]\nCost=5\n[text]\nName=B\n");
+    const TProfileFile ini(whole.FileName(), {QStringLiteral("TEXT"), QStringLiteral("Preview")});
+    EXPECT_EQ(ini.ReadSections(), QStringList({QStringLiteral("Text"), QStringLiteral("Preview"), QStringLiteral("text")}));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Text"), QStringLiteral("Name"), QString()), QStringLiteral("A"));
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("Preview"), QStringLiteral("Cost"), 0), 5);
+    EXPECT_FALSE(ini.SectionExists(QStringLiteral("Big")));
+}
+
+TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
+{
+    const struct {
+        QByteArray Bytes;
+        bool Unreadable;
+    } cases[] = {
+        {"", false},
+        {" \r\n\t\r\n", false},
+        {"[S]\n", false},
+        {"K=1\nL=2\n", true},
+        {QByteArray("\x00\x01\x9F\xFF\x10garbage", 13), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Load(c.Bytes).Unreadable(), c.Unreadable) << c.Bytes.toHex().toStdString();
+    EXPECT_FALSE(TProfileFile(PathOf(QStringLiteral("absent.ini"))).Unreadable());
 }
 
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)

@@ -1,0 +1,225 @@
+// Files the program accepts as files but cannot work with: designs whose
+// figures cannot be computed, settings out of their range or in a form the
+// reader must still take, and settings it cannot read at all.
+
+#include "DesignerWindow.h"
+#include "ModalAnswers.h"
+
+#include "gamecar/GameCar.h"
+#include "model/Global.h"
+#include "model/Vehicle.h"
+#include "platform/ProfileFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class RefusedFilesTest : public DesignerWindowTest
+{
+protected:
+    // A copy of the sample design with one value of one key replaced.
+    QString DesignWith(const char* section, const char* key, const QByteArray& value,
+                       const char* name = "Big.vx") const
+    {
+        QFile sample(Path(QStringLiteral("Designs/Gadfly.vx")));
+        EXPECT_TRUE(sample.open(QIODevice::ReadOnly));
+        TProfileFile design(sample.fileName());
+        design.WriteString(QLatin1String(section), QLatin1String(key), QString::fromLatin1(value));
+        const QString path = Path(QStringLiteral("Designs/") + QLatin1String(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(design.ToBytes());
+        return path;
+    }
+
+    static QString Refusal(const char* section, const char* key)
+    {
+        // The box shows the text's line breaks as lines.
+        return QStringLiteral("Error loading file Big.vx:\nThe design's figures cannot be computed: Arithmetic "
+                              "overflow\nThe value 2147483647 of [%1] %2 is out of range")
+            .arg(QLatin1String(section), QLatin1String(key));
+    }
+
+    TModalAnswers User;
+};
+
+TEST_F(RefusedFilesTest, ADesignWhoseFiguresOverflowIsRefusedAndTheOpenDesignStaysWithItsFileName)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start({gadfly});
+    const QString cost = window.lblCostVal->text();
+    const QString caption = window.windowTitle();
+    const struct {
+        const char* Section;
+        const char* Key;
+    } cases[] = {
+        {"Armor", "Front"}, {"TiresFront", "Guards"}, {"PowerCellEngine", "ISC"}, {"Weapon_0", "CA"}, {"Crew_0", "CA"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Key);
+        User.Messages.clear();
+        User.Files = {DesignWith(c.Section, c.Key, "2147483647")};
+        window.acLoad->trigger();
+        EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(), Refusal(c.Section, c.Key).toStdString());
+        EXPECT_EQ(FileName, gadfly);
+        EXPECT_EQ(LastFiles[0], gadfly);
+        EXPECT_TRUE(LastFiles[1].isEmpty());
+        EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+        EXPECT_EQ(window.edTextName->text(), QStringLiteral("Gadfly"));
+        EXPECT_EQ(window.lblCostVal->text(), cost);
+        EXPECT_EQ(window.windowTitle(), caption);
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+    Shutdown();
+    const TProfileFile ini(SettingsFile());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), gadfly);
+}
+
+TEST_F(RefusedFilesTest, ARefusedStartDesignGivesTheMessageThenTheNewDesign)
+{
+    const QString big = DesignWith("Armor", "Front", "2147483647");
+    const struct {
+        const char* Settings;
+        QStringList Arguments;
+    } cases[] = {
+        {"[Options]\r\nAutoLoad=0\r\n", {big}},
+        {"[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Big.vx\r\n", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        User.Messages.clear();
+        WriteSettings(c.Settings);
+        TfrmMain& window = Start(c.Arguments);
+        EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(), Refusal("Armor", "Front").toStdString());
+        EXPECT_TRUE(FileName.isEmpty());
+        EXPECT_TRUE(LastFiles[0].isEmpty());
+        EXPECT_EQ(window.cbBodyType->currentText(), BodyTypes.Items[0].Name);
+        EXPECT_EQ(window.Vehicle().Armor.Front, 0);
+        Shutdown();
+        // The next start opens nothing: the refused file was not remembered.
+        const TProfileFile ini(SettingsFile());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
+                  QString());
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(RefusedFilesTest, ARefusedOpponentLeavesTheOpponentAndItsSetting)
+{
+    const QString big = DesignWith("Armor", "Front", "2147483647");
+    WriteSettings("[Test]\r\nEnemy=" + big.toUtf8() + "\r\n");
+    Start();
+    EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(), Refusal("Armor", "Front").toStdString());
+    EXPECT_EQ(EnemyCar->Vehicle->Armor.Front, 0);
+    EXPECT_EQ(Enemy, big);
+}
+
+// Every number of the settings at either end of the integers: the program
+// starts, recalculates and quits without a box.
+TEST_F(RefusedFilesTest, NoSettingsValueStopsTheProgram)
+{
+    for (const char* value : {"2147483647", "-2147483648"}) {
+        SCOPED_TRACE(value);
+        QByteArray settings;
+        for (const char* section : {"AA", "Options", "Internal", "Test", "GUI", "Tabs"}) {
+            settings += QByteArray("[") + section + "]\r\n";
+            if (qstrcmp(section, "Options") == 0)
+                settings += "ConfirmQuit=0\r\nShowTitle=0\r\n";
+            for (const char* key : {"Div", "DivUse", "Year", "YearUse", "MaxHC", "MaxHCUse", "PrinterResX",
+                                    "PrinterResY", "DamageCaused", "CarFrameNr", "EnemyFrameNr", "AttackTarget",
+                                    "AttackLocation", "TargetFacing", "CarBodyView", "TargetView", "WindowX",
+                                    "WindowY", "LoadX", "LoadY", "LoadW", "LoadH", "LoadSort", "ImportX", "ImportY",
+                                    "ImportW", "ImportH", "Testing", "Body", "Info", "Installed", "WeaponSelect",
+                                    "Tires", "Crew", "Engine", "Armor", "pc600"})
+                settings += QByteArray(key) + "=" + value + "\r\n";
+        }
+        WriteSettings(settings);
+        Errors.Clear();
+        TfrmMain& window = Start({Path(QStringLiteral("Designs/Gadfly.vx"))});
+        window.show();
+        EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+        EXPECT_TRUE(window.close());
+        EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('\n')).toStdString();
+        FWindow.reset();
+    }
+}
+
+TEST_F(RefusedFilesTest, TheDesignLimitsComeIntoTheRangesOfTheirDialog)
+{
+    const struct {
+        const char* Settings;
+        int Div;
+        int Year;
+        int MaxHC;
+    } cases[] = {
+        {"Div=2147484\r\nYear=2020\r\nMaxHC=120\r\n", 90, 2030, 99},
+        {"Div=-5\r\nYear=99999\r\nMaxHC=-1\r\n", 0, 4000, 0},
+        {"Div=35\r\nYear=2100\r\nMaxHC=4\r\n", 35, 2100, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        WriteSettings(QByteArray("[AA]\r\nDivUse=1\r\nYearUse=1\r\nMaxHCUse=1\r\n") + c.Settings);
+        TfrmMain& window = Start();
+        EXPECT_EQ(Div, c.Div);
+        EXPECT_EQ(Year, c.Year);
+        EXPECT_EQ(MaxHC, c.MaxHC);
+        EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("(Div %1)").arg(c.Div)))
+            << window.windowTitle().toStdString();
+        FWindow.reset();
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+// The settings file as some editors save it: every setting and every section
+// the program does not know is read and written back.
+TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSection)
+{
+    const QString text = QStringLiteral("[Options]\r\nConfirmQuit=0\r\nUsername=Zo\u00EB\r\n[Mine]\r\nOwn=kept\r\n");
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text) {
+        utf16 += char(c.unicode() & 0xFF);
+        utf16 += char(c.unicode() >> 8);
+    }
+    for (const QByteArray& form : {text.toUtf8().replace("\r\n", "\r"), utf16}) {
+        WriteSettings(form);
+        Start();
+        EXPECT_FALSE(ConfirmQuit);
+        EXPECT_EQ(Username, QStringLiteral("Zo\u00EB"));
+        Shutdown();
+        const TProfileFile ini(SettingsFile());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Mine"), QStringLiteral("Own"), QString()), QStringLiteral("kept"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Options"), QStringLiteral("ConfirmQuit"), QString()),
+                  QStringLiteral("0"));
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
+{
+    const QByteArray unreadable("\x01\x02 settings of some other program \x9F\xFF", 37);
+    QFile earlier(SettingsFile() + QStringLiteral(".bak"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier one");
+    earlier.close();
+    WriteSettings(unreadable);
+    Start();
+    EXPECT_EQ(Errors.Texts(),
+              QStringList({QStringLiteral("An error occured in ReadConfig:\r\nThe settings file %1 could not be read; "
+                                          "the settings start from their defaults, and the file is kept as %1.bak2")
+                               .arg(SettingsFile())}));
+    Shutdown();
+    QFile kept(SettingsFile() + QStringLiteral(".bak2"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), unreadable);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier one"));
+    EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
+}
+
+} // namespace
