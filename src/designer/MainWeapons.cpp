@@ -375,7 +375,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     }
 
     WeaponRowTop += RowHeight;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
     LocationText = where->count() > 0 ? where->itemText(0) : QString();
 }
 
@@ -432,7 +432,7 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         }
     }
     WeaponRowTop -= RowHeight;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
     TVehicle& V = Vehicle();
     if (IsWeaponRow(V, R))
         V.DeleteWeapon(R);
@@ -454,7 +454,7 @@ void TfrmMain::ReleaseWeaponRows()
     if (PendingDelete)
         PendingDelete->deleteLater();
     PendingDelete = nullptr;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
 }
 
 void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, int row, const QString& text))
