@@ -324,9 +324,14 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     place(label, "lblWeapon", 0, 4);
     ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
 
-    QComboBox* where = list("cbWeaponPosition", 53, 50, Entries(AvailableLocations(Weapon)),
-                            "Select the weapon location");
-    where->setCurrentIndex(Location == locNotPlaced ? 0 : where->findText(LocationToStr(Location)));
+    QStringList places = Entries(AvailableLocations(Weapon));
+    // A weapon in a place the design lacks (an imported one, say) shows that
+    // place beside those it may move to.
+    const QString current = Location == locNotPlaced ? QString() : LocationToStr(Location);
+    if (!current.isEmpty() && !places.contains(current))
+        places << current;
+    QComboBox* where = list("cbWeaponPosition", 53, 50, places, "Select the weapon location");
+    where->setCurrentIndex(current.isEmpty() ? 0 : where->findText(current));
     connect(where, &QComboBox::activated, this, ShowingErrors([this, where](int) { cbWeaponLocationChange(where); }));
 
     auto* remove = new QToolButton(content);
