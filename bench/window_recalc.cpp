@@ -135,8 +135,27 @@ void BM_LoadGUIRows(benchmark::State& state)
     }
 }
 
+// An add-on change with the rows in place: every row's location list is
+// refilled, its weapon placed again, and the design recalculated once.
+void BM_RefreshWeaponWhereRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
+    FillEveryPlace(bench.Window->Vehicle());
+    bench.Window->LoadGUI();
+    for (auto _ : state) {
+        bench.Window->RefreshWeaponWhere();
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalcVehicleRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadGUIRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshWeaponWhereRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
