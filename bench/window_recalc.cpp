@@ -1,4 +1,7 @@
-// One recalculation of a fully equipped design in the main window, headless.
+// The main window's recalculation of a fully equipped design, headless, and
+// the same with many weapon rows: recalculating and loading the design into
+// the window, whose rows are rebuilt each time. Each time is followed by the
+// events it left, as the program handles them before the next edit.
 
 #include "designer/MainWindow.h"
 
@@ -12,6 +15,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -21,17 +25,24 @@ void Choose(QComboBox* list, int index)
     emit list->activated(index);
 }
 
-void BM_RecalcVehicle(benchmark::State& state)
-{
-    // The rules come from the runtime folder; the settings file, which is
-    // never written here, would lie in a folder of its own.
-    QDir::setCurrent(QStringLiteral(RIGSMITH_RUNTIME_DIR));
-    QTemporaryDir executableFolder;
-    TfrmMain window(TProgramPaths{executableFolder.filePath(QStringLiteral("rigsmith")), {}});
-    if (!window.Init()) {
-        state.SkipWithError("the window did not start");
-        return;
+// The window with the rules of the runtime folder; the settings file, which
+// is never written here, would lie in a folder of its own.
+struct TBenchWindow {
+    TBenchWindow()
+    {
+        QDir::setCurrent(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+        Window = std::make_unique<TfrmMain>(TProgramPaths{ExecutableFolder.filePath(QStringLiteral("rigsmith")), {}});
+        Started = Window->Init();
     }
+    QTemporaryDir ExecutableFolder;
+    std::unique_ptr<TfrmMain> Window;
+    bool Started = false;
+};
+
+// A Van with every option, armor, every accessory, and weapons spread over
+// the shipped weapons.
+void EquipFully(TfrmMain& window, int weapons)
+{
     Choose(window.cbBodyType, window.cbBodyType->findText(QStringLiteral("Van")));
     Choose(window.cbChassis, window.cbChassis->count() - 1);
     Choose(window.cbSuspension, window.cbSuspension->count() - 1);
@@ -49,17 +60,102 @@ void BM_RecalcVehicle(benchmark::State& state)
     window.edTireFWheelguard->setValue(5);
     window.edTireRWheelHub->setValue(5);
     TVehicle& design = window.Vehicle();
-    for (int i = 0; i < 8 && i < WeaponTypes.Items.size(); ++i) {
+    const int kinds = static_cast<int>(WeaponTypes.Items.size());
+    for (int i = 0; i < weapons && kinds > 0; ++i) {
         int index = 0;
-        design.AddWeapon(WeaponTypes.Items[i * WeaponTypes.Items.size() / 8], index);
+        design.AddWeapon(WeaponTypes.Items[(i * kinds / std::min(weapons, kinds)) % kinds], index);
     }
     for (const TEquipmentType& accessory : EquipmentTypes.Items)
         design.SetEquipment(accessory.Nr, 1, QString());
+}
 
-    for (auto _ : state)
-        window.RecalcVehicle(true);
+// Every weapon place of the design in use: a turret, a top pod and a rocket
+// platform, the weapons spread over the seven places in turn.
+void FillEveryPlace(TVehicle& design)
+{
+    design.Turret = tkThreeSpace;
+    design.EWP = ewpThreeSpaceTop;
+    design.RocketPlatform = 3;
+    constexpr TLocation places[] = {locFront, locBack, locLeft, locRight, locTurret, locEWP, locRocketPlatform};
+    for (int i = 0; i < design.WeaponCount(); ++i) {
+        TWeaponType& weapon = design.Weapons.Items[i];
+        weapon.Location = weapon.Class == wcRockets ? locRocketPlatform : places[i % 7];
+        weapon.SWC = i % 3 == 0;
+        weapon.ExtraAmmo = i % 2 == 0;
+        weapon.CA = i % 4;
+    }
+}
+
+void BM_RecalcVehicle(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    EquipFully(*bench.Window, 8);
+    for (auto _ : state) {
+        bench.Window->RecalcVehicle(true);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The design loaded into the window, so that each weapon has its row; the
+// recalculation rebuilds the component-armor rows, one per weapon.
+void BM_RecalcVehicleRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
+    FillEveryPlace(bench.Window->Vehicle());
+    bench.Window->LoadGUI();
+    for (auto _ : state) {
+        bench.Window->RecalcVehicle(true);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Loading the design into the window: every control, every weapon row, the
+// accessory rows and one recalculation.
+void BM_LoadGUIRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
+    FillEveryPlace(bench.Window->Vehicle());
+    for (auto _ : state) {
+        bench.Window->LoadGUI();
+        QCoreApplication::processEvents();
+    }
+}
+
+// An add-on change with the rows in place: every row's location list is
+// refilled, its weapon placed again, and the design recalculated once.
+void BM_RefreshWeaponWhereRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
+    FillEveryPlace(bench.Window->Vehicle());
+    bench.Window->LoadGUI();
+    for (auto _ : state) {
+        bench.Window->RefreshWeaponWhere();
+        QCoreApplication::processEvents();
+    }
 }
 
 } // namespace
 
 BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecalcVehicleRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGUIRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshWeaponWhereRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);

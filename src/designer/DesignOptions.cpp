@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 #include <climits>
 
@@ -74,11 +76,32 @@ TfrmDesign::TfrmDesign(QWidget* parent) : TSettingsDialog(parent)
     edPrinterResY = Spin("edPrinterResY", INT_MIN, INT_MAX);
     btnPrinterRead = new QPushButton(QStringLiteral("[Read]"), this);
     btnPrinterRead->setObjectName(QStringLiteral("btnPrinterRead"));
-    auto* debug = new QGridLayout(gbDebug);
-    debug->addWidget(chkPrinterRes, 0, 0, 1, 3);
-    debug->addWidget(edPrinterResX, 1, 0);
-    debug->addWidget(edPrinterResY, 1, 1);
-    debug->addWidget(btnPrinterRead, 1, 2);
+    auto* debug = new QVBoxLayout(gbDebug);
+    debug->addWidget(chkPrinterRes);
+    // The caption's "X" and "Y" stand over their fields: each field begins
+    // below its letter.
+    const QString caption = chkPrinterRes->text();
+    QStyleOptionButton option;
+    option.initFrom(chkPrinterRes);
+    const int textLeft = chkPrinterRes->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, chkPrinterRes).left();
+    const QFontMetrics metrics = chkPrinterRes->fontMetrics();
+    const auto letterLeft = [&](QChar letter) {
+        return textLeft + metrics.horizontalAdvance(caption.left(caption.indexOf(letter)));
+    };
+    const int xLeft = letterLeft(QLatin1Char('X'));
+    const int yLeft = letterLeft(QLatin1Char('Y'));
+    auto* fields = new QHBoxLayout;
+    fields->setSpacing(0);
+    fields->addSpacing(xLeft);
+    fields->addWidget(edPrinterResX);
+    fields->addSpacing(4);
+    edPrinterResX->setFixedWidth(yLeft - xLeft - 4);
+    fields->addWidget(edPrinterResY);
+    edPrinterResY->setFixedWidth(yLeft - xLeft - 4);
+    fields->addSpacing(4);
+    fields->addWidget(btnPrinterRead);
+    fields->addStretch();
+    debug->addLayout(fields);
 
     gbTesting = new QGroupBox(QStringLiteral(" Testing "), this);
     chkIgnoreAmmo = Check("chkIgnoreAmmo", QStringLiteral("Ignore Ammo"));

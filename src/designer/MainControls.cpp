@@ -335,9 +335,17 @@ void TfrmMain::BuildControls()
     {
         TPageBuilder testing(pcTesting, "tsTesting", QStringLiteral("Test"));
         tsTesting = testing.Page();
-        cbAttackTarget = testing.Add(QStringLiteral("Target:"), Choice("cbAttackTarget"));
+        // Two rows of controls above the map, so that the whole map shows
+        // below them whatever the target.
+        cbAttackTarget = Choice("cbAttackTarget");
         cbAttackTarget->addItems({QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
                                   QStringLiteral("Vehicle")});
+        btnTestAttack = Named(new QPushButton(QStringLiteral("Fire")), "btnTestAttack");
+        btnReset = Named(new QPushButton(QStringLiteral("Reset")), "btnReset");
+        chkTestTrace = Check("chkTestTrace", QStringLiteral("Trace"));
+        chkTestTrace->setToolTip(
+            QStringLiteral("Upon firing, each weapon will leave a trace to show exactly what happened"));
+        testing.Add(Row({Caption(QStringLiteral("Target:")), cbAttackTarget, btnTestAttack, btnReset, chkTestTrace}));
         lblAttackLocation = Named(Caption(QStringLiteral("Location:")), "lblAttackLocation");
         cbAttackLocation = Choice("cbAttackLocation");
         cbAttackLocation->addItems(
@@ -346,18 +354,18 @@ void TfrmMain::BuildControls()
         cbTargetFacing = Choice("cbTargetFacing");
         cbTargetFacing->addItems(
             {QStringLiteral("Up"), QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Down")});
+        // Their entries are short.
+        for (QComboBox* list : {cbAttackLocation, cbTargetFacing})
+            list->setMinimumContentsLength(5);
         lblTargetFacing->hide();
         cbTargetFacing->hide();
-        testing.Add(Row({lblAttackLocation, cbAttackLocation, lblTargetFacing, cbTargetFacing}));
-        btnTestAttack = Named(new QPushButton(QStringLiteral("Fire")), "btnTestAttack");
-        btnReset = Named(new QPushButton(QStringLiteral("Reset")), "btnReset");
-        chkTestTrace = Check("chkTestTrace", QStringLiteral("Trace"));
-        chkTestTrace->setToolTip(
-            QStringLiteral("Upon firing, each weapon will leave a trace to show exactly what happened"));
         btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent...")), "btnLoadOpponent");
         btnLoadOpponent->setToolTip(
             QStringLiteral("Decide which opponent to load. Shift-click to change the opponents appearance"));
-        testing.Add(Row({btnTestAttack, btnReset, chkTestTrace, btnLoadOpponent}));
+        QWidget* placement =
+            testing.Add(Row({lblAttackLocation, cbAttackLocation, lblTargetFacing, cbTargetFacing, btnLoadOpponent}));
+        // The map stays in its place while the target hides the row's controls.
+        placement->setMinimumHeight(cbAttackLocation->sizeHint().height());
         imgTest = testing.Add(Named(new QLabel, "imgTest"));
         imgTest->setFixedSize(365, 317);
         imgTest->setCursor(Qt::CrossCursor);

@@ -1,15 +1,21 @@
 // The window's two layouts: the normal one of 800 lines and the compact one
-// of 600 lines, in which the part boxes share the pages of pc600.
+// of 600 lines, in which the part boxes share the pages of pc600. Both are
+// laid out for a window 1014 wide; the boxes follow their anchors when the
+// window is resized.
 
 #include "designer/MainWindow.h"
 #include "designer/PageControl.h"
+#include "platform/widgets/Anchors.h"
 
 #include <QGroupBox>
+#include <QLayout>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int LaidOutWidth = 1014;
 
 // The page control (or box) goes into host, filling it.
 void PutInto(QWidget* child, QWidget* host)
@@ -31,8 +37,29 @@ QScrollArea* ArmorScroller(QWidget* armorPage)
 
 } // namespace
 
+void TfrmMain::LayOutNow()
+{
+    // A hidden window would size its parts only when shown.
+    layout()->invalidate();
+    layout()->activate();
+    ApplyAnchors(centralWidget());
+}
+
 void TfrmMain::SetUpResolution(bool Res600)
 {
+    // The places below are those of a window of the layout's own size: a
+    // window the user has resized goes back to it first, so that the boxes
+    // return to their places, and takes the user's width again at the end.
+    const int userWidth = width();
+    if (!FLaidOutSize.isEmpty()) {
+        setMinimumSize(0, 0);
+        resize(FLaidOutSize);
+        LayOutNow();
+    }
+    const QList<QWidget*> anchored = {gbEngine, gbArmor, gbTires, gbSelection, gbInstalled, gbIcon, gbText, gbTest};
+    for (QWidget* box : anchored)
+        SetAnchors(box, Qt::LeftEdge | Qt::TopEdge);
+
     statusBar()->setVisible(!Res600);
     // Emptied of their page controls, the boxes would show their captions
     // beside the tabs of pc600.
@@ -62,27 +89,50 @@ void TfrmMain::SetUpResolution(bool Res600)
         gbInstalled->setGeometry(gbInstalled->x(), 465, 509, 240);
         gbIcon->setGeometry(890, 465, gbIcon->width(), 239);
         resize(width(), 800);
-        return;
+    } else {
+        pc600->setGeometry(380, 0, 508, 220);
+        pc600->raise();
+        PutInto(pcInfo, pc600->findChild<QWidget*>(QStringLiteral("ts600Info")));
+        PutInto(pcBody, pc600->findChild<QWidget*>(QStringLiteral("ts600Body")));
+        PutInto(pcEngine, pc600->findChild<QWidget*>(QStringLiteral("ts600PowerPlant")));
+        PutInto(pcTires, pc600->findChild<QWidget*>(QStringLiteral("ts600Tires")));
+        PutInto(pcCrew, pc600->findChild<QWidget*>(QStringLiteral("ts600Crew")));
+        QScrollArea* scroller = ArmorScroller(armorPage);
+        if (!scroller) {
+            scroller = new QScrollArea;
+            scroller->setFrameShape(QFrame::NoFrame);
+            PutInto(scroller, armorPage);
+        }
+        scroller->setWidget(gbArmor);
+        gbArmor->show();
+        top(gbText, 415);
+        top(gbSelection, 220);
+        gbInstalled->setGeometry(gbInstalled->x(), 404, 621, 120);
+        gbIcon->setGeometry(890, 0, gbIcon->width(), 221);
+        gbTest->move(0, 415);
+        resize(width(), 600);
     }
-    pc600->setGeometry(380, 0, 508, 220);
-    pc600->raise();
-    PutInto(pcInfo, pc600->findChild<QWidget*>(QStringLiteral("ts600Info")));
-    PutInto(pcBody, pc600->findChild<QWidget*>(QStringLiteral("ts600Body")));
-    PutInto(pcEngine, pc600->findChild<QWidget*>(QStringLiteral("ts600PowerPlant")));
-    PutInto(pcTires, pc600->findChild<QWidget*>(QStringLiteral("ts600Tires")));
-    PutInto(pcCrew, pc600->findChild<QWidget*>(QStringLiteral("ts600Crew")));
-    QScrollArea* scroller = ArmorScroller(armorPage);
-    if (!scroller) {
-        scroller = new QScrollArea;
-        scroller->setFrameShape(QFrame::NoFrame);
-        PutInto(scroller, armorPage);
-    }
-    scroller->setWidget(gbArmor);
-    gbArmor->show();
-    top(gbText, 415);
-    top(gbSelection, 220);
-    gbInstalled->setGeometry(gbInstalled->x(), 404, 621, 120);
-    gbIcon->setGeometry(890, 0, gbIcon->width(), 221);
-    gbTest->move(0, 415);
-    resize(width(), 600);
+
+    resize(LaidOutWidth, height());
+    LayOutNow();
+    FLaidOutSize = size();
+    // A window smaller than its layout would cut boxes off.
+    setMinimumSize(FLaidOutSize);
+    constexpr Qt::Edges leftTopRight = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge;
+    SetAnchors(gbEngine, leftTopRight);
+    // In the compact layout the armor box scrolls in its page, which never
+    // changes its size.
+    if (gbArmor->parentWidget() == centralWidget())
+        SetAnchors(gbArmor, Qt::TopEdge | Qt::RightEdge);
+    SetAnchors(gbTires, leftTopRight);
+    SetAnchors(gbSelection, leftTopRight);
+    SetAnchors(gbInstalled, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    // The compact layout has the selection box below the icon box, which
+    // then must not grow into it.
+    SetAnchors(gbIcon, Res600 ? Qt::TopEdge | Qt::RightEdge : Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    // The opponent's log takes the text box's place and keeps its height.
+    for (QWidget* box : {gbText, gbTest})
+        SetAnchors(box, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
+    resize(std::max(userWidth, LaidOutWidth), height());
+    LayOutNow();
 }

@@ -13,6 +13,7 @@
 #include "model/Vehicle.h"
 #include "platform/Format.h"
 #include "platform/Numbers.h"
+#include "platform/widgets/Anchors.h"
 #include "platform/widgets/WidgetUtils.h"
 
 #include <QCheckBox>
@@ -95,6 +96,7 @@ void TfrmMain::FillCA()
                           QStringLiteral("Engine"));
     for (int i = 0; i < V.Weapons.Items.size(); ++i)
         AddWeaponToCAList(V.Weapons.Items[i], i);
+    scrCA->FitToRows();
 }
 
 void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces, const QString& LabelText)
@@ -137,7 +139,7 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
     CARowTop += RowHeight;
-    scrCA->FitToRows();
+    scrCA->RowsChanged();
 }
 
 void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
@@ -173,7 +175,7 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
         control->show();
     CARowTop += RowHeight;
-    scrCA->FitToRows();
+    scrCA->RowsChanged();
 }
 
 namespace {
@@ -227,12 +229,16 @@ void TfrmMain::FillEquipmentList()
             delete control;
     }
     int top = FirstEquipmentRowTop;
+    const QSize rows(TRowScrollBox::RowsWidth, 0);
     for (int i = 0; i < EquipmentTypes.Items.size(); ++i) {
         const TEquipmentType& accessory = EquipmentTypes.Items[i];
         const int nr = accessory.Nr;
         auto* box = RowControl(scrInstalledEquipment, new QCheckBox(accessory.Name),
                                Format(QStringLiteral("chkEquipment_%d"), {i}), nr, 4, top + 4);
         box->resize(205, box->sizeHint().height());
+        // The box stretches with the scroll box; the amount and the
+        // information move with its right edge.
+        SetAnchors(box, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge, rows);
         SetHint(box, accessory.Comment);
         connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkEquipmentClick(box); }));
         box->show();
@@ -240,6 +246,7 @@ void TfrmMain::FillEquipmentList()
             auto* spin = RowControl(scrInstalledEquipment, new QSpinBox,
                                     Format(QStringLiteral("spinEquipment_%d"), {i}), nr, 174, top);
             spin->resize(37, 22);
+            SetAnchors(spin, Qt::TopEdge | Qt::RightEdge, rows);
             spin->setRange(1, accessory.MaxAmt);
             spin->setValue(1);
             SetHint(spin, accessory.Comment);
@@ -249,9 +256,8 @@ void TfrmMain::FillEquipmentList()
         if (accessory.AddInfoOk) {
             auto* edit = RowControl(scrInstalledEquipment, new QLineEdit,
                                     Format(QStringLiteral("edEquipment_%d"), {i}), nr, 215, top);
-            // The box gives it its width, 233 less than its own.
-            edit->setFixedHeight(22);
-            TRowScrollBox::AnchorRight(edit, 233 - 215);
+            edit->resize(rows.width() - 233, 22);
+            SetAnchors(edit, Qt::TopEdge | Qt::RightEdge, rows);
             edit->setCursor(Qt::IBeamCursor);
             SetHint(edit, QStringLiteral("Enter additional information here"));
             connect(edit, &QLineEdit::textChanged, this, ShowingErrors([this, edit] { chkEquipmentClick(edit); }));

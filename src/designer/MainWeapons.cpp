@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -324,9 +325,14 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     place(label, "lblWeapon", 0, 4);
     ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
 
-    QComboBox* where = list("cbWeaponPosition", 53, 50, Entries(AvailableLocations(Weapon)),
-                            "Select the weapon location");
-    where->setCurrentIndex(Location == locNotPlaced ? 0 : where->findText(LocationToStr(Location)));
+    QStringList places = Entries(AvailableLocations(Weapon));
+    // A weapon in a place the design lacks (an imported one, say) shows that
+    // place beside those it may move to.
+    const QString current = Location == locNotPlaced ? QString() : LocationToStr(Location);
+    if (!current.isEmpty() && !places.contains(current))
+        places << current;
+    QComboBox* where = list("cbWeaponPosition", 53, 50, places, "Select the weapon location");
+    where->setCurrentIndex(current.isEmpty() ? 0 : where->findText(current));
     connect(where, &QComboBox::activated, this, ShowingErrors([this, where](int) { cbWeaponLocationChange(where); }));
 
     auto* remove = new QToolButton(content);
@@ -375,7 +381,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     }
 
     WeaponRowTop += RowHeight;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
     LocationText = where->count() > 0 ? where->itemText(0) : QString();
 }
 
@@ -432,7 +438,7 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         }
     }
     WeaponRowTop -= RowHeight;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
     TVehicle& V = Vehicle();
     if (IsWeaponRow(V, R))
         V.DeleteWeapon(R);
@@ -454,18 +460,39 @@ void TfrmMain::ReleaseWeaponRows()
     if (PendingDelete)
         PendingDelete->deleteLater();
     PendingDelete = nullptr;
-    scrInstalledWeapons->FitToRows();
+    scrInstalledWeapons->RowsChanged();
 }
+
+namespace {
+
+// Puts the selected text of a row's list into the row's weapon. False when
+// the list has no selection or the design cannot take the text, which then
+// leaves the design as it was.
+bool WriteWeaponRowList(TVehicle& V, const QComboBox* list, void (*apply)(TVehicle& V, int row, const QString& text))
+{
+    if (!list || list->currentIndex() < 0)
+        return false;
+    try {
+        if (IsWeaponRow(V, Tag(list)))
+            apply(V, Tag(list), list->currentText());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void PlaceWeapon(TVehicle& V, int row, const QString& text)
+{
+    V.SetWeaponLocation(row, StrToLocation(text));
+}
+
+} // namespace
 
 void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, int row, const QString& text))
 {
-    const auto* list = qobject_cast<QComboBox*>(Sender);
-    if (!list || list->currentIndex() < 0)
+    if (!WriteWeaponRowList(Vehicle(), qobject_cast<QComboBox*>(Sender), apply))
         return;
     try {
-        TVehicle& V = Vehicle();
-        if (IsWeaponRow(V, Tag(list)))
-            apply(V, Tag(list), list->currentText());
         RecalcVehicle(true);
     } catch (const std::exception&) {
     }
@@ -473,9 +500,7 @@ void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, in
 
 void TfrmMain::cbWeaponLocationChange(QWidget* Sender)
 {
-    ApplyWeaponRowList(Sender, [](TVehicle& V, int row, const QString& text) {
-        V.SetWeaponLocation(row, StrToLocation(text));
-    });
+    ApplyWeaponRowList(Sender, PlaceWeapon);
 }
 
 void TfrmMain::cbWeaponSWC(QWidget* Sender)
@@ -562,11 +587,21 @@ void TfrmMain::CheckWeaponLoad()
 
 void TfrmMain::RefreshWeaponWhere()
 {
-    for (QWidget* control : WeaponRows.Controls()) {
+    const QList<QWidget*> controls = WeaponRows.Controls();
+    // Each row's label, the first of its row, looked up once for all rows.
+    QHash<int, const QLabel*> labels;
+    for (const QWidget* control : controls) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label && label->objectName().section(QLatin1Char('_'), 0, 0) == QLatin1String("lblWeapon") &&
+            !labels.contains(Tag(label)))
+            labels.insert(Tag(label), label);
+    }
+    TVehicle& V = Vehicle();
+    for (QWidget* control : controls) {
         auto* list = qobject_cast<QComboBox*>(control);
         if (!list || !list->objectName().toUpper().contains(QLatin1String("POSITION")))
             continue;
-        const auto* label = qobject_cast<QLabel*>(WeaponRows.Find(QStringLiteral("lblWeapon"), Tag(list)));
+        const QLabel* label = labels.value(Tag(list));
         const int record = label ? FindWeaponTypeIndex(LabelAbbreviation(label)) : -1;
         if (record < 0)
             continue;
@@ -574,7 +609,9 @@ void TfrmMain::RefreshWeaponWhere()
         list->clear();
         list->addItems(Entries(AvailableLocations(WeaponTypes.Items[record])));
         list->setCurrentIndex(selected != -1 && selected < list->count() ? selected : 0);
-        cbWeaponLocationChange(list);
+        // The weapon takes the selected place as the list's own handler
+        // would put it; the one recalculation below serves every row.
+        WriteWeaponRowList(V, list, PlaceWeapon);
     }
     RecalcVehicle(true);
 }

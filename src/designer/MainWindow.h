@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -86,9 +87,10 @@ public:
     void WriteConfig();
 
     void SetUpGUI();
-    // The normal window layout, or the compact one of 600 lines.
     // The three efficiency labels of the weapon panel, or its class label.
     void ShowWeaponEfficiency();
+    // The normal window layout, or the compact one of 600 lines; the
+    // boxes then follow their anchors as the window is resized.
     void SetUpResolution(bool Res600);
     void RecalcVehicle(bool RebuildCA) override;
     void ShowTitle();
@@ -523,6 +525,9 @@ private:
     // The opponent box, the Stats tab and the opponent button show only
     // while the target is a vehicle and the test map is shown.
     void ShowOpponentControls();
+    // Sizes the window's parts and places the anchored boxes now, also while
+    // the window is hidden.
+    void LayOutNow();
     // Shows a breakdown list in a box and in the debug memo.
     void ShowBreakdown(const QStringList& list);
     void BuildControls();
@@ -552,6 +557,8 @@ private:
     void DrawWall();
 
     TProgramPaths FPaths;
+    // The window's size when the boxes took their anchors; empty before.
+    QSize FLaidOutSize;
     bool FInitDone = false;
     bool FDeInitDone = false;
 };

@@ -1,5 +1,9 @@
 #include "designer/RowScrollBox.h"
 
+#include "platform/widgets/Anchors.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScrollBar>
 #include <QVariant>
 #include <algorithm>
@@ -9,7 +13,6 @@ namespace {
 // The width a row control was built with, kept the first time the box
 // narrows it.
 const char* const BuiltWidth = "rigsmithBuiltWidth";
-const char* const RightGap = "rigsmithRightGap";
 
 void SetWidth(QWidget* control, int width)
 {
@@ -17,6 +20,12 @@ void SetWidth(QWidget* control, int width)
         control->setFixedWidth(width);
     else
         control->resize(width, control->height());
+}
+
+int WidthBuilt(const QWidget* control)
+{
+    const QVariant built = control->property(BuiltWidth);
+    return built.isValid() ? built.toInt() : control->width();
 }
 
 } // namespace
@@ -29,6 +38,7 @@ TRowScrollBox::TRowScrollBox(QWidget* parent) : QScrollArea(parent)
 
 void TRowScrollBox::FitToRows()
 {
+    FFitPending = false;
     QWidget* content = widget();
     const QList<QWidget*> controls = content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     int bottom = 0;
@@ -40,30 +50,42 @@ void TRowScrollBox::FitToRows()
     const int width = room.width() - (bottom > room.height() ? verticalScrollBar()->sizeHint().width() : 0);
     int right = 0;
     for (QWidget* control : controls) {
-        if (control->isHidden())
+        if (control->isHidden() || (Anchors(control) & Qt::RightEdge))
             continue;
-        if (const QVariant gap = control->property(RightGap); gap.isValid()) {
-            SetWidth(control, std::max(width - control->x() - gap.toInt(), control->minimumSizeHint().width()));
-            continue;
-        }
-        if (!control->property(BuiltWidth).isValid())
-            control->setProperty(BuiltWidth, control->width());
-        const int built = control->property(BuiltWidth).toInt();
-        const int fitted = std::max(std::min(built, width - control->x()), control->minimumSizeHint().width());
-        if (fitted != control->width())
+        const int built = WidthBuilt(control);
+        int fitted = built;
+        // Asked only of a control that does not fit: the size hint of a
+        // list looks at every entry.
+        if (control->x() + built > width)
+            fitted = std::max(width - control->x(), std::min(built, control->minimumSizeHint().width()));
+        if (fitted != control->width()) {
+            if (!control->property(BuiltWidth).isValid())
+                control->setProperty(BuiltWidth, control->width());
             SetWidth(control, fitted);
-        right = std::max(right, control->x() + control->width());
+        }
+        right = std::max(right, control->x() + fitted);
     }
     content->resize(std::max(width, right), bottom);
+    ApplyAnchors(content);
 }
 
-void TRowScrollBox::AnchorRight(QWidget* control, int gap)
+void TRowScrollBox::RowsChanged()
 {
-    control->setProperty(RightGap, gap);
+    if (FFitPending)
+        return;
+    FFitPending = true;
+    QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
 }
 
 void TRowScrollBox::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
     FitToRows();
+}
+
+bool TRowScrollBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && FFitPending)
+        FitToRows();
+    return QScrollArea::event(event);
 }

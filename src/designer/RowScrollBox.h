@@ -4,23 +4,32 @@
 
 // A scroll box of run-time rows whose content is exactly as large as its
 // rows: as wide as the box when they fit it and as high as the last row
-// reaches, so that no scroll bar shows without need. A control that would
-// reach past the box's right edge is made narrower, down to the least it
-// needs, so that no drop-down arrow hides behind the edge; it gets its own
-// width back when the box grows.
+// reaches, so that no scroll bar shows without need. Every control keeps the
+// width it was built with; only a control that would reach past the box's
+// right edge is made narrower, down to the least it needs, so that no
+// drop-down arrow hides behind the edge, and it gets its width back when the
+// box grows. Controls anchored to the right follow the content's width.
 class TRowScrollBox : public QScrollArea
 {
     Q_OBJECT
 
 public:
+    // The width of the content that the rows are laid out for: the anchored
+    // controls keep their distances to its right edge.
+    static constexpr int RowsWidth = 493;
+
     explicit TRowScrollBox(QWidget* parent = nullptr);
 
-    // Sizes the content to the rows as they stand; run after rows change.
+    // Sizes the content to the rows as they stand, at once.
     void FitToRows();
-    // The control's right edge keeps gap pixels from the content's right
-    // edge, however wide the box is.
-    static void AnchorRight(QWidget* control, int gap);
+    // Rows came or went: the box is fitted once when the program next waits
+    // for the user, however many rows changed, unless FitToRows runs first.
+    void RowsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    bool FFitPending = false;
 };

@@ -5,7 +5,7 @@
 #include "printing/PrintUtils.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
+#include <QPageSetupDialog>
 #include <QPrinterInfo>
 
 std::function<bool()> PrinterInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
@@ -15,11 +15,13 @@ std::function<QString()> AskPdfFileName = [] {
                                         QStringLiteral("PDF files (*.pdf)"));
 };
 
+// A set-up dialog, not the print dialog: it sets the paper up and neither
+// prints nor asks about a file.
 std::function<void()> PrintSetupDialog = [] {
     auto* printer = dynamic_cast<TQtPrinter*>(&Printer());
     if (!printer)
         return;
-    QPrintDialog dialog(&printer->Device());
+    QPageSetupDialog dialog(&printer->Device());
     dialog.exec();
 };
 

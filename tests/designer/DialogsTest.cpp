@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -488,6 +490,42 @@ TEST_F(DialogsTest, WithoutFramesTheSplashClosesAtOnce)
     title.exec();
     EXPECT_TRUE(title.TitleFrames.empty());
     EXPECT_FALSE(title.tmrImage->isActive());
+}
+
+} // namespace
+
+namespace {
+
+// The printer-resolution caption names its two fields: its "X" stands over
+// the first field and its "Y" over the second.
+TEST_F(DialogsTest, TheResolutionCaptionsLettersStandOverTheirFields)
+{
+    Start();
+    TfrmDesign dialog(nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    QCheckBox* caption = dialog.chkPrinterRes;
+    QStyleOptionButton option;
+    option.initFrom(caption);
+    const QRect text = caption->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, caption);
+    const QFontMetrics metrics = caption->fontMetrics();
+    const auto letterCentre = [&](QChar letter) {
+        const QString before = caption->text().left(caption->text().indexOf(letter));
+        const int x = text.left() + metrics.horizontalAdvance(before) + metrics.horizontalAdvance(letter) / 2;
+        return caption->mapTo(&dialog, QPoint(x, 0)).x();
+    };
+    const auto span = [&dialog](QWidget* field) {
+        const int left = field->mapTo(&dialog, QPoint(0, 0)).x();
+        return std::make_pair(left, left + field->width() - 1);
+    };
+    const auto [xLeft, xRight] = span(dialog.edPrinterResX);
+    const auto [yLeft, yRight] = span(dialog.edPrinterResY);
+    const int x = letterCentre(QLatin1Char('X'));
+    const int y = letterCentre(QLatin1Char('Y'));
+    EXPECT_TRUE(x >= xLeft && x <= xRight) << x << " over " << xLeft << ".." << xRight;
+    EXPECT_TRUE(y >= yLeft && y <= yRight) << y << " over " << yLeft << ".." << yRight;
+    // Below the caption, not over it.
+    EXPECT_GT(dialog.edPrinterResX->mapTo(&dialog, QPoint(0, 0)).y(), caption->mapTo(&dialog, QPoint(0, 0)).y());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "model/Global.h"
 #include "model/Vehicle.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextBlock>
@@ -138,6 +139,39 @@ TEST_F(ImportAcceptTest, ReportsFirstLineStaysInView)
     EXPECT_LE(Box->cursorForPosition(QPoint(2, 2)).blockNumber(), 60);
     EXPECT_TRUE(Box->viewport()->rect().contains(Box->cursorRect(QTextCursor(Report.next()))));
     EXPECT_TRUE(Box->viewport()->rect().contains(Box->cursorRect(QTextCursor(Box->document()->lastBlock()))));
+}
+
+} // namespace
+
+namespace {
+
+// A weapon imported into a place the design lacks keeps that place in its
+// row's list beside the places the design has, so that it can be moved.
+TEST_F(ImportAcceptTest, AWeaponInAPlaceTheDesignLacksCanBeMovedFromItsRow)
+{
+    TfrmMain& Window = Start();
+    frmImport->show();
+    frmImport->memText->setPlainText(QStringLiteral(
+        "Pickup, Standard Chassis, Small Power Plant, Standard Suspension, Standard Tires, Driver, MG in turret"));
+    frmImport->btnImport->click();
+    ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+    frmImport->btnAccept->click();
+
+    TVehicle& V = *Car->Vehicle;
+    ASSERT_EQ(V.WeaponCount(), 1);
+    EXPECT_EQ(V.Weapons.Items[0].Location, locTurret);
+    EXPECT_EQ(V.Turret, tkNone);
+    auto* Where = qobject_cast<QComboBox*>(Window.WeaponRows.Find(QStringLiteral("cbWeaponPosition"), 0));
+    ASSERT_NE(Where, nullptr);
+    QStringList Entries;
+    for (int i = 0; i < Where->count(); ++i)
+        Entries << Where->itemText(i);
+    EXPECT_EQ(Entries, QStringList({"front", "back", "left", "right", "turret"}));
+    EXPECT_EQ(Where->currentText(), QStringLiteral("turret"));
+
+    Where->setCurrentIndex(0);
+    emit Where->activated(0);
+    EXPECT_EQ(V.Weapons.Items[0].Location, locFront);
 }
 
 } // namespace

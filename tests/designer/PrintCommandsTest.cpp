@@ -3,11 +3,16 @@
 #include "designer/DesignOptions.h"
 #include "model/Global.h"
 #include "printing/PrintForm.h"
+#include "printing/PrintUtils.h"
 #include "printing/QtPrinter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -66,6 +71,53 @@ TEST_F(PrintCommandsTest, TheOptionsDialogLoadsTheOtherLogoWhenTheSettingChanges
     EXPECT_TRUE(OldLogo);
     EXPECT_NE(LogoImage->Image(), modern);
     EXPECT_EQ(CounterImage->Width(), 50);
+}
+
+} // namespace
+
+namespace {
+
+// The set-up command sets up: OK and Cancel, no button that prints, and no
+// question about a file, also after a print into a file.
+TEST_F(PrintCommandsTest, PrintSetupShowsASetUpDialogThatNeitherPrintsNorAsksAboutAFile)
+{
+    Start();
+    auto* printer = dynamic_cast<TQtPrinter*>(&Printer());
+    ASSERT_NE(printer, nullptr);
+    const QString pdf = Path(QStringLiteral("sheet.pdf"));
+    {
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    // As a print into a file leaves the printer.
+    QPrinter& device = printer->Device();
+    const QPrinter::OutputFormat keptFormat = device.outputFormat();
+    const QString keptFile = device.outputFileName();
+    device.setOutputFileName(pdf);
+    bool shown = false;
+    QStringList buttons;
+    QTimer::singleShot(10, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        shown = dialog && dynamic_cast<QPageSetupDialog*>(dialog);
+        if (auto* box = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr) {
+            for (QAbstractButton* button : box->buttons())
+                buttons << QString(button->text()).remove(QLatin1Char('&'));
+            box->button(QDialogButtonBox::Ok)->click();
+        } else if (dialog) {
+            dialog->close();
+        }
+    });
+    PrintSetupDialog();
+    device.setOutputFileName(keptFile);
+    device.setOutputFormat(keptFormat);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(buttons, QStringList({"OK", "Cancel"}));
+    // No overwrite question came between OK and the end of the dialog.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("kept"));
 }
 
 } // namespace

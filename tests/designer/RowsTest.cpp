@@ -83,6 +83,9 @@ TEST_F(RowsTest, EveryAccessoryOfTheRulesHasItsRow)
 {
     ASSERT_FALSE(EquipmentTypes.Items.isEmpty());
     QWidget* content = W->scrInstalledEquipment->widget();
+    // The rows are laid out for content of the design's width; the box
+    // stretches and the amount and information move with the right edge.
+    const int grown = content->width() - TRowScrollBox::RowsWidth;
     for (int i = 0; i < EquipmentTypes.Items.size(); ++i) {
         const TEquipmentType& e = EquipmentTypes.Items[i];
         SCOPED_TRACE(e.Name.toStdString());
@@ -93,14 +96,14 @@ TEST_F(RowsTest, EveryAccessoryOfTheRulesHasItsRow)
         EXPECT_EQ(box->text(), e.Name);
         EXPECT_EQ(box->toolTip(), e.Comment);
         EXPECT_EQ(box->geometry().topLeft(), QPoint(4, top + 4));
-        EXPECT_EQ(box->width(), 205);
+        EXPECT_EQ(box->width(), 205 + grown);
         EXPECT_FALSE(box->isChecked());
 
         auto* spin = Equipment<QSpinBox>("spinEquipment", e.Nr);
         EXPECT_EQ(spin != nullptr, e.MaxAmt > 1);
         if (spin) {
             EXPECT_EQ(spin->objectName(), QStringLiteral("spinEquipment_%1").arg(i));
-            EXPECT_EQ(spin->geometry(), QRect(174, top, 37, 22));
+            EXPECT_EQ(spin->geometry(), QRect(174 + grown, top, 37, 22));
             EXPECT_EQ(spin->minimum(), 1);
             EXPECT_EQ(spin->maximum(), e.MaxAmt);
             EXPECT_EQ(spin->value(), 1);
@@ -109,7 +112,7 @@ TEST_F(RowsTest, EveryAccessoryOfTheRulesHasItsRow)
         EXPECT_EQ(edit != nullptr, e.AddInfoOk);
         if (edit) {
             EXPECT_EQ(edit->objectName(), QStringLiteral("edEquipment_%1").arg(i));
-            EXPECT_EQ(edit->geometry(), QRect(215, top, content->width() - 233, 22));
+            EXPECT_EQ(edit->geometry(), QRect(215 + grown, top, TRowScrollBox::RowsWidth - 233, 22));
             EXPECT_EQ(edit->toolTip(), QStringLiteral("Enter additional information here"));
             EXPECT_TRUE(edit->text().isEmpty());
         }

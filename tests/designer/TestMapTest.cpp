@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -507,6 +508,50 @@ TEST_F(TestMapTest, AStatisticsSumBeyondTheIntegerRangeRaisesAnOverflow)
     own.Stats.Weapons.Items = {CountedWeapon("MG", 1, 1, 2147483647), CountedWeapon("RL", 1, 1, 1)};
     TGameCar opponent;
     EXPECT_THROW(window.FillStats(own, opponent), EOverflow);
+}
+
+} // namespace
+
+namespace {
+
+// Every target shows the whole map below the page's controls, and no
+// control of the page lies over another.
+TEST_F(TestMapTest, TheWholeMapShowsBelowTheControlsForEveryTarget)
+{
+    TfrmMain& window = Start();
+    window.show();
+    window.pcTesting->setCurrentWidget(window.tsTesting);
+    const QStringList targets = {QStringLiteral("Map"), QStringLiteral("Wall, 8 DP"), QStringLiteral("Wall, 30 DP"),
+                                 QStringLiteral("Vehicle")};
+    QRect firstMap;
+    for (const QString& target : targets) {
+        SCOPED_TRACE(target.toStdString());
+        Choose(window.cbAttackTarget, target);
+        QApplication::processEvents();
+        QWidget* page = window.tsTesting;
+        const QRect map(window.imgTest->mapTo(page, QPoint(0, 0)), window.imgTest->size());
+        EXPECT_EQ(map.size(), QSize(365, 317));
+        EXPECT_TRUE(page->rect().contains(map)) << map.bottom() << " below " << page->height();
+        // The map does not move with the target.
+        if (firstMap.isNull())
+            firstMap = map;
+        EXPECT_EQ(map, firstMap);
+        QList<QRect> shown = {map};
+        QStringList names = {QStringLiteral("imgTest")};
+        for (QWidget* control : page->findChildren<QWidget*>()) {
+            // The controls the page's rows lay out, not the rows themselves.
+            if (control == window.imgTest || !control->isVisible() || control->layout() ||
+                !control->parentWidget()->layout())
+                continue;
+            const QRect place(control->mapTo(page, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(page->rect().contains(place)) << control->objectName().toStdString();
+            for (int i = 0; i < shown.size(); ++i)
+                EXPECT_FALSE(place.intersects(shown[i]))
+                    << control->objectName().toStdString() << " over " << names[i].toStdString();
+            shown << place;
+            names << control->objectName();
+        }
+    }
 }
 
 } // namespace

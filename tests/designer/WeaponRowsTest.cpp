@@ -6,6 +6,7 @@
 #include "model/Vehicle.h"
 #include "platform/widgets/WidgetUtils.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -581,6 +582,58 @@ TEST_F(WeaponRowsTest, TheRowBoxesFitTheirRowsSoNoArrowHidesAndNoScrollBarShowsW
         showPage(W->scrCA);
         ExpectRowsFitTheirBox(W->scrCA);
     }
+}
+
+// The columns of a weapon row: each control at the place and of the width
+// its row gives it, whatever its entries, so that none reaches into the next.
+TEST_F(WeaponRowsTest, ARowsControlsKeepTheirColumnsWhateverTheirEntries)
+{
+    StartWith();
+    W->show();
+    // Every rocket of the sample stands on its rocket platform, the longest
+    // entry a location list offers.
+    W->FileLoad(Path(QStringLiteral("Designs/Thunderwagon.vx")), false);
+    QApplication::processEvents();
+    int rockets = 0;
+    for (int row = 0; row < W->Vehicle().WeaponCount(); ++row) {
+        SCOPED_TRACE(row);
+        auto* where = Row<QComboBox>("cbWeaponPosition", row);
+        ASSERT_NE(where, nullptr);
+        rockets += where->currentText() == QLatin1String("rocket platform");
+        const struct {
+            const char* Prefix;
+            int Left;
+            int Width;
+        } columns[] = {{"cbWeaponPosition", 53, 50}, {"cbWeaponDelete", 104, 16}, {"cbWeaponSWC", 123, 65}};
+        for (const auto& column : columns) {
+            SCOPED_TRACE(column.Prefix);
+            QWidget* control = Row(column.Prefix, row);
+            ASSERT_NE(control, nullptr);
+            EXPECT_EQ(control->x(), column.Left);
+            EXPECT_EQ(control->width(), column.Width);
+        }
+    }
+    EXPECT_GT(rockets, 0);
+}
+
+TEST_F(WeaponRowsTest, AComponentArmorSpinKeepsItsWidthWhateverItsMaximum)
+{
+    StartWith();
+    W->show();
+    W->FileLoad(Path(QStringLiteral("Designs/Thunderwagon.vx")), false);
+    QApplication::processEvents();
+    QWidget* content = W->scrCA->widget();
+    int spins = 0;
+    for (auto* spin : content->findChildren<QSpinBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(spin->objectName().toStdString());
+        EXPECT_EQ(spin->geometry().left(), 104);
+        EXPECT_EQ(spin->width(), 41);
+        ++spins;
+    }
+    // The driver's, the gunner's, the engine's (the one with the most
+    // points) and one per weapon.
+    EXPECT_NE(FindControlByPrefix(content, QStringLiteral("seObjectCA"), 102), nullptr);
+    EXPECT_EQ(spins, 3 + W->Vehicle().WeaponCount());
 }
 
 } // namespace

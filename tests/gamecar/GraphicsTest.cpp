@@ -383,6 +383,26 @@ TEST_F(TRuntimeGraphics, PicturesOutsideThePartsAreThereWithTheirSizes)
     EXPECT_GE(frames, 2);
 }
 
+// The title splash writes its version across the frames at 160 to 176,
+// below the heading: the frames keep that band to the plain sky, one colour
+// along each line, so that no car runs under the text.
+TEST_F(TRuntimeGraphics, TheTitleFramesLeaveTheVersionsBandToTheSky)
+{
+    const TWorkingFolder folder(RIGSMITH_RUNTIME_DIR);
+    int frames = 0;
+    for (const QString& file : QDir("Graphics/Title").entryList({"*.png"}, QDir::Files)) {
+        if (QFileInfo(file).completeBaseName().compare("logo", Qt::CaseInsensitive) == 0)
+            continue;
+        const QImage frame = QImage("Graphics/Title/" + file).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(frame.size(), QSize(800, 500)) << file.toStdString();
+        for (int y = 160; y < 176; ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                ASSERT_EQ(frame.pixel(x, y), frame.pixel(0, y)) << file.toStdString() << " at " << x << ", " << y;
+        ++frames;
+    }
+    EXPECT_GE(frames, 2);
+}
+
 TEST_F(TRuntimeGraphics, NothingDrawnOnTheTestMapIsSolidBlack)
 {
     const TWorkingFolder folder(RIGSMITH_RUNTIME_DIR);

@@ -110,6 +110,11 @@ void DrawName(QPainter& painter, const QRect& rect, const QFont& font, const QCo
 void DrawTitle(const QString& folder, const QImage& car)
 {
     constexpr int FrameCount = 8;
+    // The splash shows its heading and, at 160 to 176, the version over the
+    // frames: the road starts below them, so that even the farthest car
+    // stays clear of both.
+    constexpr double Horizon = 240;
+    const auto roadY = [](double t) { return Horizon + (500 - Horizon) * t * t; };
     for (int f = 0; f < FrameCount; ++f) {
         QImage frame(800, 500, QImage::Format_RGB32);
         QPainter painter(&frame);
@@ -121,20 +126,19 @@ void DrawTitle(const QString& folder, const QImage& car)
 
         // The road in perspective, its centre stripes moving with the frame.
         QPolygonF road;
-        road << QPointF(360, 190) << QPointF(440, 190) << QPointF(700, 500) << QPointF(100, 500);
+        road << QPointF(360, Horizon) << QPointF(440, Horizon) << QPointF(700, 500) << QPointF(100, 500);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(62, 64, 72));
         painter.drawPolygon(road);
         painter.setPen(QPen(QColor(200, 170, 60), 3));
-        painter.drawLine(QPointF(360, 190), QPointF(100, 500));
-        painter.drawLine(QPointF(440, 190), QPointF(700, 500));
+        painter.drawLine(QPointF(360, Horizon), QPointF(100, 500));
+        painter.drawLine(QPointF(440, Horizon), QPointF(700, 500));
         for (int s = 0; s < 12; ++s) {
             const double t0 = std::fmod(s / 12.0 + f / (12.0 * FrameCount), 1.0);
             const double t1 = t0 + 0.035;
-            auto yAt = [](double t) { return 190 + 310 * t * t; };
             const double w0 = 1 + 6 * t0;
             painter.setPen(QPen(QColor(226, 220, 196), w0));
-            painter.drawLine(QPointF(400, yAt(t0)), QPointF(400, yAt(t1)));
+            painter.drawLine(QPointF(400, roadY(t0)), QPointF(400, roadY(t1)));
         }
 
         // The car, larger as it comes nearer.
@@ -148,7 +152,7 @@ void DrawTitle(const QString& folder, const QImage& car)
                 if (line[x] == 0xFFFFFFFFu)
                     line[x] = 0;
         }
-        const double y = 190 + 310 * t * t - sprite.height() * 0.6;
+        const double y = roadY(t) - sprite.height() * 0.6;
         painter.drawImage(QPointF(400 - sprite.width() / 2.0, y), sprite);
 
         painter.setPen(QColor(150, 150, 170));
