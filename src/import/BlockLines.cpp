@@ -9,19 +9,22 @@
 namespace {
 
 // A word as the pairs compare it: upper-cased, without the separators and
-// brackets around it; a word holding a digit is any number ("4-point", "130").
+// brackets around it; a word holding a number is any number ("4-point",
+// "130"), while digits between letters belong to a name (N2O).
 QString PairWord(QString Word)
 {
-    // Options glued to a weapon ("LL+SWC") are not part of its name.
-    if (const qsizetype Plus = Word.indexOf(QLatin1Char('+')); Plus > 0)
-        Word.truncate(Plus);
+    // Options and brackets glued to a weapon ("LL+SWC", "SD(3 pt CA)") are
+    // not part of its name.
+    for (const QChar Glue : {QLatin1Char('+'), QLatin1Char('(')})
+        if (const qsizetype At = Word.indexOf(Glue); At > 0)
+            Word.truncate(At);
     Word = AnsiUpper(TrimSeparators(Word));
     while (Word.endsWith(QLatin1Char(')')) || Word.endsWith(QLatin1Char('(')))
         Word.chop(1);
     while (Word.startsWith(QLatin1Char('(')) || Word.startsWith(QLatin1Char(')')))
         Word.remove(0, 1);
-    for (const QChar C : Word)
-        if (C.isDigit())
+    for (qsizetype I = 0; I < Word.size(); ++I)
+        if (Word[I].isDigit() && !(I > 0 && Word[I - 1].isLetter() && I + 1 < Word.size() && Word[I + 1].isLetter()))
             return QStringLiteral("#");
     return Word;
 }
@@ -70,13 +73,15 @@ QSet<QString> KnownPairs()
             for (const QString& B : Words + Ends)
                 Pairs.insert(PairWord(A) + QLatin1Char(' ') + PairWord(B));
     };
+    // The places of a tire set end its options: a word after "Front" or
+    // "Rear" ("(front), Fireproof Armor" joined) is no tire option.
     QStringList TireWords = {QStringLiteral("Radial"), QStringLiteral("Steelbelted"),
                              QStringLiteral("Steel-belted"), QStringLiteral("Fireproof"),
-                             QStringLiteral("Off-road"), QStringLiteral("Racing"), QStringLiteral("Front"),
-                             QStringLiteral("Rear"), QStringLiteral("&")};
+                             QStringLiteral("Off-road"), QStringLiteral("Racing")};
     for (const auto& Row : TireTypes.Items)
         TireWords += Row.Name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire")});
+    AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire"), QStringLiteral("Front"),
+                         QStringLiteral("Rear")});
     AddGroup({QStringLiteral("Sloped"), QStringLiteral("Fireproof"), QStringLiteral("Reflective"),
               QStringLiteral("Composite"), QStringLiteral("Metal"), QStringLiteral("Plastic")},
              {QStringLiteral("Armor")});

@@ -620,6 +620,11 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         QString Item = Untouched;
         TWeaponItem W;
         const QString ComponentArmor = TakeComponentArmor(Item);
+        // A bracket of loads as the stat block writes it is read before the
+        // places: "(T)" after a weapon is its tracer load, not the top.
+        QStringList Loads;
+        int Magazines = 0;
+        const bool HasLoads = ParseLoads(Item, Loads, Magazines);
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -646,9 +651,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         }
         if (AddOnSize.isEmpty())
             W.Count = ParseCount(Item);
-        QStringList Loads;
-        int Magazines = 0;
-        if (ParseLoads(Item, Loads, Magazines)) {
+        if (HasLoads) {
             W.Ammo = LoadsText(Loads, W.Count.isEmpty() ? 1 : W.Count.toInt());
             W.ExtraAmmo = Magazines > 0;
         } else {
