@@ -132,11 +132,35 @@ bool EndsInJoiningWord(const QString& Line)
     return Words.contains(AnsiUpper(LastWord(Line)));
 }
 
+// Whether the block separates any items with a comma or a semicolon (one
+// inside a bracket separates the bracket's pieces, not items).
+bool SeparatesItems(const QString& Block)
+{
+    int Depth = 0;
+    for (const QChar C : Block) {
+        if (C == QLatin1Char('('))
+            ++Depth;
+        else if (C == QLatin1Char(')') && Depth > 0)
+            --Depth;
+        else if (Depth == 0 && (C == QLatin1Char(',') || C == QLatin1Char(';')))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString JoinBlockLines(const QString& Block)
 {
-    const QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    // A block written without separators between its items: every blank
+    // may end an item, as a line break may.
+    if (!SeparatesItems(Block)) {
+        QStringList Words;
+        for (const QString& Line : Lines)
+            Words += Line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        Lines = Words;
+    }
     QSet<QString> Pairs;
     bool PairsBuilt = false;
     QString Joined;
@@ -148,7 +172,9 @@ QString JoinBlockLines(const QString& Block)
         if (!Joined.isEmpty()) {
             const QChar Last = Joined.back();
             const QChar First = Line.front();
-            const bool Separated = QStringLiteral(",;:").contains(Last) || QStringLiteral(",;:()").contains(First);
+            // A full stop ends an item as a comma does (the recognisers see
+            // it as one).
+            const bool Separated = QStringLiteral(",;:.").contains(Last) || QStringLiteral(",;:()").contains(First);
             if (Last == QLatin1Char('-') && Joined.size() > 1 && Joined[Joined.size() - 2].isLetter()) {
                 // A word divided at its hyphen: "Puncture-" "Resistant".
             } else if (Separated || OpenBrackets > 0 || EndsInJoiningWord(Joined)) {

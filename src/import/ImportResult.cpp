@@ -140,6 +140,9 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Add(KeyLine(QStringLiteral("Type"), Body));
         Out.Log(QStringLiteral("Body"), Body, T);
     }
+    // A dash between blanks separates two items as a comma does.
+    T = ReplaceText(T, QStringLiteral(" - "), QStringLiteral(", "));
+    T = JoinBlockLines(T);
     // The name, the author and the notes keep their full stops ("Mk. II");
     // no recogniser of the parts sees one.
     T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
@@ -147,7 +150,6 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     // a blank; the recognisers read words between blanks.
     static const QRegularExpression GluedComma(QStringLiteral(",(?=[A-Za-z(])"));
     T.replace(GluedComma, QStringLiteral(", "));
-    T = JoinBlockLines(T);
 
     const QString Chassis = ParseChassis(T);
     Out.Add(Chassis.isEmpty() ? QStringLiteral("# Vehicle Chassis Type not found!")

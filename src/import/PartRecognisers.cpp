@@ -650,13 +650,32 @@ QString ParsePowerPlant(QString& S, int P, int KeyLength)
     if (From < 0)
         From = 0;
     const QString Phrase = AnsiUpper(TrimSeparators(Copy(S, From + 1, P - From - 1)));
-    QString Size;
     static const char* const Sizes[][2] = {{"SMALL", "Small Power Plant"}, {"MED", "Medium Power Plant"},
                                            {"LARGE", "Large Power Plant"}, {"SUPER", "Super Power Plant"},
                                            {"SPORT", "Sport Power Plant"}, {"TTCAT", "T-Cat Power Plant"}};
-    for (const auto& Entry : Sizes)
-        if (Size.isEmpty() && Phrase.contains(QLatin1String(Entry[0])))
-            Size = QLatin1String(Entry[1]);
+    const auto SizeIn = [](const QString& Phrase) {
+        for (const auto& Entry : Sizes)
+            if (Phrase.contains(QLatin1String(Entry[0])))
+                return QLatin1String(Entry[1]);
+        return QLatin1String();
+    };
+    QString Size = SizeIn(Phrase);
+    if (Size.isEmpty() && From > 1) {
+        // A size written short with a full stop ("Med. Power Plant") stands
+        // as a word of its own before the comma that the full stop became.
+        int Before = FindCharInSet(S, QStringLiteral(",-"), From - 1, -1);
+        if (Before < 0)
+            Before = 0;
+        const QString Word = AnsiUpper(TrimSeparators(Copy(S, Before + 1, From - Before - 1)));
+        if (!Word.contains(QLatin1Char(' ')) && !SizeIn(Word).isEmpty()) {
+            Size = SizeIn(Word);
+            From = Before;
+        }
+    }
+    // A plant of no size the tables know is no engine; its text stays for
+    // the leftovers.
+    if (Size.isEmpty())
+        return {};
     int End = P + KeyLength - 1;
     const QString Options = EngineOptions(
         S, P, {{"POWER PLANT", false}, {"PP", true}, {"WITH ", false}, {"PLANT", false}, {"PP", true}},
@@ -752,8 +771,11 @@ QString ParseEngine(QString& S)
     // A power plant's component armor stands right after its keyword and
     // goes with it into the result.
     const auto Plant = [&S](int P, int KeyLength) {
+        const QString Before = S;
         const QString Armor = TakeComponentArmor(S, P - 1 + KeyLength, true);
         QString Value = ParsePowerPlant(S, P, KeyLength);
+        if (Value.isEmpty())
+            S = Before;
         if (!Armor.isEmpty() && !Value.isEmpty()) {
             const qsizetype With = Value.indexOf(QLatin1String(" with"));
             Value.insert(With < 0 ? Value.size() : With, QLatin1Char(' ') + Armor);

@@ -91,8 +91,11 @@ void DrawEngine(TVehicle& V, TDraw& D)
         G.VTC = D.Chance(25);
         G.SC = D.Chance(25);
         G.NO = D.Chance(30) ? D.Between(1, 4) : 0;
-        V.GasTank = D.Row(GasTankTypes.Items, 1);
-        V.TankSize = D.Between(1, 25);
+        // Now and then no tank at all.
+        if (D.Chance(90)) {
+            V.GasTank = D.Row(GasTankTypes.Items, 1);
+            V.TankSize = D.Between(1, 25);
+        }
     }
 }
 

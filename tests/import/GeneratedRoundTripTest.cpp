@@ -29,41 +29,44 @@ std::string LayoutName(int Width, bool Capitals)
 // What the program writes of a generated design, with its header and in the
 // printed form, in capitals, hard-wrapped and one item a line, reads back
 // through both stages of the import into a design that is the same part by
-// part. The printed form names no hand guns, so the design it is compared
+// part, whose figures are the ones the text claims. The printed form names no hand guns, so the design it is compared
 // with carries none.
 TEST_F(GeneratedRoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
 {
     int Failures = 0;
     for (std::uint32_t Seed = FirstSeed; Seed < FirstSeed + DesignCount; ++Seed) {
-        for (const bool WithHeader : {true, false}) {
-            TVehicle Original;
-            GenerateDesign(Original, Seed, WithHeader);
-            RecalculateFigures(Original);
-            CrewBuffer = Original.Crew;
-            QString Written;
-            OfficialDescription(Original, WithHeader, Written);
-            // Capitals on every other design, so that each layout meets both.
-            const bool Capitals = Seed % 2 == 0;
-            const QString Expected = DesignSummary(Original, WithHeader);
-            for (const int Width : Layouts) {
-                QString Text = Capitals ? AnsiUpper(Written) : Written;
-                if (Width >= 0)
-                    Text = LaidOut(Text, Width);
-                TImportResult Out;
-                ImportDescription(Text, Out);
-                THeadlessMain Main;
-                AcceptImport(Out.Result, Main);
-                const QString Read = DesignSummary(Main.Design, WithHeader);
-                // Names and notes come back in the case they were written in.
-                if ((Capitals ? AnsiUpper(Read) : Read) == (Capitals ? AnsiUpper(Expected) : Expected))
-                    continue;
-                if (++Failures <= 5)
-                    ADD_FAILURE() << "seed " << Seed << (WithHeader ? " with header, " : " printed, ")
-                                  << LayoutName(Width, Capitals) << "\n--- expected\n" << Expected.toStdString()
-                                  << "\n--- read\n" << Read.toStdString() << "\n--- text\n" << Text.toStdString()
-                                  << "\n--- result\n" << Out.Result.join(QLatin1Char('\n')).toStdString()
-                                  << "\n--- leftovers\n" << Out.Leftovers.toStdString();
-            }
+        // With and without header, in capitals and as written: each of the
+        // four on every fourth design, so that every layout meets them all.
+        const bool WithHeader = Seed % 2 == 0;
+        const bool Capitals = Seed / 2 % 2 == 0;
+        TVehicle Original;
+        GenerateDesign(Original, Seed, WithHeader);
+        RecalculateFigures(Original);
+        CrewBuffer = Original.Crew;
+        QString Written;
+        OfficialDescription(Original, WithHeader, Written);
+        const QString Expected = DesignSummary(Original, WithHeader);
+        for (const int Width : Layouts) {
+            QString Text = Capitals ? AnsiUpper(Written) : Written;
+            if (Width >= 0)
+                Text = LaidOut(Text, Width);
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            THeadlessMain Main;
+            // The figures the text claims are those of the design it reads.
+            const QString Differences = AcceptImport(Out.Result, Main);
+            const QString Read = DesignSummary(Main.Design, WithHeader);
+            // Names and notes come back in the case they were written in.
+            if ((Capitals ? AnsiUpper(Read) : Read) == (Capitals ? AnsiUpper(Expected) : Expected)
+                && Differences.isEmpty())
+                continue;
+            if (++Failures <= 5)
+                ADD_FAILURE() << "seed " << Seed << (WithHeader ? " with header, " : " printed, ")
+                              << LayoutName(Width, Capitals) << "\n--- expected\n" << Expected.toStdString()
+                              << "\n--- read\n" << Read.toStdString() << "\n--- text\n" << Text.toStdString()
+                              << "\n--- result\n" << Out.Result.join(QLatin1Char('\n')).toStdString()
+                              << "\n--- leftovers\n" << Out.Leftovers.toStdString() << "\n--- claims\n"
+                              << Differences.toStdString();
         }
     }
     EXPECT_EQ(Failures, 0);
