@@ -29,15 +29,20 @@ QString PairWord(QString Word)
     return Word;
 }
 
+// Marks a word in the pair set as one that can begin a part.
+const QString FirstWordMark = QStringLiteral("^");
+
 void AddPairs(QSet<QString>& Pairs, const QString& Phrase)
 {
     const QStringList Words = Phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!Words.isEmpty())
+        Pairs.insert(FirstWordMark + PairWord(Words.first()));
     for (qsizetype I = 1; I < Words.size(); ++I)
         Pairs.insert(PairWord(Words[I - 1]) + QLatin1Char(' ') + PairWord(Words[I]));
 }
 
 // Every pair of words that stands together in a part's name or in a phrase
-// the recognisers read.
+// the recognisers read, and (marked) every word that begins one.
 QSet<QString> KnownPairs()
 {
     QSet<QString> Pairs;
@@ -70,8 +75,10 @@ QSet<QString> KnownPairs()
     // ends it: tire, armor and add-on words.
     const auto AddGroup = [&Pairs](const QStringList& Words, const QStringList& Ends) {
         for (const QString& A : Words)
-            for (const QString& B : Words + Ends)
+            for (const QString& B : Words + Ends) {
+                Pairs.insert(FirstWordMark + PairWord(A));
                 Pairs.insert(PairWord(A) + QLatin1Char(' ') + PairWord(B));
+            }
     };
     // The places of a tire set end its options: a word after "Front" or
     // "Rear" ("(front), Fireproof Armor" joined) is no tire option.
@@ -96,6 +103,7 @@ QSet<QString> KnownPairs()
         AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("IR ") + Row.Abbreviation);
+        AddPairs(Pairs, Row.Abbreviation);
     }
     for (const auto& Row : EquipmentTypes.Items)
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
@@ -124,12 +132,16 @@ QString FirstWord(const QString& Line)
     return Blank < 0 ? Line : Line.left(Blank);
 }
 
-bool EndsInJoiningWord(const QString& Line)
+// A word that joins what stands on both sides of it into one part; the
+// words that also open an item ("in turret:", "on EWP:") join only what
+// stands before them.
+bool IsJoiningWord(const QString& Word, bool AtEnd)
 {
     static const QStringList Words = {QStringLiteral("WITH"), QStringLiteral("AND"), QStringLiteral("&"),
-                                      QStringLiteral("OF"), QStringLiteral("BY"), QStringLiteral("IN"),
-                                      QStringLiteral("ON")};
-    return Words.contains(AnsiUpper(LastWord(Line)));
+                                      QStringLiteral("OF")};
+    static const QStringList Openers = {QStringLiteral("BY"), QStringLiteral("IN"), QStringLiteral("ON")};
+    const QString U = AnsiUpper(Word);
+    return Words.contains(U) || (AtEnd && Openers.contains(U));
 }
 
 // Whether the block separates any items with a comma or a semicolon (one
@@ -152,21 +164,32 @@ bool SeparatesItems(const QString& Block)
 
 QString JoinBlockLines(const QString& Block)
 {
-    QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
-    // A block written without separators between its items: every blank
-    // may end an item, as a line break may.
-    if (!SeparatesItems(Block)) {
-        QStringList Words;
-        for (const QString& Line : Lines)
-            Words += Line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        Lines = Words;
+    const QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    // A block written without separators between its items: a blank may end
+    // an item too, where the next word can begin a part.
+    const bool ByWords = !SeparatesItems(Block);
+    struct TPiece {
+        QString Text;
+        bool AfterBlank;
+    };
+    QVector<TPiece> Pieces;
+    for (const QString& Line : Lines) {
+        if (!ByWords) {
+            Pieces.append({Line.trimmed(), false});
+            continue;
+        }
+        bool AfterBlank = false;
+        for (const QString& Word : Line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            Pieces.append({Word.trimmed(), AfterBlank});
+            AfterBlank = true;
+        }
     }
     QSet<QString> Pairs;
     bool PairsBuilt = false;
     QString Joined;
     int OpenBrackets = 0;
-    for (const QString& Raw : Lines) {
-        const QString Line = Raw.trimmed();
+    for (const TPiece& Piece : Pieces) {
+        const QString& Line = Piece.Text;
         if (Line.isEmpty())
             continue;
         if (!Joined.isEmpty()) {
@@ -177,15 +200,17 @@ QString JoinBlockLines(const QString& Block)
             const bool Separated = QStringLiteral(",;:.").contains(Last) || QStringLiteral(",;:()").contains(First);
             if (Last == QLatin1Char('-') && Joined.size() > 1 && Joined[Joined.size() - 2].isLetter()) {
                 // A word divided at its hyphen: "Puncture-" "Resistant".
-            } else if (Separated || OpenBrackets > 0 || EndsInJoiningWord(Joined)) {
+            } else if (Separated || OpenBrackets > 0 || IsJoiningWord(LastWord(Joined), true)
+                       || IsJoiningWord(FirstWord(Line), false)) {
                 Joined += QLatin1Char(' ');
             } else {
                 if (!PairsBuilt) {
                     Pairs = KnownPairs();
                     PairsBuilt = true;
                 }
-                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ')
-                                                    + PairWord(FirstWord(Line)));
+                const QString Next = PairWord(FirstWord(Line));
+                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
+                                     || (Piece.AfterBlank && !Pairs.contains(FirstWordMark + Next));
                 Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
             }
         }

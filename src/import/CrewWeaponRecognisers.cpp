@@ -412,7 +412,10 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 Extra += M.captured(1).isEmpty() ? 1 : M.captured(1).toInt();
                 continue;
             }
-            bool Known = false;
+            // "-" is the plain load of one weapon of the group.
+            bool Known = Text == QLatin1String("-");
+            if (Known)
+                Found << Text;
             for (const TAmmoType& Ammo : AmmoTypes.Items)
                 if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Text)) {
                     Found << Ammo.Abbreviation;
@@ -421,7 +424,7 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 }
             AllRead = AllRead && Known;
         }
-        if (AllRead && (!Found.isEmpty() || Extra > 0)) {
+        if (AllRead && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
             Item.remove(Open, Close - Open + 1);
             Item = Item.trimmed();
             Loads = Found;
@@ -495,11 +498,30 @@ QString FindWeaponByAbbrev(QString& Item, const TWeaponTables& Tables)
     return QString();
 }
 
-// A size written out, "Two-space" or "2-space", taken out of the item.
-QString TakeSpaceSize(QString& Item)
+// A size written out, "Two-space" or "2-space".
+const QRegularExpression& SpaceSize()
 {
     static const QRegularExpression Size(QStringLiteral("\\b(zero|one|two|three|0|1|2|3)[\\s-]*space\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
+    return Size;
+}
+
+// A sized turret written as a heading ("Two-space turret: VMG") names the
+// turret, not only the place of what follows: its "turret:" becomes the
+// word Turret. True when it did.
+bool NameSizedTurret(QString& Item)
+{
+    if (!HasWord(Item, QStringLiteral("Turret:")) || !SpaceSize().match(Item).hasMatch())
+        return false;
+    const int At = PosText(QStringLiteral("Turret:"), Item);
+    Item.replace(At - 1, 7, QStringLiteral("Turret "));
+    return true;
+}
+
+// A size written out, "Two-space" or "2-space", taken out of the item.
+QString TakeSpaceSize(QString& Item)
+{
+    const QRegularExpression& Size = SpaceSize();
     static const char* const Sizes[] = {"Zero-space ", "One-space ", "Two-space ", "Three-space "};
     const QRegularExpressionMatch M = Size.match(Item);
     if (!M.hasMatch())
@@ -583,7 +605,7 @@ qsizetype ItemEnd(const QString& S, qsizetype From)
 // the rest of the group carries none.
 QString LoadsText(const QStringList& Loads, int Count)
 {
-    if (Loads.isEmpty())
+    if (Loads.count(QStringLiteral("-")) == Loads.size())
         return QString();
     if (Loads.size() >= Count && Loads.count(Loads.first()) == Loads.size())
         return Loads.first();
@@ -625,6 +647,9 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         QStringList Loads;
         int Magazines = 0;
         const bool HasLoads = ParseLoads(Item, Loads, Magazines);
+        // A size is never a count: "two-space turret: VMG" names the turret
+        // and what it holds, the heading word included.
+        const bool TurretHeading = NameSizedTurret(Item);
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -643,6 +668,16 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         if (Turret || HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))
             AddOnSize = TakeSpaceSize(Item);
         const bool SizedTurret = Turret && !AddOnSize.isEmpty();
+        if (TurretHeading && SizedTurret)
+            LastLocation = QStringLiteral("turret: ");
+        // A pod or platform whose size the text does not give names none the
+        // second stage can build: the whole item, with the weapons it holds,
+        // is left to the user.
+        if (AddOnSize.isEmpty()
+            && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))) {
+            Leftovers << Untouched;
+            continue;
+        }
         if (Turret) {
             if (!FindWordAndRemove(Item, QStringLiteral("in Turret")))
                 FindWordAndRemove(Item, QStringLiteral("Turret"));

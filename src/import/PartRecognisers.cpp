@@ -423,12 +423,15 @@ QString ParsePoints(QString& Item)
 
 QString ParseWheelguards(QString& S)
 {
-    S = MarkAndWith(S);
+    // The items are read from the text with its "and" and "with" lists
+    // marked; the rest of the text keeps them ("rocket platform with 3 MR"
+    // stays one item for the weapon recogniser).
+    const QString Marked = MarkAndWith(S);
     QStringList Lines;
     QStringList Consumed;
     int At = 1;
     for (;;) {
-        QString Item = TrimSeparators(NextItem(S, At, false));
+        QString Item = TrimSeparators(NextItem(Marked, At, false));
         if (Item.isEmpty())
             break;
         const QString Untouched = Item;
@@ -460,19 +463,30 @@ QString ParseWheelguards(QString& S)
             break;
     }
     // The consumed items leave the text in one pass, each with the comma
-    // after it.
+    // after it; an item that the marking changed is found in the marked
+    // text only, which then stands for the working text.
+    const auto Remove = [&Consumed](const QString& Text, QString& Kept) {
+        qsizetype Cursor = 0;
+        bool All = true;
+        for (const QString& Item : Consumed) {
+            const qsizetype I = Text.indexOf(Item, Cursor);
+            if (I < 0) {
+                All = false;
+                continue;
+            }
+            Kept += QStringView(Text).mid(Cursor, I - Cursor);
+            Cursor = I + Item.size();
+            if (Cursor < Text.size() && Text[Cursor] == QLatin1Char(','))
+                ++Cursor;
+        }
+        Kept += QStringView(Text).mid(Cursor);
+        return All;
+    };
     QString Kept;
-    qsizetype Cursor = 0;
-    for (const QString& Item : Consumed) {
-        const qsizetype I = S.indexOf(Item, Cursor);
-        if (I < 0)
-            continue;
-        Kept += QStringView(S).mid(Cursor, I - Cursor);
-        Cursor = I + Item.size();
-        if (Cursor < S.size() && S[Cursor] == QLatin1Char(','))
-            ++Cursor;
+    if (!Remove(S, Kept)) {
+        Kept.clear();
+        Remove(Marked, Kept);
     }
-    Kept += QStringView(S).mid(Cursor);
     S = TrimSeparators(Kept);
     return Lines.join(LineBreak);
 }
