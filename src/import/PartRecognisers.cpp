@@ -2,7 +2,6 @@
 
 #include "import/TextSearch.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -185,11 +184,8 @@ QString ParseBody(QString& S, QString& Description)
         qsizetype First = Start;
         while (First < End && U[First].isSpace())
             ++First;
-        if (const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED "))) {
-            // Streamlined and its body may stand on two lines.
+        if (const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED ")); After > 0 && After < End)
             First = After;
-            End = std::max(End, First);
-        }
         for (const auto& Entry : Bodies) {
             const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
             if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
