@@ -518,6 +518,31 @@ bool NameSizedTurret(QString& Item)
     return true;
 }
 
+// A sized add-on named with what it holds ("Two-space Rocket Platform with
+// 3 MR"): Item keeps the add-on, and the result is what it holds, under the
+// add-on's place heading; empty when the item is no such add-on.
+QString SplitAddOnContents(QString& Item)
+{
+    if (!SpaceSize().match(Item).hasMatch())
+        return {};
+    const int With = PosText(QStringLiteral(" with "), Item);
+    if (With == 0)
+        return {};
+    const QString AddOn = Item.left(With - 1);
+    QString Heading;
+    if (HasWord(AddOn, QStringLiteral("EWP")))
+        Heading = QStringLiteral("EWP: ");
+    else if (HasWord(AddOn, QStringLiteral("Rocket Platform")))
+        Heading = QStringLiteral("Platform: ");
+    else if (HasWord(AddOn, QStringLiteral("Turret")))
+        Heading = QStringLiteral("Turret: ");
+    else
+        return {};
+    const QString Held = Item.mid(With - 1 + 6).trimmed();
+    Item = AddOn;
+    return Held.isEmpty() ? QString() : Heading + Held;
+}
+
 // A size written out, "Two-space" or "2-space", taken out of the item.
 QString TakeSpaceSize(QString& Item)
 {
@@ -625,17 +650,36 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
 
     QStringList Leftovers;
     QString LastLocation;
+    // What an add-on item holds ("Three-space Turret with 2 MG (AP)") is
+    // read next as an item of its own at the add-on's place; the place does
+    // not carry on to the items after it.
+    QString Contents;
+    QString LocationAfterContents;
+    bool ReadingContents = false;
     const QString Separators = QStringLiteral(" ,;:-\r\n");
     // The items are read one after the other with a cursor; nothing is cut
     // out of the text on the way, so a long list is read in one pass.
-    for (qsizetype From = 0; From < S.size();) {
-        while (From < S.size() && Separators.contains(S[From]))
-            ++From;
-        if (From >= S.size())
-            break;
-        const qsizetype To = ItemEnd(S, From);
-        const QString Untouched = S.mid(From, To - From).trimmed();
-        From = To + 1;
+    for (qsizetype From = 0; From < S.size() || !Contents.isEmpty();) {
+        if (ReadingContents) {
+            LastLocation = LocationAfterContents;
+            ReadingContents = false;
+        }
+        QString Untouched;
+        if (!Contents.isEmpty()) {
+            Untouched = Contents;
+            Contents.clear();
+            LocationAfterContents = LastLocation;
+            ReadingContents = true;
+        } else {
+            while (From < S.size() && Separators.contains(S[From]))
+                ++From;
+            if (From >= S.size())
+                break;
+            const qsizetype To = ItemEnd(S, From);
+            Untouched = S.mid(From, To - From).trimmed();
+            From = To + 1;
+            Contents = SplitAddOnContents(Untouched);
+        }
         if (Untouched.isEmpty())
             continue;
 

@@ -109,6 +109,12 @@ TEST_F(TypedBlocks, AddOnsHoldTheirWeapons)
         {"platform with a count", "Van, Two-space Rocket Platform with 3 MR",
          {"Two-space  Rocket Platform ", "rocket platform:  3x Medium Rocket"}, ""},
         {"pod with", "Van, One-space EWP with RL", {"One-space   EWP", "ewp:  Rocket Launcher"}, ""},
+        // The count of what a pod holds is no armor of the pod; the loads go
+        // with the weapons, and the place does not carry on.
+        {"pod with a count and loads", "Van, Two-space Top EWP with 2 RL (HEAT, HEAT), MG",
+         {"Two-space  Top  EWP", "ewp:  2x Rocket Launcher (Ammo: HEAT)", "front:  Machine Gun"}, ""},
+        {"turret with loads", "Van, Three-space Turret with 2 MG (AP, -)",
+         {"Three-space Turret", "turret:  2x Machine Gun (Ammo: AP, -)"}, ""},
         {"platform without a size", "Van, rocket platform with 3 MR, front: MG", {"front:  Machine Gun"},
          "rocket platform with 3 MR"},
         {"pod without a size", "Van, EWP with 2 RL", {"# Vehicle Weapon or Equipment Info not found"},
