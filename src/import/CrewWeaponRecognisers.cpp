@@ -353,7 +353,10 @@ QString ParseCount(QString& Item)
 // that a removal left behind.
 void DropStrayBracket(QString& Item)
 {
-    if (Item.endsWith(QStringLiteral(" )")) || Item.endsWith(QStringLiteral("()")))
+    // "(HEAT ammo)" leaves "( )" behind once its load and AMMO are read.
+    static const QRegularExpression EmptyPair(QStringLiteral("\\(\\s*\\)"));
+    Item.remove(EmptyPair);
+    if (Item.endsWith(QStringLiteral(" )")))
         Item.chop(2);
     Item = Item.trimmed();
     if (Item.startsWith(QLatin1Char(')')))
