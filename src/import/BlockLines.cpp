@@ -144,6 +144,19 @@ bool IsJoiningWord(const QString& Word, bool AtEnd)
     return Words.contains(U) || (AtEnd && Openers.contains(U));
 }
 
+// Whether a word that follows a blank can begin a part of its own: a place
+// heading ("back:") does, a bare place word ("2 MG front") ends the part
+// before it.
+bool BeginsAPart(const QSet<QString>& Pairs, const QString& Word)
+{
+    static const QStringList Places = {QStringLiteral("FRONT"), QStringLiteral("REAR"), QStringLiteral("LEFT"),
+                                       QStringLiteral("RIGHT"), QStringLiteral("BACK"), QStringLiteral("UNDER")};
+    if (Word.endsWith(QLatin1Char(':')))
+        return true;
+    const QString Key = PairWord(Word);
+    return !Places.contains(Key) && Pairs.contains(FirstWordMark + Key);
+}
+
 // Whether the block separates any items with a comma or a semicolon (one
 // inside a bracket separates the bracket's pieces, not items).
 bool SeparatesItems(const QString& Block)
@@ -210,7 +223,7 @@ QString JoinBlockLines(const QString& Block)
                 }
                 const QString Next = PairWord(FirstWord(Line));
                 const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
-                                     || (Piece.AfterBlank && !Pairs.contains(FirstWordMark + Next));
+                                     || (Piece.AfterBlank && !BeginsAPart(Pairs, FirstWord(Line)));
                 Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
             }
         }

@@ -509,41 +509,46 @@ const QRegularExpression& SpaceSize()
     return Size;
 }
 
-// A sized turret written as a heading ("Two-space turret: VMG") names the
-// turret, not only the place of what follows: its "turret:" becomes the
-// word Turret. True when it did.
-bool NameSizedTurret(QString& Item)
-{
-    if (!HasWord(Item, QStringLiteral("Turret:")) || !SpaceSize().match(Item).hasMatch())
-        return false;
-    const int At = PosText(QStringLiteral("Turret:"), Item);
-    Item.replace(At - 1, 7, QStringLiteral("Turret "));
-    return true;
-}
-
 // A sized add-on named with what it holds ("Two-space Rocket Platform with
-// 3 MR"): Item keeps the add-on, and the result is what it holds, under the
-// add-on's place heading; empty when the item is no such add-on.
-QString SplitAddOnContents(QString& Item)
+// 3 MR", "Three-space Turret (2 HR)", "Two-space turret: VMG"): Item keeps
+// the add-on with the pod's own brackets (its armor points, "(Plastic)",
+// "(rear)"), and the result is what it holds, under the add-on's place
+// heading; empty when the item is no such add-on or holds nothing. Heading
+// tells whether the add-on was written as a heading ("turret:"), whose place
+// goes on to the items after it.
+QString SplitAddOnContents(QString& Item, bool& Heading)
 {
+    Heading = false;
     if (!SpaceSize().match(Item).hasMatch())
         return {};
-    const int With = PosText(QStringLiteral(" with "), Item);
-    if (With == 0)
+    static const QRegularExpression AddOn(QStringLiteral("\\b(EWP|Rocket\\s+Platform|Turret)\\b(:?)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression PodBracket(
+        QStringLiteral("^\\s*\\((?:\\s*\\d+\\s*(?:pts?|points?)?\\s*|\\s*plastic\\s*|\\s*rear\\s*)\\)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch M = AddOn.match(Item);
+    if (!M.hasMatch())
         return {};
-    const QString AddOn = Item.left(With - 1);
-    QString Heading;
-    if (HasWord(AddOn, QStringLiteral("EWP")))
-        Heading = QStringLiteral("EWP: ");
-    else if (HasWord(AddOn, QStringLiteral("Rocket Platform")))
-        Heading = QStringLiteral("Platform: ");
-    else if (HasWord(AddOn, QStringLiteral("Turret")))
-        Heading = QStringLiteral("Turret: ");
-    else
+    const QString Kind = AnsiUpper(M.captured(1));
+    qsizetype End = M.capturedEnd(1);
+    if (Kind == QLatin1String("EWP"))
+        for (QRegularExpressionMatch B; (B = PodBracket.match(QStringView(Item).mid(End))).hasMatch();)
+            End += B.capturedEnd();
+    QString Held = Item.mid(M.capturedEnd(2) > End ? M.capturedEnd(2) : End).trimmed();
+    if (AnsiUpper(Held).startsWith(QLatin1String("WITH ")))
+        Held = Held.mid(5).trimmed();
+    // "(2 HR)": the whole of what it holds in one bracket.
+    if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
+        && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
+        Held = Held.mid(1, Held.size() - 2).trimmed();
+    if (Held.isEmpty())
         return {};
-    const QString Held = Item.mid(With - 1 + 6).trimmed();
-    Item = AddOn;
-    return Held.isEmpty() ? QString() : Heading + Held;
+    Heading = !M.captured(2).isEmpty();
+    Item = Item.left(End).trimmed();
+    const QString Place = Kind == QLatin1String("EWP")   ? QStringLiteral("EWP: ")
+                          : Kind == QLatin1String("TURRET") ? QStringLiteral("Turret: ")
+                                                            : QStringLiteral("Platform: ");
+    return Place + Held;
 }
 
 // A size written out, "Two-space" or "2-space", taken out of the item.
@@ -654,11 +659,13 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
     QStringList Leftovers;
     QString LastLocation;
     // What an add-on item holds ("Three-space Turret with 2 MG (AP)") is
-    // read next as an item of its own at the add-on's place; the place does
-    // not carry on to the items after it.
+    // read next as an item of its own at the add-on's place; the place
+    // carries on to the items after it only where the add-on was written as
+    // a heading.
     QString Contents;
     QString LocationAfterContents;
     bool ReadingContents = false;
+    bool ContentsHeading = false;
     const QString Separators = QStringLiteral(" ,;:-\r\n");
     // The items are read one after the other with a cursor; nothing is cut
     // out of the text on the way, so a long list is read in one pass.
@@ -672,7 +679,8 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             Untouched = Contents;
             Contents.clear();
             LocationAfterContents = LastLocation;
-            ReadingContents = true;
+            // What follows an add-on written as a heading goes into it too.
+            ReadingContents = !ContentsHeading;
         } else {
             while (From < S.size() && Separators.contains(S[From]))
                 ++From;
@@ -681,7 +689,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             const qsizetype To = ItemEnd(S, From);
             Untouched = S.mid(From, To - From).trimmed();
             From = To + 1;
-            Contents = SplitAddOnContents(Untouched);
+            Contents = SplitAddOnContents(Untouched, ContentsHeading);
         }
         if (Untouched.isEmpty())
             continue;
@@ -694,9 +702,6 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         QStringList Loads;
         int Magazines = 0;
         const bool HasLoads = ParseLoads(Item, Loads, Magazines);
-        // A size is never a count: "two-space turret: VMG" names the turret
-        // and what it holds, the heading word included.
-        const bool TurretHeading = NameSizedTurret(Item);
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -715,8 +720,6 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         if (Turret || HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))
             AddOnSize = TakeSpaceSize(Item);
         const bool SizedTurret = Turret && !AddOnSize.isEmpty();
-        if (TurretHeading && SizedTurret)
-            LastLocation = QStringLiteral("turret: ");
         // A pod or platform whose size the text does not give names none the
         // second stage can build: the whole item, with the weapons it holds,
         // is left to the user.
@@ -750,30 +753,28 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 EquipmentLines << (W.Location == QLatin1String("back: ") ? QStringLiteral("Bumper Trigger Back")
                                                                           : QStringLiteral("Bumper Trigger Front"));
             }
+            // What the item holds besides the triggers is left to the user.
+            if (!FindAndRemove(Item, QStringLiteral("BUMPER TRIGGERS")))
+                FindAndRemove(Item, QStringLiteral("BUMPER TRIGGER"));
+            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
+                Leftovers << Rest;
             continue;
         }
 
         QString Weapon;
         QString Accessory;
         QString Bracket;
-        // The place of the weapons an add-on item names ("Two-space turret
-        // with 2 ATG").
-        QString AddOnPlace;
-        if (SizedTurret) {
+        if (SizedTurret)
             Accessory = AddOnSize + PopUp(Item) + QStringLiteral("Turret");
-            AddOnPlace = QStringLiteral("turret: ");
-        } else {
+        else
             Weapon = FindByKey(Item, false, W.Count, Tables);
-        }
         // A pod or platform without a size names none the second stage can
         // build; the item stays in the leftovers.
         if (Weapon.isEmpty() && Accessory.isEmpty()) {
             if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("EWP"))) {
                 Accessory = PodName(Item, AddOnSize);
-                AddOnPlace = QStringLiteral("ewp: ");
             } else if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
                 Accessory = AddOnSize + QStringLiteral(" Rocket Platform ");
-                AddOnPlace = QStringLiteral("rocket platform: ");
             } else {
                 Accessory = FindByKey(Item, true, W.Count, Tables);
                 // A bracket that held only a location word, as in
@@ -828,20 +829,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         } else if (!Accessory.isEmpty()) {
             EquipmentLines << CountPrefix(W.Count, true) + Accessory
                                   + (Bracket.isEmpty() ? QString() : QStringLiteral(" (") + Bracket + QLatin1Char(')'));
-            QString Rest = TrimSeparators(Item);
-            if (!AddOnPlace.isEmpty() && !Rest.isEmpty()) {
-                FindWordAndRemove(Rest, QStringLiteral("with"));
-                const QString Count = ParseCount(Rest);
-                QString Named = FindByKey(Rest, false, Count, Tables);
-                if (Named.isEmpty())
-                    Named = FindWeaponByAbbrev(Rest, Tables);
-                if (!Named.isEmpty()) {
-                    WeaponLines << AddOnPlace + QLatin1Char(' ') + CountPrefix(Count, false) + Named;
-                    static const QRegularExpression EmptyBracket(QStringLiteral("\\(\\s*\\)"));
-                    Rest = TrimSeparators(Rest.remove(EmptyBracket));
-                }
-            }
-            if (!Rest.isEmpty())
+            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
                 Leftovers << Rest;
         } else {
             // Options written apart from their weapon belong to the weapon
