@@ -6,7 +6,9 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <random>
+#include <utility>
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
