@@ -9,32 +9,40 @@
 namespace {
 
 // A word as the pairs compare it: upper-cased, without the separators and
-// brackets around it; a word holding a digit is any number ("4-point", "130").
+// brackets around it; a word holding a number is any number ("4-point",
+// "130"), while digits between letters belong to a name (N2O).
 QString PairWord(QString Word)
 {
-    // Options glued to a weapon ("LL+SWC") are not part of its name.
-    if (const qsizetype Plus = Word.indexOf(QLatin1Char('+')); Plus > 0)
-        Word.truncate(Plus);
+    // Options and brackets glued to a weapon ("LL+SWC", "SD(3 pt CA)") are
+    // not part of its name.
+    for (const QChar Glue : {QLatin1Char('+'), QLatin1Char('(')})
+        if (const qsizetype At = Word.indexOf(Glue); At > 0)
+            Word.truncate(At);
     Word = AnsiUpper(TrimSeparators(Word));
     while (Word.endsWith(QLatin1Char(')')) || Word.endsWith(QLatin1Char('(')))
         Word.chop(1);
     while (Word.startsWith(QLatin1Char('(')) || Word.startsWith(QLatin1Char(')')))
         Word.remove(0, 1);
-    for (const QChar C : Word)
-        if (C.isDigit())
+    for (qsizetype I = 0; I < Word.size(); ++I)
+        if (Word[I].isDigit() && !(I > 0 && Word[I - 1].isLetter() && I + 1 < Word.size() && Word[I + 1].isLetter()))
             return QStringLiteral("#");
     return Word;
 }
 
+// Marks a word in the pair set as one that can begin a part.
+const QString FirstWordMark = QStringLiteral("^");
+
 void AddPairs(QSet<QString>& Pairs, const QString& Phrase)
 {
     const QStringList Words = Phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!Words.isEmpty())
+        Pairs.insert(FirstWordMark + PairWord(Words.first()));
     for (qsizetype I = 1; I < Words.size(); ++I)
         Pairs.insert(PairWord(Words[I - 1]) + QLatin1Char(' ') + PairWord(Words[I]));
 }
 
 // Every pair of words that stands together in a part's name or in a phrase
-// the recognisers read.
+// the recognisers read, and (marked) every word that begins one.
 QSet<QString> KnownPairs()
 {
     QSet<QString> Pairs;
@@ -67,16 +75,20 @@ QSet<QString> KnownPairs()
     // ends it: tire, armor and add-on words.
     const auto AddGroup = [&Pairs](const QStringList& Words, const QStringList& Ends) {
         for (const QString& A : Words)
-            for (const QString& B : Words + Ends)
+            for (const QString& B : Words + Ends) {
+                Pairs.insert(FirstWordMark + PairWord(A));
                 Pairs.insert(PairWord(A) + QLatin1Char(' ') + PairWord(B));
+            }
     };
+    // The places of a tire set end its options: a word after "Front" or
+    // "Rear" ("(front), Fireproof Armor" joined) is no tire option.
     QStringList TireWords = {QStringLiteral("Radial"), QStringLiteral("Steelbelted"),
                              QStringLiteral("Steel-belted"), QStringLiteral("Fireproof"),
-                             QStringLiteral("Off-road"), QStringLiteral("Racing"), QStringLiteral("Front"),
-                             QStringLiteral("Rear"), QStringLiteral("&")};
+                             QStringLiteral("Off-road"), QStringLiteral("Racing")};
     for (const auto& Row : TireTypes.Items)
         TireWords += Row.Name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire")});
+    AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire"), QStringLiteral("Front"),
+                         QStringLiteral("Rear")});
     AddGroup({QStringLiteral("Sloped"), QStringLiteral("Fireproof"), QStringLiteral("Reflective"),
               QStringLiteral("Composite"), QStringLiteral("Metal"), QStringLiteral("Plastic")},
              {QStringLiteral("Armor")});
@@ -91,6 +103,7 @@ QSet<QString> KnownPairs()
         AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("IR ") + Row.Abbreviation);
+        AddPairs(Pairs, Row.Abbreviation);
     }
     for (const auto& Row : EquipmentTypes.Items)
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
@@ -119,12 +132,45 @@ QString FirstWord(const QString& Line)
     return Blank < 0 ? Line : Line.left(Blank);
 }
 
-bool EndsInJoiningWord(const QString& Line)
+// A word that joins what stands on both sides of it into one part; the
+// words that also open an item ("in turret:", "on EWP:") join only what
+// stands before them.
+bool IsJoiningWord(const QString& Word, bool AtEnd)
 {
     static const QStringList Words = {QStringLiteral("WITH"), QStringLiteral("AND"), QStringLiteral("&"),
-                                      QStringLiteral("OF"), QStringLiteral("BY"), QStringLiteral("IN"),
-                                      QStringLiteral("ON")};
-    return Words.contains(AnsiUpper(LastWord(Line)));
+                                      QStringLiteral("OF")};
+    static const QStringList Openers = {QStringLiteral("BY"), QStringLiteral("IN"), QStringLiteral("ON")};
+    const QString U = AnsiUpper(Word);
+    return Words.contains(U) || (AtEnd && Openers.contains(U));
+}
+
+// Whether a word that follows a blank can begin a part of its own: a place
+// heading ("back:") does, a bare place word ("2 MG front") ends the part
+// before it.
+bool BeginsAPart(const QSet<QString>& Pairs, const QString& Word)
+{
+    static const QStringList Places = {QStringLiteral("FRONT"), QStringLiteral("REAR"), QStringLiteral("LEFT"),
+                                       QStringLiteral("RIGHT"), QStringLiteral("BACK"), QStringLiteral("UNDER")};
+    if (Word.endsWith(QLatin1Char(':')))
+        return true;
+    const QString Key = PairWord(Word);
+    return !Places.contains(Key) && Pairs.contains(FirstWordMark + Key);
+}
+
+// Whether the block separates any items with a comma or a semicolon (one
+// inside a bracket separates the bracket's pieces, not items).
+bool SeparatesItems(const QString& Block)
+{
+    int Depth = 0;
+    for (const QChar C : Block) {
+        if (C == QLatin1Char('('))
+            ++Depth;
+        else if (C == QLatin1Char(')') && Depth > 0)
+            --Depth;
+        else if (Depth == 0 && (C == QLatin1Char(',') || C == QLatin1Char(';')))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -132,29 +178,52 @@ bool EndsInJoiningWord(const QString& Line)
 QString JoinBlockLines(const QString& Block)
 {
     const QStringList Lines = ReplaceLineBreaks(Block, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    // A block written without separators between its items: a blank may end
+    // an item too, where the next word can begin a part.
+    const bool ByWords = !SeparatesItems(Block);
+    struct TPiece {
+        QString Text;
+        bool AfterBlank;
+    };
+    QVector<TPiece> Pieces;
+    for (const QString& Line : Lines) {
+        if (!ByWords) {
+            Pieces.append({Line.trimmed(), false});
+            continue;
+        }
+        bool AfterBlank = false;
+        for (const QString& Word : Line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            Pieces.append({Word.trimmed(), AfterBlank});
+            AfterBlank = true;
+        }
+    }
     QSet<QString> Pairs;
     bool PairsBuilt = false;
     QString Joined;
     int OpenBrackets = 0;
-    for (const QString& Raw : Lines) {
-        const QString Line = Raw.trimmed();
+    for (const TPiece& Piece : Pieces) {
+        const QString& Line = Piece.Text;
         if (Line.isEmpty())
             continue;
         if (!Joined.isEmpty()) {
             const QChar Last = Joined.back();
             const QChar First = Line.front();
-            const bool Separated = QStringLiteral(",;:").contains(Last) || QStringLiteral(",;:()").contains(First);
+            // A full stop ends an item as a comma does (the recognisers see
+            // it as one).
+            const bool Separated = QStringLiteral(",;:.").contains(Last) || QStringLiteral(",;:()").contains(First);
             if (Last == QLatin1Char('-') && Joined.size() > 1 && Joined[Joined.size() - 2].isLetter()) {
                 // A word divided at its hyphen: "Puncture-" "Resistant".
-            } else if (Separated || OpenBrackets > 0 || EndsInJoiningWord(Joined)) {
+            } else if (Separated || OpenBrackets > 0 || IsJoiningWord(LastWord(Joined), true)
+                       || IsJoiningWord(FirstWord(Line), false)) {
                 Joined += QLatin1Char(' ');
             } else {
                 if (!PairsBuilt) {
                     Pairs = KnownPairs();
                     PairsBuilt = true;
                 }
-                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ')
-                                                    + PairWord(FirstWord(Line)));
+                const QString Next = PairWord(FirstWord(Line));
+                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
+                                     || (Piece.AfterBlank && !BeginsAPart(Pairs, FirstWord(Line)));
                 Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
             }
         }

@@ -6,5 +6,7 @@
 // line: a line break between two items ends the first (it becomes ", "); a
 // line break inside a part (its words, as the rules tables and the
 // recognisers know them, run on over the break, a bracket is still open, or
-// the line ends in a separator, a hyphen or a joining word) is a blank.
+// the line ends in a separator, a hyphen or a joining word) is a blank. A
+// block with no comma or semicolon between its items is read the same way
+// blank by blank.
 QString JoinBlockLines(const QString& Block);

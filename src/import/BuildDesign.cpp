@@ -444,7 +444,6 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             Ammo.remove(0, 6);
             if (const qsizetype Close = Ammo.indexOf(QLatin1Char(')')); Close >= 0)
                 Ammo.remove(Close, 1);
-            Ammo = TrimSeparators(Ammo);
         }
         const int Count = TakeCount(Line);
         const TWeaponType* Row = RowWithName(WeaponTypes.Items, Line);
@@ -460,10 +459,15 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
         Weapon.CA = CA;
         Weapon.CA_FP = CA_FP;
         // One load for the group, or one per weapon ("AP, -": the second
-        // without special ammunition).
-        const QStringList Loads = Ammo.split(QLatin1Char(','));
+        // with its plain load). The "-" of a plain load is a load of its own,
+        // not a separator to trim away.
+        QStringList Loads;
+        for (const QString& Piece : Ammo.split(QLatin1Char(','))) {
+            const QString Load = Piece.trimmed();
+            Loads << (Load == QLatin1String("-") ? Load : TrimSeparators(Load));
+        }
         for (int i = 0; i < Count; ++i) {
-            const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i].trimmed() : QString()) : Ammo;
+            const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i] : QString()) : Loads.first();
             Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
             Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
             int Index = 0;

@@ -115,7 +115,14 @@ QString ParseCost(QString& S)
 
 int ClaimValue(const QString& Value)
 {
-    return CleanStrToInt(FirstNumber(Value));
+    const QString Number = FirstNumber(Value);
+    const int Claim = CleanStrToInt(Number);
+    // A minus sign that opens the number keeps it: "-1" is a handling class
+    // of -1, as the stat block writes one.
+    const qsizetype At = Number.isEmpty() ? -1 : Value.indexOf(Number);
+    const bool Negative = At > 0 && Value[At - 1] == QLatin1Char('-')
+                          && (At == 1 || !Value[At - 2].isLetterOrNumber());
+    return Negative ? -Claim : Claim;
 }
 
 QString CompareClaims(TVehicle& Vehicle, const TClaims& Claims)

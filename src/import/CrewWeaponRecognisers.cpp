@@ -353,7 +353,10 @@ QString ParseCount(QString& Item)
 // that a removal left behind.
 void DropStrayBracket(QString& Item)
 {
-    if (Item.endsWith(QStringLiteral(" )")) || Item.endsWith(QStringLiteral("()")))
+    // "(HEAT ammo)" leaves "( )" behind once its load and AMMO are read.
+    static const QRegularExpression EmptyPair(QStringLiteral("\\(\\s*\\)"));
+    Item.remove(EmptyPair);
+    if (Item.endsWith(QStringLiteral(" )")))
         Item.chop(2);
     Item = Item.trimmed();
     if (Item.startsWith(QLatin1Char(')')))
@@ -412,7 +415,10 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 Extra += M.captured(1).isEmpty() ? 1 : M.captured(1).toInt();
                 continue;
             }
-            bool Known = false;
+            // "-" is the plain load of one weapon of the group.
+            bool Known = Text == QLatin1String("-");
+            if (Known)
+                Found << Text;
             for (const TAmmoType& Ammo : AmmoTypes.Items)
                 if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Text)) {
                     Found << Ammo.Abbreviation;
@@ -421,7 +427,7 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 }
             AllRead = AllRead && Known;
         }
-        if (AllRead && (!Found.isEmpty() || Extra > 0)) {
+        if (AllRead && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
             Item.remove(Open, Close - Open + 1);
             Item = Item.trimmed();
             Loads = Found;
@@ -495,11 +501,60 @@ QString FindWeaponByAbbrev(QString& Item, const TWeaponTables& Tables)
     return QString();
 }
 
-// A size written out, "Two-space" or "2-space", taken out of the item.
-QString TakeSpaceSize(QString& Item)
+// A size written out, "Two-space" or "2-space".
+const QRegularExpression& SpaceSize()
 {
     static const QRegularExpression Size(QStringLiteral("\\b(zero|one|two|three|0|1|2|3)[\\s-]*space\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
+    return Size;
+}
+
+// A sized add-on named with what it holds ("Two-space Rocket Platform with
+// 3 MR", "Three-space Turret (2 HR)", "Two-space turret: VMG"): Item keeps
+// the add-on with the pod's own brackets (its armor points, "(Plastic)",
+// "(rear)"), and the result is what it holds, under the add-on's place
+// heading; empty when the item is no such add-on or holds nothing. Heading
+// tells whether the add-on was written as a heading ("turret:"), whose place
+// goes on to the items after it.
+QString SplitAddOnContents(QString& Item, bool& Heading)
+{
+    Heading = false;
+    if (!SpaceSize().match(Item).hasMatch())
+        return {};
+    static const QRegularExpression AddOn(QStringLiteral("\\b(EWP|Rocket\\s+Platform|Turret)\\b(:?)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression PodBracket(
+        QStringLiteral("^\\s*\\((?:\\s*\\d+\\s*(?:pts?|points?)?\\s*|\\s*plastic\\s*|\\s*rear\\s*)\\)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch M = AddOn.match(Item);
+    if (!M.hasMatch())
+        return {};
+    const QString Kind = AnsiUpper(M.captured(1));
+    qsizetype End = M.capturedEnd(1);
+    if (Kind == QLatin1String("EWP"))
+        for (QRegularExpressionMatch B; (B = PodBracket.match(QStringView(Item).mid(End))).hasMatch();)
+            End += B.capturedEnd();
+    QString Held = Item.mid(M.capturedEnd(2) > End ? M.capturedEnd(2) : End).trimmed();
+    if (AnsiUpper(Held).startsWith(QLatin1String("WITH ")))
+        Held = Held.mid(5).trimmed();
+    // "(2 HR)": the whole of what it holds in one bracket.
+    if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
+        && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
+        Held = Held.mid(1, Held.size() - 2).trimmed();
+    if (Held.isEmpty())
+        return {};
+    Heading = !M.captured(2).isEmpty();
+    Item = Item.left(End).trimmed();
+    const QString Place = Kind == QLatin1String("EWP")   ? QStringLiteral("EWP: ")
+                          : Kind == QLatin1String("TURRET") ? QStringLiteral("Turret: ")
+                                                            : QStringLiteral("Platform: ");
+    return Place + Held;
+}
+
+// A size written out, "Two-space" or "2-space", taken out of the item.
+QString TakeSpaceSize(QString& Item)
+{
+    const QRegularExpression& Size = SpaceSize();
     static const char* const Sizes[] = {"Zero-space ", "One-space ", "Two-space ", "Three-space "};
     const QRegularExpressionMatch M = Size.match(Item);
     if (!M.hasMatch())
@@ -583,7 +638,7 @@ qsizetype ItemEnd(const QString& S, qsizetype From)
 // the rest of the group carries none.
 QString LoadsText(const QStringList& Loads, int Count)
 {
-    if (Loads.isEmpty())
+    if (Loads.count(QStringLiteral("-")) == Loads.size())
         return QString();
     if (Loads.size() >= Count && Loads.count(Loads.first()) == Loads.size())
         return Loads.first();
@@ -603,23 +658,50 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
 
     QStringList Leftovers;
     QString LastLocation;
+    // What an add-on item holds ("Three-space Turret with 2 MG (AP)") is
+    // read next as an item of its own at the add-on's place; the place
+    // carries on to the items after it only where the add-on was written as
+    // a heading.
+    QString Contents;
+    QString LocationAfterContents;
+    bool ReadingContents = false;
+    bool ContentsHeading = false;
     const QString Separators = QStringLiteral(" ,;:-\r\n");
     // The items are read one after the other with a cursor; nothing is cut
     // out of the text on the way, so a long list is read in one pass.
-    for (qsizetype From = 0; From < S.size();) {
-        while (From < S.size() && Separators.contains(S[From]))
-            ++From;
-        if (From >= S.size())
-            break;
-        const qsizetype To = ItemEnd(S, From);
-        const QString Untouched = S.mid(From, To - From).trimmed();
-        From = To + 1;
+    for (qsizetype From = 0; From < S.size() || !Contents.isEmpty();) {
+        if (ReadingContents) {
+            LastLocation = LocationAfterContents;
+            ReadingContents = false;
+        }
+        QString Untouched;
+        if (!Contents.isEmpty()) {
+            Untouched = Contents;
+            Contents.clear();
+            LocationAfterContents = LastLocation;
+            // What follows an add-on written as a heading goes into it too.
+            ReadingContents = !ContentsHeading;
+        } else {
+            while (From < S.size() && Separators.contains(S[From]))
+                ++From;
+            if (From >= S.size())
+                break;
+            const qsizetype To = ItemEnd(S, From);
+            Untouched = S.mid(From, To - From).trimmed();
+            From = To + 1;
+            Contents = SplitAddOnContents(Untouched, ContentsHeading);
+        }
         if (Untouched.isEmpty())
             continue;
 
         QString Item = Untouched;
         TWeaponItem W;
         const QString ComponentArmor = TakeComponentArmor(Item);
+        // A bracket of loads as the stat block writes it is read before the
+        // places: "(T)" after a weapon is its tracer load, not the top.
+        QStringList Loads;
+        int Magazines = 0;
+        const bool HasLoads = ParseLoads(Item, Loads, Magazines);
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -638,6 +720,14 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         if (Turret || HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))
             AddOnSize = TakeSpaceSize(Item);
         const bool SizedTurret = Turret && !AddOnSize.isEmpty();
+        // A pod or platform whose size the text does not give names none the
+        // second stage can build: the whole item, with the weapons it holds,
+        // is left to the user.
+        if (AddOnSize.isEmpty()
+            && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))) {
+            Leftovers << Untouched;
+            continue;
+        }
         if (Turret) {
             if (!FindWordAndRemove(Item, QStringLiteral("in Turret")))
                 FindWordAndRemove(Item, QStringLiteral("Turret"));
@@ -646,9 +736,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         }
         if (AddOnSize.isEmpty())
             W.Count = ParseCount(Item);
-        QStringList Loads;
-        int Magazines = 0;
-        if (ParseLoads(Item, Loads, Magazines)) {
+        if (HasLoads) {
             W.Ammo = LoadsText(Loads, W.Count.isEmpty() ? 1 : W.Count.toInt());
             W.ExtraAmmo = Magazines > 0;
         } else {
@@ -665,30 +753,28 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 EquipmentLines << (W.Location == QLatin1String("back: ") ? QStringLiteral("Bumper Trigger Back")
                                                                           : QStringLiteral("Bumper Trigger Front"));
             }
+            // What the item holds besides the triggers is left to the user.
+            if (!FindAndRemove(Item, QStringLiteral("BUMPER TRIGGERS")))
+                FindAndRemove(Item, QStringLiteral("BUMPER TRIGGER"));
+            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
+                Leftovers << Rest;
             continue;
         }
 
         QString Weapon;
         QString Accessory;
         QString Bracket;
-        // The place of the weapons an add-on item names ("Two-space turret
-        // with 2 ATG").
-        QString AddOnPlace;
-        if (SizedTurret) {
+        if (SizedTurret)
             Accessory = AddOnSize + PopUp(Item) + QStringLiteral("Turret");
-            AddOnPlace = QStringLiteral("turret: ");
-        } else {
+        else
             Weapon = FindByKey(Item, false, W.Count, Tables);
-        }
         // A pod or platform without a size names none the second stage can
         // build; the item stays in the leftovers.
         if (Weapon.isEmpty() && Accessory.isEmpty()) {
             if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("EWP"))) {
                 Accessory = PodName(Item, AddOnSize);
-                AddOnPlace = QStringLiteral("ewp: ");
             } else if (!AddOnSize.isEmpty() && FindWordAndRemove(Item, QStringLiteral("Rocket Platform"))) {
                 Accessory = AddOnSize + QStringLiteral(" Rocket Platform ");
-                AddOnPlace = QStringLiteral("rocket platform: ");
             } else {
                 Accessory = FindByKey(Item, true, W.Count, Tables);
                 // A bracket that held only a location word, as in
@@ -743,20 +829,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         } else if (!Accessory.isEmpty()) {
             EquipmentLines << CountPrefix(W.Count, true) + Accessory
                                   + (Bracket.isEmpty() ? QString() : QStringLiteral(" (") + Bracket + QLatin1Char(')'));
-            QString Rest = TrimSeparators(Item);
-            if (!AddOnPlace.isEmpty() && !Rest.isEmpty()) {
-                FindWordAndRemove(Rest, QStringLiteral("with"));
-                const QString Count = ParseCount(Rest);
-                QString Named = FindByKey(Rest, false, Count, Tables);
-                if (Named.isEmpty())
-                    Named = FindWeaponByAbbrev(Rest, Tables);
-                if (!Named.isEmpty()) {
-                    WeaponLines << AddOnPlace + QLatin1Char(' ') + CountPrefix(Count, false) + Named;
-                    static const QRegularExpression EmptyBracket(QStringLiteral("\\(\\s*\\)"));
-                    Rest = TrimSeparators(Rest.remove(EmptyBracket));
-                }
-            }
-            if (!Rest.isEmpty())
+            if (const QString Rest = TrimSeparators(Item); !Rest.isEmpty())
                 Leftovers << Rest;
         } else {
             // Options written apart from their weapon belong to the weapon

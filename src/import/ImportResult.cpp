@@ -113,12 +113,6 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = ReplaceText(T, QStringLiteral("Hvy-"), QStringLiteral("Heavy "));
     T = ReplaceText(T, QStringLiteral("Hvy"), QStringLiteral("Heavy"));
     T = CollapseSpaces(T);
-    // No recogniser sees a full stop.
-    T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
-    // A comma glued to the next word ("Plant,Heavy") separates as one with
-    // a blank; the recognisers read words between blanks.
-    static const QRegularExpression GluedComma(QStringLiteral(",(?=[A-Za-z(])"));
-    T.replace(GluedComma, QStringLiteral(", "));
     T = TrimSeparators(T);
     Out.Log(QStringLiteral("Init"), QString(), T);
 
@@ -146,7 +140,16 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Add(KeyLine(QStringLiteral("Type"), Body));
         Out.Log(QStringLiteral("Body"), Body, T);
     }
+    // A dash between blanks separates two items as a comma does.
+    T = ReplaceText(T, QStringLiteral(" - "), QStringLiteral(", "));
     T = JoinBlockLines(T);
+    // The name, the author and the notes keep their full stops ("Mk. II");
+    // no recogniser of the parts sees one.
+    T = ReplaceText(T, QStringLiteral("."), QStringLiteral(","));
+    // A comma glued to the next word ("Plant,Heavy") separates as one with
+    // a blank; the recognisers read words between blanks.
+    static const QRegularExpression GluedComma(QStringLiteral(",(?=[A-Za-z(])"));
+    T.replace(GluedComma, QStringLiteral(", "));
 
     const QString Chassis = ParseChassis(T);
     Out.Add(Chassis.isEmpty() ? QStringLiteral("# Vehicle Chassis Type not found!")

@@ -51,6 +51,59 @@ void CutSpan(QString& S, int From, int To)
     S = TrimSeparators(Before.isEmpty() ? Rest(S, To + 1) : Before + QLatin1Char(' ') + Rest(S, To + 1));
 }
 
+bool IsLineBreak(QChar C)
+{
+    return C == QLatin1Char('\n') || C == QLatin1Char('\r');
+}
+
+// Where Key matches the upper-cased U from First on, a blank of the key
+// standing for any run of blanks and line breaks: the end of the match
+// (0-based, exclusive), or 0 when it does not match.
+qsizetype MatchAcrossBreaks(const QString& U, qsizetype First, QLatin1String Key)
+{
+    qsizetype I = First;
+    for (const char C : Key) {
+        if (C == ' ') {
+            if (I >= U.size() || !U[I].isSpace())
+                return 0;
+            while (I < U.size() && U[I].isSpace())
+                ++I;
+            continue;
+        }
+        if (I >= U.size() || U[I] != QLatin1Char(C >= 'a' && C <= 'z' ? C - 'a' + 'A' : C))
+            return 0;
+        ++I;
+    }
+    return I;
+}
+
+// Where the armor's kind phrase begins within S[From, To) (0-based): the run
+// of kind words right before the keyword. Words before them belong to the
+// item before (a pod or an accessory whose line was joined to the armor's)
+// and stay in the text.
+int KindPhraseStart(const QString& S, int From, int To)
+{
+    static const char* const KindWords[] = {"FIREPROOF", "REFLECTIVE", "METAL", "PLASTIC", "COMPOSITE"};
+    int Start = To;
+    for (;;) {
+        int WordEnd = Start;
+        while (WordEnd > From && S[WordEnd - 1].isSpace())
+            --WordEnd;
+        int WordStart = WordEnd;
+        while (WordStart > From && !S[WordStart - 1].isSpace())
+            --WordStart;
+        if (WordStart == WordEnd)
+            return From;
+        const QString Word = AnsiUpper(S.mid(WordStart, WordEnd - WordStart));
+        bool IsKind = Word == QLatin1String("FP") || Word == QLatin1String("LR");
+        for (const char* Kind : KindWords)
+            IsKind = IsKind || Word.contains(QLatin1String(Kind));
+        if (!IsKind)
+            return Start;
+        Start = WordStart;
+    }
+}
+
 } // namespace
 
 QString ParseName(QString& S, bool& HasAuthor)
@@ -63,7 +116,7 @@ QString ParseName(QString& S, bool& HasAuthor)
         const char* Separator;
         bool Author;
         bool NameMayHoldComma;
-    } Separators[] = {{", designed by ", true, true}, {" by ", true, false}, {" - ", false, false}, {":", false, false}};
+    } Separators[] = {{", designed by ", true, true}, {" by ", true, true}, {" - ", false, false}, {":", false, false}};
     for (const auto& Sep : Separators) {
         const QString Key = QLatin1String(Sep.Separator);
         const int P = PosText(Key, S);
@@ -118,58 +171,59 @@ QString ParseBody(QString& S, QString& Description)
     const QString U = AnsiUpper(S);
     // The lines above the stat block (the comment under a header) are the
     // description, even when they mention a body word. A block starts with
-    // its body, so the body is the last line that begins with one; else it
-    // is looked for in the last line, then in the whole text.
+    // its body, so the body is the last line that begins with one (a body
+    // name of two words may be wrapped over two lines); else the first body
+    // word anywhere in the text.
     int P = 0;
+    qsizetype KeyEnd = 0;
     const char* const* Body = nullptr;
     for (qsizetype End = U.size(); End > 0 && !Body;) {
         qsizetype Start = End;
-        while (Start > 0 && U[Start - 1] != QLatin1Char('\n') && U[Start - 1] != QLatin1Char('\r'))
+        while (Start > 0 && !IsLineBreak(U[Start - 1]))
             --Start;
         qsizetype First = Start;
         while (First < End && U[First].isSpace())
             ++First;
-        if (QStringView(U).mid(First, End - First).startsWith(QLatin1String("STREAMLINED ")))
-            First += 12;
-        const QStringView Line = QStringView(U).mid(First, End - First);
+        if (const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED ")); After > 0 && After < End)
+            First = After;
         for (const auto& Entry : Bodies) {
-            const QLatin1String Key(Entry[0]);
-            if (Line.startsWith(Key, Qt::CaseInsensitive) && (Line.size() == Key.size() || !Line[Key.size()].isLetter())) {
+            const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
+            if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
                 P = int(First) + 1;
+                KeyEnd = Matched;
                 Body = Entry;
                 break;
             }
         }
         End = Start - 1;
     }
-    const int LastLine = int(qMax(U.lastIndexOf(QLatin1Char('\n')), U.lastIndexOf(QLatin1Char('\r')))) + 1;
-    for (const int From : {LastLine, 0}) {
-        if (Body)
-            break;
-        const QString Where = U.mid(From);
+    if (!Body) {
         for (const auto& Entry : Bodies) {
-            if (const int At = Pos(AnsiUpper(QLatin1String(Entry[0])), Where)) {
-                P = From + At;
+            if (const int At = Pos(AnsiUpper(QLatin1String(Entry[0])), U)) {
+                P = At;
+                KeyEnd = At - 1 + qstrlen(Entry[0]);
                 Body = Entry;
                 break;
             }
         }
-        if (Body)
-            break;
     }
     if (!Body)
         return {};
-    const QString Key = AnsiUpper(QLatin1String(Body[0]));
-    int Q = P;
-    QString W = PrevWord(S, Q, false);
-    const bool Streamlined = FindAndRemove(W, QStringLiteral("Streamlined"));
+    // "Streamlined" as the word before the body, also on the line above.
+    qsizetype WordEnd = P - 1;
+    while (WordEnd > 0 && U[WordEnd - 1].isSpace())
+        --WordEnd;
+    qsizetype WordStart = WordEnd;
+    while (WordStart > 0 && !U[WordStart - 1].isSpace() && !QStringLiteral(",:;.").contains(U[WordStart - 1]))
+        --WordStart;
+    const bool Streamlined = Pos(QStringLiteral("STREAMLINED"), U.mid(WordStart, WordEnd - WordStart)) > 0;
     QString Value = QLatin1String(Body[1]);
     if (Streamlined)
         Value += LineBreak + QStringLiteral("* Streamlined ");
-    if (P > 1)
-        Description = TrimSeparators(
-            ReplaceLineBreaks(Copy(S, 1, P - 1 - (Streamlined ? 12 : 0)), QStringLiteral(" ")));
-    S = TrimSeparators(Rest(S, P + Key.size()));
+    const qsizetype DescriptionEnd = Streamlined ? WordStart : P - 1;
+    if (DescriptionEnd > 0)
+        Description = TrimSeparators(ReplaceLineBreaks(S.left(DescriptionEnd), QStringLiteral(" ")), true);
+    S = TrimSeparators(S.mid(KeyEnd));
     return Value;
 }
 
@@ -365,12 +419,15 @@ QString ParsePoints(QString& Item)
 
 QString ParseWheelguards(QString& S)
 {
-    S = MarkAndWith(S);
+    // The items are read from the text with its "and" and "with" lists
+    // marked; the rest of the text keeps them ("rocket platform with 3 MR"
+    // stays one item for the weapon recogniser).
+    const QString Marked = MarkAndWith(S);
     QStringList Lines;
     QStringList Consumed;
     int At = 1;
     for (;;) {
-        QString Item = TrimSeparators(NextItem(S, At, false));
+        QString Item = TrimSeparators(NextItem(Marked, At, false));
         if (Item.isEmpty())
             break;
         const QString Untouched = Item;
@@ -402,19 +459,30 @@ QString ParseWheelguards(QString& S)
             break;
     }
     // The consumed items leave the text in one pass, each with the comma
-    // after it.
+    // after it; an item that the marking changed is found in the marked
+    // text only, which then stands for the working text.
+    const auto Remove = [&Consumed](const QString& Text, QString& Kept) {
+        qsizetype Cursor = 0;
+        bool All = true;
+        for (const QString& Item : Consumed) {
+            const qsizetype I = Text.indexOf(Item, Cursor);
+            if (I < 0) {
+                All = false;
+                continue;
+            }
+            Kept += QStringView(Text).mid(Cursor, I - Cursor);
+            Cursor = I + Item.size();
+            if (Cursor < Text.size() && Text[Cursor] == QLatin1Char(','))
+                ++Cursor;
+        }
+        Kept += QStringView(Text).mid(Cursor);
+        return All;
+    };
     QString Kept;
-    qsizetype Cursor = 0;
-    for (const QString& Item : Consumed) {
-        const qsizetype I = S.indexOf(Item, Cursor);
-        if (I < 0)
-            continue;
-        Kept += QStringView(S).mid(Cursor, I - Cursor);
-        Cursor = I + Item.size();
-        if (Cursor < S.size() && S[Cursor] == QLatin1Char(','))
-            ++Cursor;
+    if (!Remove(S, Kept)) {
+        Kept.clear();
+        Remove(Marked, Kept);
     }
-    Kept += QStringView(S).mid(Cursor);
     S = TrimSeparators(Kept);
     return Lines.join(LineBreak);
 }
@@ -441,6 +509,7 @@ QString ParseArmor(QString& S)
     int Start = P - 1;
     while (Start > 0 && S[Start - 1] != QLatin1Char(','))
         --Start;
+    Start = KindPhraseStart(S, Start, P - 1);
     const QString Kind = AnsiUpper(TrimSeparators(Copy(S, Start + 1, P - 1 - Start)));
     // The keyword's own "Armor" goes, not the first one in the text, which may
     // belong to a crew member's body armor.
@@ -591,13 +660,32 @@ QString ParsePowerPlant(QString& S, int P, int KeyLength)
     if (From < 0)
         From = 0;
     const QString Phrase = AnsiUpper(TrimSeparators(Copy(S, From + 1, P - From - 1)));
-    QString Size;
     static const char* const Sizes[][2] = {{"SMALL", "Small Power Plant"}, {"MED", "Medium Power Plant"},
                                            {"LARGE", "Large Power Plant"}, {"SUPER", "Super Power Plant"},
                                            {"SPORT", "Sport Power Plant"}, {"TTCAT", "T-Cat Power Plant"}};
-    for (const auto& Entry : Sizes)
-        if (Size.isEmpty() && Phrase.contains(QLatin1String(Entry[0])))
-            Size = QLatin1String(Entry[1]);
+    const auto SizeIn = [](const QString& Phrase) {
+        for (const auto& Entry : Sizes)
+            if (Phrase.contains(QLatin1String(Entry[0])))
+                return QLatin1String(Entry[1]);
+        return QLatin1String();
+    };
+    QString Size = SizeIn(Phrase);
+    if (Size.isEmpty() && From > 1) {
+        // A size written short with a full stop ("Med. Power Plant") stands
+        // as a word of its own before the comma that the full stop became.
+        int Before = FindCharInSet(S, QStringLiteral(",-"), From - 1, -1);
+        if (Before < 0)
+            Before = 0;
+        const QString Word = AnsiUpper(TrimSeparators(Copy(S, Before + 1, From - Before - 1)));
+        if (!Word.contains(QLatin1Char(' ')) && !SizeIn(Word).isEmpty()) {
+            Size = SizeIn(Word);
+            From = Before;
+        }
+    }
+    // A plant of no size the tables know is no engine; its text stays for
+    // the leftovers.
+    if (Size.isEmpty())
+        return {};
     int End = P + KeyLength - 1;
     const QString Options = EngineOptions(
         S, P, {{"POWER PLANT", false}, {"PP", true}, {"WITH ", false}, {"PLANT", false}, {"PP", true}},
@@ -693,8 +781,11 @@ QString ParseEngine(QString& S)
     // A power plant's component armor stands right after its keyword and
     // goes with it into the result.
     const auto Plant = [&S](int P, int KeyLength) {
+        const QString Before = S;
         const QString Armor = TakeComponentArmor(S, P - 1 + KeyLength, true);
         QString Value = ParsePowerPlant(S, P, KeyLength);
+        if (Value.isEmpty())
+            S = Before;
         if (!Armor.isEmpty() && !Value.isEmpty()) {
             const qsizetype With = Value.indexOf(QLatin1String(" with"));
             Value.insert(With < 0 ? Value.size() : With, QLatin1Char(' ') + Armor);

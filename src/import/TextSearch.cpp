@@ -9,6 +9,8 @@
 namespace {
 
 const QString TrimSet = QStringLiteral(" ,-.:;");
+// The name, author and notes keep their full stops ("Mk. II", "arena.").
+const QString TrimSetKeepingStops = QStringLiteral(" ,-:;");
 const QString WordSeparators = QStringLiteral(" ,.:;");
 const QString ItemEndSet = QStringLiteral("),.;");
 const QString ItemStartSet = QStringLiteral("(,;");
@@ -144,16 +146,17 @@ QString ReplaceLineBreaks(const QString& S, const QString& With)
     return Result;
 }
 
-QString TrimSeparators(const QString& S)
+QString TrimSeparators(const QString& S, bool KeepStops)
 {
+    const QString& Set = KeepStops ? TrimSetKeepingStops : TrimSet;
     QString Result = TrimBlanks(S);
     qsizetype First = 0;
-    while (First < Result.size() && In(Result[First], TrimSet))
+    while (First < Result.size() && In(Result[First], Set))
         ++First;
     if (First == Result.size())
         return {};
     qsizetype Last = Result.size() - 1;
-    while (Last > First && In(Result[Last], TrimSet))
+    while (Last > First && In(Result[Last], Set))
         --Last;
     return TrimBlanks(Result.mid(First, Last - First + 1));
 }

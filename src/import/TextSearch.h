@@ -30,7 +30,9 @@ QString ReplaceText(const QString& S, const QString& From, const QString& To);
 QString ReplaceLineBreaks(const QString& S, const QString& With);
 
 // Text cleaning.
-QString TrimSeparators(const QString& S);
+// With KeepStops a full stop is no separator: the name, the author and the
+// notes keep theirs.
+QString TrimSeparators(const QString& S, bool KeepStops = false);
 QString CollapseSpaces(const QString& S);
 QString RemoveThousandsCommas(const QString& S);
 QString MarkAndWith(const QString& S);

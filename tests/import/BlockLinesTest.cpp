@@ -25,7 +25,17 @@ TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
         {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
         {"Top Speed\n130\n5273\nlbs", "Top Speed 130, 5273 lbs"},
         {"Duelling Tank with\n10 gallons", "Duelling Tank with 10 gallons"},
-        {"Fancy words\nof text", "Fancy words, of text"},
+        {"Fancy words\nmore text, Spoiler", "Fancy words, more text, Spoiler"},
+        {"Fancy words\nof text, Spoiler", "Fancy words of text, Spoiler"},
+        // Without a comma or semicolon between items every blank is judged
+        // as a line break is.
+        {"Heavy Chassis Large Power Plant Solid Tires Driver (Body Armor Gas Mask) front: 2 MG Spoiler",
+         "Heavy Chassis, Large Power Plant, Solid Tires, Driver (Body Armor Gas Mask), front: 2 MG, Spoiler"},
+        {"Sloped Armor F10 B10 Accel. 5 Top Speed 100 HC 2 4000 lbs $ 12000",
+         "Sloped Armor, F10, B10, Accel. 5, Top Speed 100, HC 2, 4000 lbs, $ 12000"},
+        // A word that begins no part goes on with the item before it.
+        {"Fancy words of text", "Fancy words of text"},
+        {"Built for the adVANtage of all Spoiler", "Built for the adVANtage of all, Spoiler"},
         {"", ""},
     };
     for (const auto& Case : Cases)

@@ -171,6 +171,35 @@ TEST_F(BuildDesign, WeaponLines)
     }
 }
 
+// A group's loads go one a weapon from the first on; "-" is a plain load of
+// its own, and the weapons the list does not reach carry plain loads too.
+TEST_F(BuildDesign, GroupLoadsGoOneAWeapon)
+{
+    const struct {
+        const char* Line;
+        const char* Loads;
+    } Cases[] = {
+        {"front:  2x Machine Gun (Ammo: AP, -)", "AP|"},
+        {"front:  3x Machine Gun (Ammo: -, AP)", "|AP|"},
+        {"front:  3x Machine Gun (Ammo: AP, -) (+1 Ammo)", "AP||"},
+        {"front:  2x Machine Gun (Ammo: AP)", "AP|AP"},
+        {"front:  2x Machine Gun (Ammo: AP, HD)", "AP|HD"},
+        {"front:  Machine Gun (Ammo: -)", ""},
+    };
+    for (const auto& Case : Cases) {
+        THeadlessMain Main;
+        Main.Design.Clear();
+        ApplyWeapons(Main.Design, Main, QLatin1String(Case.Line));
+        QStringList Loads;
+        for (int i = 0; i < Main.Design.WeaponCount(); ++i) {
+            TWeaponType W;
+            Main.Design.GetWeapon(i, W);
+            Loads << W.Ammo;
+        }
+        EXPECT_EQ(Loads.join(QLatin1Char('|')).toStdString(), Case.Loads) << Case.Line;
+    }
+}
+
 TEST_F(BuildDesign, EngineOptions)
 {
     THeadlessMain Main;

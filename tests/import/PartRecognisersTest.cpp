@@ -45,7 +45,11 @@ TEST(PartRecognisers, Name)
          {"Van, Heavy Chassis, front: MG", "", "Van, Heavy Chassis, front: MG"},
          {"Van, Heavy Chassis - fast, HC 2", "", "Van, Heavy Chassis - fast, HC 2"},
          {"Fast car\r\nVan: extra", "", "Fast car\r\nVan: extra"},
-         {"Van, Driver by the door", "", "Van, Driver by the door"}});
+         // " by " ends the name even after a comma.
+         {"Van, Driver by the door", "Van, Driver|author", "the door"},
+         {"Hornet, the second by Kay\r\nVan", "Hornet, the second|author", "Kay\r\nVan"},
+         {"Hornet, second: Van", "", "Hornet, second: Van"},
+         {"Hornet, second - Van", "", "Hornet, second - Van"}});
 }
 
 TEST(PartRecognisers, Author)
@@ -186,9 +190,10 @@ TEST(ImportDescription, NormalisationAndProblemLines)
                                        QStringLiteral("# Vehicle Weight Info not found"),
                                        QStringLiteral("# Vehicle Cost Info not found"),
                                        QStringLiteral("# Vehicle Weapon or Equipment Info not found")}));
-    EXPECT_EQ(Out.History, QStringList({QStringLiteral("> Init, remains: Heavy chassis, Accel, 5 ## INVALID Van"),
-                                        QStringLiteral("> Name = \"\", remains: Heavy chassis, Accel, 5 "),
-                                        QStringLiteral("> Author = \"\", remains: Heavy chassis, Accel, 5"),
+    // The full stops go once the name, author and notes are read.
+    EXPECT_EQ(Out.History, QStringList({QStringLiteral("> Init, remains: Heavy chassis, Accel. 5 ## INVALID Van"),
+                                        QStringLiteral("> Name = \"\", remains: Heavy chassis, Accel. 5 "),
+                                        QStringLiteral("> Author = \"\", remains: Heavy chassis, Accel. 5"),
                                         QStringLiteral("> Chassis = \"Heavy\", remains: Accel, 5"),
                                         QStringLiteral("> Acceleration = \"5\"")}));
     EXPECT_EQ(Out.Leftovers, QString());

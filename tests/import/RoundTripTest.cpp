@@ -1,3 +1,4 @@
+#include "DesignSummary.h"
 #include "StageTwoFixture.h"
 
 #include "SampleDesigns.h"
@@ -8,7 +9,6 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -209,110 +209,6 @@ std::vector<TRoundTrip> RoundTripDesigns()
     return Designs;
 }
 
-QString Flags(std::initializer_list<std::pair<bool, const char*>> Flags)
-{
-    QStringList On;
-    for (const auto& [Set, Name] : Flags)
-        if (Set)
-            On << QLatin1String(Name);
-    return On.join(QLatin1Char(' '));
-}
-
-// Everything of a design that the accounting reads, one line a part, in an
-// order that does not depend on the order the parts were added in.
-QString Accounting(TVehicle& V)
-{
-    RecalculateFigures(V);
-    QStringList List;
-    QStringList Lines;
-    Lines << QStringLiteral("cost %1, weight %2, space %3").arg(V.GetCost(List)).arg(V.GetWeight(List)).arg(V.GetSpace(List));
-    Lines << QStringLiteral("body %1, chassis %2, suspension %3, axis %4 %5")
-                 .arg(V.Body.Name, V.Chassis.Name, V.Suspension.Name)
-                 .arg(int(V.Axis))
-                 .arg(Flags({{V.Streamlined, "streamlined"}, {V.CAFrame, "CA frame"}, {V.Rollcage, "rollcage"}}));
-    const TArmor& A = V.Armor;
-    Lines << QStringLiteral("armor F%1/%2 L%3/%4 R%5/%6 B%7/%8 T%9/%10 U%11/%12 pod %13 %14")
-                 .arg(A.FrontM).arg(A.Front).arg(A.LeftM).arg(A.Left).arg(A.RightM).arg(A.Right).arg(A.BackM)
-                 .arg(A.Back).arg(A.TopM).arg(A.Top).arg(A.BottomM).arg(A.Bottom).arg(A.EWP)
-                 .arg(Flags({{A.FP, "fireproof"}, {A.LR, "reflective"}, {V.Sloped, "sloped"}}));
-    Lines << QStringLiteral("guards %1/%2, hubcaps %3/%4").arg(V.GuardsFront).arg(V.GuardsRear).arg(V.HubsFront).arg(V.HubsRear);
-    const TCEngineType& P = V.PowerCellEngine;
-    const TGEngineType& G = V.GasEngine;
-    Lines << QStringLiteral("plant %1 %2 ISC %3 CA %4 %5")
-                 .arg(P.Name, Flags({{P.PC, "PC"}, {P.SC, "SC"}, {P.EPC, "EPC"}}))
-                 .arg(P.ISC)
-                 .arg(V.EngineCA)
-                 .arg(V.EngineCA_FP ? QStringLiteral("FP") : QString());
-    Lines << QStringLiteral("gas %1 %2 N2O %3, tank %4 %5")
-                 .arg(G.Name,
-                      Flags({{G.C, "C"}, {G.MC, "MC"}, {G.TH, "TH"}, {G.BP, "BP"}, {G.TC, "TC"}, {G.VTC, "VTC"},
-                             {G.SC, "SC"}}))
-                 .arg(G.NO)
-                 .arg(V.GasTank.Name)
-                 .arg(V.TankSize);
-    for (const TTireType* T : {&V.TiresFront, &V.TiresRear})
-        Lines << QStringLiteral("tires %1").arg(TireDescription(*T));
-    for (const TCrewType& C : V.Crew)
-        Lines << QStringLiteral("seat %1 CA %2 %3")
-                     .arg(Flags({{C.Seat, "taken"}, {C.BodyArmor, "BA"}, {C.ImprovedBodyArmor, "IBA"},
-                                 {C.ImpactArmor, "IA"}, {C.GasMask, "GM"}, {C.PFE, "PFE"}, {C.TC, "TC"},
-                                 {C.ITC, "ITC"}, {C.CA_FP, "FP"}}))
-                     .arg(C.CA)
-                     .arg(C.HandGun);
-    Lines << QStringLiteral("turret %1, pod %2 %3, platform %4")
-                 .arg(V.Turret)
-                 .arg(V.EWP)
-                 .arg(Flags({{V.EWPR, "rocket"}, {!V.EWPFF, "rear"}}))
-                 .arg(V.RocketPlatform);
-    QStringList Weapons;
-    for (int I = 0; I < V.WeaponCount(); ++I) {
-        TWeaponType W;
-        V.GetWeapon(I, W);
-        Weapons << QStringLiteral("weapon %1 at %2 ammo %3 %4 CA %5")
-                       .arg(W.Name)
-                       .arg(int(W.Location))
-                       .arg(W.Ammo.isEmpty() ? QStringLiteral("-") : W.Ammo)
-                       .arg(Flags({{W.ExtraAmmo, "+ammo"}, {W.SWC, "SWC"}, {W.HRSWC, "HRSWC"}, {W.LaserIR, "IR"},
-                                   {W.LaserPulse, "pulse"}, {W.CA_FP, "FP"}}))
-                       .arg(W.CA);
-    }
-    std::sort(Weapons.begin(), Weapons.end());
-    Lines += Weapons;
-    for (int Nr = 0; Nr < V.EquipmentCount(); ++Nr) {
-        TEquipmentType E;
-        V.GetEquipment(Nr, E);
-        if (E.Installed)
-            Lines << QStringLiteral("accessory %1 x%2 (%3)").arg(E.Name).arg(E.Amount).arg(E.Info);
-    }
-    return Lines.join(QLatin1Char('\n'));
-}
-
-// The ways a stat block comes: as the program writes it, on one line; its
-// longest line hard-wrapped at blanks; one item a line.
-enum class TLayout { OneLine, Wrapped, ItemPerLine };
-
-QString Laid(const QString& Text, TLayout Layout)
-{
-    QStringList Lines = Text.split(QLatin1Char('\n'));
-    qsizetype Block = 0;
-    for (qsizetype I = 1; I < Lines.size(); ++I)
-        if (Lines[I].size() > Lines[Block].size())
-            Block = I;
-    QString& Line = Lines[Block];
-    if (Layout == TLayout::Wrapped) {
-        for (qsizetype Start = 0, Blank = 0; (Blank = Line.indexOf(QLatin1Char(' '), Start + 30)) > 0;)
-            Line[Blank] = QLatin1Char('\n'), Start = Blank;
-    } else if (Layout == TLayout::ItemPerLine) {
-        int Depth = 0;
-        for (qsizetype I = 0; I + 1 < Line.size(); ++I) {
-            Depth += Line[I] == QLatin1Char('(') ? 1 : Line[I] == QLatin1Char(')') ? -1 : 0;
-            if (Depth == 0 && Line[I] == QLatin1Char(',') && Line[I + 1] == QLatin1Char(' '))
-                Line.replace(I, 2, QStringLiteral("\r\n"));
-        }
-    }
-    return Lines.join(QLatin1Char('\n'));
-}
-
 using RoundTrip = StageTwo;
 
 // What the program writes of a design, with its header and in the printed
@@ -323,9 +219,10 @@ TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
 {
     for (const TRoundTrip& Design : RoundTripDesigns()) {
         for (const bool WithHeader : {true, false}) {
-            for (const auto& [Capitals, Layout] : {std::pair{false, TLayout::OneLine}, std::pair{true, TLayout::OneLine},
-                                                  std::pair{false, TLayout::Wrapped},
-                                                  std::pair{false, TLayout::ItemPerLine}}) {
+            // Width -1 leaves the text as written, 30 wraps it, 0 is one item
+            // a line.
+            for (const auto& [Capitals, Width] : {std::pair{false, -1}, std::pair{true, -1}, std::pair{false, 30},
+                                                 std::pair{false, 0}}) {
                 TVehicle Original;
                 Design.Build(Original);
                 if (!WithHeader)
@@ -337,7 +234,8 @@ TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
                 OfficialDescription(Original, WithHeader, Text);
                 if (Capitals)
                     Text = AnsiUpper(Text);
-                Text = Laid(Text, Layout);
+                if (Width >= 0)
+                    Text = LaidOut(Text, Width);
                 TImportResult Out;
                 ImportDescription(Text, Out);
                 THeadlessMain Main;
@@ -345,12 +243,12 @@ TEST_F(RoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
                 // Names and notes the user wrote come back in the case they
                 // were written in.
                 const auto Compared = [Capitals](TVehicle& V) {
-                    const QString Text = Accounting(V);
+                    const QString Text = DesignSummary(V, false);
                     return (Capitals ? AnsiUpper(Text) : Text).toStdString();
                 };
                 EXPECT_EQ(Compared(Main.Design), Compared(Original))
                     << Design.Name << (WithHeader ? " with header" : " printed") << (Capitals ? " in capitals" : "")
-                    << (Layout == TLayout::Wrapped ? " wrapped" : Layout == TLayout::ItemPerLine ? " item per line" : "")
+                    << (Width > 0 ? " wrapped" : Width == 0 ? " item per line" : "")
                     << "\n"
                     << Text.toStdString() << "\n--- result\n"
                     << Out.Result.join(QLatin1Char('\n')).toStdString() << "\n--- leftovers\n"

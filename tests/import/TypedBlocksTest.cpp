@@ -1,0 +1,148 @@
+#include "StageTwoFixture.h"
+
+#include "import/ImportResult.h"
+
+namespace {
+
+// Blocks as players type them and as a forum or a mail program lays out the
+// program's own: every word ends in the result or in the leftovers, nothing
+// is invented. Each case names result lines that must stand in the result,
+// exactly, and the whole leftovers.
+using TypedBlocks = StageTwo;
+
+struct TTypedCase {
+    const char* What;
+    const char* Text;
+    std::vector<const char*> Lines;
+    const char* Leftovers;
+};
+
+void CheckCases(const std::vector<TTypedCase>& Cases)
+{
+    for (const TTypedCase& Case : Cases) {
+        TImportResult Out;
+        ImportDescription(QString::fromLatin1(Case.Text), Out);
+        const std::string Shown = Out.Result.join(QLatin1Char('\n')).toStdString();
+        for (const char* Line : Case.Lines)
+            EXPECT_TRUE(Out.Result.contains(QLatin1String(Line))) << Case.What << ": no line \"" << Line << "\" in\n"
+                                                                  << Shown;
+        EXPECT_EQ(Out.Leftovers.toStdString(), Case.Leftovers) << Case.What << "\n" << Shown;
+    }
+}
+
+// The program's own weapon groups: a "-" in a bracket of loads is one
+// weapon's plain load, and "(T)" after a weapon is its tracer load.
+TEST_F(TypedBlocks, LoadBracketsAreLoads)
+{
+    CheckCases({
+        {"plain load written", "Van, front: 2 MG (AP, -), 2 RL (-, HEAT, +Ammo)",
+         {"front:  2x Machine Gun (Ammo: AP, -)", "front:  2x Rocket Launcher (Ammo: -, HEAT) (+1 Ammo)"}, ""},
+        {"tracer", "Van, front: MG (T), back: 3 VMG (T, T, +2 Ammo)",
+         {"front:  Machine Gun (Ammo: T)", "back:  3x Vulcan Machine Gun (Ammo: T, T, -) (+2 Ammo)"}, ""},
+        {"tracer of part of a group", "Van, 2 AC (T)", {"front:  2x Autocannon (Ammo: T, -)"}, ""},
+        {"a place in brackets stays a place", "Van, MG (B)", {"back:  Machine Gun"}, ""},
+    });
+}
+
+// A line break after a count, a laser option or an item, wherever a mail
+// program put it, changes nothing.
+TEST_F(TypedBlocks, LineBreaksInsideAndBetweenItems)
+{
+    CheckCases({
+        {"count on the line before", "Van, front: 3\nSD(2 pt CA) (+Ammo), 2\nLL",
+         {"front:  3x Spikedropper (+1 Ammo) (2 pt CA)", "front:  2x Light Laser"}, ""},
+        {"laser options on the line before", "Van, in turret: IR\nPulse L+SWC, front: IR\nLL",
+         {"turret:  Laser (IR) (Pulse) (+SWC)", "front:  Light Laser (IR)"}, ""},
+        {"item before the armor", "Van\nSpoiler (front)\nFireproof Armor F10, R10, L10, B10, T10, U10",
+         {"* Armor: Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "Spoiler (front)"}, ""},
+        {"pod before the armor", "Van\nOne-Space Side EWP (3 pt) (Plastic)\nMetal Armor F2, R2, L2, B2, T2, U2",
+         {"* Armor: Metal Armor: F2, L2, R2, B2, T2, U2", "One-space  Side  (3 pt) EWP"}, ""},
+        {"tank on its own line",
+         "Van\n300 cid Gas Engine (Carburetor, 3x N2O)\nHeavy Duty Tank with one gallon\nSolid Front & Rear Tires",
+         {"* Engine: 300 cid Gas Engine  with Carburetor, 3x N2O, Gas Tank: Heavy Duty, 1 gal."}, ""},
+        {"add-ons one a line", "Van\nThree-space Pop-up Turret\nTwo-Space Top Rocket EWP (4 pt)\n2x Spoiler\nTwo-space Rocket Platform",
+         {"Three-space Pop-up Turret", "Two-space  Top Rocket  (4 pt) EWP", "2x Spoiler", "Two-space  Rocket Platform "},
+         ""},
+        {"body over two lines", "Hornet by Kay\nFast one\nStation\nWagon, Heavy Chassis",
+         {"* Type: Station Wagon", "* Description: Fast one", "* Chassis: Heavy"}, ""},
+        {"streamlined on the line before", "Hornet by Kay\nFast one\nStreamlined\nVan, Heavy Chassis",
+         {"* Type: Van", "* Streamlined ", "* Description: Fast one"}, ""},
+    });
+}
+
+// Items a player separates by blanks or dashes only, loads written out and
+// sizes written short: what is read goes into the result, the rest stays in
+// the leftovers whole.
+TEST_F(TypedBlocks, NothingVanishes)
+{
+    CheckCases({
+        {"no commas",
+         "Hornet by Kay\nVan Heavy Chassis Improved Suspension Solid Tires Large Power Plant Driver Body Armor front: 2 MG Spoiler Armor "
+         "F10 R10 Accel. 5 HC 2 4000 lbs",
+         {"* Chassis: Heavy", "* Suspension: Improved", "* Tires: Front & Rear Tires: Solid", "* Crew: Driver: Body Armor",
+          "* Engine: Large Power Plant", "front:  2x Machine Gun", "Spoiler", "* Acceleration: 5", "* HC: 2",
+          "* Weight: 4000"},
+         ""},
+        {"dashes", "Van - Heavy Chassis - Large Power Plant - front: 2 MG - Spoiler - Armor F10, R10",
+         {"* Chassis: Heavy", "* Engine: Large Power Plant", "front:  2x Machine Gun", "Spoiler",
+          "* Armor: Plastic Armor: F10, L, R10, B, T, U"},
+         ""},
+        {"load written out", "Van, front: 2 MG (AP ammo), 2 RL (HEAT ammo), back: RL with HEAT ammo",
+         {"front:  2x Machine Gun (Ammo: AP)", "front:  2x Rocket Launcher (Ammo: HEAT)",
+          "back:  Rocket Launcher (Ammo: HEAT)"},
+         ""},
+        {"size short before a plant", "Van, Med. Power Plant (Superconductors), Spoiler",
+         {"* Engine: Medium Power Plant with Superconductors", "Spoiler"}, ""},
+        {"plant of unknown size", "Van, Lg. Power Plant, Spoiler", {"Spoiler"}, "Lg\r\nPower Plant"},
+        {"unknown words", "Van, Spoiler, Flux Capacitor, front: MG", {"Spoiler", "front:  Machine Gun"},
+         "Flux Capacitor"},
+    });
+}
+
+// A size is the size of an add-on, never a count; weapons named with an
+// add-on go into it, and an add-on the text does not size stays in the
+// leftovers with its weapons.
+TEST_F(TypedBlocks, AddOnsHoldTheirWeapons)
+{
+    CheckCases({
+        {"turret heading", "Van, two-space turret: VMG, MG",
+         {"Two-space Turret", "turret:  Vulcan Machine Gun", "turret:  Machine Gun"}, ""},
+        {"turret with", "Van, Three-space Turret with 2 MG", {"Three-space Turret", "turret:  2x Machine Gun"}, ""},
+        {"platform with a count", "Van, Two-space Rocket Platform with 3 MR",
+         {"Two-space  Rocket Platform ", "rocket platform:  3x Medium Rocket"}, ""},
+        {"pod with", "Van, One-space EWP with RL", {"One-space   EWP", "ewp:  Rocket Launcher"}, ""},
+        // The count of what a pod holds is no armor of the pod; the loads go
+        // with the weapons, and the place does not carry on.
+        {"pod with a count and loads", "Van, Two-space Top EWP with 2 RL (HEAT, HEAT), MG",
+         {"Two-space  Top  EWP", "ewp:  2x Rocket Launcher (Ammo: HEAT)", "front:  Machine Gun"}, ""},
+        {"turret with loads", "Van, Three-space Turret with 2 MG (AP, -)",
+         {"Three-space Turret", "turret:  2x Machine Gun (Ammo: AP, -)"}, ""},
+        {"what it holds in brackets, with options", "Van, Two-space Side EWP (3 pt) (rear) (2 RL+SWC), MG",
+         {"Two-space  Side  (rear) (3 pt) EWP", "ewp:  2x Rocket Launcher (+SWC)", "front:  Machine Gun"}, ""},
+        {"several items after a heading", "Van, Three-space turret: 2 MG, LL, back: FT",
+         {"Three-space Turret", "turret:  2x Machine Gun", "turret:  Light Laser", "back:  Flamethrower"}, ""},
+        {"bumper trigger beside an accessory", "Van, Spoiler, Bumper Trigger Back Searchlight",
+         {"Bumper Trigger Back", "Spoiler"}, "Searchlight"},
+        {"platform without a size", "Van, rocket platform with 3 MR, front: MG", {"front:  Machine Gun"},
+         "rocket platform with 3 MR"},
+        {"pod without a size", "Van, EWP with 2 RL", {"# Vehicle Weapon or Equipment Info not found"},
+         "EWP with 2 RL"},
+    });
+}
+
+// The name, author and notes keep their full stops; the body comes from the
+// line that begins with one, else from the first body word anywhere, never
+// from a word that merely holds one.
+TEST_F(TypedBlocks, HeaderAndBody)
+{
+    CheckCases({
+        {"full stops", "R. Calder's Mk. II, designed by R. Calder\nBuilt for St. Ives.\nVan, Heavy Chassis",
+         {"* Name: R. Calder's Mk. II", "* Author: R. Calder", "* Description: Built for St. Ives.", "* Type: Van"}, ""},
+        {"name with a comma", "Hornet, the second by Kay\nVan, Heavy Chassis",
+         {"* Name: Hornet, the second", "* Author: Kay", "* Type: Van"}, ""},
+        {"comment under the block", "Hornet by Kay\nMy fast Pickup, Heavy Chassis\nBuilt for the adVANtage of all",
+         {"* Type: Pickup", "* Description: My fast", "* Chassis: Heavy"}, "Built for the adVANtage of all"},
+    });
+}
+
+} // namespace
