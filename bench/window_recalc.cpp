@@ -100,18 +100,28 @@ void BM_RecalcVehicle(benchmark::State& state)
     }
 }
 
-// The design loaded into the window, so that each weapon has its row; the
-// recalculation rebuilds the component-armor rows, one per weapon.
-void BM_RecalcVehicleRows(benchmark::State& state)
+// The window with the design of state.range(0) weapons spread over every
+// place; loaded, it has each weapon's row. False, with the error reported to
+// the benchmark, when the window did not start.
+bool StartWithRows(TBenchWindow& bench, benchmark::State& state, bool loaded)
 {
-    TBenchWindow bench;
     if (!bench.Started) {
         state.SkipWithError("the window did not start");
-        return;
+        return false;
     }
     EquipFully(*bench.Window, static_cast<int>(state.range(0)));
     FillEveryPlace(bench.Window->Vehicle());
-    bench.Window->LoadGUI();
+    if (loaded)
+        bench.Window->LoadGUI();
+    return true;
+}
+
+// The recalculation rebuilds the component-armor rows, one per weapon.
+void BM_RecalcVehicleRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!StartWithRows(bench, state, true))
+        return;
     for (auto _ : state) {
         bench.Window->RecalcVehicle(true);
         QCoreApplication::processEvents();
@@ -123,12 +133,8 @@ void BM_RecalcVehicleRows(benchmark::State& state)
 void BM_LoadGUIRows(benchmark::State& state)
 {
     TBenchWindow bench;
-    if (!bench.Started) {
-        state.SkipWithError("the window did not start");
+    if (!StartWithRows(bench, state, false))
         return;
-    }
-    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
-    FillEveryPlace(bench.Window->Vehicle());
     for (auto _ : state) {
         bench.Window->LoadGUI();
         QCoreApplication::processEvents();
@@ -140,13 +146,8 @@ void BM_LoadGUIRows(benchmark::State& state)
 void BM_RefreshWeaponWhereRows(benchmark::State& state)
 {
     TBenchWindow bench;
-    if (!bench.Started) {
-        state.SkipWithError("the window did not start");
+    if (!StartWithRows(bench, state, true))
         return;
-    }
-    EquipFully(*bench.Window, static_cast<int>(state.range(0)));
-    FillEveryPlace(bench.Window->Vehicle());
-    bench.Window->LoadGUI();
     for (auto _ : state) {
         bench.Window->RefreshWeaponWhere();
         QCoreApplication::processEvents();
