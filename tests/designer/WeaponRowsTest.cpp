@@ -498,7 +498,8 @@ TEST_F(WeaponRowsTest, TheCompactLayoutHidesTheStatusBarAndTheNormalOneRestoresE
     EXPECT_TRUE(W->gbInfo->isHidden());
     EXPECT_FALSE(W->pc600->isHidden());
     EXPECT_EQ(W->height(), 600);
-    EXPECT_EQ(W->gbInstalled->height(), 120);
+    // Below the selection box the installed box takes the rest of the window.
+    EXPECT_EQ(W->gbInstalled->geometry(), QRect(380, 404, 634, W->centralWidget()->height() - 404));
     EXPECT_EQ(W->pcBody->parentWidget()->objectName(), QStringLiteral("ts600Body"));
     W->SetUpResolution(false);
     EXPECT_FALSE(W->statusBar()->isHidden());
