@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSet>
 #include <QSpinBox>
@@ -165,6 +167,26 @@ TEST_F(WindowLayoutTest, SwitchingTheLayoutInAWiderWindowKeepsItsWidthAndTheBoxe
         if (!compact) {
             EXPECT_EQ(W->gbArmor->geometry(), QRect(824 + 200, 0, 190, 281));
         }
+    }
+}
+
+// The icon box is lowest in the compact layout: its picture, body-view
+// list and buttons still stand one below the other inside it.
+TEST_F(WindowLayoutTest, TheIconBoxShowsItsPictureListAndButtonsApartInBothLayouts)
+{
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact ? "compact" : "normal");
+        W->SetUpResolution(compact);
+        QApplication::processEvents();
+        QWidget* buttons = W->btnPrevCar->parentWidget();
+        const QList<QWidget*> stacked = {W->imgIcon, W->cbCarBodyView, buttons};
+        for (int i = 0; i < stacked.size(); ++i) {
+            EXPECT_TRUE(W->gbIcon->contentsRect().contains(stacked[i]->geometry())) << i;
+            if (i > 0) {
+                EXPECT_GT(stacked[i]->y(), stacked[i - 1]->geometry().bottom()) << i;
+            }
+        }
+        EXPECT_EQ(W->imgIcon->size(), QSize(100, 150));
     }
 }
 
