@@ -120,12 +120,12 @@ void TfrmMain::SetUpResolution(bool Res600)
     const int layoutHeight = height();
     resize(LaidOutWidth, layoutHeight);
     LayOutNow();
-    // The layout's height counts the window's frame, which a window here
-    // does not: its room reaches below the lowest boxes. The boxes take
-    // their anchors in a window whose room ends where they end, so that the
-    // window of the layout's height gives the boxes anchored to the bottom
-    // what lies below them, and a return to that size gives their places
-    // back.
+    // The layout's heights of 800 and 600 lines include the window's title
+    // and frame, which the size of a window here leaves out: the window has
+    // room below the lowest boxes. The boxes take their anchors in a window
+    // just as high as they reach; the window of the layout's height then
+    // gives that room to the boxes anchored to the bottom, and a return to
+    // the lower size gives every box its place back.
     int lowest = 0;
     for (const QWidget* box : {gbInstalled, gbText, gbIcon})
         lowest = std::max(lowest, box->geometry().bottom() + 1);
