@@ -610,6 +610,10 @@ void TfrmMain::BuildControls()
     gbIcon = Named(new QGroupBox(QStringLiteral(" Icon ")), "gbIcon");
     {
         auto* layout = new QVBoxLayout(gbIcon);
+        // The compact layout gives the box 221 lines: the picture, the list
+        // and the buttons fit them one below the other only this close.
+        layout->setContentsMargins(9, 1, 9, 1);
+        layout->setSpacing(1);
         imgIcon = Named(new QLabel, "imgIcon");
         imgIcon->setFixedSize(100, 150);
         cbCarBodyView = Choice("cbCarBodyView");

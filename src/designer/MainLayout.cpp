@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -56,7 +57,7 @@ void TfrmMain::SetUpResolution(bool Res600)
         resize(FLaidOutSize);
         LayOutNow();
     }
-    const QList<QWidget*> anchored = {gbEngine, gbArmor, gbTires, gbSelection, gbInstalled, gbIcon, gbText, gbTest};
+    const QList<QWidget*> anchored = {gbEngine, gbArmor, gbTires, gbSelection, gbInstalled, gbIcon, gbText, gbTest, pc600};
     for (QWidget* box : anchored)
         SetAnchors(box, Qt::LeftEdge | Qt::TopEdge);
 
@@ -107,19 +108,35 @@ void TfrmMain::SetUpResolution(bool Res600)
         gbArmor->show();
         top(gbText, 415);
         top(gbSelection, 220);
-        gbInstalled->setGeometry(gbInstalled->x(), 404, 621, 120);
+        // Below the selection box the installed box reaches the window's
+        // right edge as the selection box does: 621 wide, it would leave a
+        // band beside it.
+        gbInstalled->setGeometry(gbInstalled->x(), 404, LaidOutWidth - gbInstalled->x(), 120);
         gbIcon->setGeometry(890, 0, gbIcon->width(), 221);
         gbTest->move(0, 415);
         resize(width(), 600);
     }
 
-    resize(LaidOutWidth, height());
+    const int layoutHeight = height();
+    resize(LaidOutWidth, layoutHeight);
+    LayOutNow();
+    // The layout's heights of 800 and 600 lines include the window's title
+    // and frame, which the size of a window here leaves out: the window has
+    // room below the lowest boxes. The boxes take their anchors in a window
+    // just as high as they reach; the window of the layout's height then
+    // gives that room to the boxes anchored to the bottom, and a return to
+    // the lower size gives every box its place back.
+    int lowest = 0;
+    for (const QWidget* box : {gbInstalled, gbText, gbIcon})
+        lowest = std::max(lowest, box->geometry().bottom() + 1);
+    resize(LaidOutWidth, layoutHeight - std::max(centralWidget()->height() - lowest, 0));
     LayOutNow();
     FLaidOutSize = size();
-    // A window smaller than its layout would cut boxes off.
-    setMinimumSize(FLaidOutSize);
     constexpr Qt::Edges leftTopRight = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge;
     SetAnchors(gbEngine, leftTopRight);
+    // The compact layout's page control holds the part pages and stretches
+    // with the window as they do in the normal layout.
+    SetAnchors(pc600, Res600 ? leftTopRight : Qt::LeftEdge | Qt::TopEdge);
     // In the compact layout the armor box scrolls in its page, which never
     // changes its size.
     if (gbArmor->parentWidget() == centralWidget())
@@ -133,6 +150,8 @@ void TfrmMain::SetUpResolution(bool Res600)
     // The opponent's log takes the text box's place and keeps its height.
     for (QWidget* box : {gbText, gbTest})
         SetAnchors(box, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
-    resize(std::max(userWidth, LaidOutWidth), height());
+    // A window smaller than its layout would cut boxes off.
+    setMinimumSize(LaidOutWidth, layoutHeight);
+    resize(std::max(userWidth, LaidOutWidth), layoutHeight);
     LayOutNow();
 }

@@ -33,6 +33,9 @@ constexpr int EngineTag = 102;
 // The first accessory row's top, below the add-on lists.
 constexpr int FirstEquipmentRowTop = 42;
 constexpr int RowHeight = 20;
+// A component-armor spin as high as its row: a higher one would cover the
+// top of the next row's spin.
+constexpr int CASpinHeight = RowHeight;
 
 const QString EquipmentBoxPrefix = QStringLiteral("chkEquipment");
 const QString EquipmentSpinPrefix = QStringLiteral("spinEquipment");
@@ -130,7 +133,7 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
     connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkCAFPClick(box); }));
 
     auto* spin = RowControl(scrCA, new QSpinBox, Format(QStringLiteral("seObjectCA_%d"), {Tag}), Tag, 104, CARowTop);
-    spin->resize(41, spin->sizeHint().height());
+    spin->resize(41, CASpinHeight);
     spin->setRange(0, maxPoints);
     spin->setValue(points);
     SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s (max: %d)"), {Caption, maxPoints}));
@@ -165,7 +168,7 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
 
     auto* spin = RowControl(scrCA, new QSpinBox, Format(QStringLiteral("seWeaponCA_%d"), {Index}), Index, 104,
                             CARowTop);
-    spin->resize(41, spin->sizeHint().height());
+    spin->resize(41, CASpinHeight);
     spin->setRange(0, maxPoints);
     spin->setValue(Weapon.CA);
     SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s %s (max: %d)"),

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace {
 
@@ -237,7 +238,11 @@ TEST_F(RowsTest, TheDriverAndTheEngineHaveComponentArmorRows)
     EXPECT_EQ(CA<QCheckBox>("chkObjectCA", 102)->toolTip(),
               QStringLiteral("Fireproof Component Armor for the Medium Cell Engine?"));
     EXPECT_EQ(CA<QSpinBox>("seObjectCA", 102)->maximum(), 80);
-    EXPECT_EQ(W->scrCA->widget()->height(), CA<QSpinBox>("seObjectCA", 102)->geometry().bottom() + 1);
+    // The content is as high as the last row reaches, its fireproof box
+    // standing 3 lines lower than its spin.
+    EXPECT_EQ(W->scrCA->widget()->height(),
+              std::max(CA<QSpinBox>("seObjectCA", 102)->geometry().bottom(),
+                       CA<QCheckBox>("chkObjectCA", 102)->geometry().bottom()) + 1);
 }
 
 TEST_F(RowsTest, ComponentArmorOfTheCrewAndEngineReachesTheDesignAndStays)

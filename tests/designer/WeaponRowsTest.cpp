@@ -498,7 +498,8 @@ TEST_F(WeaponRowsTest, TheCompactLayoutHidesTheStatusBarAndTheNormalOneRestoresE
     EXPECT_TRUE(W->gbInfo->isHidden());
     EXPECT_FALSE(W->pc600->isHidden());
     EXPECT_EQ(W->height(), 600);
-    EXPECT_EQ(W->gbInstalled->height(), 120);
+    // Below the selection box the installed box takes the rest of the window.
+    EXPECT_EQ(W->gbInstalled->geometry(), QRect(380, 404, 634, W->centralWidget()->height() - 404));
     EXPECT_EQ(W->pcBody->parentWidget()->objectName(), QStringLiteral("ts600Body"));
     W->SetUpResolution(false);
     EXPECT_FALSE(W->statusBar()->isHidden());
@@ -616,7 +617,7 @@ TEST_F(WeaponRowsTest, ARowsControlsKeepTheirColumnsWhateverTheirEntries)
     EXPECT_GT(rockets, 0);
 }
 
-TEST_F(WeaponRowsTest, AComponentArmorSpinKeepsItsWidthWhateverItsMaximum)
+TEST_F(WeaponRowsTest, AComponentArmorSpinKeepsItsWidthWhateverItsMaximumAndItsRow)
 {
     StartWith();
     W->show();
@@ -624,10 +625,15 @@ TEST_F(WeaponRowsTest, AComponentArmorSpinKeepsItsWidthWhateverItsMaximum)
     QApplication::processEvents();
     QWidget* content = W->scrCA->widget();
     int spins = 0;
+    QList<QRect> places;
     for (auto* spin : content->findChildren<QSpinBox*>(QString(), Qt::FindDirectChildrenOnly)) {
         SCOPED_TRACE(spin->objectName().toStdString());
         EXPECT_EQ(spin->geometry().left(), 104);
         EXPECT_EQ(spin->width(), 41);
+        // No spin covers the next row's.
+        for (const QRect& other : std::as_const(places))
+            EXPECT_FALSE(spin->geometry().intersects(other));
+        places << spin->geometry();
         ++spins;
     }
     // The driver's, the gunner's, the engine's (the one with the most

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSet>
 #include <QSpinBox>
@@ -73,6 +75,27 @@ protected:
         return overlaps;
     }
 
+    // The lowest boxes reach the window's bottom (the text box as far as
+    // the layout leaves it above the installed box's bottom), and the boxes
+    // of the right column its right edge; in the compact layout the
+    // installed box too, below the selection box.
+    void ExpectNoBandAtTheBottomOrRight() const
+    {
+        const QSize room = W->centralWidget()->size();
+        const bool compact = W->pc600->isVisible();
+        const auto bottom = [](const QWidget* box) { return box->geometry().bottom() + 1; };
+        EXPECT_EQ(bottom(W->gbInstalled), room.height());
+        EXPECT_GE(bottom(W->gbText), room.height() - 4);
+        if (!compact) {
+            EXPECT_EQ(bottom(W->gbIcon), room.height() - 1);
+        }
+        QList<QWidget*> rightColumn = {W->gbSelection, W->gbIcon};
+        if (compact)
+            rightColumn << W->gbInstalled;
+        for (const QWidget* box : rightColumn)
+            EXPECT_EQ(box->geometry().right() + 1, room.width()) << box->objectName().toStdString();
+    }
+
     TfrmMain* W = nullptr;
 };
 
@@ -86,6 +109,7 @@ TEST_F(WindowLayoutTest, ABiggerWindowStretchesAndMovesTheBoxesByTheirAnchors)
         EXPECT_EQ(laidOut, QSize(1014, compact ? 600 : 800));
         const QHash<QWidget*, QRect> before = Places();
         const int rowsHigh = W->scrInstalledWeapons->height();
+        ExpectNoBandAtTheBottomOrRight();
         // The compact layout's own places let a few boxes touch; growing
         // the window brings no box over another.
         const QStringList overlaps = Overlaps();
@@ -101,7 +125,8 @@ TEST_F(WindowLayoutTest, ABiggerWindowStretchesAndMovesTheBoxesByTheirAnchors)
         expect(W->gbInfo, 0, 0, 0);
         expect(W->gbBody, 0, 0, 0);
         expect(W->gbCrew, 0, 0, 0);
-        expect(W->pc600, 0, 0, 0);
+        // The compact layout's part pages stretch as the part boxes do.
+        expect(W->pc600, 0, compact ? 200 : 0, 0);
         expect(W->gbEngine, 0, 200, 0);
         expect(W->gbTires, 0, 200, 0);
         expect(W->gbSelection, 0, 200, 0);
@@ -114,6 +139,7 @@ TEST_F(WindowLayoutTest, ABiggerWindowStretchesAndMovesTheBoxesByTheirAnchors)
         expect(W->gbArmor, compact ? 0 : 200, 0, 0);
         // The weapon rows get the room.
         EXPECT_EQ(W->scrInstalledWeapons->height(), rowsHigh + 150);
+        ExpectNoBandAtTheBottomOrRight();
 
         // A window smaller than its layout would cut boxes off.
         ResizeTo(600, 400);
@@ -137,10 +163,30 @@ TEST_F(WindowLayoutTest, SwitchingTheLayoutInAWiderWindowKeepsItsWidthAndTheBoxe
         const int right = W->centralWidget()->width() - 1;
         EXPECT_EQ(W->gbSelection->geometry().right(), right);
         EXPECT_EQ(W->gbIcon->geometry().right(), right);
-        EXPECT_EQ(W->gbInstalled->width(), (compact ? 621 : 509) + 200);
+        EXPECT_EQ(W->gbInstalled->width(), compact ? right + 1 - 380 : 509 + 200);
         if (!compact) {
             EXPECT_EQ(W->gbArmor->geometry(), QRect(824 + 200, 0, 190, 281));
         }
+    }
+}
+
+// The icon box is lowest in the compact layout: its picture, body-view
+// list and buttons still stand one below the other inside it.
+TEST_F(WindowLayoutTest, TheIconBoxShowsItsPictureListAndButtonsApartInBothLayouts)
+{
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact ? "compact" : "normal");
+        W->SetUpResolution(compact);
+        QApplication::processEvents();
+        QWidget* buttons = W->btnPrevCar->parentWidget();
+        const QList<QWidget*> stacked = {W->imgIcon, W->cbCarBodyView, buttons};
+        for (int i = 0; i < stacked.size(); ++i) {
+            EXPECT_TRUE(W->gbIcon->contentsRect().contains(stacked[i]->geometry())) << i;
+            if (i > 0) {
+                EXPECT_GT(stacked[i]->y(), stacked[i - 1]->geometry().bottom()) << i;
+            }
+        }
+        EXPECT_EQ(W->imgIcon->size(), QSize(100, 150));
     }
 }
 

@@ -403,6 +403,30 @@ TEST_F(TRuntimeGraphics, TheTitleFramesLeaveTheVersionsBandToTheSky)
     EXPECT_GE(frames, 2);
 }
 
+// The frames write their tagline at 470 to 494 on the sky below the road's
+// end: that band is the same in every frame, and plain sky beside the
+// tagline, so that neither the road nor its moving stripes cross the text.
+TEST_F(TRuntimeGraphics, TheTitleFramesLeaveTheTaglinesBandToTheSky)
+{
+    const TWorkingFolder folder(RIGSMITH_RUNTIME_DIR);
+    const QRect band(0, 470, 800, 24);
+    QImage first;
+    for (const QString& file : QDir("Graphics/Title").entryList({"*.png"}, QDir::Files)) {
+        if (QFileInfo(file).completeBaseName().compare("logo", Qt::CaseInsensitive) == 0)
+            continue;
+        const QImage frame = QImage("Graphics/Title/" + file).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(frame.size(), QSize(800, 500)) << file.toStdString();
+        const QImage taglineBand = frame.copy(band);
+        if (first.isNull())
+            first = taglineBand;
+        EXPECT_EQ(taglineBand, first) << file.toStdString();
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x : {100, 150, 200, 600, 650, 700})
+                ASSERT_EQ(frame.pixel(x, y), frame.pixel(0, y)) << file.toStdString() << " at " << x << ", " << y;
+    }
+    EXPECT_FALSE(first.isNull());
+}
+
 TEST_F(TRuntimeGraphics, NothingDrawnOnTheTestMapIsSolidBlack)
 {
     const TWorkingFolder folder(RIGSMITH_RUNTIME_DIR);

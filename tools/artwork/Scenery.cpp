@@ -114,7 +114,14 @@ void DrawTitle(const QString& folder, const QImage& car)
     // frames: the road starts below them, so that even the farthest car
     // stays clear of both.
     constexpr double Horizon = 240;
-    const auto roadY = [](double t) { return Horizon + (500 - Horizon) * t * t; };
+    // The tagline stands at 470 to 494 on the sky below the road's end.
+    constexpr double RoadEnd = 462;
+    const auto roadY = [](double t) { return Horizon + (RoadEnd - Horizon) * t * t; };
+    // The road's edges run from the horizon towards 100 and 700 at the
+    // frame's bottom; where they stop at the road's end:
+    constexpr double EdgeSpread = (RoadEnd - Horizon) / (500 - Horizon);
+    const double leftEnd = 360 - 260 * EdgeSpread;
+    const double rightEnd = 440 + 260 * EdgeSpread;
     for (int f = 0; f < FrameCount; ++f) {
         QImage frame(800, 500, QImage::Format_RGB32);
         QPainter painter(&frame);
@@ -126,16 +133,16 @@ void DrawTitle(const QString& folder, const QImage& car)
 
         // The road in perspective, its centre stripes moving with the frame.
         QPolygonF road;
-        road << QPointF(360, Horizon) << QPointF(440, Horizon) << QPointF(700, 500) << QPointF(100, 500);
+        road << QPointF(360, Horizon) << QPointF(440, Horizon) << QPointF(rightEnd, RoadEnd) << QPointF(leftEnd, RoadEnd);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(62, 64, 72));
         painter.drawPolygon(road);
         painter.setPen(QPen(QColor(200, 170, 60), 3));
-        painter.drawLine(QPointF(360, Horizon), QPointF(100, 500));
-        painter.drawLine(QPointF(440, Horizon), QPointF(700, 500));
+        painter.drawLine(QPointF(360, Horizon), QPointF(leftEnd, RoadEnd));
+        painter.drawLine(QPointF(440, Horizon), QPointF(rightEnd, RoadEnd));
         for (int s = 0; s < 12; ++s) {
             const double t0 = std::fmod(s / 12.0 + f / (12.0 * FrameCount), 1.0);
-            const double t1 = t0 + 0.035;
+            const double t1 = std::min(t0 + 0.035, 1.0);
             const double w0 = 1 + 6 * t0;
             painter.setPen(QPen(QColor(226, 220, 196), w0));
             painter.drawLine(QPointF(400, roadY(t0)), QPointF(400, roadY(t1)));
