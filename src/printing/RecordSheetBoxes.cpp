@@ -292,18 +292,24 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // guards and hubcaps whose boxes a player ticks, pods, the list of
     // component armor), they go to the nearest free place up or down the
     // column, centred on it or against the frame's outer edge, in size 12 or
-    // a little smaller; only where the column has none do they stay at
-    // their place, over the plan.
+    // a little smaller.
     constexpr int MaxShift = 400;
     constexpr int ShiftStep = 20;
     const int highest = ScaleY(Y + 45);
     const int lowest = ScaleY(Y + 2210);
-    const auto sidePair = [&](int rank, const QString& label, const QString& value, bool leftColumn, int y) {
+    struct TSidePair
+    {
+        int Rank;
+        QString Label;
+        QString Value;
+        int Y;
+    };
+    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan) {
         const int x = leftColumn ? left : right;
         const auto place = [&](int size, int shift, bool outer) {
-            QVector<TPlacedText> both{PlaceFittedText(label, x, y + shift, sideWidth, size, fsBold, true),
-                                      PlaceFittedText(value, x, y + shift + 100 * size / 12, sideWidth, size,
-                                                      fsBold, true)};
+            QVector<TPlacedText> both{
+                PlaceFittedText(pair.Label, x, pair.Y + shift, sideWidth, size, fsBold, true),
+                PlaceFittedText(pair.Value, x, pair.Y + shift + 100 * size / 12, sideWidth, size, fsBold, true)};
             if (outer) {
                 for (TPlacedText& text : both) {
                     const int dx = leftColumn ? ScaleX(X + 2 * FieldMargin) - text.Place.Left
@@ -321,26 +327,51 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                 TPlacedText wider = text;
                 wider.Place.Left -= air;
                 wider.Place.Right += air;
-                return text.Place.Top < highest || text.Place.Bottom > lowest || drawnUnder(wider)
+                return text.Place.Top < highest || text.Place.Bottom > lowest || (clearOfPlan && drawnUnder(wider))
                     || overlapsAny(text);
             });
         };
-        for (const int size : {12, 11, 10}) {
+        for (int size = largest; size >= largest - 2; --size) {
             for (int step = 0; step <= 2 * MaxShift / ShiftStep; ++step) {
                 const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
                 for (const bool outer : {false, true}) {
                     const QVector<TPlacedText> both = place(size, shift, outer);
                     if (free(both)) {
-                        add(rank, both[0]);
-                        add(rank + 1, both[1]);
-                        return;
+                        add(pair.Rank, both[0]);
+                        add(pair.Rank + 1, both[1]);
+                        return true;
                     }
                 }
             }
         }
-        const QVector<TPlacedText> both = place(12, 0, false);
-        add(rank, both[0]);
-        add(rank + 1, both[1]);
+        return false;
+    };
+    // A column's pairs are placed together: where the plan leaves too little
+    // room for all of them in size 12, they are printed smaller, down to
+    // size 8, before any goes over the plan; then the nearest places clear of
+    // the other figures are taken, over the plan with a field behind them;
+    // only where not even that is left do they stay at their places.
+    constexpr int SmallestSideSize = 8;
+    const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
+        const qsizetype before = texts.size();
+        const auto undo = [&] {
+            texts.resize(before);
+            ranks.resize(before);
+        };
+        for (const bool clearOfPlan : {true, false}) {
+            for (int largest = 12; largest - 2 >= SmallestSideSize; --largest) {
+                if (std::all_of(pairs.begin(), pairs.end(), [&](const TSidePair& pair) {
+                        return sidePair(pair, leftColumn, largest, clearOfPlan);
+                    }))
+                    return;
+                undo();
+            }
+        }
+        for (const TSidePair& pair : pairs) {
+            const int x = leftColumn ? left : right;
+            add(pair.Rank, PlaceFittedText(pair.Label, x, pair.Y, sideWidth, 12, fsBold, true));
+            add(pair.Rank + 1, PlaceFittedText(pair.Value, x, pair.Y + 100, sideWidth, 12, fsBold, true));
+        }
     };
 
     // The plan writes its component-armor list down its top-left corner: the
@@ -361,15 +392,17 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
             leftRows = moved;
     }
-    sidePair(2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), true, leftRows[0]);
-    sidePair(4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), false, Y + 500);
-    sidePair(6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), true, leftRows[1]);
-    sidePair(8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), false, Y + 1300);
+    QVector<TSidePair> leftPairs{{2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), leftRows[0]},
+                                 {6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), leftRows[1]}};
+    QVector<TSidePair> rightPairs{{4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), Y + 500},
+                                  {8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), Y + 1300}};
     // A plain pod has armor of its own, shown beside the back's.
     if (pod) {
-        sidePair(10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), true, leftRows[2]);
-        sidePair(12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), false, Y + 2000);
+        leftPairs.append({10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), leftRows[2]});
+        rightPairs.append({12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), Y + 2000});
     }
+    sideColumn(leftPairs, true);
+    sideColumn(rightPairs, false);
 
     // Where the plan has drawn something under a figure still, a white field
     // behind it keeps it readable; the fields come first, so that none

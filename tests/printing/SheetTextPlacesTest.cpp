@@ -260,6 +260,25 @@ TEST_F(SheetTextPlacesTest, ALongDescriptionWithEveryNoteAndTheMostWeaponsStaysI
     ExpectBothSheetsInTheirBoxes();
 }
 
+TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfThePlan)
+{
+    // Side pods and the longest component-armor list push the left
+    // column's figures down among the wheel guards' boxes.
+    // Only the pickup has the gas engine whose mileage is a note.
+    for (const char* design : {"Thunderwagon.vx", "Brickhouse.vx", "VezeRidiv.vx"}) {
+        SCOPED_TRACE(design);
+        Open(design);
+        GiveLongestName();
+        MountMostWeapons();
+        if (V().GasEngine.CurrentMPG > 0)
+            AddEveryNote();
+        FitWheelGuardsAndHubcaps();
+        FitSidePods();
+        GiveCompositeFrontAndBack();
+        ExpectBothSheetsInTheirBoxes();
+    }
+}
+
 TEST_F(SheetTextPlacesTest, NoWidthOfTheDescriptionBoxBreaksANumber)
 {
     Open("Thunderwagon.vx");
