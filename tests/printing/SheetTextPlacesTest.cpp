@@ -2,6 +2,8 @@
 
 #include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
+#include "printing/SheetTexts.h"
 
 #include <QPoint>
 #include <QRect>
@@ -176,6 +178,21 @@ void ExpectNoNumberSplit(const TSheetPlaces& sheet, const QString& source)
     }
 }
 
+// Every weapon in a table row keeps its SWC marks and its component armor
+// whole on the sheet, whatever of its name had to give way.
+void ExpectEveryWeaponsMarksWhole(const TSheetPlaces& sheet, const TVehicle& V)
+{
+    QString printed;
+    for (const TPlacedText& placed : sheet.Texts)
+        printed += placed.Text.Text + QLatin1Char('\n');
+    for (int i = 0; i < std::min(V.WeaponCount(), 10); ++i) {
+        TWeaponType w;
+        V.GetWeapon(i, w);
+        for (const QString& mark : {WeaponSwcMarks(w).trimmed(), WeaponCAMark(w).trimmed()})
+            EXPECT_TRUE(printed.contains(mark)) << mark.toStdString();
+    }
+}
+
 class SheetTextPlacesTest : public SheetTest
 {
 protected:
@@ -197,6 +214,7 @@ protected:
             QString description;
             OfficialDescription(V(), false, description);
             ExpectNoNumberSplit(sheet, description);
+            ExpectEveryWeaponsMarksWhole(sheet, V());
         }
     }
 };
