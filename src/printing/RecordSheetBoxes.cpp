@@ -93,7 +93,8 @@ QString ArmorTypeText(const TVehicle& V)
 
 // Whether a line may break after the character at p: after a blank, a
 // comma, a hyphen, a full stop or a semicolon, but never inside a number, so
-// that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1".
+// that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1",
+// nor "$ 9,160" as "$" and a bare "9,160".
 bool IsBreakPoint(const QString& line, qsizetype p)
 {
     const QChar c = line[p];
@@ -103,7 +104,9 @@ bool IsBreakPoint(const QString& line, qsizetype p)
         return !(digitBefore && digitAfter);
     if (c == QLatin1Char('-'))
         return !digitAfter;
-    return c == QLatin1Char(' ') || c == QLatin1Char(';');
+    if (c == QLatin1Char(' '))
+        return !(p > 0 && line[p - 1] == QLatin1Char('$') && digitAfter);
+    return c == QLatin1Char(';');
 }
 
 // Where the description's closing figures start (acceleration, top speed,
