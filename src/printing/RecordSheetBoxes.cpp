@@ -298,6 +298,10 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // a little smaller.
     constexpr int MaxShift = 400;
     constexpr int ShiftStep = 20;
+    // The rows of the plan's component-armor list, down its top-left corner.
+    const int listBottom = ComponentArmorListBottom(V);
+    const int listTop = ScaleY(PlanY + PlanFactor * CAListTop);
+    const int listEnd = listBottom > 0 ? ScaleY(PlanY + PlanFactor * listBottom) : listTop;
     const int highest = ScaleY(Y + 45);
     const int lowest = ScaleY(Y + 2210);
     struct TSidePair
@@ -307,7 +311,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         QString Value;
         int Y;
     };
-    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan) {
+    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan, bool clearOfList,
+                              int maxShift) {
         const int x = leftColumn ? left : right;
         const auto place = [&](int size, int shift, bool outer) {
             QVector<TPlacedText> both{
@@ -330,12 +335,13 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                 TPlacedText wider = text;
                 wider.Place.Left -= air;
                 wider.Place.Right += air;
+                const bool onList = leftColumn && text.Place.Top < listEnd && text.Place.Bottom > listTop;
                 return text.Place.Top < highest || text.Place.Bottom > lowest || (clearOfPlan && drawnUnder(wider))
-                    || overlapsAny(text);
+                    || (clearOfList && onList) || overlapsAny(text);
             });
         };
         for (int size = largest; size >= largest - 2; --size) {
-            for (int step = 0; step <= 2 * MaxShift / ShiftStep; ++step) {
+            for (int step = 0; step <= 2 * maxShift / ShiftStep; ++step) {
                 const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
                 for (const bool outer : {false, true}) {
                     const QVector<TPlacedText> both = place(size, shift, outer);
@@ -351,20 +357,24 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     };
     // A column's pairs are placed together: where the plan leaves too little
     // room for all of them in size 12, they are printed smaller, down to
-    // size 8, before any goes over the plan; then the nearest places clear of
-    // the other figures are taken, over the plan with a field behind them;
-    // only where not even that is left do they stay at their places.
-    constexpr int SmallestSideSize = 8;
+    // size 7, before any goes over the plan; then the nearest places clear of
+    // the other figures and of the component-armor list are taken, over the
+    // plan with a field behind them, then such places anywhere up or down the
+    // column, over the list; only where not even that is left do they stay at
+    // their places.
+    constexpr int SmallestSideSize = 7;
+    constexpr int FrameHeight = 2177;
     const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
         const qsizetype before = texts.size();
         const auto undo = [&] {
             texts.resize(before);
             ranks.resize(before);
         };
-        for (const bool clearOfPlan : {true, false}) {
+        for (const int pass : {0, 1, 2}) {
             for (int largest = 12; largest - 2 >= SmallestSideSize; --largest) {
                 if (std::all_of(pairs.begin(), pairs.end(), [&](const TSidePair& pair) {
-                        return sidePair(pair, leftColumn, largest, clearOfPlan);
+                        return sidePair(pair, leftColumn, largest, pass == 0, pass < 2,
+                                        pass < 2 ? MaxShift : FrameHeight);
                     }))
                     return;
                 undo();
@@ -377,23 +387,24 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         }
     };
 
-    // The plan writes its component-armor list down its top-left corner: the
-    // left column's figures start below the list where it reaches them, as
-    // long as they end above the armor type line, or, beside a pod's figures
-    // where that line is narrower, inside the frame.
+    // The left column's figures start below the component-armor list where
+    // it reaches them; those that would then end below the frame find their
+    // places further up, in smaller print where they must.
     QVector<int> leftRows{Y + 500, Y + 1300};
     if (pod)
         leftRows << Y + 2000;
-    const int listBottom = ComponentArmorListBottom(V);
     if (listBottom > 0) {
-        QVector<int> moved;
         int next = PlanY + PlanFactor * listBottom + 20;
-        for (const int row : leftRows) {
-            moved << std::max(row, next);
-            next = moved.last() + 220;
+        for (int& row : leftRows) {
+            row = std::max(row, next);
+            next = row + 220;
         }
-        if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
-            leftRows = moved;
+        // Below a list that fills the column they stay inside the frame.
+        int last = Y + 2010;
+        for (auto row = leftRows.rbegin(); row != leftRows.rend(); ++row) {
+            *row = std::min(*row, last);
+            last = *row - 220;
+        }
     }
     QVector<TSidePair> leftPairs{{2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), leftRows[0]},
                                  {6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), leftRows[1]}};

@@ -1,5 +1,6 @@
 #include "SheetFixture.h"
 
+#include "gamecar/LayoutPlan.h"
 #include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -295,6 +296,35 @@ TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfT
         FitSidePods();
         GiveCompositeFrontAndBack();
         ExpectBothSheetsInTheirBoxes();
+    }
+}
+
+TEST_F(SheetTextPlacesTest, TheLeftFiguresStandBelowALongComponentArmorListAndCoverNoneOfIt)
+{
+    for (const bool pods : {false, true}) {
+        SCOPED_TRACE(pods ? "with side pods" : "without pods");
+        Open("Thunderwagon.vx");
+        MountMostWeapons();
+        // Nineteen lines: the list reaches so far down that the left
+        // column's figures keep below it only in smaller print.
+        for (int i = 0; i < 4; ++i) {
+            Mount("MG", locBack);
+            Weapon(V().WeaponCount() - 1).CA = 2;
+        }
+        if (pods)
+            FitSidePods();
+        ExpectBothSheetsInTheirBoxes();
+        const int listEnd = 500 + 6 * ComponentArmorListBottom(V());
+        ASSERT_GT(listEnd, 2300);
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
+            const QRect field = RectOf(fill.mid(5));
+            EXPECT_FALSE(field.left() < 400 && field.top() < listEnd) << fill.toStdString();
+        }
+        for (const TRecordedText& text : Page->Recorder.Texts) {
+            if (text.Text == QLatin1String("Left:") || text.Text == QLatin1String("Top:")) {
+                EXPECT_GE(text.Place.top(), listEnd) << text.Text.toStdString();
+            }
+        }
     }
 }
 
