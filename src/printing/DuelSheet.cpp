@@ -33,7 +33,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
     auto row = [&](int r, const QString& weapon, const TWeaponType* marked, int toHit, const QString& damage,
                    const QString& ammo) {
         const int rowTop = Y + 100 + WeaponRowHeight * r;
-        const int y = rowTop + 8;
+        const int y = rowTop + WeaponRowTextDrop;
         PrintWeaponEntry(weapon, marked ? WeaponSwcMarks(*marked) : QString(),
                          marked ? WeaponCAMark(*marked) : QString(), X + 55, rowTop, WeaponColumnWidth, 45);
         PrintText(Format(QStringLiteral("%d"), {toHit}), X + 500, y, 10, 0, false);

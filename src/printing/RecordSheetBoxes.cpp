@@ -302,8 +302,11 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     const int listBottom = ComponentArmorListBottom(V);
     const int listTop = ScaleY(PlanY + PlanFactor * CAListTop);
     const int listEnd = listBottom > 0 ? ScaleY(PlanY + PlanFactor * listBottom) : listTop;
-    const int highest = ScaleY(Y + 45);
-    const int lowest = ScaleY(Y + 2210);
+    // The side columns run from just below the frame's top to its bottom.
+    constexpr int ColumnTop = 45;
+    constexpr int ColumnBottom = 2210;
+    const int highest = ScaleY(Y + ColumnTop);
+    const int lowest = ScaleY(Y + ColumnBottom);
     struct TSidePair
     {
         int Rank;
@@ -363,7 +366,6 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // column, over the list; only where not even that is left do they stay at
     // their places.
     constexpr int SmallestSideSize = 7;
-    constexpr int FrameHeight = 2177;
     const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
         const qsizetype before = texts.size();
         const auto undo = [&] {
@@ -374,7 +376,7 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
             for (int largest = 12; largest - 2 >= SmallestSideSize; --largest) {
                 if (std::all_of(pairs.begin(), pairs.end(), [&](const TSidePair& pair) {
                         return sidePair(pair, leftColumn, largest, pass == 0, pass < 2,
-                                        pass < 2 ? MaxShift : FrameHeight);
+                                        pass < 2 ? MaxShift : ColumnBottom - ColumnTop);
                     }))
                     return;
                 undo();
@@ -400,7 +402,7 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
             next = row + 220;
         }
         // Below a list that fills the column they stay inside the frame.
-        int last = Y + 2010;
+        int last = Y + ColumnBottom - 200;
         for (auto row = leftRows.rbegin(); row != leftRows.rend(); ++row) {
             *row = std::min(*row, last);
             last = *row - 220;

@@ -208,7 +208,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     const auto row = [X, Y](int r, const QString& name, const TWeaponType* marked, int toHit, const QString& damage,
                             const QString& effect, const QString& ammo) {
         const int rowTop = Y + 120 + WeaponRowHeight * r;
-        const int y = rowTop + 8;
+        const int y = rowTop + WeaponRowTextDrop;
         PrintWeaponEntry(name, marked ? WeaponSwcMarks(*marked) : QString(), marked ? WeaponCAMark(*marked) : QString(),
                          X + 75, rowTop, NameColumnWidth, 65);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);

@@ -71,7 +71,7 @@ QString CutName(const QString& name, const QString& marks, int width)
 void PrintWeaponEntry(const QString& name, const QString& swcMarks, const QString& caMark, int X, int rowTop, int W,
                       int leftRoom)
 {
-    const int y = rowTop + 8;
+    const int y = rowTop + WeaponRowTextDrop;
     const QString marks = swcMarks + caMark;
     TPlacedText entry = PlaceFittedText(name + marks, X, y, W, 10, 0, false);
     if (entry.Text == name + marks) {

@@ -17,9 +17,10 @@ QString WeaponCAMark(const TWeaponType& W);
 // The ammunition column: the shots (doubled with extra ammunition) and the
 // ammunition's abbreviation, or "--" for a weapon without shots.
 QString WeaponAmmoText(const TWeaponType& W);
-// The height of a weapon table's row; an entry's text stands 8 below the
-// rule at the row's top.
+// The height of a weapon table's row, and how far below the rule at its
+// top the row's texts stand.
 constexpr int WeaponRowHeight = 100;
+constexpr int WeaponRowTextDrop = 8;
 // A weapon's entry in a table's name column of width W, in the row whose
 // rule is at rowTop: its name (with its location) followed by its SWC marks
 // and its component armor. One too wide is printed smaller (on the row's
