@@ -472,10 +472,23 @@ void TPlan::DrawCAList()
     const QStringList lines = ComponentArmorLines(V);
     if (lines.isEmpty())
         return;
-    Target.TextOut(CAListLeft, CAListTop, QStringLiteral("CA:"));
+    // A long list runs down beside the pods, guards and hubcaps: each line
+    // gets a white rim a pixel wide, so that it stays readable over them and
+    // covers no more of them than its letters need.
+    const auto write = [this](int y, const QString& text) {
+        const TColor32 ink = Target.FontColor;
+        Target.FontColor = clWhite32;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0)
+                    Target.TextOut(CAListLeft + dx, y + dy, text);
+        Target.FontColor = ink;
+        Target.TextOut(CAListLeft, y, text);
+    };
+    write(CAListTop, QStringLiteral("CA:"));
     int y = CAListTop + CAListFirstLine;
     for (const QString& line : lines) {
-        Target.TextOut(CAListLeft, y, line);
+        write(y, line);
         y += CAListPitch;
     }
 }

@@ -93,7 +93,8 @@ QString ArmorTypeText(const TVehicle& V)
 
 // Whether a line may break after the character at p: after a blank, a
 // comma, a hyphen, a full stop or a semicolon, but never inside a number, so
-// that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1".
+// that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1",
+// nor "$ 9,160" as "$" and a bare "9,160".
 bool IsBreakPoint(const QString& line, qsizetype p)
 {
     const QChar c = line[p];
@@ -103,7 +104,9 @@ bool IsBreakPoint(const QString& line, qsizetype p)
         return !(digitBefore && digitAfter);
     if (c == QLatin1Char('-'))
         return !digitAfter;
-    return c == QLatin1Char(' ') || c == QLatin1Char(';');
+    if (c == QLatin1Char(' '))
+        return !(p > 0 && line[p - 1] == QLatin1Char('$') && digitAfter);
+    return c == QLatin1Char(';');
 }
 
 // Where the description's closing figures start (acceleration, top speed,
@@ -292,18 +295,32 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // guards and hubcaps whose boxes a player ticks, pods, the list of
     // component armor), they go to the nearest free place up or down the
     // column, centred on it or against the frame's outer edge, in size 12 or
-    // a little smaller; only where the column has none do they stay at
-    // their place, over the plan.
+    // a little smaller.
     constexpr int MaxShift = 400;
     constexpr int ShiftStep = 20;
-    const int highest = ScaleY(Y + 45);
-    const int lowest = ScaleY(Y + 2210);
-    const auto sidePair = [&](int rank, const QString& label, const QString& value, bool leftColumn, int y) {
+    // The rows of the plan's component-armor list, down its top-left corner.
+    const int listBottom = ComponentArmorListBottom(V);
+    const int listTop = ScaleY(PlanY + PlanFactor * CAListTop);
+    const int listEnd = listBottom > 0 ? ScaleY(PlanY + PlanFactor * listBottom) : listTop;
+    // The side columns run from just below the frame's top to its bottom.
+    constexpr int ColumnTop = 45;
+    constexpr int ColumnBottom = 2210;
+    const int highest = ScaleY(Y + ColumnTop);
+    const int lowest = ScaleY(Y + ColumnBottom);
+    struct TSidePair
+    {
+        int Rank;
+        QString Label;
+        QString Value;
+        int Y;
+    };
+    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan, bool clearOfList,
+                              int maxShift) {
         const int x = leftColumn ? left : right;
         const auto place = [&](int size, int shift, bool outer) {
-            QVector<TPlacedText> both{PlaceFittedText(label, x, y + shift, sideWidth, size, fsBold, true),
-                                      PlaceFittedText(value, x, y + shift + 100 * size / 12, sideWidth, size,
-                                                      fsBold, true)};
+            QVector<TPlacedText> both{
+                PlaceFittedText(pair.Label, x, pair.Y + shift, sideWidth, size, fsBold, true),
+                PlaceFittedText(pair.Value, x, pair.Y + shift + 100 * size / 12, sideWidth, size, fsBold, true)};
             if (outer) {
                 for (TPlacedText& text : both) {
                     const int dx = leftColumn ? ScaleX(X + 2 * FieldMargin) - text.Place.Left
@@ -321,55 +338,87 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                 TPlacedText wider = text;
                 wider.Place.Left -= air;
                 wider.Place.Right += air;
-                return text.Place.Top < highest || text.Place.Bottom > lowest || drawnUnder(wider)
-                    || overlapsAny(text);
+                const bool onList = leftColumn && text.Place.Top < listEnd && text.Place.Bottom > listTop;
+                return text.Place.Top < highest || text.Place.Bottom > lowest || (clearOfPlan && drawnUnder(wider))
+                    || (clearOfList && onList) || overlapsAny(text);
             });
         };
-        for (const int size : {12, 11, 10}) {
-            for (int step = 0; step <= 2 * MaxShift / ShiftStep; ++step) {
+        for (int size = largest; size >= largest - 2; --size) {
+            for (int step = 0; step <= 2 * maxShift / ShiftStep; ++step) {
                 const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
                 for (const bool outer : {false, true}) {
                     const QVector<TPlacedText> both = place(size, shift, outer);
                     if (free(both)) {
-                        add(rank, both[0]);
-                        add(rank + 1, both[1]);
-                        return;
+                        add(pair.Rank, both[0]);
+                        add(pair.Rank + 1, both[1]);
+                        return true;
                     }
                 }
             }
         }
-        const QVector<TPlacedText> both = place(12, 0, false);
-        add(rank, both[0]);
-        add(rank + 1, both[1]);
+        return false;
+    };
+    // A column's pairs are placed together: where the plan leaves too little
+    // room for all of them in size 12, they are printed smaller, down to
+    // size 7, before any goes over the plan; then the nearest places clear of
+    // the other figures and of the component-armor list are taken, over the
+    // plan with a field behind them, then such places anywhere up or down the
+    // column, over the list; only where not even that is left do they stay at
+    // their places.
+    constexpr int SmallestSideSize = 7;
+    const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
+        const qsizetype before = texts.size();
+        const auto undo = [&] {
+            texts.resize(before);
+            ranks.resize(before);
+        };
+        for (const int pass : {0, 1, 2}) {
+            for (int largest = 12; largest - 2 >= SmallestSideSize; --largest) {
+                if (std::all_of(pairs.begin(), pairs.end(), [&](const TSidePair& pair) {
+                        return sidePair(pair, leftColumn, largest, pass == 0, pass < 2,
+                                        pass < 2 ? MaxShift : ColumnBottom - ColumnTop);
+                    }))
+                    return;
+                undo();
+            }
+        }
+        for (const TSidePair& pair : pairs) {
+            const int x = leftColumn ? left : right;
+            add(pair.Rank, PlaceFittedText(pair.Label, x, pair.Y, sideWidth, 12, fsBold, true));
+            add(pair.Rank + 1, PlaceFittedText(pair.Value, x, pair.Y + 100, sideWidth, 12, fsBold, true));
+        }
     };
 
-    // The plan writes its component-armor list down its top-left corner: the
-    // left column's figures start below the list where it reaches them, as
-    // long as they end above the armor type line, or, beside a pod's figures
-    // where that line is narrower, inside the frame.
+    // The left column's figures start below the component-armor list where
+    // it reaches them; those that would then end below the frame find their
+    // places further up, in smaller print where they must.
     QVector<int> leftRows{Y + 500, Y + 1300};
     if (pod)
         leftRows << Y + 2000;
-    const int listBottom = ComponentArmorListBottom(V);
     if (listBottom > 0) {
-        QVector<int> moved;
         int next = PlanY + PlanFactor * listBottom + 20;
-        for (const int row : leftRows) {
-            moved << std::max(row, next);
-            next = moved.last() + 220;
+        for (int& row : leftRows) {
+            row = std::max(row, next);
+            next = row + 220;
         }
-        if (moved.last() + 200 <= (pod ? Y + 2210 : Y + 2120))
-            leftRows = moved;
+        // Below a list that fills the column they stay inside the frame.
+        int last = Y + ColumnBottom - 200;
+        for (auto row = leftRows.rbegin(); row != leftRows.rend(); ++row) {
+            *row = std::min(*row, last);
+            last = *row - 220;
+        }
     }
-    sidePair(2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), true, leftRows[0]);
-    sidePair(4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), false, Y + 500);
-    sidePair(6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), true, leftRows[1]);
-    sidePair(8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), false, Y + 1300);
+    QVector<TSidePair> leftPairs{{2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), leftRows[0]},
+                                 {6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), leftRows[1]}};
+    QVector<TSidePair> rightPairs{{4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), Y + 500},
+                                  {8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), Y + 1300}};
     // A plain pod has armor of its own, shown beside the back's.
     if (pod) {
-        sidePair(10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), true, leftRows[2]);
-        sidePair(12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), false, Y + 2000);
+        leftPairs.append({10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), leftRows[2]});
+        rightPairs.append({12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), Y + 2000});
     }
+    sideColumn(leftPairs, true);
+    sideColumn(rightPairs, false);
 
     // Where the plan has drawn something under a figure still, a white field
     // behind it keeps it readable; the fields come first, so that none

@@ -284,6 +284,41 @@ TEST_F(LayoutPlanTest, ComponentArmorListIsWrittenInTheTopLeftCorner)
     EXPECT_EQ(Target.Image().copy(0, 0, 100, 100), expected.Image().copy(0, 0, 100, 100));
 }
 
+TEST_F(LayoutPlanTest, ALongComponentArmorListStaysReadableOverTheLeftPod)
+{
+    // Dark pods, so that a letter without a rim would touch them.
+    LayoutEWP = TBitmap32(225, 38);
+    LayoutEWP.Clear(0xFF404040u);
+    Car->Vehicle->EWP = ewpThreeSpaceSide;
+    Mount("MG", locFront, 12);
+    for (int i = 0; i < 12; ++i)
+        Car->Vehicle->Weapons.Items[i].CA = 7 + i;
+    DrawLayout(*Car, Target);
+    // The list alone on white paper, where it is written on the plan.
+    TBitmap32 list(365, 373);
+    list.Clear(clWhite32);
+    list.TextOut(CAListLeft, CAListTop, QStringLiteral("CA:"));
+    const QStringList lines = ComponentArmorLines(*Car->Vehicle);
+    ASSERT_GT(CAListTop + CAListFirstLine + CAListPitch * int(lines.size()), 170) << "the list reaches the pod";
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        list.TextOut(CAListLeft, CAListTop + CAListFirstLine + CAListPitch * int(i), lines[i]);
+    // Next to every dark pixel of a letter, the plan is light where the
+    // letter leaves the paper white: the pod does not run into it.
+    const auto dark = [](TColor32 c) { return (c & 0xFFu) < 0x40u; };
+    const auto light = [](TColor32 c) { return (c & 0xFFu) >= 0xC0u; };
+    int touching = 0;
+    for (int y = 1; y + 1 < list.Height(); ++y)
+        for (int x = 1; x + 1 < list.Width(); ++x) {
+            if (!dark(list.Pixel(x, y)))
+                continue;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((list.Pixel(x + dx, y + dy) & 0xFFFFFFu) == 0xFFFFFFu && !light(Target.Pixel(x + dx, y + dy)))
+                        ++touching;
+        }
+    EXPECT_EQ(touching, 0);
+}
+
 TEST_F(LayoutPlanTest, WheelGuardsAndHubcapsAreSplitAroundTheirMiddleColumn)
 {
     constexpr TColor32 GuardLeft = 0xFF100001u, GuardMiddle = 0xFF100002u, GuardRight = 0xFF100003u;

@@ -78,6 +78,24 @@ TEST_F(DuelSheetTest, AnEntryTooWideEvenSoShortensItsNameAndKeepsItsComponentArm
               QStringList{QStringLiteral("Text 11,2894 6 MG, f\u2026(4 pt FP CA)")});
 }
 
+TEST_F(DuelSheetTest, AnEntryWhoseMarksLeaveNoRoomForItsNameGivesItsComponentArmorASecondLine)
+{
+    PrinterWeaponLoc = true;
+    Mount("MG", locFront);
+    Weapon(0).SWC = true;
+    Weapon(0).CA = 14;
+    Weapon(0).CA_FP = true;
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    PrinterWeaponLoc = false;
+    // " (SWC)(14 pt FP CA)" alone is 475 wide at size 6, more than the 465
+    // from the cell's margin: the row between its rules at 2860 and 2960
+    // holds two lines of size 6, the second ending just above the next rule.
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,")),
+              (QStringList{QStringLiteral("Text 11,2859 6 MG, front (SWC)"), QStringLiteral("Text 11,2909 6 (14 pt FP CA)")}));
+    EXPECT_EQ(RowTexts(Log(), 0), (QStringList{QStringLiteral("Text 501,2868 10 7"), QStringLiteral("Text 701,2868 10 1d6"),
+                                               QStringLiteral("Text 1201,2868 10 20")}));
+}
+
 TEST_F(DuelSheetTest, WithoutWeaponsTheHandGunsTakeTheFirstTwoRows)
 {
     CrewBuffer[0].HandGun = QStringLiteral("Light Pistol");

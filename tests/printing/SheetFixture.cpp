@@ -69,6 +69,21 @@ void SheetTest::FitWheelGuardsAndHubcaps()
     a.Left = a.Right = a.Top = a.Bottom = 50;
 }
 
+void SheetTest::FitSidePods()
+{
+    V().EWP = ewpTwoSpaceSide;
+    V().EWPR = false;
+    V().Armor.EWP = 130;
+    Mount("RL", locEWP);
+}
+
+void SheetTest::GiveCompositeFrontAndBack()
+{
+    TArmor& a = V().Armor;
+    a.FrontM = a.BackM = 150;
+    a.Front = a.Back = 120;
+}
+
 void SheetTest::DrawPlan()
 {
     FCar->Reset();

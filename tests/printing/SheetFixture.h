@@ -28,6 +28,10 @@ protected:
     // Six wheels on three axles with wheel guards and hubcaps, whose boxes
     // fill the plan's sides, and composite armor of three-digit figures.
     void FitWheelGuardsAndHubcaps();
+    // A pair of side pods with armor of their own, a weapon in them.
+    void FitSidePods();
+    // Front and back armor of three-digit composite figures.
+    void GiveCompositeFrontAndBack();
     // Draws the open design's layout plan into the picture the sheets print.
     void DrawPlan();
     QStringList Texts();

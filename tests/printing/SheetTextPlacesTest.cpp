@@ -1,7 +1,10 @@
 #include "SheetFixture.h"
 
+#include "gamecar/LayoutPlan.h"
 #include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
+#include "printing/SheetTexts.h"
 
 #include <QPoint>
 #include <QRect>
@@ -159,10 +162,11 @@ void ExpectNoTextOverAPicture(const TSheetPlaces& sheet)
 // No number of the source text is split between two lines of a text block
 // (the same left edge and size, one line under the other): where a line ends
 // in a digit followed by a comma or full stop, or in a minus, and the next
-// goes on with a digit, the source must have a blank between the two.
+// goes on with a digit, the source must have a blank between the two; and no
+// line ends in the dollar sign of the amount that starts the next.
 void ExpectNoNumberSplit(const TSheetPlaces& sheet, const QString& source)
 {
-    static const QRegularExpression cutEnd(QStringLiteral("(\\d[,.]|-)$"));
+    static const QRegularExpression cutEnd(QStringLiteral("(\\d[,.]|-|\\$)$"));
     static const QRegularExpression digitStart(QStringLiteral("^\\d"));
     for (qsizetype i = 1; i < sheet.Texts.size(); ++i) {
         const TRecordedText& above = sheet.Texts[i - 1].Text;
@@ -171,8 +175,23 @@ void ExpectNoNumberSplit(const TSheetPlaces& sheet, const QString& source)
                               && below.Y - above.Y <= 2 * above.Place.height();
         if (!nextLine || !above.Text.contains(cutEnd) || !below.Text.contains(digitStart))
             continue;
-        EXPECT_FALSE(source.contains(above.Text.right(12) + below.Text.left(12)))
+        EXPECT_FALSE(above.Text.endsWith(QLatin1Char('$')) || source.contains(above.Text.right(12) + below.Text.left(12)))
             << above.Text.toStdString() << " | " << below.Text.toStdString();
+    }
+}
+
+// Every weapon in a table row keeps its SWC marks and its component armor
+// whole on the sheet, whatever of its name had to give way.
+void ExpectEveryWeaponsMarksWhole(const TSheetPlaces& sheet, const TVehicle& V)
+{
+    QString printed;
+    for (const TPlacedText& placed : sheet.Texts)
+        printed += placed.Text.Text + QLatin1Char('\n');
+    for (int i = 0; i < std::min(V.WeaponCount(), 10); ++i) {
+        TWeaponType w;
+        V.GetWeapon(i, w);
+        for (const QString& mark : {WeaponSwcMarks(w).trimmed(), WeaponCAMark(w).trimmed()})
+            EXPECT_TRUE(printed.contains(mark)) << mark.toStdString();
     }
 }
 
@@ -197,6 +216,7 @@ protected:
             QString description;
             OfficialDescription(V(), false, description);
             ExpectNoNumberSplit(sheet, description);
+            ExpectEveryWeaponsMarksWhole(sheet, V());
         }
     }
 };
@@ -258,6 +278,54 @@ TEST_F(SheetTextPlacesTest, ALongDescriptionWithEveryNoteAndTheMostWeaponsStaysI
     MountMostWeapons();
     AddEveryNote();
     ExpectBothSheetsInTheirBoxes();
+}
+
+TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfThePlan)
+{
+    // Side pods and the longest component-armor list push the left
+    // column's figures down among the wheel guards' boxes.
+    // Only the pickup has the gas engine whose mileage is a note.
+    for (const char* design : {"Thunderwagon.vx", "Brickhouse.vx", "VezeRidiv.vx"}) {
+        SCOPED_TRACE(design);
+        Open(design);
+        GiveLongestName();
+        MountMostWeapons();
+        if (V().GasEngine.CurrentMPG > 0)
+            AddEveryNote();
+        FitWheelGuardsAndHubcaps();
+        FitSidePods();
+        GiveCompositeFrontAndBack();
+        ExpectBothSheetsInTheirBoxes();
+    }
+}
+
+TEST_F(SheetTextPlacesTest, TheLeftFiguresStandBelowALongComponentArmorListAndCoverNoneOfIt)
+{
+    for (const bool pods : {false, true}) {
+        SCOPED_TRACE(pods ? "with side pods" : "without pods");
+        Open("Thunderwagon.vx");
+        MountMostWeapons();
+        // Nineteen lines: the list reaches so far down that the left
+        // column's figures keep below it only in smaller print.
+        for (int i = 0; i < 4; ++i) {
+            Mount("MG", locBack);
+            Weapon(V().WeaponCount() - 1).CA = 2;
+        }
+        if (pods)
+            FitSidePods();
+        ExpectBothSheetsInTheirBoxes();
+        const int listEnd = 500 + 6 * ComponentArmorListBottom(V());
+        ASSERT_GT(listEnd, 2300);
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
+            const QRect field = RectOf(fill.mid(5));
+            EXPECT_FALSE(field.left() < 400 && field.top() < listEnd) << fill.toStdString();
+        }
+        for (const TRecordedText& text : Page->Recorder.Texts) {
+            if (text.Text == QLatin1String("Left:") || text.Text == QLatin1String("Top:")) {
+                EXPECT_GE(text.Place.top(), listEnd) << text.Text.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(SheetTextPlacesTest, NoWidthOfTheDescriptionBoxBreaksANumber)
