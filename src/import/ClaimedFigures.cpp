@@ -79,6 +79,9 @@ QString ParseWeight(QString& S)
     if (P > 0) {
         int Q = P;
         const QString Weight = AnsiUpper(PrevWord(S, Q, false));
+        // A weight that opens the text has no separator before it to keep.
+        if (Q == 2 && !QStringLiteral("\n\r ,:;.").contains(S[0]))
+            Q = 1;
         S = Copy(S, 1, Q - 1) + Copy(S, P + 3, ToEnd);
         return Weight;
     }

@@ -394,17 +394,20 @@ QString ParseAmmo(QString& Item)
 // A bracket of loads as the program's stat block writes a weapon group:
 // "(AP, AP)", "(HEAT, +Ammo)", "(+2 Ammo)". Each piece is an ammunition
 // abbreviation or an extra-magazine mark; a bracket of anything else is left
-// alone. Loads lists the abbreviations as the rules table writes them,
-// Magazines the number of extra magazines.
-bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
+// alone. Magazines may stand in brackets of their own beside the loads
+// ("(AP) (+2 Ammo)"). A second bracket of loads ("(HEAT) (T)") is taken out
+// into Aside, so that no later reading takes it for a place. Loads lists the
+// abbreviations as the rules table writes them, Magazines the number of
+// extra magazines.
+bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Aside)
 {
+    bool Read = false;
     static const QRegularExpression Magazine(QStringLiteral("^\\+\\s*(\\d*)\\s*AMMO$"),
                                              QRegularExpression::CaseInsensitiveOption);
-    for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;
-         Open = Item.indexOf(QLatin1Char('('), Open + 1)) {
+    for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;) {
         const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
         if (Close < 0)
-            return false;
+            break;
         QStringList Found;
         int Extra = 0;
         bool AllRead = true;
@@ -427,15 +430,24 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 }
             AllRead = AllRead && Known;
         }
-        if (AllRead && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
+        const bool SecondLoads = !Loads.isEmpty() && !Found.isEmpty();
+        if (AllRead && !SecondLoads && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
             Item.remove(Open, Close - Open + 1);
-            Item = Item.trimmed();
-            Loads = Found;
-            Magazines = Extra;
-            return true;
+            if (!Found.isEmpty())
+                Loads = Found;
+            Magazines += Extra;
+            Read = true;
+            Open = Item.indexOf(QLatin1Char('('), Open);
+        } else if (AllRead && SecondLoads) {
+            Aside += QLatin1Char(' ') + Item.mid(Open, Close - Open + 1);
+            Item.remove(Open, Close - Open + 1);
+        } else {
+            Open = Item.indexOf(QLatin1Char('('), Open + 1);
         }
     }
-    return false;
+    if (Read)
+        Item = Item.trimmed();
+    return Read;
 }
 
 bool ParseExtraMagazine(QString& Item)
@@ -701,7 +713,12 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         // places: "(T)" after a weapon is its tracer load, not the top.
         QStringList Loads;
         int Magazines = 0;
-        const bool HasLoads = ParseLoads(Item, Loads, Magazines);
+        QString SecondLoads;
+        const bool HasLoads = ParseLoads(Item, Loads, Magazines, SecondLoads);
+        // An accessory's note may hold a place word ("(on the left)"); the
+        // note keeps it, and it places nothing.
+        const QString BeforePlace = Item;
+        const QString PlaceBefore = LastLocation;
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -712,6 +729,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             else
                 LastLocation = W.Location;
         }
+        Item += SecondLoads;
         // A turret, pod or platform is sized by its words ("Two-space"),
         // not counted. A turret is an add-on only where a size says which; a
         // bare "turret" places the weapon or accessory it names.
@@ -781,10 +799,20 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 // Bumper Spikes (front), is the accessory's note all the same.
                 if (!Accessory.isEmpty()) {
                     Bracket = TextInBrackets(Item);
-                    if (!Bracket.isEmpty())
+                    if (const QString Note = TextInBrackets(BeforePlace); !Note.isEmpty() && Note != Bracket) {
+                        // The place was read from inside the note: what is
+                        // left of the note goes with it.
+                        LastLocation = PlaceBefore;
+                        if (const qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0) {
+                            const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
+                            Item.remove(Open, Close < 0 ? Item.size() - Open : Close - Open + 1);
+                        }
+                        Bracket = Note;
+                    } else if (!Bracket.isEmpty()) {
                         Item.remove(QLatin1Char('(') + Bracket + QLatin1Char(')'));
-                    else
+                    } else {
                         Bracket = TextInBrackets(Untouched);
+                    }
                     Item.remove(QStringLiteral("()"));
                 }
             }

@@ -104,6 +104,37 @@ int KindPhraseStart(const QString& S, int From, int To)
     }
 }
 
+// The body keywords in the order they are tried, each with its body name.
+const char* const Bodies[][2] = {
+    {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
+    {"Mid-Sized", "Mid-Sized"},      {"MidSized", "Mid-Sized"},          {"MidSize", "Mid-Sized"},
+    {"Sedan", "Sedan"},              {"Luxury", "Luxury"},               {"Station Wagon", "Station Wagon"},
+    {"Station-Wagon", "Station Wagon"}, {"Pickup", "Pickup"},            {"Pick-up", "Pickup"},
+    {"Camper", "Camper"},            {"Van", "Van"}};
+
+// Whether the text holds a body keyword anywhere, as the body's whole-text
+// search finds it.
+bool HoldsBodyKeyword(const QString& S)
+{
+    const QString U = AnsiUpper(S);
+    for (const auto& Entry : Bodies)
+        if (Pos(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
+            return true;
+    return false;
+}
+
+// The first place (0-based) where Key matches S ignoring case, a blank of
+// the key standing for any run of blanks and line breaks, with the end of
+// the match in End; -1 when it matches nowhere.
+qsizetype FindAcrossBreaks(const QString& S, QLatin1String Key, qsizetype& End)
+{
+    const QString U = AnsiUpper(S);
+    for (qsizetype I = 0; I < U.size(); ++I)
+        if ((End = MatchAcrossBreaks(U, I, Key)) > 0)
+            return I;
+    return -1;
+}
+
 } // namespace
 
 QString ParseName(QString& S, bool& HasAuthor)
@@ -118,15 +149,26 @@ QString ParseName(QString& S, bool& HasAuthor)
         bool NameMayHoldComma;
     } Separators[] = {{", designed by ", true, true}, {" by ", true, true}, {" - ", false, false}, {":", false, false}};
     for (const auto& Sep : Separators) {
-        const QString Key = QLatin1String(Sep.Separator);
-        const int P = PosText(Key, S);
-        if (P == 0 || (Key == QLatin1String(" - ") && P > 100))
+        const QLatin1String Key(Sep.Separator);
+        // The header line a mail program wrapped: the blanks of "designed
+        // by" may be line breaks.
+        qsizetype End = 0;
+        const qsizetype At = Sep.Author ? FindAcrossBreaks(S, Key, End) : PosText(Key, S) - 1;
+        if (!Sep.Author)
+            End = At + Key.size();
+        if (At < 0 || (Key == QLatin1String(" - ") && At >= 100))
             continue;
-        const QString Name = Copy(S, 1, P - 1);
+        const QString Name = S.left(At);
         if (Name.contains(QLatin1Char('\n')) || Name.contains(QLatin1Char('\r'))
             || (!Sep.NameMayHoldComma && Name.contains(QLatin1Char(','))))
             continue;
-        S = TrimSeparators(Rest(S, P + Key.size()));
+        const QString After = S.mid(End);
+        // "Van - Heavy Chassis - ..." or a block without commas whose first
+        // heading ends in ":": the body before the separator and none after
+        // it puts the separator inside the stat block.
+        if (!Sep.Author && HoldsBodyKeyword(Name) && !HoldsBodyKeyword(After))
+            continue;
+        S = TrimSeparators(After);
         HasAuthor = Sep.Author;
         return Name;
     }
@@ -151,7 +193,8 @@ QString ParseAuthor(QString& S, bool HasAuthor)
         S.clear();
         return Author;
     }
-    const QString Author = Copy(S, 1, Stop - 1);
+    // Blanks at the end of the header line are layout, not the author's.
+    const QString Author = Copy(S, 1, Stop - 1).trimmed();
     int After = Stop + 1;
     if (S[Stop - 1] == QLatin1Char('\r') && After <= S.size() && S[After - 1] == QLatin1Char('\n'))
         ++After;
@@ -161,12 +204,6 @@ QString ParseAuthor(QString& S, bool HasAuthor)
 
 QString ParseBody(QString& S, QString& Description)
 {
-    static const char* const Bodies[][2] = {
-        {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
-        {"Mid-Sized", "Mid-Sized"},      {"MidSized", "Mid-Sized"},          {"MidSize", "Mid-Sized"},
-        {"Sedan", "Sedan"},              {"Luxury", "Luxury"},               {"Station Wagon", "Station Wagon"},
-        {"Station-Wagon", "Station Wagon"}, {"Pickup", "Pickup"},            {"Pick-up", "Pickup"},
-        {"Camper", "Camper"},            {"Van", "Van"}};
     Description.clear();
     const QString U = AnsiUpper(S);
     // The lines above the stat block (the comment under a header) are the

@@ -49,13 +49,25 @@ TEST(PartRecognisers, Name)
          {"Van, Driver by the door", "Van, Driver|author", "the door"},
          {"Hornet, the second by Kay\r\nVan", "Hornet, the second|author", "Kay\r\nVan"},
          {"Hornet, second: Van", "", "Hornet, second: Van"},
-         {"Hornet, second - Van", "", "Hornet, second - Van"}});
+         {"Hornet, second - Van", "", "Hornet, second - Van"},
+         // A body before ":" or " - " and none after it: the separator lies
+         // inside a block without commas.
+         {"Van Heavy Chassis front: MG", "", "Van Heavy Chassis front: MG"},
+         {"Van - Heavy Chassis", "", "Van - Heavy Chassis"},
+         {"Killer Van: Van", "Killer Van", "Van"},
+         // The header line wrapped at a blank of its separator.
+         {"Hornet,\r\ndesigned by Kay\r\nVan", "Hornet|author", "Kay\r\nVan"},
+         {"Hornet, designed\nby\nKay\nVan", "Hornet|author", "Kay\nVan"},
+         {"Hornet\nby Kay\nVan", "Hornet|author", "Kay\nVan"},
+         {"Fast car\nbuilt by Kay, Van", "", "Fast car\nbuilt by Kay, Van"}});
 }
 
 TEST(PartRecognisers, Author)
 {
     Check([](QString& S) { return ParseAuthor(S, true); },
-          {{"Rigsmith\r\nVan", "Rigsmith", "Van"}, {"Kay: Van", "Kay", "Van"}, {"Kay", "Kay", ""}});
+          {{"Rigsmith\r\nVan", "Rigsmith", "Van"}, {"Kay: Van", "Kay", "Van"}, {"Kay", "Kay", ""},
+           // Blanks at the end of the header line are no part of the author.
+           {"Kay \r\nVan", "Kay", "Van"}});
     const QString Long = QStringLiteral("x").repeated(95);
     QString S = Long;
     EXPECT_EQ(ParseAuthor(S, true), QString());

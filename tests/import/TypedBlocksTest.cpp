@@ -41,6 +41,15 @@ TEST_F(TypedBlocks, LoadBracketsAreLoads)
          {"front:  Machine Gun (Ammo: T)", "back:  3x Vulcan Machine Gun (Ammo: T, T, -) (+2 Ammo)"}, ""},
         {"tracer of part of a group", "Van, 2 AC (T)", {"front:  2x Autocannon (Ammo: T, -)"}, ""},
         {"a place in brackets stays a place", "Van, MG (B)", {"back:  Machine Gun"}, ""},
+        // Magazines in a bracket of their own are no count and no leftover.
+        {"magazines beside the loads", "Van, front: MG (AP) (+2 Ammo), back: MG (T) (+Ammo)",
+         {"front:  Machine Gun (Ammo: AP) (+Ammo)", "back:  Machine Gun (Ammo: T) (+Ammo)"}, ""},
+        {"magazines before the loads", "Van, 3 RL (+2 Ammo) (HEAT, -, -)",
+         {"front:  3x Rocket Launcher (Ammo: HEAT, -, -) (+2 Ammo)"}, ""},
+        // A second bracket of loads is more than the weapon holds: it stays
+        // with the user, and "(T)" in it is no place.
+        {"a second bracket of loads", "Van, RL (HEAT) (T), MG", {"front:  Rocket Launcher (Ammo: HEAT)",
+                                                                "front:  Machine Gun"}, "(T)"},
     });
 }
 
@@ -96,6 +105,28 @@ TEST_F(TypedBlocks, NothingVanishes)
         {"plant of unknown size", "Van, Lg. Power Plant, Spoiler", {"Spoiler"}, "Lg\r\nPower Plant"},
         {"unknown words", "Van, Spoiler, Flux Capacitor, front: MG", {"Spoiler", "front:  Machine Gun"},
          "Flux Capacitor"},
+        // Without a name line, the first heading's ":" or the first dash
+        // lies inside the stat block: no name swallows the parts before it.
+        {"no commas and no name line",
+         "Van Heavy Chassis Heavy Suspension Solid Tires 200 cid Gas Engine Economy Tank with 5 gallons front: RL Airdam "
+         "Armor F5 R5 L5 B5 T5 U5",
+         {"* Type: Van", "* Chassis: Heavy", "* Suspension: Heavy", "* Tires: Front & Rear Tires: Solid",
+          "* Engine: 200 cid Gas Engine, Gas Tank: Economy, 5 gal.", "front:  Rocket Launcher", "Airdam",
+          "* Armor: Plastic Armor: F5, L5, R5, B5, T5, U5"},
+         ""},
+        {"dashes and no name line", "Van - Light Chassis - Medium Power Plant - back: 2 SD - Airdam",
+         {"# Vehicle name not found", "* Type: Van", "* Chassis: Light", "* Engine: Medium Power Plant",
+          "back:  2x Spikedropper", "Airdam"},
+         ""},
+        {"a name before the dash", "Hornet - Van, Light Chassis", {"* Name: Hornet", "* Type: Van"}, ""},
+        // An accessory's note keeps its place word, which places nothing.
+        {"place word in a note", "Van, back: RL, Searchlight (on the front), MG, Armored Searchlight (left) extra",
+         {"back:  Rocket Launcher", "Searchlight (on the front)", "back:  Machine Gun", "Armored Searchlight (left)"},
+         "extra"},
+        // The invalid mark wrapped after its "##": nothing of the reason
+        // ("Laser") is read as a part.
+        {"invalid mark wrapped", "Van, Spoiler, Accel. 0\r\n##\r\nINVALID ## (Laser\r\nrequires a battery)",
+         {"# Vehicle marked as invalid!", "# No weapons found!", "Spoiler"}, ""},
     });
 }
 
@@ -140,6 +171,12 @@ TEST_F(TypedBlocks, HeaderAndBody)
          {"* Name: R. Calder's Mk. II", "* Author: R. Calder", "* Description: Built for St. Ives.", "* Type: Van"}, ""},
         {"name with a comma", "Hornet, the second by Kay\nVan, Heavy Chassis",
          {"* Name: Hornet, the second", "* Author: Kay", "* Type: Van"}, ""},
+        // A mail program wraps the header line at a blank of its separator,
+        // and leaves blanks at the line's end.
+        {"header wrapped in the separator", "Mk. II Hornet,\r\ndesigned by R. Calder  \r\nFast one\r\nVan, Heavy Chassis",
+         {"* Name: Mk. II Hornet", "* Author: R. Calder", "* Description: Fast one", "* Type: Van"}, ""},
+        {"header wrapped after by", "HORNET, DESIGNED BY\nKAY\nFAST ONE\nVAN", {"* Name: HORNET", "* Author: KAY",
+                                                                              "* Description: FAST ONE"}, ""},
         {"comment under the block", "Hornet by Kay\nMy fast Pickup, Heavy Chassis\nBuilt for the adVANtage of all",
          {"* Type: Pickup", "* Description: My fast", "* Chassis: Heavy"}, "Built for the adVANtage of all"},
     });
