@@ -563,6 +563,26 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
     return Place + Held;
 }
 
+// "FT and 2 SD", "Spoiler with 2 MG": a count after "and" or "with" begins
+// an item of its own, which the result is; the place goes on to it and to
+// the items after it. A pod or platform keeps what it is named with, so that
+// one without a size stays in the leftovers whole.
+QString SplitJoinedCount(QString& Item, bool& Heading)
+{
+    static const QRegularExpression Joined(QStringLiteral("\\s+(?:and|with)\\s+(?=\\d)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    Heading = true;
+    if (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform"))
+        || HasWord(Item, QStringLiteral("Turret")))
+        return {};
+    const QRegularExpressionMatch M = Joined.match(Item);
+    if (!M.hasMatch())
+        return {};
+    const QString Next = Item.mid(M.capturedEnd()).trimmed();
+    Item = Item.left(M.capturedStart()).trimmed();
+    return Next;
+}
+
 // A size written out, "Two-space" or "2-space", taken out of the item.
 QString TakeSpaceSize(QString& Item)
 {
@@ -702,6 +722,8 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             Untouched = S.mid(From, To - From).trimmed();
             From = To + 1;
             Contents = SplitAddOnContents(Untouched, ContentsHeading);
+            if (Contents.isEmpty())
+                Contents = SplitJoinedCount(Untouched, ContentsHeading);
         }
         if (Untouched.isEmpty())
             continue;

@@ -119,6 +119,12 @@ TEST_F(TypedBlocks, NothingVanishes)
           "back:  2x Spikedropper", "Airdam"},
          ""},
         {"a name before the dash", "Hornet - Van, Light Chassis", {"* Name: Hornet", "* Type: Van"}, ""},
+        // A count after "and" or "with" is the count of what follows it.
+        {"count after and", "Van, back: FT and 2 SD, MG", {"back:  Flamethrower", "back:  2x Spikedropper",
+                                                           "back:  Machine Gun"}, ""},
+        {"count after with", "Van, Spoiler with 2 MG", {"Spoiler", "front:  2x Machine Gun"}, ""},
+        {"tabs between words", "Van,\tHeavy\tChassis,\tfront:\t2\tMG\t(AP,\t-)",
+         {"* Chassis: Heavy", "front:  2x Machine Gun (Ammo: AP, -)"}, ""},
         // An accessory's note keeps its place word, which places nothing.
         {"place word in a note", "Van, back: RL, Searchlight (on the front), MG, Armored Searchlight (left) extra",
          {"back:  Rocket Launcher", "Searchlight (on the front)", "back:  Machine Gun", "Armored Searchlight (left)"},
