@@ -849,6 +849,8 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             static const QStringList PulseTexts = {QStringLiteral("Pulse"), QStringLiteral("P")};
             const bool IR = FirstRemoved(Item, IRTexts, true) >= 0;
             const bool Pulse = FirstRemoved(Item, PulseTexts, true) >= 0;
+            // "(IR)" leaves its emptied bracket behind.
+            DropStrayBracket(Item);
             const QString Options = QString(IR ? QStringLiteral(" (IR)") : QString())
                                     + (Pulse ? QStringLiteral(" (Pulse)") : QString());
             if (!Weapon.isEmpty())

@@ -464,9 +464,15 @@ QString ParseWheelguards(QString& S)
     QStringList Consumed;
     int At = 1;
     for (;;) {
-        QString Item = TrimSeparators(NextItem(Marked, At, false));
-        if (Item.isEmpty())
+        // An empty item between two separators (", ," where an earlier part
+        // was cut out) does not end the list; the end of the text does.
+        const int Before = At;
+        const QString Next = NextItem(Marked, At, false);
+        if (Next.isEmpty() || At <= Before)
             break;
+        QString Item = TrimSeparators(Next);
+        if (Item.isEmpty())
+            continue;
         const QString Untouched = Item;
         const bool Guard = FindAndRemove(Item, QStringLiteral("WHEELGUARDS"))
                            || FindAndRemove(Item, QStringLiteral("WHEEL GUARDS"))

@@ -123,6 +123,13 @@ TEST_F(TypedBlocks, NothingVanishes)
         {"count after and", "Van, back: FT and 2 SD, MG", {"back:  Flamethrower", "back:  2x Spikedropper",
                                                            "back:  Machine Gun"}, ""},
         {"count after with", "Van, Spoiler with 2 MG", {"Spoiler", "front:  2x Machine Gun"}, ""},
+        {"laser options in brackets", "Van, front: 2 L (IR), back: LL (IR) (Pulse)",
+         {"front:  2x Laser (IR)", "back:  Light Laser (IR) (Pulse)"}, ""},
+        // A part cut out of the text leaves ", ," behind; the wheelguards
+        // after it are read all the same.
+        {"wheelguards after a cut part", "Van, 4 PR radial tires, Driver (Body Armor), Gunner (TC), Wheelguards 5-point "
+                                         "(front), front: MG",
+         {"* Wheelguards:  (front) (5pt)", "front:  Machine Gun"}, "4"},
         {"tabs between words", "Van,\tHeavy\tChassis,\tfront:\t2\tMG\t(AP,\t-)",
          {"* Chassis: Heavy", "front:  2x Machine Gun (Ammo: AP, -)"}, ""},
         // An accessory's note keeps its place word, which places nothing.
