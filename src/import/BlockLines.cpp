@@ -216,6 +216,10 @@ QString JoinBlockLines(const QString& Block)
             } else if (Separated || OpenBrackets > 0 || IsJoiningWord(LastWord(Joined), true)
                        || IsJoiningWord(FirstWord(Line), false)) {
                 Joined += QLatin1Char(' ');
+            } else if (Last == QLatin1Char(')')) {
+                // A closed bracket ends its part: "(Plastic)" of a pod is no
+                // armor word of the line after it.
+                Joined += QStringLiteral(", ");
             } else {
                 if (!PairsBuilt) {
                     Pairs = KnownPairs();

@@ -23,6 +23,10 @@ TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
         {"Driver (Body Armor,\nGas Mask)\nfront:\nMG", "Driver (Body Armor, Gas Mask), front: MG"},
         {"Searchlight (on the\nleft)\nSpoiler", "Searchlight (on the left), Spoiler"},
         {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
+        // A closed bracket ends its part, however the next line begins.
+        {"Van, Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28",
+         "Van, Top Rocket EWP (6 pt) (Plastic), Fireproof Composite Armor F8/28"},
+        {"Van, Spoiler (front)\nSloped Armor F10", "Van, Spoiler (front), Sloped Armor F10"},
         {"Top Speed\n130\n5273\nlbs", "Top Speed 130, 5273 lbs"},
         {"Duelling Tank with\n10 gallons", "Duelling Tank with 10 gallons"},
         {"Fancy words\nmore text, Spoiler", "Fancy words, more text, Spoiler"},

@@ -66,6 +66,11 @@ TEST_F(TypedBlocks, LineBreaksInsideAndBetweenItems)
          {"* Armor: Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "Spoiler (front)"}, ""},
         {"pod before the armor", "Van\nOne-Space Side EWP (3 pt) (Plastic)\nMetal Armor F2, R2, L2, B2, T2, U2",
          {"* Armor: Metal Armor: F2, L2, R2, B2, T2, U2", "One-space  Side  (3 pt) EWP"}, ""},
+        {"pod with its plastic bracket before the armor",
+         "Van\nThree-space Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28\nR1/1\nL8/34\nB1/35\nT8/35\n"
+         "U7/29\n5 Cargo",
+         {"* Armor: Fireproof Composite Armor: F8/28, L8/34, R1/1, B1/35, T8/35, U7/29", "Three-space  Top Rocket  (6 pt) EWP"},
+         "5 Cargo"},
         {"tank on its own line",
          "Van\n300 cid Gas Engine (Carburetor, 3x N2O)\nHeavy Duty Tank with one gallon\nSolid Front & Rear Tires",
          {"* Engine: 300 cid Gas Engine  with Carburetor, 3x N2O, Gas Tank: Heavy Duty, 1 gal."}, ""},
