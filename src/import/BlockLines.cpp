@@ -82,9 +82,12 @@ QSet<QString> KnownPairs()
     };
     // The places of a tire set end its options: a word after "Front" or
     // "Rear" ("(front), Fireproof Armor" joined) is no tire option.
+    // The tire recogniser's short forms are tire words too ("PR radial").
     QStringList TireWords = {QStringLiteral("Radial"), QStringLiteral("Steelbelted"),
                              QStringLiteral("Steel-belted"), QStringLiteral("Fireproof"),
-                             QStringLiteral("Off-road"), QStringLiteral("Racing")};
+                             QStringLiteral("Off-road"), QStringLiteral("Racing"), QStringLiteral("HD"),
+                             QStringLiteral("FP"), QStringLiteral("PR"), QStringLiteral("PC"),
+                             QStringLiteral("SB")};
     for (const auto& Row : TireTypes.Items)
         TireWords += Row.Name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire"), QStringLiteral("Front"),
@@ -107,6 +110,10 @@ QSet<QString> KnownPairs()
     }
     for (const auto& Row : EquipmentTypes.Items)
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+    // A load written out, "HEAT ammo".
+    for (const auto& Row : AmmoTypes.Items)
+        if (Row.Abbreviation != QLatin1String("-"))
+            AddPairs(Pairs, Row.Abbreviation + QStringLiteral(" ammo"));
     AddNames(BodyTypes, nullptr);
     AddNames(ChassisTypes, "Chassis");
     AddNames(SuspensionTypes, "Suspension");

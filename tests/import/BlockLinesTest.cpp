@@ -23,6 +23,8 @@ TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
         {"Driver (Body Armor,\nGas Mask)\nfront:\nMG", "Driver (Body Armor, Gas Mask), front: MG"},
         {"Searchlight (on the\nleft)\nSpoiler", "Searchlight (on the left), Spoiler"},
         {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
+        {"Van, 4 PR\nradial\ntires", "Van, 4 PR radial tires"},
+        {"Van, back: RL\nwith HEAT\nammo, MG", "Van, back: RL with HEAT ammo, MG"},
         // A closed bracket ends its part, however the next line begins.
         {"Van, Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28",
          "Van, Top Rocket EWP (6 pt) (Plastic), Fireproof Composite Armor F8/28"},
