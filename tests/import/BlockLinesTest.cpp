@@ -24,6 +24,7 @@ TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
         {"Searchlight (on the\nleft)\nSpoiler", "Searchlight (on the left), Spoiler"},
         {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
         {"Van, 4 PR\nradial\ntires", "Van, 4 PR radial tires"},
+        {"Van, X-Heavy\nchassis, Offroad\nSuspension", "Van, X-Heavy chassis, Offroad Suspension"},
         {"Van, back: RL\nwith HEAT\nammo, MG", "Van, back: RL with HEAT ammo, MG"},
         // A closed bracket ends its part, however the next line begins.
         {"Van, Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28",
