@@ -107,6 +107,10 @@ QSet<QString> KnownPairs()
         AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("IR ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 IR P ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 P ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("Infrared ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("Infra-red ") + Row.Abbreviation);
         AddPairs(Pairs, Row.Abbreviation);
     }
     for (const auto& Row : EquipmentTypes.Items)

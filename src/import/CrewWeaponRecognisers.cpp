@@ -553,7 +553,9 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
     if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
         && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
         Held = Held.mid(1, Held.size() - 2).trimmed();
-    if (Held.isEmpty())
+    // The size is the add-on's own only where it stands before what the
+    // add-on holds ("Rocket Platform (two-space)" names no size).
+    if (Held.isEmpty() || !SpaceSize().match(Item.left(End)).hasMatch())
         return {};
     Heading = !M.captured(2).isEmpty();
     Item = Item.left(End).trimmed();
@@ -843,6 +845,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             Weapon = FindWeaponByAbbrev(Item, Tables);
 
         // Laser options of an accessory item have no weapon to go with.
+        bool OptionsApplied = false;
         if (!Item.isEmpty() && Accessory.isEmpty()) {
             static const QStringList IRTexts = {QStringLiteral("Infrared"), QStringLiteral("Infra-red"),
                                                 QStringLiteral("IR")};
@@ -857,6 +860,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 Weapon += Options;
             else if (!WeaponLines.isEmpty())
                 WeaponLines.last() += Options;
+            OptionsApplied = !Options.isEmpty() && !WeaponLines.isEmpty();
         }
 
         if (!Weapon.isEmpty()) {
@@ -897,7 +901,9 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                     Last += QStringLiteral(" (Ammo: ") + W.Ammo + QLatin1Char(')');
                 if (W.ExtraAmmo)
                     Last += QStringLiteral(" (+Ammo)");
-                Consumed = W.SWC || W.HRSWC || !W.Ammo.isEmpty() || W.ExtraAmmo;
+                // Laser options that went to the weapon before are used up
+                // as well.
+                Consumed = W.SWC || W.HRSWC || !W.Ammo.isEmpty() || W.ExtraAmmo || OptionsApplied;
             }
             if (!Consumed)
                 Leftovers << Untouched;

@@ -60,6 +60,8 @@ TEST_F(TypedBlocks, LineBreaksInsideAndBetweenItems)
     CheckCases({
         {"count on the line before", "Van, front: 3\nSD(2 pt CA) (+Ammo), 2\nLL",
          {"front:  3x Spikedropper (+1 Ammo) (2 pt CA)", "front:  2x Light Laser"}, ""},
+        {"laser option on the line after", "Van, front: 3 HL\nPulse, back: P\nHL",
+         {"front:  3x Heavy Laser (Pulse)", "back:  Heavy Laser (Pulse)"}, ""},
         {"laser options on the line before", "Van, in turret: IR\nPulse L+SWC, front: IR\nLL",
          {"turret:  Laser (IR) (Pulse) (+SWC)", "front:  Light Laser (IR)"}, ""},
         {"item before the armor", "Van\nSpoiler (front)\nFireproof Armor F10, R10, L10, B10, T10, U10",
@@ -172,6 +174,9 @@ TEST_F(TypedBlocks, AddOnsHoldTheirWeapons)
          {"Three-space Turret", "turret:  2x Machine Gun", "turret:  Light Laser", "back:  Flamethrower"}, ""},
         {"bumper trigger beside an accessory", "Van, Spoiler, Bumper Trigger Back Searchlight",
          {"Bumper Trigger Back", "Spoiler"}, "Searchlight"},
+        // A size in the add-on's own bracket is its size, not what it holds.
+        {"size in brackets", "Van, Rocket Platform (two-space), MG", {"Two-space  Rocket Platform ", "front:  Machine Gun"},
+         ""},
         {"platform without a size", "Van, rocket platform with 3 MR, front: MG", {"front:  Machine Gun"},
          "rocket platform with 3 MR"},
         {"pod without a size", "Van, EWP with 2 RL", {"# Vehicle Weapon or Equipment Info not found"},
