@@ -56,7 +56,7 @@ QSet<QString> KnownPairs()
         "Two-space Turret", "Three-space Turret", "Zero-space Turret", "One-space Rocket Platform",
         "Two-space Rocket Platform", "Three-space Rocket Platform", "One-space EWP", "Two-space EWP",
         "Three-space EWP", "Extra Heavy Chassis", "X-Heavy Chassis", "Extra-Heavy Chassis",
-        "Offroad Suspension", "Active Suspension", "Sloped Armor", "Fireproof Armor",
+        "Offroad Suspension", "1 Bumper Triggers", "Active Suspension", "Sloped Armor", "Fireproof Armor",
         "Reflective Armor", "Composite Armor", "Metal Armor", "Plastic Armor", "1 Cargo",
         "Improved Supercharger Capacitors", "Extra Power Cells", "Platinum Catalyst", "Extra Magazine",
         "Hi-Res Single Weapon Computer", "Single Weapon Computer", "Steel Belted", "Heavy Duty",
@@ -101,8 +101,10 @@ QSet<QString> KnownPairs()
               QStringLiteral("Side"), QStringLiteral("Rocket")},
              {QStringLiteral("EWP"), QStringLiteral("Turret"), QStringLiteral("Platform")});
     // A count before a weapon or an accessory.
+    // Counted names are read in the plural too ("2 Bumper Triggers").
     for (const auto& Row : WeaponTypes.Items) {
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name + QLatin1Char('s'));
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
@@ -113,8 +115,10 @@ QSet<QString> KnownPairs()
         AddPairs(Pairs, QStringLiteral("Infra-red ") + Row.Abbreviation);
         AddPairs(Pairs, Row.Abbreviation);
     }
-    for (const auto& Row : EquipmentTypes.Items)
+    for (const auto& Row : EquipmentTypes.Items) {
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name + QLatin1Char('s'));
+    }
     // A load written out, "HEAT ammo".
     for (const auto& Row : AmmoTypes.Items)
         if (Row.Abbreviation != QLatin1String("-"))

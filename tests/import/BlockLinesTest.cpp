@@ -25,6 +25,7 @@ TEST_F(BlockLines, BreakEndsAnItemOrRunsOnInsideAPart)
         {"Six-wheeled\n(3 axis)", "Six-wheeled (3 axis)"},
         {"Van, 4 PR\nradial\ntires", "Van, 4 PR radial tires"},
         {"Van, X-Heavy\nchassis, Offroad\nSuspension", "Van, X-Heavy chassis, Offroad Suspension"},
+        {"Van, 2 Machine\nGuns, 2 Bumper\nTriggers", "Van, 2 Machine Guns, 2 Bumper Triggers"},
         {"Van, back: RL\nwith HEAT\nammo, MG", "Van, back: RL with HEAT ammo, MG"},
         // A closed bracket ends its part, however the next line begins.
         {"Van, Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28",

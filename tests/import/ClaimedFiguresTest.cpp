@@ -39,6 +39,9 @@ TEST(ClaimedFigures, ReadersTakeValueAndKeywordOut)
         {ParseCost, "Cost: $9160", "9160", ""},
         {ParseCost, "MG,$500", "500", "MG"},
         {ParseCost, "none", "", "none"},
+        // A "$" in an accessory's note is no cost.
+        {ParseCost, "Cargo Safe (holds $500), $ 9160", "9160", "Cargo Safe (holds $500)"},
+        {ParseCost, "Cargo Safe (holds $500)", "", "Cargo Safe (holds $500)"},
     };
     for (const TReadCase& Case : Cases) {
         QString S = QLatin1String(Case.Text);
