@@ -3,8 +3,11 @@
 #include "import/TextSearch.h"
 #include "model/Global.h"
 
+#include <QHashFunctions>
 #include <QSet>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -136,6 +139,48 @@ QSet<QString> KnownPairs()
     return Pairs;
 }
 
+// What the pairs are built from: the names of the rules tables (and the
+// abbreviations of weapons and loads), so that the pairs are built again only
+// when other rules were read.
+size_t RulesFingerprint()
+{
+    size_t Seed = 0;
+    const auto Mix = [&Seed](const auto& Table) {
+        Seed = qHashMulti(Seed, Table.Items.size());
+        for (const auto& Row : Table.Items)
+            Seed = qHashMulti(Seed, Row.Name);
+    };
+    Mix(BodyTypes);
+    Mix(ChassisTypes);
+    Mix(SuspensionTypes);
+    Mix(CEngineTypes);
+    Mix(GEngineTypes);
+    Mix(GasTankTypes);
+    Mix(TireTypes);
+    Mix(WeaponTypes);
+    Mix(HandGunTypes);
+    Mix(EquipmentTypes);
+    for (const auto& Row : WeaponTypes.Items)
+        Seed = qHashMulti(Seed, Row.Abbreviation);
+    for (const auto& Row : AmmoTypes.Items)
+        Seed = qHashMulti(Seed, Row.Abbreviation);
+    return Seed;
+}
+
+// The known pairs of the rules in force, built once for them rather than for
+// every block.
+const QSet<QString>& RulesPairs()
+{
+    static QSet<QString> Pairs;
+    static std::optional<size_t> BuiltFor;
+    const size_t Fingerprint = RulesFingerprint();
+    if (BuiltFor != Fingerprint) {
+        Pairs = KnownPairs();
+        BuiltFor = Fingerprint;
+    }
+    return Pairs;
+}
+
 QString LastWord(const QString& Line)
 {
     const qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '));
@@ -213,8 +258,7 @@ QString JoinBlockLines(const QString& Block)
             AfterBlank = true;
         }
     }
-    QSet<QString> Pairs;
-    bool PairsBuilt = false;
+    const QSet<QString>* Pairs = nullptr;
     QString Joined;
     int OpenBrackets = 0;
     for (const TPiece& Piece : Pieces) {
@@ -237,13 +281,11 @@ QString JoinBlockLines(const QString& Block)
                 // armor word of the line after it.
                 Joined += QStringLiteral(", ");
             } else {
-                if (!PairsBuilt) {
-                    Pairs = KnownPairs();
-                    PairsBuilt = true;
-                }
+                if (!Pairs)
+                    Pairs = &RulesPairs();
                 const QString Next = PairWord(FirstWord(Line));
-                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
-                                     || (Piece.AfterBlank && !BeginsAPart(Pairs, FirstWord(Line)));
+                const bool OnePart = Pairs->contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
+                                     || (Piece.AfterBlank && !BeginsAPart(*Pairs, FirstWord(Line)));
                 Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
             }
         }
