@@ -209,30 +209,38 @@ QString ParseBody(QString& S, QString& Description)
     // The lines above the stat block (the comment under a header) are the
     // description, even when they mention a body word. A block starts with
     // its body, so the body is the last line that begins with one (a body
-    // name of two words may be wrapped over two lines); else the first body
-    // word anywhere in the text.
+    // name of two words may be wrapped over two lines) and has the chassis
+    // after it: a comment under the block ("Van owners will love it") may
+    // begin with a body word too. Else the last line that begins with one,
+    // else the first body word anywhere in the text.
     int P = 0;
     qsizetype KeyEnd = 0;
     const char* const* Body = nullptr;
-    for (qsizetype End = U.size(); End > 0 && !Body;) {
-        qsizetype Start = End;
-        while (Start > 0 && !IsLineBreak(U[Start - 1]))
-            --Start;
-        qsizetype First = Start;
-        while (First < End && U[First].isSpace())
-            ++First;
-        if (const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED ")); After > 0 && After < End)
-            First = After;
-        for (const auto& Entry : Bodies) {
-            const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
-            if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
-                P = int(First) + 1;
-                KeyEnd = Matched;
-                Body = Entry;
-                break;
+    const qsizetype LastChassis = U.lastIndexOf(QLatin1String("CHASSIS"));
+    for (const bool ChassisAfter : {true, false}) {
+        for (qsizetype End = U.size(); End > 0 && !Body;) {
+            qsizetype Start = End;
+            while (Start > 0 && !IsLineBreak(U[Start - 1]))
+                --Start;
+            qsizetype First = Start;
+            while (First < End && U[First].isSpace())
+                ++First;
+            const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED "));
+            if (After > 0 && After < End)
+                First = After;
+            for (const auto& Entry : Bodies) {
+                if (ChassisAfter && LastChassis < First)
+                    break;
+                const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
+                if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
+                    P = int(First) + 1;
+                    KeyEnd = Matched;
+                    Body = Entry;
+                    break;
+                }
             }
+            End = Start - 1;
         }
-        End = Start - 1;
     }
     if (!Body) {
         for (const auto& Entry : Bodies) {

@@ -200,6 +200,12 @@ TEST_F(TypedBlocks, HeaderAndBody)
          {"* Name: Mk. II Hornet", "* Author: R. Calder", "* Description: Fast one", "* Type: Van"}, ""},
         {"header wrapped after by", "HORNET, DESIGNED BY\nKAY\nFAST ONE\nVAN", {"* Name: HORNET", "* Author: KAY",
                                                                               "* Description: FAST ONE"}, ""},
+        // A comment under the block may begin with a body word; the block's
+        // line is the one with its chassis after it.
+        {"comment under the block beginning with a body word",
+         "Hornet by Kay\nFast car\nPickup, Heavy Chassis, front: MG\nVan owners will love it",
+         {"* Type: Pickup", "* Description: Fast car", "* Chassis: Heavy", "front:  Machine Gun"},
+         "Van owners will love it"},
         {"comment under the block", "Hornet by Kay\nMy fast Pickup, Heavy Chassis\nBuilt for the adVANtage of all",
          {"* Type: Pickup", "* Description: My fast", "* Chassis: Heavy"}, "Built for the adVANtage of all"},
     });
