@@ -581,14 +581,17 @@ QString ParseArmor(QString& S)
             continue;
         if (C.isLetter()) {
             const int Letter = int(SideLetters.indexOf(C.toUpper()));
-            if (Letter < 0 || At(S, End + 1).isLetter())
+            // A side is read once: one named again ("R5/5 R5/5") is no value
+            // of the first.
+            if (Letter < 0 || At(S, End + 1).isLetter() || !Sides[Letter].isEmpty())
                 break;
             Side = Letter;
             // A slash stands between metal and plastic points; one that no
             // digit follows only lists the next side.
         } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
                    || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
-            if (Side < 0)
+            // A side holds one pair of points at most ("5/5", never "5/5/5").
+            if (Side < 0 || (C == QLatin1Char('/') && Sides[Side].contains(QLatin1Char('/'))))
                 break;
             Sides[Side] += C;
         } else {

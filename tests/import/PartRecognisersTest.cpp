@@ -158,7 +158,11 @@ TEST(PartRecognisers, Armor)
                        {"X, armor f10 l 10, r10 b 5 t2 u1, Laser",
                         "Plastic Armor: F10, L10, R10, B5, T2, U1", "X,Laser"},
                        {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"},
-                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"}});
+                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"},
+                       // A side named twice, or a second slash, ends the values:
+                       // what follows stays in the text.
+                       {"X, Armor R5/5 R5/5, Y", "Composite Armor: F, L, R5/5, B, T, U", "X,R5/5, Y"},
+                       {"X, Armor F5/5/5, Y", "Composite Armor: F5/5, L, R, B, T, U", "X,/5, Y"}});
 }
 
 TEST(PartRecognisers, Engine)
