@@ -3,8 +3,11 @@
 #include "import/TextSearch.h"
 #include "model/Global.h"
 
+#include <QHashFunctions>
 #include <QSet>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -55,7 +58,8 @@ QSet<QString> KnownPairs()
         "Side Rocket EWP", "Top EWP", "Side EWP", "Pop-up Turret", "1-space Turret", "One-space Turret",
         "Two-space Turret", "Three-space Turret", "Zero-space Turret", "One-space Rocket Platform",
         "Two-space Rocket Platform", "Three-space Rocket Platform", "One-space EWP", "Two-space EWP",
-        "Three-space EWP", "Extra Heavy Chassis", "Active Suspension", "Sloped Armor", "Fireproof Armor",
+        "Three-space EWP", "Extra Heavy Chassis", "X-Heavy Chassis", "Extra-Heavy Chassis",
+        "Offroad Suspension", "1 Bumper Triggers", "Active Suspension", "Sloped Armor", "Fireproof Armor",
         "Reflective Armor", "Composite Armor", "Metal Armor", "Plastic Armor", "1 Cargo",
         "Improved Supercharger Capacitors", "Extra Power Cells", "Platinum Catalyst", "Extra Magazine",
         "Hi-Res Single Weapon Computer", "Single Weapon Computer", "Steel Belted", "Heavy Duty",
@@ -82,9 +86,12 @@ QSet<QString> KnownPairs()
     };
     // The places of a tire set end its options: a word after "Front" or
     // "Rear" ("(front), Fireproof Armor" joined) is no tire option.
+    // The tire recogniser's short forms are tire words too ("PR radial").
     QStringList TireWords = {QStringLiteral("Radial"), QStringLiteral("Steelbelted"),
                              QStringLiteral("Steel-belted"), QStringLiteral("Fireproof"),
-                             QStringLiteral("Off-road"), QStringLiteral("Racing")};
+                             QStringLiteral("Off-road"), QStringLiteral("Racing"), QStringLiteral("HD"),
+                             QStringLiteral("FP"), QStringLiteral("PR"), QStringLiteral("PC"),
+                             QStringLiteral("SB")};
     for (const auto& Row : TireTypes.Items)
         TireWords += Row.Name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     AddGroup(TireWords, {QStringLiteral("Tires"), QStringLiteral("Tire"), QStringLiteral("Front"),
@@ -97,16 +104,28 @@ QSet<QString> KnownPairs()
               QStringLiteral("Side"), QStringLiteral("Rocket")},
              {QStringLiteral("EWP"), QStringLiteral("Turret"), QStringLiteral("Platform")});
     // A count before a weapon or an accessory.
+    // Counted names are read in the plural too ("2 Bumper Triggers").
     for (const auto& Row : WeaponTypes.Items) {
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name + QLatin1Char('s'));
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 IR Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("1 Pulse ") + Row.Abbreviation);
         AddPairs(Pairs, QStringLiteral("IR ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 IR P ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("1 P ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("Infrared ") + Row.Abbreviation);
+        AddPairs(Pairs, QStringLiteral("Infra-red ") + Row.Abbreviation);
         AddPairs(Pairs, Row.Abbreviation);
     }
-    for (const auto& Row : EquipmentTypes.Items)
+    for (const auto& Row : EquipmentTypes.Items) {
         AddPairs(Pairs, QStringLiteral("1 ") + Row.Name);
+        AddPairs(Pairs, QStringLiteral("1 ") + Row.Name + QLatin1Char('s'));
+    }
+    // A load written out, "HEAT ammo".
+    for (const auto& Row : AmmoTypes.Items)
+        if (Row.Abbreviation != QLatin1String("-"))
+            AddPairs(Pairs, Row.Abbreviation + QStringLiteral(" ammo"));
     AddNames(BodyTypes, nullptr);
     AddNames(ChassisTypes, "Chassis");
     AddNames(SuspensionTypes, "Suspension");
@@ -117,6 +136,48 @@ QSet<QString> KnownPairs()
     AddNames(WeaponTypes, nullptr);
     AddNames(HandGunTypes, nullptr);
     AddNames(EquipmentTypes, nullptr);
+    return Pairs;
+}
+
+// What the pairs are built from: the names of the rules tables (and the
+// abbreviations of weapons and loads), so that the pairs are built again only
+// when other rules were read.
+size_t RulesFingerprint()
+{
+    size_t Seed = 0;
+    const auto Mix = [&Seed](const auto& Table) {
+        Seed = qHashMulti(Seed, Table.Items.size());
+        for (const auto& Row : Table.Items)
+            Seed = qHashMulti(Seed, Row.Name);
+    };
+    Mix(BodyTypes);
+    Mix(ChassisTypes);
+    Mix(SuspensionTypes);
+    Mix(CEngineTypes);
+    Mix(GEngineTypes);
+    Mix(GasTankTypes);
+    Mix(TireTypes);
+    Mix(WeaponTypes);
+    Mix(HandGunTypes);
+    Mix(EquipmentTypes);
+    for (const auto& Row : WeaponTypes.Items)
+        Seed = qHashMulti(Seed, Row.Abbreviation);
+    for (const auto& Row : AmmoTypes.Items)
+        Seed = qHashMulti(Seed, Row.Abbreviation);
+    return Seed;
+}
+
+// The known pairs of the rules in force, built once for them rather than for
+// every block.
+const QSet<QString>& RulesPairs()
+{
+    static QSet<QString> Pairs;
+    static std::optional<size_t> BuiltFor;
+    const size_t Fingerprint = RulesFingerprint();
+    if (BuiltFor != Fingerprint) {
+        Pairs = KnownPairs();
+        BuiltFor = Fingerprint;
+    }
     return Pairs;
 }
 
@@ -197,8 +258,7 @@ QString JoinBlockLines(const QString& Block)
             AfterBlank = true;
         }
     }
-    QSet<QString> Pairs;
-    bool PairsBuilt = false;
+    const QSet<QString>* Pairs = nullptr;
     QString Joined;
     int OpenBrackets = 0;
     for (const TPiece& Piece : Pieces) {
@@ -216,14 +276,16 @@ QString JoinBlockLines(const QString& Block)
             } else if (Separated || OpenBrackets > 0 || IsJoiningWord(LastWord(Joined), true)
                        || IsJoiningWord(FirstWord(Line), false)) {
                 Joined += QLatin1Char(' ');
+            } else if (Last == QLatin1Char(')')) {
+                // A closed bracket ends its part: "(Plastic)" of a pod is no
+                // armor word of the line after it.
+                Joined += QStringLiteral(", ");
             } else {
-                if (!PairsBuilt) {
-                    Pairs = KnownPairs();
-                    PairsBuilt = true;
-                }
+                if (!Pairs)
+                    Pairs = &RulesPairs();
                 const QString Next = PairWord(FirstWord(Line));
-                const bool OnePart = Pairs.contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
-                                     || (Piece.AfterBlank && !BeginsAPart(Pairs, FirstWord(Line)));
+                const bool OnePart = Pairs->contains(PairWord(LastWord(Joined)) + QLatin1Char(' ') + Next)
+                                     || (Piece.AfterBlank && !BeginsAPart(*Pairs, FirstWord(Line)));
                 Joined += OnePart ? QStringLiteral(" ") : QStringLiteral(", ");
             }
         }

@@ -79,6 +79,9 @@ QString ParseWeight(QString& S)
     if (P > 0) {
         int Q = P;
         const QString Weight = AnsiUpper(PrevWord(S, Q, false));
+        // A weight that opens the text has no separator before it to keep.
+        if (Q == 2 && !QStringLiteral("\n\r ,:;.").contains(S[0]))
+            Q = 1;
         S = Copy(S, 1, Q - 1) + Copy(S, P + 3, ToEnd);
         return Weight;
     }
@@ -88,13 +91,26 @@ QString ParseWeight(QString& S)
 
 QString ParseCost(QString& S)
 {
-    const QString U = AnsiUpper(S);
-    int P = Pos(QStringLiteral("$ "), U);
+    // A "$" in a bracket belongs to an accessory's note ("Cargo Safe (holds
+    // $500)"), not to the cost.
+    const auto OutsideBrackets = [&S](const QString& Key) {
+        int Depth = 0;
+        for (qsizetype I = 0; I < S.size(); ++I) {
+            if (S[I] == QLatin1Char('('))
+                ++Depth;
+            else if (S[I] == QLatin1Char(')') && Depth > 0)
+                --Depth;
+            else if (Depth == 0 && QStringView(S).mid(I).startsWith(Key))
+                return int(I) + 1;
+        }
+        return 0;
+    };
+    int P = OutsideBrackets(QStringLiteral("$ "));
     const bool Spaced = P > 0;
     if (Spaced)
         ++P;
     else
-        P = Pos(QStringLiteral("$"), U);
+        P = OutsideBrackets(QStringLiteral("$"));
     if (P == 0)
         return QString();
     const int Length = static_cast<int>(S.size());

@@ -394,17 +394,20 @@ QString ParseAmmo(QString& Item)
 // A bracket of loads as the program's stat block writes a weapon group:
 // "(AP, AP)", "(HEAT, +Ammo)", "(+2 Ammo)". Each piece is an ammunition
 // abbreviation or an extra-magazine mark; a bracket of anything else is left
-// alone. Loads lists the abbreviations as the rules table writes them,
-// Magazines the number of extra magazines.
-bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
+// alone. Magazines may stand in brackets of their own beside the loads
+// ("(AP) (+2 Ammo)"). A second bracket of loads ("(HEAT) (T)") is taken out
+// into Aside, so that no later reading takes it for a place. Loads lists the
+// abbreviations as the rules table writes them, Magazines the number of
+// extra magazines.
+bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Aside)
 {
+    bool Read = false;
     static const QRegularExpression Magazine(QStringLiteral("^\\+\\s*(\\d*)\\s*AMMO$"),
                                              QRegularExpression::CaseInsensitiveOption);
-    for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;
-         Open = Item.indexOf(QLatin1Char('('), Open + 1)) {
+    for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;) {
         const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
         if (Close < 0)
-            return false;
+            break;
         QStringList Found;
         int Extra = 0;
         bool AllRead = true;
@@ -427,15 +430,24 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines)
                 }
             AllRead = AllRead && Known;
         }
-        if (AllRead && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
+        const bool SecondLoads = !Loads.isEmpty() && !Found.isEmpty();
+        if (AllRead && !SecondLoads && (Found.count(QStringLiteral("-")) < Found.size() || Extra > 0)) {
             Item.remove(Open, Close - Open + 1);
-            Item = Item.trimmed();
-            Loads = Found;
-            Magazines = Extra;
-            return true;
+            if (!Found.isEmpty())
+                Loads = Found;
+            Magazines += Extra;
+            Read = true;
+            Open = Item.indexOf(QLatin1Char('('), Open);
+        } else if (AllRead && SecondLoads) {
+            Aside += QLatin1Char(' ') + Item.mid(Open, Close - Open + 1);
+            Item.remove(Open, Close - Open + 1);
+        } else {
+            Open = Item.indexOf(QLatin1Char('('), Open + 1);
         }
     }
-    return false;
+    if (Read)
+        Item = Item.trimmed();
+    return Read;
 }
 
 bool ParseExtraMagazine(QString& Item)
@@ -541,7 +553,9 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
     if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
         && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
         Held = Held.mid(1, Held.size() - 2).trimmed();
-    if (Held.isEmpty())
+    // The size is the add-on's own only where it stands before what the
+    // add-on holds ("Rocket Platform (two-space)" names no size).
+    if (Held.isEmpty() || !SpaceSize().match(Item.left(End)).hasMatch())
         return {};
     Heading = !M.captured(2).isEmpty();
     Item = Item.left(End).trimmed();
@@ -549,6 +563,26 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
                           : Kind == QLatin1String("TURRET") ? QStringLiteral("Turret: ")
                                                             : QStringLiteral("Platform: ");
     return Place + Held;
+}
+
+// "FT and 2 SD", "Spoiler with 2 MG": a count after "and" or "with" begins
+// an item of its own, which the result is; the place goes on to it and to
+// the items after it. A pod or platform keeps what it is named with, so that
+// one without a size stays in the leftovers whole.
+QString SplitJoinedCount(QString& Item, bool& Heading)
+{
+    static const QRegularExpression Joined(QStringLiteral("\\s+(?:and|with)\\s+(?=\\d)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    Heading = true;
+    if (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform"))
+        || HasWord(Item, QStringLiteral("Turret")))
+        return {};
+    const QRegularExpressionMatch M = Joined.match(Item);
+    if (!M.hasMatch())
+        return {};
+    const QString Next = Item.mid(M.capturedEnd()).trimmed();
+    Item = Item.left(M.capturedStart()).trimmed();
+    return Next;
 }
 
 // A size written out, "Two-space" or "2-space", taken out of the item.
@@ -690,6 +724,8 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             Untouched = S.mid(From, To - From).trimmed();
             From = To + 1;
             Contents = SplitAddOnContents(Untouched, ContentsHeading);
+            if (Contents.isEmpty())
+                Contents = SplitJoinedCount(Untouched, ContentsHeading);
         }
         if (Untouched.isEmpty())
             continue;
@@ -701,7 +737,12 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         // places: "(T)" after a weapon is its tracer load, not the top.
         QStringList Loads;
         int Magazines = 0;
-        const bool HasLoads = ParseLoads(Item, Loads, Magazines);
+        QString SecondLoads;
+        const bool HasLoads = ParseLoads(Item, Loads, Magazines, SecondLoads);
+        // An accessory's note may hold a place word ("(on the left)"); the
+        // note keeps it, and it places nothing.
+        const QString BeforePlace = Item;
+        const QString PlaceBefore = LastLocation;
         // The words Top and Side of a pod's name are no location.
         if (!HasWord(Item, QStringLiteral("EWP"))) {
             // A list such as back: FT, MD places every weapon after the
@@ -712,6 +753,7 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             else
                 LastLocation = W.Location;
         }
+        Item += SecondLoads;
         // A turret, pod or platform is sized by its words ("Two-space"),
         // not counted. A turret is an add-on only where a size says which; a
         // bare "turret" places the weapon or accessory it names.
@@ -781,10 +823,20 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                 // Bumper Spikes (front), is the accessory's note all the same.
                 if (!Accessory.isEmpty()) {
                     Bracket = TextInBrackets(Item);
-                    if (!Bracket.isEmpty())
+                    if (const QString Note = TextInBrackets(BeforePlace); !Note.isEmpty() && Note != Bracket) {
+                        // The place was read from inside the note: what is
+                        // left of the note goes with it.
+                        LastLocation = PlaceBefore;
+                        if (const qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0) {
+                            const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
+                            Item.remove(Open, Close < 0 ? Item.size() - Open : Close - Open + 1);
+                        }
+                        Bracket = Note;
+                    } else if (!Bracket.isEmpty()) {
                         Item.remove(QLatin1Char('(') + Bracket + QLatin1Char(')'));
-                    else
+                    } else {
                         Bracket = TextInBrackets(Untouched);
+                    }
                     Item.remove(QStringLiteral("()"));
                 }
             }
@@ -793,18 +845,22 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
             Weapon = FindWeaponByAbbrev(Item, Tables);
 
         // Laser options of an accessory item have no weapon to go with.
+        bool OptionsApplied = false;
         if (!Item.isEmpty() && Accessory.isEmpty()) {
             static const QStringList IRTexts = {QStringLiteral("Infrared"), QStringLiteral("Infra-red"),
                                                 QStringLiteral("IR")};
             static const QStringList PulseTexts = {QStringLiteral("Pulse"), QStringLiteral("P")};
             const bool IR = FirstRemoved(Item, IRTexts, true) >= 0;
             const bool Pulse = FirstRemoved(Item, PulseTexts, true) >= 0;
+            // "(IR)" leaves its emptied bracket behind.
+            DropStrayBracket(Item);
             const QString Options = QString(IR ? QStringLiteral(" (IR)") : QString())
                                     + (Pulse ? QStringLiteral(" (Pulse)") : QString());
             if (!Weapon.isEmpty())
                 Weapon += Options;
             else if (!WeaponLines.isEmpty())
                 WeaponLines.last() += Options;
+            OptionsApplied = !Options.isEmpty() && !WeaponLines.isEmpty();
         }
 
         if (!Weapon.isEmpty()) {
@@ -845,7 +901,9 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
                     Last += QStringLiteral(" (Ammo: ") + W.Ammo + QLatin1Char(')');
                 if (W.ExtraAmmo)
                     Last += QStringLiteral(" (+Ammo)");
-                Consumed = W.SWC || W.HRSWC || !W.Ammo.isEmpty() || W.ExtraAmmo;
+                // Laser options that went to the weapon before are used up
+                // as well.
+                Consumed = W.SWC || W.HRSWC || !W.Ammo.isEmpty() || W.ExtraAmmo || OptionsApplied;
             }
             if (!Consumed)
                 Leftovers << Untouched;

@@ -140,6 +140,8 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Add(KeyLine(QStringLiteral("Type"), Body));
         Out.Log(QStringLiteral("Body"), Body, T);
     }
+    // A tab between the words of the parts is a blank ("front:<tab>MG").
+    T = CollapseSpaces(T.replace(QLatin1Char('\t'), QLatin1Char(' ')));
     // A dash between blanks separates two items as a comma does.
     T = ReplaceText(T, QStringLiteral(" - "), QStringLiteral(", "));
     T = JoinBlockLines(T);

@@ -104,6 +104,37 @@ int KindPhraseStart(const QString& S, int From, int To)
     }
 }
 
+// The body keywords in the order they are tried, each with its body name.
+const char* const Bodies[][2] = {
+    {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
+    {"Mid-Sized", "Mid-Sized"},      {"MidSized", "Mid-Sized"},          {"MidSize", "Mid-Sized"},
+    {"Sedan", "Sedan"},              {"Luxury", "Luxury"},               {"Station Wagon", "Station Wagon"},
+    {"Station-Wagon", "Station Wagon"}, {"Pickup", "Pickup"},            {"Pick-up", "Pickup"},
+    {"Camper", "Camper"},            {"Van", "Van"}};
+
+// Whether the text holds a body keyword anywhere, as the body's whole-text
+// search finds it.
+bool HoldsBodyKeyword(const QString& S)
+{
+    const QString U = AnsiUpper(S);
+    for (const auto& Entry : Bodies)
+        if (Pos(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
+            return true;
+    return false;
+}
+
+// The first place (0-based) where Key matches S ignoring case, a blank of
+// the key standing for any run of blanks and line breaks, with the end of
+// the match in End; -1 when it matches nowhere.
+qsizetype FindAcrossBreaks(const QString& S, QLatin1String Key, qsizetype& End)
+{
+    const QString U = AnsiUpper(S);
+    for (qsizetype I = 0; I < U.size(); ++I)
+        if ((End = MatchAcrossBreaks(U, I, Key)) > 0)
+            return I;
+    return -1;
+}
+
 } // namespace
 
 QString ParseName(QString& S, bool& HasAuthor)
@@ -118,15 +149,26 @@ QString ParseName(QString& S, bool& HasAuthor)
         bool NameMayHoldComma;
     } Separators[] = {{", designed by ", true, true}, {" by ", true, true}, {" - ", false, false}, {":", false, false}};
     for (const auto& Sep : Separators) {
-        const QString Key = QLatin1String(Sep.Separator);
-        const int P = PosText(Key, S);
-        if (P == 0 || (Key == QLatin1String(" - ") && P > 100))
+        const QLatin1String Key(Sep.Separator);
+        // The header line a mail program wrapped: the blanks of "designed
+        // by" may be line breaks.
+        qsizetype End = 0;
+        const qsizetype At = Sep.Author ? FindAcrossBreaks(S, Key, End) : PosText(Key, S) - 1;
+        if (!Sep.Author)
+            End = At + Key.size();
+        if (At < 0 || (Key == QLatin1String(" - ") && At >= 100))
             continue;
-        const QString Name = Copy(S, 1, P - 1);
+        const QString Name = S.left(At);
         if (Name.contains(QLatin1Char('\n')) || Name.contains(QLatin1Char('\r'))
             || (!Sep.NameMayHoldComma && Name.contains(QLatin1Char(','))))
             continue;
-        S = TrimSeparators(Rest(S, P + Key.size()));
+        const QString After = S.mid(End);
+        // "Van - Heavy Chassis - ..." or a block without commas whose first
+        // heading ends in ":": the body before the separator and none after
+        // it puts the separator inside the stat block.
+        if (!Sep.Author && HoldsBodyKeyword(Name) && !HoldsBodyKeyword(After))
+            continue;
+        S = TrimSeparators(After);
         HasAuthor = Sep.Author;
         return Name;
     }
@@ -151,7 +193,8 @@ QString ParseAuthor(QString& S, bool HasAuthor)
         S.clear();
         return Author;
     }
-    const QString Author = Copy(S, 1, Stop - 1);
+    // Blanks at the end of the header line are layout, not the author's.
+    const QString Author = Copy(S, 1, Stop - 1).trimmed();
     int After = Stop + 1;
     if (S[Stop - 1] == QLatin1Char('\r') && After <= S.size() && S[After - 1] == QLatin1Char('\n'))
         ++After;
@@ -161,41 +204,43 @@ QString ParseAuthor(QString& S, bool HasAuthor)
 
 QString ParseBody(QString& S, QString& Description)
 {
-    static const char* const Bodies[][2] = {
-        {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
-        {"Mid-Sized", "Mid-Sized"},      {"MidSized", "Mid-Sized"},          {"MidSize", "Mid-Sized"},
-        {"Sedan", "Sedan"},              {"Luxury", "Luxury"},               {"Station Wagon", "Station Wagon"},
-        {"Station-Wagon", "Station Wagon"}, {"Pickup", "Pickup"},            {"Pick-up", "Pickup"},
-        {"Camper", "Camper"},            {"Van", "Van"}};
     Description.clear();
     const QString U = AnsiUpper(S);
     // The lines above the stat block (the comment under a header) are the
     // description, even when they mention a body word. A block starts with
     // its body, so the body is the last line that begins with one (a body
-    // name of two words may be wrapped over two lines); else the first body
-    // word anywhere in the text.
+    // name of two words may be wrapped over two lines) and has the chassis
+    // after it: a comment under the block ("Van owners will love it") may
+    // begin with a body word too. Else the last line that begins with one,
+    // else the first body word anywhere in the text.
     int P = 0;
     qsizetype KeyEnd = 0;
     const char* const* Body = nullptr;
-    for (qsizetype End = U.size(); End > 0 && !Body;) {
-        qsizetype Start = End;
-        while (Start > 0 && !IsLineBreak(U[Start - 1]))
-            --Start;
-        qsizetype First = Start;
-        while (First < End && U[First].isSpace())
-            ++First;
-        if (const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED ")); After > 0 && After < End)
-            First = After;
-        for (const auto& Entry : Bodies) {
-            const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
-            if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
-                P = int(First) + 1;
-                KeyEnd = Matched;
-                Body = Entry;
-                break;
+    const qsizetype LastChassis = U.lastIndexOf(QLatin1String("CHASSIS"));
+    for (const bool ChassisAfter : {true, false}) {
+        for (qsizetype End = U.size(); End > 0 && !Body;) {
+            qsizetype Start = End;
+            while (Start > 0 && !IsLineBreak(U[Start - 1]))
+                --Start;
+            qsizetype First = Start;
+            while (First < End && U[First].isSpace())
+                ++First;
+            const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED "));
+            if (After > 0 && After < End)
+                First = After;
+            for (const auto& Entry : Bodies) {
+                if (ChassisAfter && LastChassis < First)
+                    break;
+                const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
+                if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
+                    P = int(First) + 1;
+                    KeyEnd = Matched;
+                    Body = Entry;
+                    break;
+                }
             }
+            End = Start - 1;
         }
-        End = Start - 1;
     }
     if (!Body) {
         for (const auto& Entry : Bodies) {
@@ -427,9 +472,15 @@ QString ParseWheelguards(QString& S)
     QStringList Consumed;
     int At = 1;
     for (;;) {
-        QString Item = TrimSeparators(NextItem(Marked, At, false));
-        if (Item.isEmpty())
+        // An empty item between two separators (", ," where an earlier part
+        // was cut out) does not end the list; the end of the text does.
+        const int Before = At;
+        const QString Next = NextItem(Marked, At, false);
+        if (Next.isEmpty() || At <= Before)
             break;
+        QString Item = TrimSeparators(Next);
+        if (Item.isEmpty())
+            continue;
         const QString Untouched = Item;
         const bool Guard = FindAndRemove(Item, QStringLiteral("WHEELGUARDS"))
                            || FindAndRemove(Item, QStringLiteral("WHEEL GUARDS"))
@@ -530,14 +581,17 @@ QString ParseArmor(QString& S)
             continue;
         if (C.isLetter()) {
             const int Letter = int(SideLetters.indexOf(C.toUpper()));
-            if (Letter < 0 || At(S, End + 1).isLetter())
+            // A side is read once: one named again ("R5/5 R5/5") is no value
+            // of the first.
+            if (Letter < 0 || At(S, End + 1).isLetter() || !Sides[Letter].isEmpty())
                 break;
             Side = Letter;
             // A slash stands between metal and plastic points; one that no
             // digit follows only lists the next side.
         } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
                    || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
-            if (Side < 0)
+            // A side holds one pair of points at most ("5/5", never "5/5/5").
+            if (Side < 0 || (C == QLatin1Char('/') && Sides[Side].contains(QLatin1Char('/'))))
                 break;
             Sides[Side] += C;
         } else {

@@ -226,10 +226,13 @@ QString MarkAndWith(const QString& S)
 
 bool CutInvalidMark(QString& S)
 {
-    const int P = Pos(QStringLiteral("## INVALID"), AnsiUpper(S));
-    if (P == 0)
+    // A mail program may wrap the mark's line right after "##", or put a tab
+    // there.
+    static const QRegularExpression Mark(QStringLiteral("##\\s+INVALID"), QRegularExpression::CaseInsensitiveOption);
+    const qsizetype At = S.indexOf(Mark);
+    if (At < 0)
         return false;
-    S = Copy(S, 1, P - 1);
+    S.truncate(At);
     return true;
 }
 

@@ -29,12 +29,19 @@ TEST(ClaimedFigures, ReadersTakeValueAndKeywordOut)
         {ParseHC, "HC: -2", "-2", ""},
         {ParseWeight, "HC 3, 5000 lbs, $ 10", "5000", "HC 3, , $ 10"},
         {ParseWeight, "HC 2, 5000lbs, $ 10", "5000", "HC 2,  $ 10"},
+        // A weight that opens the text leaves none of its digits behind.
+        {ParseWeight, "3448 lbs, $ 10", "3448", ", $ 10"},
+        {ParseWeight, "3448lbs, $ 10", "3448", " $ 10"},
+        {ParseWeight, "5 lbs", "5", ""},
         {ParseWeight, "Cargo, xlbs", "", "Cargo, xlbs"},
         {ParseWeight, "Weight: 4000, x", "4000", "x"},
         {ParseCost, "lbs, $ 12345, Accel", "12345,", "lbs, Accel"},
         {ParseCost, "Cost: $9160", "9160", ""},
         {ParseCost, "MG,$500", "500", "MG"},
         {ParseCost, "none", "", "none"},
+        // A "$" in an accessory's note is no cost.
+        {ParseCost, "Cargo Safe (holds $500), $ 9160", "9160", "Cargo Safe (holds $500)"},
+        {ParseCost, "Cargo Safe (holds $500)", "", "Cargo Safe (holds $500)"},
     };
     for (const TReadCase& Case : Cases) {
         QString S = QLatin1String(Case.Text);

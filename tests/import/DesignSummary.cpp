@@ -115,25 +115,60 @@ QString DesignSummary(TVehicle& V, bool Header)
     return Lines.join(QLatin1Char('\n'));
 }
 
-QString LaidOut(const QString& Text, int Width)
+namespace {
+
+// Line hard-wrapped at blanks to Width characters; a word longer than the
+// width runs on to the next blank.
+void Wrap(QString& Line, int Width)
 {
-    QStringList Lines = Text.split(QLatin1Char('\n'));
+    for (qsizetype Start = 0; Line.size() - Start > Width;) {
+        qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '), Start + Width);
+        if (Blank <= Start)
+            Blank = Line.indexOf(QLatin1Char(' '), Start + Width);
+        if (Blank < 0)
+            break;
+        Line[Blank] = QLatin1Char('\n');
+        Start = Blank + 1;
+    }
+}
+
+qsizetype LongestLine(const QStringList& Lines)
+{
     qsizetype Block = 0;
     for (qsizetype I = 1; I < Lines.size(); ++I)
         if (Lines[I].size() > Lines[Block].size())
             Block = I;
-    QString& Line = Lines[Block];
-    if (Width > 0) {
-        for (qsizetype Start = 0; Line.size() - Start > Width;) {
-            qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '), Start + Width);
-            // A word longer than the width runs on to the next blank.
-            if (Blank <= Start)
-                Blank = Line.indexOf(QLatin1Char(' '), Start + Width);
-            if (Blank < 0)
-                break;
-            Line[Blank] = QLatin1Char('\n');
-            Start = Blank + 1;
+    return Block;
+}
+
+} // namespace
+
+QString MailedOut(const QString& Text, int Width)
+{
+    QStringList Lines = Text.split(QStringLiteral("\r\n"));
+    QStringList Mailed;
+    const qsizetype Block = LongestLine(Lines);
+    for (qsizetype I = 0; I < Lines.size(); ++I) {
+        if (I < Block) {
+            Mailed << Lines[I];
+            continue;
         }
+        if (I > Block)
+            Mailed << QString();
+        QString Line = Lines[I];
+        Wrap(Line, Width);
+        for (const QString& Part : Line.split(QLatin1Char('\n')))
+            Mailed << QLatin1Char('\t') + Part;
+    }
+    return Mailed.join(QStringLiteral("\r\n"));
+}
+
+QString LaidOut(const QString& Text, int Width)
+{
+    QStringList Lines = Text.split(QLatin1Char('\n'));
+    QString& Line = Lines[LongestLine(Lines)];
+    if (Width > 0) {
+        Wrap(Line, Width);
     } else {
         int Depth = 0;
         for (qsizetype I = 0; I + 1 < Line.size(); ++I) {

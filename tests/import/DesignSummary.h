@@ -16,3 +16,9 @@ QString DesignSummary(TVehicle& V, bool Header);
 // line hard-wrapped at blanks to Width characters, or split into one item a
 // line (Width 0).
 QString LaidOut(const QString& Text, int Width);
+
+// The stat block as a mail program passes it on: every line from the block on
+// hard-wrapped at blanks to Width characters (the invalid mark's line too),
+// each line indented by a tab and ended by CR LF, a blank line between the
+// block and the mark. The header lines stay as they are.
+QString MailedOut(const QString& Text, int Width);

@@ -21,11 +21,18 @@ constexpr std::uint32_t FirstSeed = 1;
 constexpr int DesignsPerBlock = 250;
 constexpr int Blocks = 8;
 // The widths a forum or a mail program wraps at, from a narrow column to a
-// wide one; 0 is one item a line.
-constexpr int Layouts[] = {-1, 11, 29, 47, 72, 0};
+// wide one; 0 is one item a line, -1 one line as written. Mailed is the
+// block passed on by mail (MailedOut) at a width narrow enough to wrap the
+// invalid mark's line after its "##", in lower case where the design is not
+// in capitals.
+constexpr int Mailed = -2;
+constexpr int MailedWidth = 7;
+constexpr int Layouts[] = {-1, 11, 29, 47, 72, 0, Mailed};
 
 std::string LayoutName(int Width, bool Capitals)
 {
+    if (Width == Mailed)
+        return "mailed on at " + std::to_string(MailedWidth) + (Capitals ? ", in capitals" : ", in lower case");
     std::string Name = Width < 0 ? "one line" : Width == 0 ? "one item a line" : "wrapped at " + std::to_string(Width);
     return Capitals ? Name + ", in capitals" : Name;
 }
@@ -52,8 +59,10 @@ TEST_P(GeneratedRoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
         OfficialDescription(Original, WithHeader, Written);
         const QString Expected = DesignSummary(Original, WithHeader);
         for (const int Width : Layouts) {
-            QString Text = Capitals ? AnsiUpper(Written) : Written;
-            if (Width >= 0)
+            QString Text = Capitals ? AnsiUpper(Written) : Width == Mailed ? Written.toLower() : Written;
+            if (Width == Mailed)
+                Text = MailedOut(Text, MailedWidth);
+            else if (Width >= 0)
                 Text = LaidOut(Text, Width);
             TImportResult Out;
             ImportDescription(Text, Out);
@@ -62,7 +71,8 @@ TEST_P(GeneratedRoundTrip, OfficialDescriptionReadsBackToTheSameDesign)
             const QString Differences = AcceptImport(Out.Result, Main);
             const QString Read = DesignSummary(Main.Design, WithHeader);
             // Names and notes come back in the case they were written in.
-            if ((Capitals ? AnsiUpper(Read) : Read) == (Capitals ? AnsiUpper(Expected) : Expected)
+            const bool Folded = Capitals || Width == Mailed;
+            if ((Folded ? AnsiUpper(Read) : Read) == (Folded ? AnsiUpper(Expected) : Expected)
                 && Differences.isEmpty())
                 continue;
             if (++Failures <= 5)

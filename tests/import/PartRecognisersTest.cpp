@@ -49,13 +49,25 @@ TEST(PartRecognisers, Name)
          {"Van, Driver by the door", "Van, Driver|author", "the door"},
          {"Hornet, the second by Kay\r\nVan", "Hornet, the second|author", "Kay\r\nVan"},
          {"Hornet, second: Van", "", "Hornet, second: Van"},
-         {"Hornet, second - Van", "", "Hornet, second - Van"}});
+         {"Hornet, second - Van", "", "Hornet, second - Van"},
+         // A body before ":" or " - " and none after it: the separator lies
+         // inside a block without commas.
+         {"Van Heavy Chassis front: MG", "", "Van Heavy Chassis front: MG"},
+         {"Van - Heavy Chassis", "", "Van - Heavy Chassis"},
+         {"Killer Van: Van", "Killer Van", "Van"},
+         // The header line wrapped at a blank of its separator.
+         {"Hornet,\r\ndesigned by Kay\r\nVan", "Hornet|author", "Kay\r\nVan"},
+         {"Hornet, designed\nby\nKay\nVan", "Hornet|author", "Kay\nVan"},
+         {"Hornet\nby Kay\nVan", "Hornet|author", "Kay\nVan"},
+         {"Fast car\nbuilt by Kay, Van", "", "Fast car\nbuilt by Kay, Van"}});
 }
 
 TEST(PartRecognisers, Author)
 {
     Check([](QString& S) { return ParseAuthor(S, true); },
-          {{"Rigsmith\r\nVan", "Rigsmith", "Van"}, {"Kay: Van", "Kay", "Van"}, {"Kay", "Kay", ""}});
+          {{"Rigsmith\r\nVan", "Rigsmith", "Van"}, {"Kay: Van", "Kay", "Van"}, {"Kay", "Kay", ""},
+           // Blanks at the end of the header line are no part of the author.
+           {"Kay \r\nVan", "Kay", "Van"}});
     const QString Long = QStringLiteral("x").repeated(95);
     QString S = Long;
     EXPECT_EQ(ParseAuthor(S, true), QString());
@@ -146,7 +158,11 @@ TEST(PartRecognisers, Armor)
                        {"X, armor f10 l 10, r10 b 5 t2 u1, Laser",
                         "Plastic Armor: F10, L10, R10, B5, T2, U1", "X,Laser"},
                        {"X, Armor: L 10, Light Laser", "Plastic Armor: F, L10, R, B, T, U", "X,Light Laser"},
-                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"}});
+                       {"X, Armor F 30 / B 30 / T 5, Y", "Plastic Armor: F30, L, R, B30, T5, U", "X,Y"},
+                       // A side named twice, or a second slash, ends the values:
+                       // what follows stays in the text.
+                       {"X, Armor R5/5 R5/5, Y", "Composite Armor: F, L, R5/5, B, T, U", "X,R5/5, Y"},
+                       {"X, Armor F5/5/5, Y", "Composite Armor: F5/5, L, R, B, T, U", "X,/5, Y"}});
 }
 
 TEST(PartRecognisers, Engine)

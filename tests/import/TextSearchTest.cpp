@@ -52,6 +52,15 @@ TEST(TextSearch, CutInvalidMark)
     EXPECT_TRUE(CutInvalidMark(S));
     EXPECT_EQ(S, QStringLiteral("Van, HC 2 "));
     EXPECT_FALSE(CutInvalidMark(S));
+    // The mark's line wrapped right after "##", or a tab there.
+    const TTextCase Wrapped[] = {{"Van, HC 2\r\n##\r\nINVALID ## (Max Weight exceeded)", "Van, HC 2\r\n"},
+                                 {"Van, HC 2\n## \ninvalid\n##", "Van, HC 2\n"},
+                                 {"Van, HC 2 ##\tINVALID", "Van, HC 2 "}};
+    for (const TTextCase& C : Wrapped) {
+        QString Text = QLatin1String(C.Input);
+        EXPECT_TRUE(CutInvalidMark(Text)) << C.Input;
+        EXPECT_EQ(Text, QLatin1String(C.Expected)) << C.Input;
+    }
 }
 
 TEST(TextSearch, FirstNumber)

@@ -41,6 +41,15 @@ TEST_F(TypedBlocks, LoadBracketsAreLoads)
          {"front:  Machine Gun (Ammo: T)", "back:  3x Vulcan Machine Gun (Ammo: T, T, -) (+2 Ammo)"}, ""},
         {"tracer of part of a group", "Van, 2 AC (T)", {"front:  2x Autocannon (Ammo: T, -)"}, ""},
         {"a place in brackets stays a place", "Van, MG (B)", {"back:  Machine Gun"}, ""},
+        // Magazines in a bracket of their own are no count and no leftover.
+        {"magazines beside the loads", "Van, front: MG (AP) (+2 Ammo), back: MG (T) (+Ammo)",
+         {"front:  Machine Gun (Ammo: AP) (+Ammo)", "back:  Machine Gun (Ammo: T) (+Ammo)"}, ""},
+        {"magazines before the loads", "Van, 3 RL (+2 Ammo) (HEAT, -, -)",
+         {"front:  3x Rocket Launcher (Ammo: HEAT, -, -) (+2 Ammo)"}, ""},
+        // A second bracket of loads is more than the weapon holds: it stays
+        // with the user, and "(T)" in it is no place.
+        {"a second bracket of loads", "Van, RL (HEAT) (T), MG", {"front:  Rocket Launcher (Ammo: HEAT)",
+                                                                "front:  Machine Gun"}, "(T)"},
     });
 }
 
@@ -51,12 +60,19 @@ TEST_F(TypedBlocks, LineBreaksInsideAndBetweenItems)
     CheckCases({
         {"count on the line before", "Van, front: 3\nSD(2 pt CA) (+Ammo), 2\nLL",
          {"front:  3x Spikedropper (+1 Ammo) (2 pt CA)", "front:  2x Light Laser"}, ""},
+        {"laser option on the line after", "Van, front: 3 HL\nPulse, back: P\nHL",
+         {"front:  3x Heavy Laser (Pulse)", "back:  Heavy Laser (Pulse)"}, ""},
         {"laser options on the line before", "Van, in turret: IR\nPulse L+SWC, front: IR\nLL",
          {"turret:  Laser (IR) (Pulse) (+SWC)", "front:  Light Laser (IR)"}, ""},
         {"item before the armor", "Van\nSpoiler (front)\nFireproof Armor F10, R10, L10, B10, T10, U10",
          {"* Armor: Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "Spoiler (front)"}, ""},
         {"pod before the armor", "Van\nOne-Space Side EWP (3 pt) (Plastic)\nMetal Armor F2, R2, L2, B2, T2, U2",
          {"* Armor: Metal Armor: F2, L2, R2, B2, T2, U2", "One-space  Side  (3 pt) EWP"}, ""},
+        {"pod with its plastic bracket before the armor",
+         "Van\nThree-space Top Rocket EWP (6 pt) (Plastic)\nFireproof Composite Armor F8/28\nR1/1\nL8/34\nB1/35\nT8/35\n"
+         "U7/29\n5 Cargo",
+         {"* Armor: Fireproof Composite Armor: F8/28, L8/34, R1/1, B1/35, T8/35, U7/29", "Three-space  Top Rocket  (6 pt) EWP"},
+         "5 Cargo"},
         {"tank on its own line",
          "Van\n300 cid Gas Engine (Carburetor, 3x N2O)\nHeavy Duty Tank with one gallon\nSolid Front & Rear Tires",
          {"* Engine: 300 cid Gas Engine  with Carburetor, 3x N2O, Gas Tank: Heavy Duty, 1 gal."}, ""},
@@ -96,6 +112,41 @@ TEST_F(TypedBlocks, NothingVanishes)
         {"plant of unknown size", "Van, Lg. Power Plant, Spoiler", {"Spoiler"}, "Lg\r\nPower Plant"},
         {"unknown words", "Van, Spoiler, Flux Capacitor, front: MG", {"Spoiler", "front:  Machine Gun"},
          "Flux Capacitor"},
+        // Without a name line, the first heading's ":" or the first dash
+        // lies inside the stat block: no name swallows the parts before it.
+        {"no commas and no name line",
+         "Van Heavy Chassis Heavy Suspension Solid Tires 200 cid Gas Engine Economy Tank with 5 gallons front: RL Airdam "
+         "Armor F5 R5 L5 B5 T5 U5",
+         {"* Type: Van", "* Chassis: Heavy", "* Suspension: Heavy", "* Tires: Front & Rear Tires: Solid",
+          "* Engine: 200 cid Gas Engine, Gas Tank: Economy, 5 gal.", "front:  Rocket Launcher", "Airdam",
+          "* Armor: Plastic Armor: F5, L5, R5, B5, T5, U5"},
+         ""},
+        {"dashes and no name line", "Van - Light Chassis - Medium Power Plant - back: 2 SD - Airdam",
+         {"# Vehicle name not found", "* Type: Van", "* Chassis: Light", "* Engine: Medium Power Plant",
+          "back:  2x Spikedropper", "Airdam"},
+         ""},
+        {"a name before the dash", "Hornet - Van, Light Chassis", {"* Name: Hornet", "* Type: Van"}, ""},
+        // A count after "and" or "with" is the count of what follows it.
+        {"count after and", "Van, back: FT and 2 SD, MG", {"back:  Flamethrower", "back:  2x Spikedropper",
+                                                           "back:  Machine Gun"}, ""},
+        {"count after with", "Van, Spoiler with 2 MG", {"Spoiler", "front:  2x Machine Gun"}, ""},
+        {"laser options in brackets", "Van, front: 2 L (IR), back: LL (IR) (Pulse)",
+         {"front:  2x Laser (IR)", "back:  Light Laser (IR) (Pulse)"}, ""},
+        // A part cut out of the text leaves ", ," behind; the wheelguards
+        // after it are read all the same.
+        {"wheelguards after a cut part", "Van, 4 PR radial tires, Driver (Body Armor), Gunner (TC), Wheelguards 5-point "
+                                         "(front), front: MG",
+         {"* Wheelguards:  (front) (5pt)", "front:  Machine Gun"}, "4"},
+        {"tabs between words", "Van,\tHeavy\tChassis,\tfront:\t2\tMG\t(AP,\t-)",
+         {"* Chassis: Heavy", "front:  2x Machine Gun (Ammo: AP, -)"}, ""},
+        // An accessory's note keeps its place word, which places nothing.
+        {"place word in a note", "Van, back: RL, Searchlight (on the front), MG, Armored Searchlight (left) extra",
+         {"back:  Rocket Launcher", "Searchlight (on the front)", "back:  Machine Gun", "Armored Searchlight (left)"},
+         "extra"},
+        // The invalid mark wrapped after its "##": nothing of the reason
+        // ("Laser") is read as a part.
+        {"invalid mark wrapped", "Van, Spoiler, Accel. 0\r\n##\r\nINVALID ## (Laser\r\nrequires a battery)",
+         {"# Vehicle marked as invalid!", "# No weapons found!", "Spoiler"}, ""},
     });
 }
 
@@ -123,6 +174,9 @@ TEST_F(TypedBlocks, AddOnsHoldTheirWeapons)
          {"Three-space Turret", "turret:  2x Machine Gun", "turret:  Light Laser", "back:  Flamethrower"}, ""},
         {"bumper trigger beside an accessory", "Van, Spoiler, Bumper Trigger Back Searchlight",
          {"Bumper Trigger Back", "Spoiler"}, "Searchlight"},
+        // A size in the add-on's own bracket is its size, not what it holds.
+        {"size in brackets", "Van, Rocket Platform (two-space), MG", {"Two-space  Rocket Platform ", "front:  Machine Gun"},
+         ""},
         {"platform without a size", "Van, rocket platform with 3 MR, front: MG", {"front:  Machine Gun"},
          "rocket platform with 3 MR"},
         {"pod without a size", "Van, EWP with 2 RL", {"# Vehicle Weapon or Equipment Info not found"},
@@ -140,6 +194,18 @@ TEST_F(TypedBlocks, HeaderAndBody)
          {"* Name: R. Calder's Mk. II", "* Author: R. Calder", "* Description: Built for St. Ives.", "* Type: Van"}, ""},
         {"name with a comma", "Hornet, the second by Kay\nVan, Heavy Chassis",
          {"* Name: Hornet, the second", "* Author: Kay", "* Type: Van"}, ""},
+        // A mail program wraps the header line at a blank of its separator,
+        // and leaves blanks at the line's end.
+        {"header wrapped in the separator", "Mk. II Hornet,\r\ndesigned by R. Calder  \r\nFast one\r\nVan, Heavy Chassis",
+         {"* Name: Mk. II Hornet", "* Author: R. Calder", "* Description: Fast one", "* Type: Van"}, ""},
+        {"header wrapped after by", "HORNET, DESIGNED BY\nKAY\nFAST ONE\nVAN", {"* Name: HORNET", "* Author: KAY",
+                                                                              "* Description: FAST ONE"}, ""},
+        // A comment under the block may begin with a body word; the block's
+        // line is the one with its chassis after it.
+        {"comment under the block beginning with a body word",
+         "Hornet by Kay\nFast car\nPickup, Heavy Chassis, front: MG\nVan owners will love it",
+         {"* Type: Pickup", "* Description: Fast car", "* Chassis: Heavy", "front:  Machine Gun"},
+         "Van owners will love it"},
         {"comment under the block", "Hornet by Kay\nMy fast Pickup, Heavy Chassis\nBuilt for the adVANtage of all",
          {"* Type: Pickup", "* Description: My fast", "* Chassis: Heavy"}, "Built for the adVANtage of all"},
     });
