@@ -326,7 +326,10 @@ const TProfileFile::TSection* TProfileFile::FindSection(const QString& section) 
 
 TProfileFile::TSection* TProfileFile::FindSection(const QString& section)
 {
-    return const_cast<TSection*>(std::as_const(*this).FindSection(section));
+    // The sections are reached for writing, so that a copy of the image
+    // parts from the one it was copied from before it changes.
+    const auto it = FFirstSection.constFind(section.toCaseFolded());
+    return it == FFirstSection.cend() ? nullptr : &FSections[*it];
 }
 
 const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& section, const QString& key) const

@@ -80,6 +80,23 @@ TEST_F(RefusedFilesTest, ADesignWhoseFiguresOverflowIsRefusedAndTheOpenDesignSta
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), gadfly);
 }
 
+// Two values that overflow each alone: neither is named as the one to blame,
+// and the trials that look for it leave the file as it was read.
+TEST_F(RefusedFilesTest, TwoValuesOutOfRangeNameNoKey)
+{
+    DesignWith("Armor", "Front", "2147483647");
+    TProfileFile design(Path(QStringLiteral("Designs/Big.vx")));
+    design.WriteString(QStringLiteral("Armor"), QStringLiteral("Back"), QStringLiteral("2147483647"));
+    ASSERT_TRUE(design.Save());
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start();
+    User.Files = {design.FileName()};
+    window.acLoad->trigger();
+    EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(),
+              "Error loading file Big.vx:\nThe design's figures cannot be computed: Arithmetic overflow");
+    EXPECT_TRUE(FileName.isEmpty());
+}
+
 TEST_F(RefusedFilesTest, ARefusedStartDesignGivesTheMessageThenTheNewDesign)
 {
     const QString big = DesignWith("Armor", "Front", "2147483647");

@@ -326,6 +326,18 @@ TEST_F(ProfileFileTest, AnErasedSectionGivesWayToTheNextOfItsName)
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("B"), QStringLiteral("K"), 0), 4);
 }
 
+// A copy is an image of its own: what is written to it, to a key that stands
+// in the file or to a new one, leaves the image it was copied from as it was.
+TEST_F(ProfileFileTest, WritingToACopyLeavesTheOriginal)
+{
+    const TProfileFile original = Load("[Armor]\nFront=7\n");
+    TProfileFile copy = original;
+    copy.WriteInteger(QStringLiteral("Armor"), QStringLiteral("Front"), 0);
+    copy.WriteInteger(QStringLiteral("armor"), QStringLiteral("Back"), 2);
+    EXPECT_EQ(original.ToBytes(), QByteArray("[Armor]\r\nFront=7\r\n"));
+    EXPECT_EQ(copy.ToBytes(), QByteArray("[Armor]\r\nFront=0\r\nBack=2\r\n"));
+}
+
 TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
 {
     // A folder in the place of the file must survive a save aimed at it.
