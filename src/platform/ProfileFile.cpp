@@ -266,6 +266,11 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
             if (line.isEmpty())
                 return;
             sawText = true;
+            // No text holds a NUL: such a line is the bytes of a file of
+            // another kind, or of UTF-16 without its byte-order mark, and
+            // makes no section or key.
+            if (line.contains(QChar(u'\0')))
+                return;
             if (line.startsWith(QLatin1Char('['))) {
                 sawSection = true;
                 const qsizetype close = line.indexOf(QLatin1Char(']'));

@@ -219,24 +219,37 @@ TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSecti
 
 TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
 {
-    const QByteArray unreadable("\x01\x02 settings of some other program \x9F\xFF", 37);
+    QByteArray utf16WithoutMark;
+    for (const char c : QByteArray("[Options]\r\nUsername=Zo\r\n")) {
+        utf16WithoutMark += c;
+        utf16WithoutMark += '\0';
+    }
+    const QByteArray forms[] = {QByteArray("\x01\x02 settings of some other program \x9F\xFF", 37),
+                                utf16WithoutMark};
     QFile earlier(SettingsFile() + QStringLiteral(".bak"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("an earlier one");
     earlier.close();
-    WriteSettings(unreadable);
-    Start();
-    EXPECT_EQ(Errors.Texts(),
-              QStringList({QStringLiteral("An error occured in ReadConfig:\r\nThe settings file %1 could not be read; "
-                                          "the settings start from their defaults, and the file is kept as %1.bak2")
-                               .arg(SettingsFile())}));
-    Shutdown();
-    QFile kept(SettingsFile() + QStringLiteral(".bak2"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), unreadable);
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier one"));
-    EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
+    for (const QByteArray& unreadable : forms) {
+        SCOPED_TRACE(unreadable.toHex().toStdString());
+        QFile::remove(SettingsFile() + QStringLiteral(".bak2"));
+        Errors.Clear();
+        WriteSettings(unreadable);
+        Start();
+        EXPECT_EQ(Errors.Texts(),
+                  QStringList({QStringLiteral("An error occured in ReadConfig:\r\nThe settings file %1 could not be "
+                                              "read; the settings start from their defaults, and the file is kept as "
+                                              "%1.bak2")
+                                   .arg(SettingsFile())}));
+        Shutdown();
+        QFile kept(SettingsFile() + QStringLiteral(".bak2"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), unreadable);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("an earlier one"));
+        earlier.close();
+        EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
+    }
 }
 
 } // namespace

@@ -225,6 +225,10 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
         {"[S]\n", false},
         {"K=1\nL=2\n", true},
         {QByteArray("\x00\x01\x9F\xFF\x10garbage", 13), true},
+        // UTF-16 without its byte-order mark: its bracketed lines hold NULs.
+        {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), false).mid(2), true},
+        {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), true).mid(2), true},
+        {QByteArray("[S\0]\nK=1\n", 9), true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Load(c.Bytes).Unreadable(), c.Unreadable) << c.Bytes.toHex().toStdString();
