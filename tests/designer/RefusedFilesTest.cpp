@@ -194,7 +194,7 @@ TEST_F(RefusedFilesTest, TheDesignLimitsComeIntoTheRangesOfTheirDialog)
 }
 
 // The settings file as some editors save it: every setting and every section
-// the program does not know is read and written back.
+// the program does not know is read and written back as it was meant.
 TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSection)
 {
     const QString text = QStringLiteral("[Options]\r\nConfirmQuit=0\r\nUsername=Zo\u00EB\r\n[Mine]\r\nOwn=kept\r\n");
@@ -203,7 +203,10 @@ TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSecti
         utf16 += char(c.unicode() & 0xFF);
         utf16 += char(c.unicode() >> 8);
     }
-    for (const QByteArray& form : {text.toUtf8().replace("\r\n", "\r"), utf16}) {
+    // A line added by an editor that saves in the ANSI code page leaves the
+    // lines of UTF-8 as they were.
+    const QByteArray mixed = text.toUtf8() + "[Other]\r\nPlace=Caf\xE9\r\n";
+    for (const QByteArray& form : {text.toUtf8().replace("\r\n", "\r"), utf16, mixed}) {
         WriteSettings(form);
         Start();
         EXPECT_FALSE(ConfirmQuit);
@@ -213,6 +216,8 @@ TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSecti
         EXPECT_EQ(ini.ReadString(QStringLiteral("Mine"), QStringLiteral("Own"), QString()), QStringLiteral("kept"));
         EXPECT_EQ(ini.ReadString(QStringLiteral("Options"), QStringLiteral("ConfirmQuit"), QString()),
                   QStringLiteral("0"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Options"), QStringLiteral("Username"), QString()),
+                  QStringLiteral("Zo\u00EB"));
     }
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
 }

@@ -172,6 +172,10 @@ TEST_F(ProfileFileTest, ReadsEveryLineEndTheByteOrderMarksAndWindows1252)
         {"[S]\nK=Caf\xE9 \x80\x96\x9F\nL=2\n", QString::fromUtf8("Café €–Ÿ|2")},
         {"[S]\nK=\x81\x8D\x8F\x90\x9D\nL=2\n", QStringLiteral(u"\u0081\u008D\u008F\u0090\u009D|2")},
         {"\xEF\xBB\xBF[S]\nK=\xE9\nL=2\n", QString::fromUtf8("é|2")},
+        // A line in the ANSI code page among lines of UTF-8: each reads as
+        // it was written.
+        {"[S]\nK=Zo\xC3\xAB\nL=Caf\xE9\n", QString::fromUtf8("Zoë|Café")},
+        {"\xEF\xBB\xBF[S]\r\nK=\xE2\x82\xAC\r\nL=\x80\r\n", QString::fromUtf8("€|€")},
         {"[S]\rK=cr\rL=2\r", QStringLiteral("cr|2")},
         {"[S]\rK=cr\n\rL=2", QStringLiteral("cr|2")},
         {"[S]\r\n\rK=mixed\nL=2\r\n", QStringLiteral("mixed|2")},
