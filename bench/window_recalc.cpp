@@ -1,7 +1,8 @@
 // The main window's recalculation of a fully equipped design, headless, and
 // the same with many weapon rows: recalculating and loading the design into
-// the window, whose rows are rebuilt each time. Each time is followed by the
-// events it left, as the program handles them before the next edit.
+// the window, whose rows are rebuilt each time, and opening the design's file.
+// Each time is followed by the events it left, as the program handles them
+// before the next edit.
 
 #include "designer/MainWindow.h"
 
@@ -154,9 +155,32 @@ void BM_RefreshWeaponWhereRows(benchmark::State& state)
     }
 }
 
+// Opening the design's file as the open command does: reading it, loading it
+// into the window and the recalculations that follow, which build and
+// release the component-armor rows without the event loop between them.
+void BM_OpenDesignRows(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!StartWithRows(bench, state, false))
+        return;
+    // Shown, as the program's window is: controls made in a shown window
+    // leave events of their own until the event loop runs.
+    bench.Window->show();
+    const QString file = bench.ExecutableFolder.filePath(QStringLiteral("Rows.vx"));
+    if (!bench.Window->Vehicle().Save(file)) {
+        state.SkipWithError("the design could not be saved");
+        return;
+    }
+    for (auto _ : state) {
+        bench.Window->FileLoad(file, false);
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalcVehicleRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadGUIRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshWeaponWhereRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDesignRows)->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);

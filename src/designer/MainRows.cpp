@@ -87,7 +87,7 @@ void TfrmMain::FillCA()
     CARowTop = 0;
     // The rows are rebuilt only by a full recalculation, never from inside
     // one of their own handlers, so they can go at once.
-    qDeleteAll(scrCA->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    DeleteWidgets(scrCA->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
     AddObjectToCAList(QStringLiteral("Driver"), DriverTag, 2, QString());
     if (CrewBuffer[1].Seat)
         AddObjectToCAList(QStringLiteral("Gunner"), GunnerTag, 2, QString());

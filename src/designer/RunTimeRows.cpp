@@ -26,5 +26,5 @@ void TRunTimeRows::ReleaseAll()
 {
     const QList<QWidget*> controls = Controls();
     FControls.clear();
-    qDeleteAll(controls);
+    DeleteWidgets(controls);
 }

@@ -36,41 +36,34 @@ QString DecodeCp1252(QByteArrayView bytes)
 }
 
 // How the bytes of a file stand for its text.
-enum class TEncoding { Utf8, Utf16LE, Utf16BE, Cp1252 };
+enum class TEncoding { EightBit, Utf16LE, Utf16BE };
 
 // A file is read and decoded in pieces of this size, so that reading costs
 // little more than what is kept of it.
 constexpr qint64 ChunkSize = qint64(1) << 20;
 
-// Files written by this program are UTF-8; older ones come in the system's
-// ANSI code page, which is told apart by its bytes not forming valid UTF-8.
-// The file is left at the first byte of its text.
-TEncoding DetectEightBit(QFile& file)
-{
-    const qint64 start = file.peek(3).startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    file.seek(start);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    while (!utf8.hasError()) {
-        const QByteArray chunk = file.read(ChunkSize);
-        if (chunk.isEmpty())
-            break;
-        (void)QString(utf8.decode(chunk));
-    }
-    const bool valid = !utf8.hasError();
-    file.seek(start);
-    return valid ? TEncoding::Utf8 : TEncoding::Cp1252;
-}
-
-// Some editors save the file as UTF-16 behind its byte-order mark. The file is
-// left at the first byte of its text.
+// Some editors save the file as UTF-16 behind its byte-order mark; any other
+// file is 8-bit, a UTF-8 byte-order mark skipped. The file is left at the
+// first byte of its text.
 TEncoding DetectEncoding(QFile& file)
 {
-    const QByteArray head = file.peek(2);
-    if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+    const QByteArray head = file.peek(3);
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")) {
         file.skip(2);
-        return head == "\xFF\xFE" ? TEncoding::Utf16LE : TEncoding::Utf16BE;
+        return head.startsWith("\xFF\xFE") ? TEncoding::Utf16LE : TEncoding::Utf16BE;
     }
-    return DetectEightBit(file);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        file.skip(3);
+    return TEncoding::EightBit;
+}
+
+// Files written by this program are UTF-8; older ones come in the system's
+// ANSI code page, which is told apart by its bytes not forming valid UTF-8.
+// This is judged line by line, so that a line typed in by an editor of the
+// other kind leaves the rest of the file as it was written.
+QString DecodeEightBitLine(QByteArrayView bytes)
+{
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : DecodeCp1252(bytes);
 }
 
 // Hands every line of the text to line, whether the lines end in CR LF, LF
@@ -122,23 +115,26 @@ private:
     bool FSkipLineFeed = false;
 };
 
-// Every line of the file's text, decoded piece by piece.
+// Every line of the file's text, decoded piece by piece. The lines of an
+// 8-bit file are split as bytes (each byte one character, which no line end
+// of UTF-8 or Windows-1252 is part of) and then decoded each on its own.
 template <typename F>
 void ForEachLine(QFile& file, TEncoding encoding, F&& line)
 {
     std::optional<QStringDecoder> decoder;
-    if (encoding == TEncoding::Utf8)
-        decoder.emplace(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    else if (encoding == TEncoding::Utf16LE)
+    if (encoding == TEncoding::Utf16LE)
         decoder.emplace(QStringDecoder::Utf16LE);
     else if (encoding == TEncoding::Utf16BE)
         decoder.emplace(QStringDecoder::Utf16BE);
+    const auto eightBitLine = [&](QStringView bytes) { line(QStringView(DecodeEightBitLine(bytes.toLatin1()))); };
     TLineSplitter lines;
     for (;;) {
         const QByteArray chunk = file.read(ChunkSize);
         const bool atEnd = chunk.isEmpty();
-        const QString text = decoder ? QString(decoder->decode(chunk)) : DecodeCp1252(chunk);
-        lines.Feed(text, atEnd, line);
+        if (decoder)
+            lines.Feed(QString(decoder->decode(chunk)), atEnd, line);
+        else
+            lines.Feed(QString::fromLatin1(chunk), atEnd, eightBitLine);
         if (atEnd)
             return;
     }
@@ -266,6 +262,11 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
             if (line.isEmpty())
                 return;
             sawText = true;
+            // No text holds a NUL: such a line is the bytes of a file of
+            // another kind, or of UTF-16 without its byte-order mark, and
+            // makes no section or key.
+            if (line.contains(QChar(u'\0')))
+                return;
             if (line.startsWith(QLatin1Char('['))) {
                 sawSection = true;
                 const qsizetype close = line.indexOf(QLatin1Char(']'));
@@ -290,7 +291,7 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
         FSections.clear();
         FFirstSection.clear();
         file.seek(0);
-        read(DetectEightBit(file));
+        read(TEncoding::EightBit);
     }
     FUnreadable = sawText && !sawSection;
 }
@@ -326,7 +327,10 @@ const TProfileFile::TSection* TProfileFile::FindSection(const QString& section) 
 
 TProfileFile::TSection* TProfileFile::FindSection(const QString& section)
 {
-    return const_cast<TSection*>(std::as_const(*this).FindSection(section));
+    // The sections are reached for writing, so that a copy of the image
+    // parts from the one it was copied from before it changes.
+    const auto it = FFirstSection.constFind(section.toCaseFolded());
+    return it == FFirstSection.cend() ? nullptr : &FSections[*it];
 }
 
 const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& section, const QString& key) const

@@ -15,10 +15,11 @@ class TProfileFile
 {
 public:
     // Reads the file at once, with CR LF, LF or CR alone as line ends, as
-    // UTF-16 when it starts with its byte-order mark, else as UTF-8 when
-    // valid, else as Windows-1252. A missing or unreadable file, or one that
-    // is not a regular file, reads as empty. With sections given, only those
-    // are kept, so that a large file costs no more than they do.
+    // UTF-16 when it starts with its byte-order mark, else line by line as
+    // UTF-8 where valid, else as Windows-1252. A missing or unreadable file,
+    // or one that is not a regular file, reads as empty; a line holding a NUL
+    // is no text. With sections given, only those are kept, so that a large
+    // file costs no more than they do.
     explicit TProfileFile(const QString& fileName, const QStringList& sections = {});
     // An empty image that Save writes to fileName; whatever stands there now
     // is not read.

@@ -80,6 +80,23 @@ TEST_F(RefusedFilesTest, ADesignWhoseFiguresOverflowIsRefusedAndTheOpenDesignSta
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), gadfly);
 }
 
+// Two values that overflow each alone: neither is named as the one to blame,
+// and the trials that look for it leave the file as it was read.
+TEST_F(RefusedFilesTest, TwoValuesOutOfRangeNameNoKey)
+{
+    DesignWith("Armor", "Front", "2147483647");
+    TProfileFile design(Path(QStringLiteral("Designs/Big.vx")));
+    design.WriteString(QStringLiteral("Armor"), QStringLiteral("Back"), QStringLiteral("2147483647"));
+    ASSERT_TRUE(design.Save());
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start();
+    User.Files = {design.FileName()};
+    window.acLoad->trigger();
+    EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(),
+              "Error loading file Big.vx:\nThe design's figures cannot be computed: Arithmetic overflow");
+    EXPECT_TRUE(FileName.isEmpty());
+}
+
 TEST_F(RefusedFilesTest, ARefusedStartDesignGivesTheMessageThenTheNewDesign)
 {
     const QString big = DesignWith("Armor", "Front", "2147483647");
@@ -177,7 +194,7 @@ TEST_F(RefusedFilesTest, TheDesignLimitsComeIntoTheRangesOfTheirDialog)
 }
 
 // The settings file as some editors save it: every setting and every section
-// the program does not know is read and written back.
+// the program does not know is read and written back as it was meant.
 TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSection)
 {
     const QString text = QStringLiteral("[Options]\r\nConfirmQuit=0\r\nUsername=Zo\u00EB\r\n[Mine]\r\nOwn=kept\r\n");
@@ -186,7 +203,10 @@ TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSecti
         utf16 += char(c.unicode() & 0xFF);
         utf16 += char(c.unicode() >> 8);
     }
-    for (const QByteArray& form : {text.toUtf8().replace("\r\n", "\r"), utf16}) {
+    // A line added by an editor that saves in the ANSI code page leaves the
+    // lines of UTF-8 as they were.
+    const QByteArray mixed = text.toUtf8() + "[Other]\r\nPlace=Caf\xE9\r\n";
+    for (const QByteArray& form : {text.toUtf8().replace("\r\n", "\r"), utf16, mixed}) {
         WriteSettings(form);
         Start();
         EXPECT_FALSE(ConfirmQuit);
@@ -196,30 +216,45 @@ TEST_F(RefusedFilesTest, SettingsWithCrLineEndsOrInUtf16KeepEverySettingAndSecti
         EXPECT_EQ(ini.ReadString(QStringLiteral("Mine"), QStringLiteral("Own"), QString()), QStringLiteral("kept"));
         EXPECT_EQ(ini.ReadString(QStringLiteral("Options"), QStringLiteral("ConfirmQuit"), QString()),
                   QStringLiteral("0"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Options"), QStringLiteral("Username"), QString()),
+                  QStringLiteral("Zo\u00EB"));
     }
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
 {
-    const QByteArray unreadable("\x01\x02 settings of some other program \x9F\xFF", 37);
+    QByteArray utf16WithoutMark;
+    for (const char c : QByteArray("[Options]\r\nUsername=Zo\r\n")) {
+        utf16WithoutMark += c;
+        utf16WithoutMark += '\0';
+    }
+    const QByteArray forms[] = {QByteArray("\x01\x02 settings of some other program \x9F\xFF", 37),
+                                utf16WithoutMark};
     QFile earlier(SettingsFile() + QStringLiteral(".bak"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("an earlier one");
     earlier.close();
-    WriteSettings(unreadable);
-    Start();
-    EXPECT_EQ(Errors.Texts(),
-              QStringList({QStringLiteral("An error occured in ReadConfig:\r\nThe settings file %1 could not be read; "
-                                          "the settings start from their defaults, and the file is kept as %1.bak2")
-                               .arg(SettingsFile())}));
-    Shutdown();
-    QFile kept(SettingsFile() + QStringLiteral(".bak2"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), unreadable);
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier one"));
-    EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
+    for (const QByteArray& unreadable : forms) {
+        SCOPED_TRACE(unreadable.toHex().toStdString());
+        QFile::remove(SettingsFile() + QStringLiteral(".bak2"));
+        Errors.Clear();
+        WriteSettings(unreadable);
+        Start();
+        EXPECT_EQ(Errors.Texts(),
+                  QStringList({QStringLiteral("An error occured in ReadConfig:\r\nThe settings file %1 could not be "
+                                              "read; the settings start from their defaults, and the file is kept as "
+                                              "%1.bak2")
+                                   .arg(SettingsFile())}));
+        Shutdown();
+        QFile kept(SettingsFile() + QStringLiteral(".bak2"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), unreadable);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("an earlier one"));
+        earlier.close();
+        EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
+    }
 }
 
 } // namespace

@@ -282,4 +282,23 @@ TEST_F(RulesFileFormTest, SectionsWithoutAnyKeyOfTheTableAreReportedAsNoTable)
               QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in Data/WeaponTypes.txt"));
 }
 
+// UTF-16 without its byte-order mark reads as no section at all, reported
+// like an empty file, not as a table of one unnamed item.
+TEST_F(RulesFileFormTest, Utf16WithoutItsByteOrderMarkIsReportedAsNoSections)
+{
+    TWorkingFolder folder(FFolder.path());
+    QByteArray utf16;
+    for (const QChar c : QString::fromUtf8(FWeapons)) {
+        utf16 += char(c.unicode() & 0xFF);
+        utf16 += char(c.unicode() >> 8);
+    }
+    WriteWeapons(utf16);
+    TRecordingErrorSink errors;
+    const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+    EXPECT_TRUE(weapons.Items.isEmpty());
+    EXPECT_EQ(errors.Texts(),
+              QStringList({QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo sections found in "
+                                          "Data/WeaponTypes.txt")}));
+}
+
 } // namespace

@@ -172,6 +172,10 @@ TEST_F(ProfileFileTest, ReadsEveryLineEndTheByteOrderMarksAndWindows1252)
         {"[S]\nK=Caf\xE9 \x80\x96\x9F\nL=2\n", QString::fromUtf8("Café €–Ÿ|2")},
         {"[S]\nK=\x81\x8D\x8F\x90\x9D\nL=2\n", QStringLiteral(u"\u0081\u008D\u008F\u0090\u009D|2")},
         {"\xEF\xBB\xBF[S]\nK=\xE9\nL=2\n", QString::fromUtf8("é|2")},
+        // A line in the ANSI code page among lines of UTF-8: each reads as
+        // it was written.
+        {"[S]\nK=Zo\xC3\xAB\nL=Caf\xE9\n", QString::fromUtf8("Zoë|Café")},
+        {"\xEF\xBB\xBF[S]\r\nK=\xE2\x82\xAC\r\nL=\x80\r\n", QString::fromUtf8("€|€")},
         {"[S]\rK=cr\rL=2\r", QStringLiteral("cr|2")},
         {"[S]\rK=cr\n\rL=2", QStringLiteral("cr|2")},
         {"[S]\r\n\rK=mixed\nL=2\r\n", QStringLiteral("mixed|2")},
@@ -225,6 +229,10 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
         {"[S]\n", false},
         {"K=1\nL=2\n", true},
         {QByteArray("\x00\x01\x9F\xFF\x10garbage", 13), true},
+        // UTF-16 without its byte-order mark: its bracketed lines hold NULs.
+        {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), false).mid(2), true},
+        {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), true).mid(2), true},
+        {QByteArray("[S\0]\nK=1\n", 9), true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Load(c.Bytes).Unreadable(), c.Unreadable) << c.Bytes.toHex().toStdString();
@@ -324,6 +332,18 @@ TEST_F(ProfileFileTest, AnErasedSectionGivesWayToTheNextOfItsName)
     ini.WriteInteger(QStringLiteral("b"), QStringLiteral("K"), 4);
     EXPECT_EQ(ini.ReadSections(), QStringList({"A", "a", "b"}));
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("B"), QStringLiteral("K"), 0), 4);
+}
+
+// A copy is an image of its own: what is written to it, to a key that stands
+// in the file or to a new one, leaves the image it was copied from as it was.
+TEST_F(ProfileFileTest, WritingToACopyLeavesTheOriginal)
+{
+    const TProfileFile original = Load("[Armor]\nFront=7\n");
+    TProfileFile copy = original;
+    copy.WriteInteger(QStringLiteral("Armor"), QStringLiteral("Front"), 0);
+    copy.WriteInteger(QStringLiteral("armor"), QStringLiteral("Back"), 2);
+    EXPECT_EQ(original.ToBytes(), QByteArray("[Armor]\r\nFront=7\r\n"));
+    EXPECT_EQ(copy.ToBytes(), QByteArray("[Armor]\r\nFront=0\r\nBack=2\r\n"));
 }
 
 TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)

@@ -1,5 +1,7 @@
 #include "platform/widgets/WidgetUtils.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QVariant>
 #include <QWidget>
@@ -44,6 +46,12 @@ QWidget* FindControlByPrefix(const QList<QWidget*>& controls, const QString& pre
             return widget;
     }
     return nullptr;
+}
+
+void DeleteWidgets(const QList<QWidget*>& widgets)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    qDeleteAll(widgets);
 }
 
 void ScrollMemoToTop(QPlainTextEdit* memo)

@@ -20,6 +20,13 @@ QWidget* FindControlByPrefix(QWidget* container, const QString& prefix, int tag)
 // The same search in a list of controls kept in the order they were built.
 QWidget* FindControlByPrefix(const QList<QWidget*>& controls, const QString& prefix, int tag);
 
+// Deletes the widgets (and their children) at once. Each widget made since
+// the event loop last ran still has its polish request queued, and deleting
+// it searches the whole queue for it, so that many controls built and deleted
+// in one step would cost the square of their count; the requests are
+// delivered first, in one pass over the queue.
+void DeleteWidgets(const QList<QWidget*>& widgets);
+
 // Scroll the caret into view, then put it at the start of the text / after
 // its last character, which brings that end of the memo into view.
 void ScrollMemoToTop(QPlainTextEdit* memo);
