@@ -25,8 +25,9 @@ public:
     QPushButton* btnAccept = nullptr;
 
     // A stat block is a few thousand characters; a text far beyond any is
-    // refused rather than holding the window up while it is searched.
-    static constexpr qsizetype MaxImportLength = 1000000;
+    // refused rather than holding the window up while it is searched and
+    // every weapon word in it becomes a row.
+    static constexpr qsizetype MaxImportLength = 100000;
 
     void memTextChange();
     void EmptyMems();

@@ -64,7 +64,7 @@ TEST_F(ImportAcceptTest, ATextFarLongerThanAnyStatBlockIsRefusedWithItsLength)
     const int Length = frmImport->memText->toPlainText().size();
     frmImport->btnImport->click();
     EXPECT_EQ(User.Messages, QStringList({QStringLiteral("The text is too long to be a vehicle description: it has "
-                                                         "%1 characters, and at most 1000000 are imported.")
+                                                         "%1 characters, and at most 100000 are imported.")
                                               .arg(Length)}));
     // Nothing of the run before is left to be accepted.
     EXPECT_TRUE(frmImport->memResult->toPlainText().isEmpty());
