@@ -36,14 +36,20 @@ private:
 template <typename THandler>
 auto ShowingErrors(THandler handler)
 {
-    return [handler](auto&&... args) {
+    const auto run = [](auto&& call) {
         try {
-            if constexpr (std::is_invocable_v<THandler, decltype(args)...>)
-                handler(args...);
-            else
-                handler();
+            call();
         } catch (const std::exception& error) {
             TApplication::ShowError(error);
         }
     };
+    // Which of the two is told by the handler alone, so that every compiler
+    // sees only the call that the handler can take; Qt's probe of how many of
+    // the signal's arguments it takes meets the constraint, not an error.
+    if constexpr (std::is_invocable_v<THandler>)
+        return [handler, run](auto&&...) { run(handler); };
+    else
+        return [handler, run](auto&&... args) -> void
+                   requires std::is_invocable_v<const THandler&, decltype(args)...>
+        { run([&] { handler(args...); }); };
 }
