@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 
 namespace {
