@@ -282,6 +282,31 @@ TEST_F(RulesFileFormTest, SectionsWithoutAnyKeyOfTheTableAreReportedAsNoTable)
               QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in Data/WeaponTypes.txt"));
 }
 
+// Random bytes with a single line that opens a section read as the first
+// section alone, holding nothing of the overview: no table, and a report on
+// the file, unlike a file of its overview alone.
+TEST_F(RulesFileFormTest, RandomBytesWithOneSectionLineAreReportedAsNoTable)
+{
+    TWorkingFolder folder(FFolder.path());
+    QByteArray bytes;
+    quint32 state = 2463534242u;
+    for (int i = 0; i < 4096; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        const char c = char(state >> 24);
+        bytes += c == '[' || c == '\n' || c == '\r' ? 'z' : c;
+    }
+    bytes.insert(2000, "\n[\x9A\x01=\xFF\n");
+    WriteWeapons(bytes);
+    TRecordingErrorSink errors;
+    const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+    EXPECT_TRUE(weapons.Items.isEmpty());
+    EXPECT_EQ(errors.Texts(),
+              QStringList({QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in "
+                                          "Data/WeaponTypes.txt")}));
+}
+
 // UTF-16 without its byte-order mark reads as no section at all, reported
 // like an empty file, not as a table of one unnamed item.
 TEST_F(RulesFileFormTest, Utf16WithoutItsByteOrderMarkIsReportedAsNoSections)
