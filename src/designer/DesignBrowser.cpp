@@ -34,9 +34,10 @@ namespace {
 constexpr int FileColumn = 10;
 
 // Designs are a few kB; the largest the import makes (some 25,000 weapons
-// from its longest text) is about 3 MB. A file beyond this is no design, and
-// reading it would hold the browser up for seconds.
-constexpr qint64 LargestDesignFile = qint64(8) << 20;
+// from its longest text, about 120 bytes each) is about 3 MB. A file beyond
+// this is no design; reading one of tiny sections would hold the browser up
+// for seconds, while one of this size at worst takes well under one.
+constexpr qint64 LargestDesignFile = qint64(4) << 20;
 
 // A row of the list; the browser decides the order of two rows.
 class TVehicleRow : public QTreeWidgetItem

@@ -309,7 +309,7 @@ TEST_F(DesignBrowserTest, AFileFarLargerThanAnyDesignIsListedAsUnreadable)
 {
     Start();
     const QByteArray design = "[Text]\r\nName=Padded\r\n[Preview]\r\nCost=900\r\n[Padding]\r\n";
-    const qint64 largest = qint64(8) << 20;
+    const qint64 largest = qint64(4) << 20;
     const auto padded = [&design](qint64 size) {
         QByteArray bytes = design;
         const QByteArray line = "; a comment line to fill the file\r\n";
