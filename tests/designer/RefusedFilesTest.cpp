@@ -288,10 +288,11 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
     }
     // A NUL in a line would drop the line, one in a section header would put
     // its keys into the section before it: neither is read.
+    static const char nulInLine[] = "[Options]\r\nUsername=Z\0o\r\nConfirmSave=0\r\n";
+    static const char nulInHeader[] = "[AA]\r\nDiv=20\r\n[Opt\0ions]\r\nConfirmSave=0\r\n";
     const QByteArray forms[] = {QByteArray("\x01\x02 settings of some other program \x9F\xFF", 37),
-                                utf16WithoutMark,
-                                QByteArray("[Options]\r\nUsername=Z\0o\r\nConfirmSave=0\r\n", 40),
-                                QByteArray("[AA]\r\nDiv=20\r\n[Opt\0ions]\r\nConfirmSave=0\r\n", 43)};
+                                utf16WithoutMark, QByteArray(nulInLine, sizeof(nulInLine) - 1),
+                                QByteArray(nulInHeader, sizeof(nulInHeader) - 1)};
     QFile earlier(SettingsFile() + QStringLiteral(".bak"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("an earlier one");
