@@ -33,6 +33,12 @@ namespace {
 // The column of the file's own name, the last one.
 constexpr int FileColumn = 10;
 
+// Designs are a few kB; the largest the import makes (some 25,000 weapons
+// from its longest text, about 120 bytes each) is about 3 MB. A file beyond
+// this is no design; reading one of tiny sections would hold the browser up
+// for seconds, while one of this size at worst takes well under one.
+constexpr qint64 LargestDesignFile = qint64(4) << 20;
+
 // A row of the list; the browser decides the order of two rows.
 class TVehicleRow : public QTreeWidgetItem
 {
@@ -155,8 +161,12 @@ void TfrmLoad::GetVehicleData(const QString& FileName, TCarData& Data)
     try {
         const QString text = QStringLiteral("Text");
         const QString preview = QStringLiteral("Preview");
-        // Only the three sections shown are kept, whatever else the file holds.
-        const TProfileFile ini(FileName, {text, QStringLiteral("Body"), preview});
+        // Only the three sections shown are kept, whatever else the file
+        // holds; a file far larger than any design is not read at all and
+        // shows as one that cannot be read.
+        const TProfileFile ini = QFileInfo(FileName).size() > LargestDesignFile
+            ? TProfileFile::NewFile(FileName)
+            : TProfileFile(FileName, {text, QStringLiteral("Body"), preview});
         Data.Name = ini.ReadString(text, QStringLiteral("Name"), QStringLiteral("<Text.Name not found>"));
         Data.Author = ini.ReadString(text, QStringLiteral("Author"), QString());
         Data.Comment = ini.ReadString(text, QStringLiteral("Comment"), QString());

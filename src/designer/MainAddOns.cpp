@@ -91,8 +91,7 @@ void TfrmMain::BuildAddOnControls()
     for (const auto& [control, hint] : {std::pair<QWidget*, const char*>{cbAddOnTurret, "Turret"},
                                         {cbAddOnEWP, "External weapon pods"},
                                         {cbRocketPlatform, "Rocket platform"}}) {
-        control->setToolTip(QLatin1String(hint));
-        control->setStatusTip(QLatin1String(hint));
+        SetControlHint(control, QLatin1String(hint));
     }
     chkAddOnEWPForward->setChecked(true);
     // A new design has no pod and no rocket platform: their options, the pod

@@ -5,6 +5,8 @@
 #include "designer/OneLineMemo.h"
 #include "designer/PageControl.h"
 
+#include "platform/widgets/WidgetUtils.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -343,8 +345,8 @@ void TfrmMain::BuildControls()
         btnTestAttack = Named(new QPushButton(QStringLiteral("Fire")), "btnTestAttack");
         btnReset = Named(new QPushButton(QStringLiteral("Reset")), "btnReset");
         chkTestTrace = Check("chkTestTrace", QStringLiteral("Trace"));
-        chkTestTrace->setToolTip(
-            QStringLiteral("Upon firing, each weapon will leave a trace to show exactly what happened"));
+        SetControlHint(chkTestTrace,
+                       QStringLiteral("Upon firing, each weapon will leave a trace to show exactly what happened"));
         testing.Add(Row({Caption(QStringLiteral("Target:")), cbAttackTarget, btnTestAttack, btnReset, chkTestTrace}));
         lblAttackLocation = Named(Caption(QStringLiteral("Location:")), "lblAttackLocation");
         cbAttackLocation = Choice("cbAttackLocation");
@@ -360,8 +362,8 @@ void TfrmMain::BuildControls()
         lblTargetFacing->hide();
         cbTargetFacing->hide();
         btnLoadOpponent = Named(new QPushButton(QStringLiteral("Opponent...")), "btnLoadOpponent");
-        btnLoadOpponent->setToolTip(
-            QStringLiteral("Decide which opponent to load. Shift-click to change the opponents appearance"));
+        SetControlHint(btnLoadOpponent,
+                       QStringLiteral("Decide which opponent to load. Shift-click to change the opponents appearance"));
         QWidget* placement =
             testing.Add(Row({lblAttackLocation, cbAttackLocation, lblTargetFacing, cbTargetFacing, btnLoadOpponent}));
         // The map stays in its place while the target hides the row's controls.
@@ -369,7 +371,7 @@ void TfrmMain::BuildControls()
         imgTest = testing.Add(Named(new QLabel, "imgTest"));
         imgTest->setFixedSize(365, 317);
         imgTest->setCursor(Qt::CrossCursor);
-        imgTest->setToolTip(QStringLiteral("Click into here for a target"));
+        SetControlHint(imgTest, QStringLiteral("Click into here for a target"));
         // The opponent's log takes the place of the text box while it shows.
         gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
         // It lies over the text box, which must not show through.
@@ -401,7 +403,7 @@ void TfrmMain::BuildControls()
             auto* box = Named(new QGroupBox(QLatin1String(report.Caption)), report.Box);
             report.Memo = Memo(report.Name);
             report.Memo->setFont(fixed);
-            report.Memo->setToolTip(QLatin1String(report.Hint));
+            SetControlHint(report.Memo, QLatin1String(report.Hint));
             report.Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             report.Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             auto* layout = new QVBoxLayout(box);
@@ -621,9 +623,9 @@ void TfrmMain::BuildControls()
                                  QStringLiteral("Half View"), QStringLiteral("Quarter View"),
                                  QStringLiteral("Invisible")});
         btnPrevCar = Named(new QPushButton(QStringLiteral("<")), "btnPrevCar");
-        btnPrevCar->setToolTip(QStringLiteral("Previous car graphics"));
+        SetControlHint(btnPrevCar, QStringLiteral("Previous car graphics"));
         btnNextCar = Named(new QPushButton(QStringLiteral(">")), "btnNextCar");
-        btnNextCar->setToolTip(QStringLiteral("Next car graphics"));
+        SetControlHint(btnNextCar, QStringLiteral("Next car graphics"));
         layout->addWidget(imgIcon);
         layout->addWidget(cbCarBodyView);
         layout->addWidget(Row({btnPrevCar, btnNextCar}));

@@ -9,6 +9,7 @@
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
 #include "platform/widgets/MessageDlg.h"
+#include "platform/widgets/WidgetUtils.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -25,27 +26,27 @@ void ReportLoadError(const QString& name, const QString& err)
 
 } // namespace
 
-void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
+TfrmMain::TFileLoad TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
 {
     if (Name.isEmpty())
-        return;
+        return TFileLoad::Missing;
     const QString path = ResolvePath(Name);
     if (!QFileInfo(path).isFile())
-        return;
+        return TFileLoad::Missing;
     QString err;
     if (AsOpponent) {
         EnemyCar->Vehicle->Load(path, err);
         EnemyCar->SetFrame(EnemyFrameNr);
         if (!err.isEmpty()) {
             ReportLoadError(Name, err);
-            return;
+            return TFileLoad::Refused;
         }
         TestCar->Reset();
         Enemy = Name;
         EnemyCar->Reset();
-        btnLoadOpponent->setToolTip(QStringLiteral("Decide which opponent to load. Current: ") +
-                                    FileNameWithoutExt(Name));
-        return;
+        SetControlHint(btnLoadOpponent,
+                       QStringLiteral("Decide which opponent to load. Current: ") + FileNameWithoutExt(Name));
+        return TFileLoad::Opened;
     }
     // Reading the file, filling the controls and the recalculation that
     // follows are one step: when any of them fails, the design open before
@@ -65,7 +66,7 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     }
     if (!err.isEmpty()) {
         ReportLoadError(Name, err);
-        return;
+        return TFileLoad::Refused;
     }
     TestCar->Reset();
     // The test reset reloads the opponent, so that it faces the new design
@@ -80,4 +81,5 @@ void TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     RecalcVehicle(true);
     HandleEWPArmor();
     HandleRocketVis();
+    return TFileLoad::Opened;
 }

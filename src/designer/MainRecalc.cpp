@@ -14,6 +14,7 @@
 #include "platform/Format.h"
 #include "platform/Numbers.h"
 #include "platform/widgets/MessageDlg.h"
+#include "platform/widgets/WidgetUtils.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -154,11 +155,8 @@ void TfrmMain::RecalcVehicle(bool RebuildCA)
     const QString rangeHint = V.PowerCellEngine.Power > 0
         ? QStringLiteral("Range at cruising speed (in miles)")
         : Format(QStringLiteral("Range at cruising speed (in miles) -- MPG is %d"), {V.GasEngine.CurrentMPG});
-    // A hint shows beside the mouse and in the status bar.
-    for (QLabel* label : {lblRange, lblRangeVal}) {
-        label->setToolTip(rangeHint);
-        label->setStatusTip(rangeHint);
-    }
+    for (QLabel* label : {lblRange, lblRangeVal})
+        SetControlHint(label, rangeHint);
 
     const struct {
         QLabel* Label;

@@ -184,9 +184,12 @@ void TfrmMain::ReadConfig()
 {
     try {
         UnkeptSettingsFile.clear();
-        const TProfileFile ini(FPaths.SettingsFile());
-        if (ini.Unreadable())
-            KeepUnreadableSettings(ini.FileName());
+        const TProfileFile file(FPaths.SettingsFile());
+        if (file.Unreadable())
+            KeepUnreadableSettings(file.FileName());
+        // Nothing is taken from a file that does not read whole: a key of it
+        // could stand in the wrong section.
+        const TProfileFile ini = file.Unreadable() ? TProfileFile::NewFile(file.FileName()) : file;
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
         for (const char* section : {"AA", "Options", "Internal"}) {
@@ -239,7 +242,11 @@ void TfrmMain::WriteConfig()
                         QStringLiteral("WriteConfig"), 2);
             return;
         }
+        // The file is updated in place; one that did not read whole was kept
+        // beside itself at start-up and is written anew.
         TProfileFile ini(file);
+        if (ini.Unreadable())
+            ini = TProfileFile::NewFile(file);
         const QVector<TSettingVariable> all = SettingVariables(FPaths.ExecutableFolder());
 
         for (const TSettingVariable* setting : SectionOf(all, "AA"))
@@ -265,11 +272,9 @@ void TfrmMain::WriteConfig()
         for (const auto& [key, pages] : RememberedPages(*this))
             ini.WriteInteger(SecTabs, QLatin1String(key), pages->ActivePageIndex());
 
-        // The box names the settings file, so that the user can find it.
         QString errorText;
         if (!ini.Save(&errorText))
-            ReportError(errorText.contains(file) ? errorText : QStringLiteral("%1: %2").arg(file, errorText),
-                        QStringLiteral("WriteConfig"), 2);
+            ReportError(errorText, QStringLiteral("WriteConfig"), 2);
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()), QStringLiteral("WriteConfig"), 2);
     }

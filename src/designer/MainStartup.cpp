@@ -13,6 +13,7 @@
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/RulesReaders.h"
+#include "model/SettingsVariables.h"
 #include "model/Utils.h"
 #include "model/Vehicle.h"
 #include "platform/Errors.h"
@@ -35,6 +36,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <utility>
 
 QString FileName;
 int LastArmorLeft = 0;
@@ -173,18 +175,32 @@ bool TfrmMain::Init()
         // way is reported, and the window goes on with the new design.
         const auto openAtStart = [this](const QString& name, bool asOpponent) {
             try {
-                FileLoad(name, asOpponent);
+                return FileLoad(name, asOpponent);
             } catch (const std::exception& e) {
                 ReportError(QString::fromUtf8(e.what()), Format(QStringLiteral("FileLoad(%s)"), {name}), 2);
+                return TFileLoad::Refused;
             }
         };
         // The command line's design wins over the one AutoLoad remembers;
-        // either becomes the design's file name only once it has loaded.
-        if (!FPaths.Arguments.isEmpty())
+        // either becomes the design's file name only once it has loaded. A
+        // remembered design that is not there at this start (on a drive not
+        // mounted, say) stays the one to reopen, as nothing else was opened.
+        if (!FPaths.Arguments.isEmpty()) {
             openAtStart(FPaths.Arguments.first(), false);
-        else if (AutoLoad && !RememberedFileName.isEmpty())
-            openAtStart(RememberedFileName, false);
-        openAtStart(Enemy, true);
+        } else if (AutoLoad && !RememberedFileName.isEmpty()
+                   && openAtStart(RememberedFileName, false) == TFileLoad::Missing) {
+            FileName = RememberedFileName;
+            ShowTitle();
+        }
+        // An opponent that is refused is not remembered, so that its box
+        // does not come back at every start: the default opponent stands in.
+        if (openAtStart(Enemy, true) == TFileLoad::Refused) {
+            const QString fallback = DefaultEnemy(FPaths.ExecutableFolder());
+            if (Enemy != fallback) {
+                Enemy = fallback;
+                openAtStart(Enemy, true);
+            }
+        }
         RunStep("FileLoad", [] { EnemyCar->SetFrame(EnemyFrameNr); });
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
         RunStep("SetupPrint", [this] {
@@ -277,8 +293,6 @@ void TfrmMain::showEvent(QShowEvent* event)
 void TfrmMain::FormShow()
 {
     cbWeaponChange(cbWeapon);
-    if (::ShowTitle && frmTitle)
-        frmTitle->exec();
     chkTestTrace->setChecked(Trace);
     cbAttackTarget->setCurrentIndex(AttackTarget);
     cbAttackTargetChange();
@@ -286,6 +300,10 @@ void TfrmMain::FormShow()
     cbTargetFacing->setCurrentIndex(TargetFacing);
     cbCarBodyView->setCurrentIndex(CarBodyView);
     ShowTestVehicle();
+    // The splash's modal loop would hold up the window's first paint and
+    // leave a black rectangle behind it: it comes once the window, with the
+    // test map as the settings left it, has painted.
+    FTitleAfterPaint = ::ShowTitle && frmTitle;
 }
 
 bool TfrmMain::event(QEvent* event)
@@ -294,7 +312,17 @@ bool TfrmMain::event(QEvent* event)
         ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && std::exchange(FTitleAfterPaint, false)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible() && frmTitle)
+                    frmTitle->exec();
+            },
+            Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 void TfrmMain::ShowHint(const QString& hint)

@@ -57,7 +57,7 @@ void ConnectMouseDown(QWidget* control, std::function<void(const QMouseEvent&)> 
 void BindButton(QPushButton* button, QAction* action)
 {
     button->setText(action->text());
-    button->setToolTip(action->toolTip());
+    SetControlHint(button, action->toolTip());
     QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
 }
 

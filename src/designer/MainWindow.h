@@ -100,7 +100,8 @@ public:
     // or unnamed file is skipped silently. A design that fails to read, or
     // whose controls or figures fail, is refused with a box naming the file,
     // and the design open before stays with its file name.
-    void FileLoad(const QString& Name, bool AsOpponent);
+    enum class TFileLoad { Opened, Missing, Refused };
+    TFileLoad FileLoad(const QString& Name, bool AsOpponent);
     // Copies the design into the controls and recalculates once; a failure
     // is reported.
     void LoadGUI() override;
@@ -561,6 +562,8 @@ private:
     QSize FLaidOutSize;
     bool FInitDone = false;
     bool FDeInitDone = false;
+    // The title splash is due once the shown window has painted.
+    bool FTitleAfterPaint = false;
 };
 
 extern TfrmMain* frmMain;

@@ -8,6 +8,9 @@
 #include "platform/Numbers.h"
 #include "platform/ProfileFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QString DataFileName(const QString& baseName)
@@ -81,6 +84,9 @@ private:
     mutable bool FUsable = false;
 };
 
+// The keys of the overview section that make a table's header.
+constexpr const char* OverviewKeys[] = {"Name", "Comment", "Author"};
+
 // One reader for every table: the header from the overview, then one item per
 // section after the first, which is skipped by its position whatever its name.
 template <typename TItem, typename ReadItem>
@@ -108,8 +114,13 @@ TRulesTable<TItem> ReadTable(const QString& baseName, const char* context, ReadI
             table.Items.append(item);
         }
         // Sections that hold none of the table's keys are what random bytes
-        // or a file of another kind read as; they make no table.
-        if (!table.Items.isEmpty() && !anyUsable) {
+        // or a file of another kind read as; they make no table. A file of
+        // its first section alone is such remains too when that section
+        // holds nothing of the overview either.
+        const bool overviewRead = std::any_of(
+            std::begin(OverviewKeys), std::end(OverviewKeys),
+            [&](const char* key) { return file.ValueExists(overview, QLatin1String(key)); });
+        if (!anyUsable && (!table.Items.isEmpty() || !overviewRead)) {
             table.Items.clear();
             throw EError(QStringLiteral("No usable items found in %1").arg(file.FileName()));
         }

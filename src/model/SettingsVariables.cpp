@@ -2,6 +2,8 @@
 
 #include "model/Global.h"
 
+#include <limits>
+
 QVector<TSettingVariable> SettingVariables(const QString& executableFolder)
 {
     return {
@@ -39,7 +41,7 @@ QVector<TSettingVariable> SettingVariables(const QString& executableFolder)
         {"Test", "AttackLocation", &AttackLocation, 0},
         {"Test", "TargetFacing", &TargetFacing, 0},
         {"Test", "CarBodyView", &CarBodyView, 1},
-        {"Test", "Enemy", &Enemy, executableFolder + QStringLiteral("/Designs/VezeRidiv.vx")},
+        {"Test", "Enemy", &Enemy, DefaultEnemy(executableFolder)},
         {"Test", "TargetView", &TargetView, 200},
     };
 }
@@ -56,9 +58,13 @@ void SetSettingsDefaults(const QString& executableFolder)
     }
 }
 
+QString DefaultEnemy(const QString& executableFolder)
+{
+    return executableFolder + QStringLiteral("/Designs/VezeRidiv.vx");
+}
+
 void BoundDesignLimits()
 {
-    Div = qBound(DivRange.Min, Div, DivRange.Max);
-    Year = qBound(YearRange.Min, Year, YearRange.Max);
-    MaxHC = qBound(MaxHCRange.Min, MaxHC, MaxHCRange.Max);
+    constexpr int Largest = std::numeric_limits<int>::max() / 1000;
+    Div = qBound(-Largest, Div, Largest);
 }

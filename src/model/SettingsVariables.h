@@ -33,7 +33,13 @@ inline constexpr TSettingRange DivRange{0, 90};
 inline constexpr TSettingRange YearRange{2030, 4000};
 inline constexpr TSettingRange MaxHCRange{0, 99};
 
-// Brings Div, Year and MaxHC into those ranges, as the limits dialog would:
-// a value from outside them (a hand-edited settings file) never reaches the
-// design rules, where a division beyond them overflows the cost limit.
+// Enemy's default, also the opponent that a start falls back to when the
+// remembered one cannot be opened.
+QString DefaultEnemy(const QString& executableFolder);
+
+// The design rules take the limits as the settings file holds them; they come
+// into the ranges above only when the limits dialog closes. Only a division
+// whose cost limit, a thousand dollars a division, is beyond the integers is
+// brought to the nearest one that is not, so that no recalculation
+// overflows.
 void BoundDesignLimits();

@@ -70,3 +70,13 @@ QString SafeFileName(const QString& name)
     }
     return safe.isEmpty() ? QStringLiteral("VehicleName") : safe;
 }
+
+QString BriefValue(const QString& value)
+{
+    constexpr qsizetype Longest = 64;
+    if (value.size() <= Longest)
+        return value;
+    // A letter beyond the 16-bit range is not cut in two.
+    const qsizetype kept = value.at(Longest - 1).isHighSurrogate() ? Longest - 1 : Longest;
+    return value.left(kept) + QChar(0x2026);
+}

@@ -30,3 +30,8 @@ void AddToLastFiles(const QString& path);
 // The name's characters that are safe in a file name ("-", digits, ASCII
 // letters, "_"), in their order; "VehicleName" when none is left.
 QString SafeFileName(const QString& name);
+
+// A value from a file as a message quotes it: whole up to 64 characters, else
+// its first 64 and "…". Twice the longest name of any table still shows
+// whole, and a box never has to lay out a value of megabytes.
+QString BriefValue(const QString& value);

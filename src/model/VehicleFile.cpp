@@ -4,6 +4,7 @@
 #include "model/ErrorReport.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
+#include "model/Utils.h"
 #include "model/VehicleFigures.h"
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
@@ -92,7 +93,7 @@ private:
         find(name, field);
         if (field.Nr != -1)
             return true;
-        Err = Format(S(message), {name});
+        Err = Format(S(message), {BriefValue(name)});
         return false;
     }
 

@@ -52,7 +52,10 @@ TEncoding DetectEncoding(QFile& file)
         file.skip(2);
         return head.startsWith("\xFF\xFE") ? TEncoding::Utf16LE : TEncoding::Utf16BE;
     }
-    if (head.startsWith("\xEF\xBB\xBF"))
+    // A mark repeated (by an editor that adds one to what it reads) is a
+    // mark too: a text kept where it stood never begins with one, so that a
+    // written file reads back as it was written.
+    while (file.peek(3) == "\xEF\xBB\xBF")
         file.skip(3);
     return TEncoding::EightBit;
 }
@@ -253,34 +256,54 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
     }
     bool sawText = false;
     bool sawSection = false;
+    bool sawNul = false;
     const auto read = [&](TEncoding encoding) {
         sawText = false;
         sawSection = false;
+        sawNul = false;
         TSection* current = nullptr;
-        ForEachLine(file, encoding, [&](QStringView line) {
-            line = line.trimmed();
-            if (line.isEmpty())
-                return;
-            sawText = true;
+        bool skipping = false;
+        ForEachLine(file, encoding, [&](QStringView raw) {
+            const QStringView line = raw.trimmed();
+            if (!line.isEmpty())
+                sawText = true;
             // No text holds a NUL: such a line is the bytes of a file of
             // another kind, or of UTF-16 without its byte-order mark, and
             // makes no section or key.
-            if (line.contains(QChar(u'\0')))
+            if (line.contains(QChar(u'\0'))) {
+                sawNul = true;
                 return;
+            }
             if (line.startsWith(QLatin1Char('['))) {
                 sawSection = true;
                 const qsizetype close = line.indexOf(QLatin1Char(']'));
                 const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
                 const bool wanted = sections.isEmpty()
                     || std::any_of(sections.begin(), sections.end(), [&](const QString& s) { return SameName(s, name); });
+                skipping = !wanted;
                 current = wanted ? &AppendSection(name) : nullptr;
+                if (current != nullptr) {
+                    current->Read = true;
+                    if (raw != QString(QLatin1Char('[') + name + QLatin1Char(']')))
+                        current->Header = raw.toString();
+                }
                 return;
             }
-            const qsizetype equals = line.indexOf(QLatin1Char('='));
-            if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';')))
+            if (skipping || (current == nullptr && !sections.isEmpty()))
                 return;
-            current->Entries.append(TEntry{line.left(equals).trimmed().toString(),
-                                           line.mid(equals + 1).trimmed().toString()});
+            TEntry entry;
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (current == nullptr || equals < 0 || line.startsWith(QLatin1Char(';'))) {
+                entry.IsKey = false;
+                entry.Line = raw.toString();
+            } else {
+                entry.Key = line.left(equals).trimmed().toString();
+                entry.Value = line.mid(equals + 1).trimmed().toString();
+                // Blanks around the key or the value are kept with the line.
+                if (raw.size() != entry.Key.size() + 1 + entry.Value.size())
+                    entry.Line = raw.toString();
+            }
+            (current != nullptr ? current->Entries : FPreamble).append(entry);
         });
     };
     const TEncoding encoding = DetectEncoding(file);
@@ -288,12 +311,13 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
     // What starts like UTF-16 but only reads as sections byte by byte is an
     // 8-bit file after all.
     if (!sawSection && (encoding == TEncoding::Utf16LE || encoding == TEncoding::Utf16BE)) {
+        FPreamble.clear();
         FSections.clear();
         FFirstSection.clear();
         file.seek(0);
         read(TEncoding::EightBit);
     }
-    FUnreadable = sawText && !sawSection;
+    FUnreadable = (sawText && !sawSection) || sawNul;
 }
 
 TProfileFile TProfileFile::NewFile(const QString& fileName)
@@ -308,7 +332,9 @@ TProfileFile::TSection& TProfileFile::AppendSection(const QString& name)
     const QString key = name.toCaseFolded();
     if (!FFirstSection.contains(key))
         FFirstSection.insert(key, FSections.size());
-    FSections.append(TSection{name, {}});
+    TSection section;
+    section.Name = name;
+    FSections.append(section);
     return FSections.back();
 }
 
@@ -339,7 +365,7 @@ const TProfileFile::TEntry* TProfileFile::FindEntry(const QString& section, cons
     if (s == nullptr)
         return nullptr;
     for (const TEntry& e : s->Entries)
-        if (SameName(e.Key, key))
+        if (e.IsKey && SameName(e.Key, key))
             return &e;
     return nullptr;
 }
@@ -357,7 +383,8 @@ QStringList TProfileFile::ReadSection(const QString& section) const
     QStringList keys;
     if (const TSection* s = FindSection(section))
         for (const TEntry& e : s->Entries)
-            keys.append(e.Key);
+            if (e.IsKey)
+                keys.append(e.Key);
     return keys;
 }
 
@@ -396,12 +423,17 @@ void TProfileFile::WriteString(const QString& section, const QString& key, const
         s = &AppendSection(section);
     const QString stored = EncodeValue(value);
     for (TEntry& e : s->Entries) {
-        if (SameName(e.Key, key)) {
+        if (e.IsKey && SameName(e.Key, key)) {
             e.Value = stored;
+            e.Line.clear();
             return;
         }
     }
-    s->Entries.append(TEntry{key, stored});
+    // The blank lines that end a section stay between it and the next.
+    qsizetype end = s->Entries.size();
+    while (end > 0 && !s->Entries[end - 1].IsKey && s->Entries[end - 1].Line.trimmed().isEmpty())
+        --end;
+    s->Entries.insert(end, TEntry{key, stored, QString(), true});
 }
 
 void TProfileFile::WriteInteger(const QString& section, const QString& key, int value)
@@ -420,15 +452,31 @@ void TProfileFile::EraseSection(const QString& section)
     RebuildIndex();
 }
 
+QString TProfileFile::Text(const TEntry& entry)
+{
+    return entry.IsKey && entry.Line.isNull() ? entry.Key + QLatin1Char('=') + entry.Value : entry.Line;
+}
+
 template <typename TWrite>
 bool TProfileFile::WriteImage(TWrite&& write) const
 {
-    for (qsizetype i = 0; i < FSections.size(); ++i) {
-        const TSection& s = FSections[i];
-        if (!write((i > 0 ? QByteArray("\r\n[") : QByteArray("[")) + s.Name.toUtf8() + "]\r\n"))
+    // A section the program adds stands after a blank line, as in a file it
+    // writes anew; the file's own sections keep the lines they had.
+    bool afterText = false;
+    const auto writeLine = [&](const QString& line) {
+        afterText = !line.trimmed().isEmpty();
+        return write(line.toUtf8() + "\r\n");
+    };
+    for (const TEntry& e : FPreamble)
+        if (!writeLine(Text(e)))
+            return false;
+    for (const TSection& s : FSections) {
+        if (!s.Read && afterText && !write("\r\n"))
+            return false;
+        if (!writeLine(s.Header.isNull() ? QLatin1Char('[') + s.Name + QLatin1Char(']') : s.Header))
             return false;
         for (const TEntry& e : s.Entries)
-            if (!write(e.Key.toUtf8() + '=' + e.Value.toUtf8() + "\r\n"))
+            if (!writeLine(Text(e)))
                 return false;
     }
     return true;
@@ -449,6 +497,6 @@ bool TProfileFile::Save(QString* errorText) const
     QString why;
     const bool saved = WriteWhole(FFileName, [this](const auto& write) { return WriteImage(write); }, why);
     if (!saved && errorText != nullptr)
-        *errorText = why;
+        *errorText = why.contains(FFileName) ? why : QStringLiteral("%1: %2").arg(FFileName, why);
     return saved;
 }

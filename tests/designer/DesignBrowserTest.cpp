@@ -303,6 +303,39 @@ TEST_F(DesignBrowserTest, AnUnreadableFileGivesARowOfDefaults)
     EXPECT_TRUE(Errors.Texts().isEmpty());
 }
 
+// A file far larger than a design, however well formed, is listed as one
+// that cannot be read; a design of the largest size still shows.
+TEST_F(DesignBrowserTest, AFileFarLargerThanAnyDesignIsListedAsUnreadable)
+{
+    Start();
+    const QByteArray design = "[Text]\r\nName=Padded\r\n[Preview]\r\nCost=900\r\n[Padding]\r\n";
+    const qint64 largest = qint64(4) << 20;
+    const auto padded = [&design](qint64 size) {
+        QByteArray bytes = design;
+        const QByteArray line = "; a comment line to fill the file\r\n";
+        while (bytes.size() + line.size() <= size)
+            bytes += line;
+        return bytes + QByteArray(size - bytes.size(), ';');
+    };
+    WriteFile(QStringLiteral("Large/largest.vx"), padded(largest));
+    WriteFile(QStringLiteral("Large/larger.vx"), padded(largest + 1));
+    frmLoad->SetPath(Path(QStringLiteral("Large")));
+    ASSERT_EQ(frmLoad->lvVehicles->topLevelItemCount(), 2);
+    const struct {
+        const char* File;
+        const char* Name;
+        const char* Cost;
+    } rows[] = {{"largest.vx", "Padded", "900"}, {"larger.vx", "<Text.Name not found>", "?"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.File);
+        const QTreeWidgetItem* row = RowOf(frmLoad->lvVehicles, QLatin1String(r.File));
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->text(0), QLatin1String(r.Name));
+        EXPECT_EQ(row->text(4), QLatin1String(r.Cost));
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
 TEST(PreviewIntToStr, ShowsDigitsAboveZeroAndAQuestionMarkOtherwise)
 {
     EXPECT_EQ(PreviewIntToStr(1), QStringLiteral("1"));

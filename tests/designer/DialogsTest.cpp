@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -465,21 +467,60 @@ TEST_F(DialogsTest, TheShippedSplashAdvancesOnItsTimerAndClosesOnAnyKey)
     EXPECT_FALSE(title.tmrImage->isActive());
 }
 
-TEST_F(DialogsTest, ShowingTheWindowShowsTheSplashUnderShowTitle)
+// Counts the paint events that reach the window or any control in it.
+class TPaintCount : public QObject
 {
-    WriteSettings("[Options]\r\nShowTitle=1\r\n");
+public:
+    explicit TPaintCount(const QWidget& window) : FWindow(window) { qApp->installEventFilter(this); }
+    ~TPaintCount() override { qApp->removeEventFilter(this); }
+    TPaintCount(const TPaintCount&) = delete;
+    TPaintCount& operator=(const TPaintCount&) = delete;
+
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == &FWindow)
+            ++Count;
+        return false;
+    }
+
+private:
+    const QWidget& FWindow;
+};
+
+// The splash comes once the window has painted, so that the window shows
+// behind it, its test map as the settings left it, not a black rectangle.
+TEST_F(DialogsTest, ShowingTheWindowShowsTheSplashUnderShowTitleOnceTheWindowHasPainted)
+{
+    WriteSettings("[Options]\r\nShowTitle=1\r\n[Test]\r\nAttackTarget=2\r\n");
     TfrmMain& window = Start();
     TfrmTitle title;
     frmTitle = &title;
+    const TPaintCount paints(window);
     bool shown = false;
-    WhenShown<TfrmTitle>([&shown](TfrmTitle& splash) {
+    int paintsBefore = 0;
+    QImage behind;
+    int targetBefore = -1;
+    WhenShown<TfrmTitle>([&](TfrmTitle& splash) {
         shown = splash.tmrImage->isActive();
+        paintsBefore = paints.Count;
+        targetBefore = window.cbAttackTarget->currentIndex();
+        behind = window.screen()->grabWindow(window.winId()).toImage();
         QTest::mouseClick(splash.imgHeading, Qt::LeftButton);
     });
     window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown && !title.isVisible(); }, 5000));
     frmTitle = nullptr;
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(title.isVisible());
+    EXPECT_GT(paintsBefore, 0);
+    EXPECT_EQ(targetBefore, 2);
+    // The window's own face stands behind the splash: the grey of its
+    // status bar, not black.
+    ASSERT_FALSE(behind.isNull());
+    const QPoint statusBar = window.statusBar()->geometry().center();
+    EXPECT_EQ(behind.pixelColor(statusBar), window.palette().color(QPalette::Window));
     window.hide();
 }
 

@@ -5,6 +5,7 @@
 #include "DesignerWindow.h"
 #include "ModalAnswers.h"
 
+#include "designer/DesignLimits.h"
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -80,6 +82,18 @@ TEST_F(RefusedFilesTest, ADesignWhoseFiguresOverflowIsRefusedAndTheOpenDesignSta
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), gadfly);
 }
 
+// A name of megabytes is refused with a message that quotes its start.
+TEST_F(RefusedFilesTest, AVeryLongBadValueIsCutInTheBox)
+{
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start();
+    User.Files = {DesignWith("Body", "BodyType", QByteArray(64, 'x') + QByteArray(10 << 20, 'y'))};
+    window.acLoad->trigger();
+    EXPECT_EQ(User.Messages.join(QLatin1Char('|')),
+              QStringLiteral("Error loading file Big.vx:\nBody Type '%1\u2026' not found").arg(QString(64, u'x')));
+    EXPECT_TRUE(FileName.isEmpty());
+}
+
 // Two values that overflow each alone: neither is named as the one to blame,
 // and the trials that look for it leave the file as it was read.
 TEST_F(RefusedFilesTest, TwoValuesOutOfRangeNameNoKey)
@@ -126,14 +140,32 @@ TEST_F(RefusedFilesTest, ARefusedStartDesignGivesTheMessageThenTheNewDesign)
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(RefusedFilesTest, ARefusedOpponentLeavesTheOpponentAndItsSetting)
+// A refused opponent gives its box once: the default opponent stands in, and
+// the refused one is not remembered for the next start.
+TEST_F(RefusedFilesTest, ARefusedOpponentFallsBackToTheDefaultOneAndIsNotRemembered)
 {
     const QString big = DesignWith("Armor", "Front", "2147483647");
+    const QString fallback = Path(QStringLiteral("Designs/VezeRidiv.vx"));
     WriteSettings("[Test]\r\nEnemy=" + big.toUtf8() + "\r\n");
-    Start();
+    TfrmMain& window = Start();
     EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(), Refusal("Armor", "Front").toStdString());
-    EXPECT_EQ(EnemyCar->Vehicle->Armor.Front, 0);
-    EXPECT_EQ(Enemy, big);
+    EXPECT_EQ(Enemy, fallback);
+    TVehicle expected;
+    QString err;
+    expected.Load(fallback, err);
+    ASSERT_TRUE(err.isEmpty());
+    EXPECT_EQ(EnemyCar->Vehicle->Name, expected.Name);
+    EXPECT_EQ(EnemyCar->Vehicle->Armor.Front, expected.Armor.Front);
+    EXPECT_EQ(window.btnLoadOpponent->statusTip(),
+              QStringLiteral("Decide which opponent to load. Current: VezeRidiv"));
+    // A test reset reloads the opponent without the box.
+    User.Messages.clear();
+    window.acTestReset->trigger();
+    EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('|')).toStdString();
+    Shutdown();
+    EXPECT_EQ(TProfileFile(SettingsFile()).ReadString(QStringLiteral("Test"), QStringLiteral("Enemy"), QString()),
+              fallback);
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
 }
 
 // Every number of the settings at either end of the integers: the program
@@ -167,17 +199,26 @@ TEST_F(RefusedFilesTest, NoSettingsValueStopsTheProgram)
     }
 }
 
-TEST_F(RefusedFilesTest, TheDesignLimitsComeIntoTheRangesOfTheirDialog)
+// The limits are kept as the file holds them, and written back so; only a
+// division whose cost limit would overflow is brought to the largest that
+// does not. The limits dialog brings them into its ranges when it closes.
+TEST_F(RefusedFilesTest, TheDesignLimitsAreKeptAsReadButForADivisionThatOverflows)
 {
     const struct {
         const char* Settings;
         int Div;
         int Year;
         int MaxHC;
+        int DialogDiv;
+        int DialogYear;
+        int DialogMaxHC;
     } cases[] = {
-        {"Div=2147484\r\nYear=2020\r\nMaxHC=120\r\n", 90, 2030, 99},
-        {"Div=-5\r\nYear=99999\r\nMaxHC=-1\r\n", 0, 4000, 0},
-        {"Div=35\r\nYear=2100\r\nMaxHC=4\r\n", 35, 2100, 4},
+        {"Div=2147484\r\nYear=2020\r\nMaxHC=120\r\n", 2147483, 2020, 120, 90, 2030, 99},
+        // The dialog shows the division as 0, which a ticked Division makes 15.
+        {"Div=-2147484\r\nYear=2147483647\r\nMaxHC=-2147483648\r\n", -2147483, 2147483647, -2147483647 - 1, 15,
+         4000, 0},
+        {"Div=100\r\nYear=99999\r\nMaxHC=-1\r\n", 100, 99999, -1, 90, 4000, 0},
+        {"Div=35\r\nYear=2100\r\nMaxHC=4\r\n", 35, 2100, 4, 35, 2100, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Settings);
@@ -188,9 +229,25 @@ TEST_F(RefusedFilesTest, TheDesignLimitsComeIntoTheRangesOfTheirDialog)
         EXPECT_EQ(MaxHC, c.MaxHC);
         EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("(Div %1)").arg(c.Div)))
             << window.windowTitle().toStdString();
+        Shutdown();
+        const TProfileFile written(SettingsFile());
+        EXPECT_EQ(written.ReadInteger(QStringLiteral("AA"), QStringLiteral("Div"), 0), c.Div);
+        EXPECT_EQ(written.ReadInteger(QStringLiteral("AA"), QStringLiteral("Year"), 0), c.Year);
+        EXPECT_EQ(written.ReadInteger(QStringLiteral("AA"), QStringLiteral("MaxHC"), 0), c.MaxHC);
+
+        Start();
+        {
+            TfrmConfig dialog;
+            dialog.show();
+            dialog.close();
+        }
+        EXPECT_EQ(Div, c.DialogDiv);
+        EXPECT_EQ(Year, c.DialogYear);
+        EXPECT_EQ(MaxHC, c.DialogMaxHC);
         FWindow.reset();
     }
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('\n')).toStdString();
 }
 
 // The settings file as some editors save it: every setting and every section
@@ -229,8 +286,13 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
         utf16WithoutMark += c;
         utf16WithoutMark += '\0';
     }
+    // A NUL in a line would drop the line, one in a section header would put
+    // its keys into the section before it: neither is read.
+    static const char nulInLine[] = "[Options]\r\nUsername=Z\0o\r\nConfirmSave=0\r\n";
+    static const char nulInHeader[] = "[AA]\r\nDiv=20\r\n[Opt\0ions]\r\nConfirmSave=0\r\n";
     const QByteArray forms[] = {QByteArray("\x01\x02 settings of some other program \x9F\xFF", 37),
-                                utf16WithoutMark};
+                                utf16WithoutMark, QByteArray(nulInLine, sizeof(nulInLine) - 1),
+                                QByteArray(nulInHeader, sizeof(nulInHeader) - 1)};
     QFile earlier(SettingsFile() + QStringLiteral(".bak"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("an earlier one");
@@ -246,7 +308,13 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
                                               "read; the settings start from their defaults, and the file is kept as "
                                               "%1.bak2")
                                    .arg(SettingsFile())}));
+        EXPECT_EQ(Username, QStringLiteral("<Designer>"));
+        EXPECT_EQ(Div, 15);
+        EXPECT_TRUE(ConfirmSave);
         Shutdown();
+        // Written anew from the settings, nothing of the unreadable file in it.
+        EXPECT_FALSE(ReadSettings().contains('\0'));
+        EXPECT_TRUE(ReadSettings().startsWith("[AA]\r\nDiv=15\r\n")) << ReadSettings().left(40).toStdString();
         QFile kept(SettingsFile() + QStringLiteral(".bak2"));
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), unreadable);

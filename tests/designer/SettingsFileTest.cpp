@@ -137,17 +137,67 @@ TEST_F(SettingsFileTest, BoundsApplyOnlyInPairsWithoutMinusOne)
     EXPECT_TRUE(ini.ReadBool(gui, QStringLiteral("LoadSortInv"), false));
 }
 
-// The remembered design becomes the design's file name only once it has
-// opened; a design that never opened is not the target of the next save.
-TEST_F(SettingsFileTest, AutoLoadRemembersTheFileWithoutTakingItAsTheDesignsName)
+// A remembered design that is not there at this start stays the one to
+// reopen: nothing else was opened, so it is written back as it was.
+TEST_F(SettingsFileTest, AutoLoadKeepsARememberedFileThatIsMissingAtThisStart)
 {
     WriteSettings("\r\n[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
-    Start();
-    EXPECT_TRUE(FileName.isEmpty());
+    TfrmMain& window = Start();
+    EXPECT_EQ(FileName, QStringLiteral("Designs/Missing.vx"));
+    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(" : Missing"))) << window.windowTitle().toStdString();
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
     Shutdown();
     const TProfileFile ini(SettingsFile());
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
-              QString());
+              QStringLiteral("Designs/Missing.vx"));
+}
+
+// The file is updated in place: comment lines, blank lines and lines the
+// program does not know stay where they stood; only its own keys change.
+TEST_F(SettingsFileTest, ShutdownUpdatesTheFileInPlace)
+{
+    WriteSettings("; Rigsmith settings, kept by hand\r\n"
+                  "[AA]\r\n"
+                  "; our club plays division 20\r\n"
+                  "Div=20\r\n"
+                  "DivUse=1\r\n"
+                  "a line of notes\r\n"
+                  "\r\n"
+                  "[Mine]\r\n"
+                  "; not the program's\r\n"
+                  "Own=kept\r\n"
+                  "\r\n"
+                  "[Options]\r\n"
+                  "ConfirmQuit=0\r\n");
+    Start();
+    Div = 25;
+    Shutdown();
+    const QByteArray written = ReadSettings();
+    EXPECT_TRUE(written.startsWith("; Rigsmith settings, kept by hand\r\n"
+                                   "[AA]\r\n"
+                                   "; our club plays division 20\r\n"
+                                   "Div=25\r\n"
+                                   "DivUse=1\r\n"
+                                   "a line of notes\r\n"
+                                   "Year=2030\r\n"))
+        << written.toStdString();
+    EXPECT_TRUE(written.contains("AllowCA=1\r\n"
+                                 "\r\n"
+                                 "[Mine]\r\n"
+                                 "; not the program's\r\n"
+                                 "Own=kept\r\n"
+                                 "\r\n"
+                                 "[Options]\r\n"
+                                 "ConfirmQuit=0\r\n"
+                                 "AutoLoad=0\r\n"))
+        << written.toStdString();
+    // The sections the file lacked follow, as in a file written anew.
+    EXPECT_TRUE(written.contains("DamageCaused=2\r\n\r\n[Internal]\r\n")) << written.toStdString();
+
+    // A second shutdown with nothing changed writes the same file.
+    Start();
+    Shutdown();
+    EXPECT_EQ(ReadSettings(), written);
 }
 
 TEST_F(SettingsFileTest, AFailedWriteIsReportedAndShutdownGoesOn)

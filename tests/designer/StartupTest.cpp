@@ -7,16 +7,49 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
 
 using StartupTest = DesignerWindowTest;
+
+// Every control with a hint shows it in the status bar while the mouse is
+// over it, as the tool bar's buttons do: among them the test page's and the
+// icon box's buttons, and the controls built for a loaded design.
+TEST_F(StartupTest, EveryControlsHintShowsInTheStatusBar)
+{
+    TfrmMain& window = Start({Path(QStringLiteral("Designs/Thunderwagon.vx"))});
+    window.show();
+    QStringList withHint;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        // The forms the window owns have windows of their own.
+        if (control->toolTip().isEmpty() || control->window() != &window)
+            continue;
+        withHint.append(control->objectName());
+        window.statusBar()->clearMessage();
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(control, &enter);
+        EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), control->toolTip().toStdString())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(control, &leave);
+    }
+    for (const char* name : {"chkTestTrace", "btnLoadOpponent", "imgTest", "btnTestAttack", "btnReset",
+                             "btnPrevCar", "btnNextCar", "edStatsVehicle", "edStatsOpponent", "lblRange"})
+        EXPECT_TRUE(withHint.contains(QLatin1String(name))) << name;
+    // The hint of the opponent button follows the opponent, in both places.
+    EXPECT_EQ(window.btnLoadOpponent->statusTip(), window.btnLoadOpponent->toolTip());
+    EXPECT_TRUE(window.btnLoadOpponent->statusTip().endsWith(QStringLiteral("Current: VezeRidiv")))
+        << window.btnLoadOpponent->statusTip().toStdString();
+    window.hide();
+}
 
 TEST_F(StartupTest, TheFirstRecalculationShowsTheNewDesignsCost)
 {

@@ -268,18 +268,35 @@ TEST_F(RulesFileFormTest, CrOnlyLineEndsAndUtf16ReadTheSameTable)
     }
 }
 
+// Bytes of no rules file that hold bracketed lines read as sections holding
+// nothing the table reads: no table, and a report on the file, unlike a file
+// of its overview alone.
 TEST_F(RulesFileFormTest, SectionsWithoutAnyKeyOfTheTableAreReportedAsNoTable)
 {
     TWorkingFolder folder(FFolder.path());
     // What random bytes read as: bracketed lines and no key the table knows.
     static const char bytes[] = "\x8F[\x01\xFE]=\x02\n[\x9Ax\nq\x03=\xFF\x10\n[";
-    WriteWeapons(QByteArray(bytes, sizeof(bytes) - 1));
-    TRecordingErrorSink errors;
-    const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
-    EXPECT_TRUE(weapons.Items.isEmpty());
-    ASSERT_EQ(errors.Texts().size(), 1);
-    EXPECT_EQ(errors.Texts()[0],
-              QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in Data/WeaponTypes.txt"));
+    // Random bytes with a single line that opens a section: the first
+    // section alone, holding nothing of the overview.
+    QByteArray random;
+    quint32 state = 2463534242u;
+    for (int i = 0; i < 4096; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        const char c = char(state >> 24);
+        random += c == '[' || c == '\n' || c == '\r' ? 'z' : c;
+    }
+    random.insert(2000, "\n[\x9A\x01=\xFF\n");
+    for (const QByteArray& form : {QByteArray(bytes, sizeof(bytes) - 1), random}) {
+        WriteWeapons(form);
+        TRecordingErrorSink errors;
+        const TWeaponTypes weapons = ReadWeaponTypes(QStringLiteral("WeaponTypes"));
+        EXPECT_TRUE(weapons.Items.isEmpty());
+        EXPECT_EQ(errors.Texts(),
+                  QStringList({QStringLiteral("An error occured in ReadWeaponTypes:\r\nNo usable items found in "
+                                              "Data/WeaponTypes.txt")}));
+    }
 }
 
 // UTF-16 without its byte-order mark reads as no section at all, reported

@@ -93,6 +93,41 @@ TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
     EXPECT_TRUE(Errors.Texts().isEmpty());
 }
 
+// A bad value is quoted whole up to 64 characters and cut after them, so that
+// a value of megabytes makes a short message.
+TEST_F(VehicleLoadTest, AVeryLongBadValueIsCutInTheMessage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString x64(64, QLatin1Char('x'));
+    const struct {
+        QString Value;
+        QString Err;
+    } cases[] = {
+        {x64, QStringLiteral("Body Type '%1' not found").arg(x64)},
+        {x64 + QLatin1Char('y'), QStringLiteral("Body Type '%1\u2026' not found").arg(x64)},
+        {x64 + QString(10 << 20, QLatin1Char('y')), QStringLiteral("Body Type '%1\u2026' not found").arg(x64)},
+        // A letter beyond the 16-bit range that the cut would halve goes whole.
+        {QString(63, QLatin1Char('x')) + QString::fromUtf8("\U0001F697") + QLatin1Char('y'),
+         QStringLiteral("Body Type '%1\u2026' not found").arg(QString(63, QLatin1Char('x')))},
+    };
+    for (const auto& c : cases) {
+        TProfileFile design(Fixture("bad_body.vx"));
+        design.WriteString(QStringLiteral("Body"), QStringLiteral("BodyType"), c.Value);
+        const QString path = dir.filePath(QStringLiteral("long.vx"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(design.ToBytes());
+        file.close();
+        TVehicle v;
+        MakeOpenDesign(v);
+        QString err;
+        v.Load(path, err);
+        EXPECT_EQ(err, c.Err) << c.Value.size();
+        ExpectOpenDesign(v);
+    }
+}
+
 TEST_F(VehicleLoadTest, MissingFileLeavesDesignAndLoadingFlagAlone)
 {
     TVehicle v;
@@ -613,7 +648,8 @@ TEST_F(VehicleSaveTest, ASaveThatDoesNotFitKeepsTheOldFileAndSaysWhy)
     const QString result = RunWithFileSizeLimit(512, [&] {
         return v.Save(Path("old.vx")) ? QStringLiteral("saved") : Errors.Texts().join(QLatin1Char('|'));
     });
-    EXPECT_EQ(result, QStringLiteral("An error occured in Save:\r\nFile too large"));
+    // The box names the file, so that the user knows which save failed.
+    EXPECT_EQ(result, QStringLiteral("An error occured in Save:\r\n%1: File too large").arg(Path("old.vx")));
     EXPECT_EQ(FileBytes(Path("old.vx")), old);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"old.vx"}));
 }

@@ -178,6 +178,7 @@ TEST_F(ProfileFileTest, ReadsEveryLineEndTheByteOrderMarksAndWindows1252)
         {"\xEF\xBB\xBF[S]\r\nK=\xE2\x82\xAC\r\nL=\x80\r\n", QString::fromUtf8("€|€")},
         {"[S]\rK=cr\rL=2\r", QStringLiteral("cr|2")},
         {"[S]\rK=cr\n\rL=2", QStringLiteral("cr|2")},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF[S]\nK=marked twice\nL=2", QStringLiteral("marked twice|2")},
         {"[S]\r\n\rK=mixed\nL=2\r\n", QStringLiteral("mixed|2")},
         {Utf16(QStringLiteral("[S]\r\nK=Café €\r\nL=2\r\n"), false), QString::fromUtf8("Café €|2")},
         {Utf16(QStringLiteral("[S]\rK=big end\rL=2"), true), QStringLiteral("big end|2")},
@@ -233,6 +234,9 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
         {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), false).mid(2), true},
         {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), true).mid(2), true},
         {QByteArray("[S\0]\nK=1\n", 9), true},
+        // A NUL in one line of a file that reads as sections.
+        {QByteArray("[S]\nK=1\0\n", 9), true},
+        {QByteArray("[S]\nK=1\n[T\0]\nL=2\n", 17), true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Load(c.Bytes).Unreadable(), c.Unreadable) << c.Bytes.toHex().toStdString();
@@ -255,9 +259,57 @@ TEST_F(ProfileFileTest, WritesInPlaceAndAppendsWhatIsMissing)
     ini.WriteInteger(QStringLiteral("Tabs"), QStringLiteral("Body"), -1);
     ini.WriteBool(QStringLiteral("tabs"), QStringLiteral("Flag"), false);
     ini.EraseSection(QStringLiteral("OLD"));
-    EXPECT_EQ(ini.ToBytes(), QByteArray("[Options]\r\nAutoLoad=1\r\nUnknown=kept\r\nUsername=Ann\r\n"
-                                        "\r\n[GUI]\r\nWindowX=5\r\n"
+    EXPECT_EQ(ini.ToBytes(), QByteArray("; settings\r\n[Options]\r\nAutoLoad=1\r\nUnknown=kept\r\nUsername=Ann\r\n"
+                                        "[GUI]\r\nWindowX=5\r\n"
                                         "\r\n[Tabs]\r\nBody=-1\r\nFlag=0\r\n"));
+}
+
+// Every line stays where it stood: comments, blank lines, text outside any
+// section or without an equals sign, keys written with blanks, a header with
+// more on its line. Only a key written to changes, and a new key goes after
+// the last line of its section that is not blank.
+TEST_F(ProfileFileTest, LinesTheReaderDoesNotTakeStayWhereTheyStood)
+{
+    const QByteArray file = "; my settings, by hand\n"
+                            "Stray=outside any section\n"
+                            "\n"
+                            "[Options] ; the program's own\n"
+                            "; AutoLoad=1 was too slow\n"
+                            "AutoLoad=0\n"
+                            "  Username  =  Ann  \n"
+                            "no equals sign here\n"
+                            "\n"
+                            "\n"
+                            "  [GUI]\n"
+                            "WindowX = 5\n";
+    const TProfileFile unchanged = Load(file);
+    EXPECT_EQ(unchanged.ToBytes(), QByteArray(file).replace("\n", "\r\n"));
+    EXPECT_EQ(unchanged.ReadString(QStringLiteral("Options"), QStringLiteral("Username"), QString()),
+              QStringLiteral("Ann"));
+    EXPECT_EQ(unchanged.ReadSection(QStringLiteral("Options")), QStringList({"AutoLoad", "Username"}));
+
+    TProfileFile ini = unchanged;
+    ini.WriteString(QStringLiteral("Options"), QStringLiteral("Username"), QStringLiteral("Bo"));
+    ini.WriteBool(QStringLiteral("Options"), QStringLiteral("ConfirmQuit"), false);
+    ini.WriteInteger(QStringLiteral("GUI"), QStringLiteral("WindowY"), 7);
+    ini.WriteInteger(QStringLiteral("Tabs"), QStringLiteral("Body"), 1);
+    EXPECT_EQ(ini.ToBytes(), QByteArray("; my settings, by hand\r\n"
+                                        "Stray=outside any section\r\n"
+                                        "\r\n"
+                                        "[Options] ; the program's own\r\n"
+                                        "; AutoLoad=1 was too slow\r\n"
+                                        "AutoLoad=0\r\n"
+                                        "Username=Bo\r\n"
+                                        "no equals sign here\r\n"
+                                        "ConfirmQuit=0\r\n"
+                                        "\r\n"
+                                        "\r\n"
+                                        "  [GUI]\r\n"
+                                        "WindowX = 5\r\n"
+                                        "WindowY=7\r\n"
+                                        "\r\n"
+                                        "[Tabs]\r\n"
+                                        "Body=1\r\n"));
 }
 
 TEST_F(ProfileFileTest, WrittenValuesReadBackUnchanged)
@@ -364,7 +416,7 @@ TEST_F(ProfileFileTest, FailedSaveReportsWhyAndKeepsWhatWasThere)
     unreachable.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
     why.clear();
     EXPECT_FALSE(unreachable.Save(&why));
-    EXPECT_FALSE(why.isEmpty());
+    EXPECT_TRUE(why.startsWith(nowhere + QStringLiteral(": "))) << why.toStdString();
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_TRUE(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -383,7 +435,7 @@ TEST_F(ProfileFileTest, ASaveCutShortKeepsTheOldFileByteForByte)
             QString why;
             return ini.Save(&why) ? QStringLiteral("saved") : why;
         });
-        EXPECT_EQ(result, QStringLiteral("File too large")) << limit;
+        EXPECT_EQ(result, path + QStringLiteral(": File too large")) << limit;
         EXPECT_EQ(ReadBytes(path), old) << limit;
         EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                   QStringList({"design.vx"}))

@@ -16,6 +16,12 @@ void ScrollMemoTo(QPlainTextEdit* memo, QTextCursor::MoveOperation where)
 }
 } // namespace
 
+void SetControlHint(QWidget* control, const QString& hint)
+{
+    control->setToolTip(hint);
+    control->setStatusTip(hint);
+}
+
 void SetTag(QWidget* widget, int tag)
 {
     widget->setProperty(TagProperty, tag);

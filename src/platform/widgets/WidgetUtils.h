@@ -6,6 +6,10 @@
 class QPlainTextEdit;
 class QWidget;
 
+// A control's hint, shown beside the mouse and, while the mouse is over the
+// control, in the status bar of its window.
+void SetControlHint(QWidget* control, const QString& hint);
+
 // A control's tag: the index of the weapon or accessory that a control built
 // at run time stands for. Kept in the widget's dynamic property "tag"; a
 // widget never given one has tag 0.
