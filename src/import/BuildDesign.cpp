@@ -264,6 +264,14 @@ public:
     void HandleRocketVis() override {}
 };
 
+// A design of its own for a trial build, with the main window's part and the
+// claims.
+struct TTrial {
+    TVehicle V;
+    TTrialTarget Main{V};
+    TClaims Claims;
+};
+
 QString RefusalText(const QString& What)
 {
     return Format(QStringLiteral("Nothing was imported: %s. The design that was open stays open."), {What});
@@ -275,11 +283,9 @@ QString FailingLine(const TResultItem& Item)
 {
     const QStringList Lines = LinesOf(Item.Value);
     for (qsizetype I = 0; I < Lines.size(); ++I) {
-        TVehicle V;
-        TTrialTarget Main(V);
-        TClaims Claims;
+        TTrial Trial;
         try {
-            ProcessItem(V, Main, Claims, Item.Key, Lines[I]);
+            ProcessItem(Trial.V, Trial.Main, Trial.Claims, Item.Key, Lines[I]);
         } catch (const EError&) {
             return I == 0 ? Item.Key + Lines[I] : Lines[I];
         }
@@ -293,12 +299,10 @@ QString FiguresRefusal(const QVector<TResultItem>& Items, const EError& Error)
 {
     QString What = QStringLiteral("the design's figures cannot be computed (") + Error.Message() + QLatin1Char(')');
     for (qsizetype I = 0; I < Items.size(); ++I) {
-        TVehicle Without;
-        TTrialTarget Main(Without);
-        TClaims Claims;
+        TTrial Without;
         try {
-            ReadItems(Items, Without, Main, Claims, I);
-            ComputeFigures(Without);
+            ReadItems(Items, Without.V, Without.Main, Without.Claims, I);
+            ComputeFigures(Without.V);
         } catch (const EError&) {
             continue;
         }
@@ -314,19 +318,17 @@ QString FiguresRefusal(const QVector<TResultItem>& Items, const EError& Error)
 // is touched, saying in which line.
 void TryResult(const QVector<TResultItem>& Items)
 {
-    TVehicle Trial;
-    TTrialTarget Main(Trial);
-    TClaims Claims;
+    TTrial Trial;
     for (const TResultItem& Item : Items) {
         try {
-            ProcessItem(Trial, Main, Claims, Item.Key, Item.Value);
+            ProcessItem(Trial.V, Trial.Main, Trial.Claims, Item.Key, Item.Value);
         } catch (const EConvertError& e) {
             throw EConvertError(
                 RefusalText(e.Message() + QStringLiteral(" in the result line \"") + FailingLine(Item) + QLatin1Char('"')));
         }
     }
     try {
-        ComputeFigures(Trial);
+        ComputeFigures(Trial.V);
     } catch (const EOverflow& e) {
         throw EOverflow(FiguresRefusal(Items, e));
     } catch (const EError& e) {
