@@ -145,8 +145,8 @@ void TfrmImport::btnAcceptClick()
         memLeftovers->setTextCursor(QTextCursor(memLeftovers->document()->findBlockByNumber(First)));
         memLeftovers->verticalScrollBar()->setValue(First);
     } catch (const std::exception& e) {
-        // A count or armor value that is no number: the design stays as far
-        // as it was built and recalculated.
+        // A result that cannot become a design is refused before the open
+        // design is touched; the message says what failed.
         MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
     }
 }

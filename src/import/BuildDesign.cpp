@@ -6,6 +6,9 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "model/Vehicle.h"
+#include "model/VehicleFigures.h"
+#include "platform/Errors.h"
+#include "platform/Format.h"
 
 #include <QRegularExpression>
 
@@ -143,6 +146,17 @@ const TItem* RowWithName(const QVector<TItem>& Items, const QString& Name)
     return nullptr;
 }
 
+// A claimed figure that is no number in range is compared with nothing; its
+// line is shown to the user as not understood.
+void ReadClaim(int& Claim, TClaims& Claims, const QString& Key, const QString& Value)
+{
+    try {
+        Claim = ClaimValue(Value);
+    } catch (const EConvertError&) {
+        Claims.NotUnderstood << Key + LinesOf(Value).first();
+    }
+}
+
 void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QString& Key, const QString& Value)
 {
     if (Key == QLatin1String("* Name: "))
@@ -184,43 +198,142 @@ void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QStrin
     else if (Key == QLatin1String("* Equipment: "))
         ApplyEquipment(V, Value);
     else if (Key == QLatin1String("* Acceleration: "))
-        Claims.Acceleration = ClaimValue(Value);
+        ReadClaim(Claims.Acceleration, Claims, Key, Value);
     else if (Key == QLatin1String("* Speed: "))
-        Claims.Speed = ClaimValue(Value);
+        ReadClaim(Claims.Speed, Claims, Key, Value);
     else if (Key == QLatin1String("* HC: "))
-        Claims.HC = ClaimValue(Value);
+        ReadClaim(Claims.HC, Claims, Key, Value);
     else if (Key == QLatin1String("* Weight: "))
-        Claims.Weight = ClaimValue(Value);
+        ReadClaim(Claims.Weight, Claims, Key, Value);
     else if (Key == QLatin1String("* Cost: "))
-        Claims.Cost = ClaimValue(Value);
+        ReadClaim(Claims.Cost, Claims, Key, Value);
 }
 
-void ReadResult(const QStringList& ResultLines, TVehicle& V, TImportTarget& Main, TClaims& Claims)
-{
-    bool InHand = false;
+// One item of the result text: its key and its value with the continuation
+// lines.
+struct TResultItem {
     QString Key;
     QString Value;
-    for (qsizetype i = 0; i <= ResultLines.size(); ++i) {
-        QString Line = i < ResultLines.size() ? ResultLines[i] : QString();
+};
+
+QVector<TResultItem> ResultItems(const QStringList& ResultLines)
+{
+    QVector<TResultItem> Items;
+    for (QString Line : ResultLines) {
         if (Line.endsWith(QLatin1Char('\r')))
             Line.chop(1);
         if (Line.isEmpty() || Line.startsWith(QLatin1Char('#')))
             continue;
         if (!Line.startsWith(QLatin1Char('*'))) {
-            if (InHand)
-                Value += LineBreak + Line;
+            if (!Items.isEmpty())
+                Items.last().Value += LineBreak + Line;
             continue;
         }
-        if (InHand)
-            ProcessItem(V, Main, Claims, Key, Value);
-        SplitResultLine(Line, Key);
-        Value = Line;
-        if (!Key.isEmpty())
-            FindWordAndRemove(Value, Key);
-        InHand = true;
+        TResultItem Item;
+        SplitResultLine(Line, Item.Key);
+        Item.Value = Line;
+        if (!Item.Key.isEmpty())
+            FindWordAndRemove(Item.Value, Item.Key);
+        Items.append(Item);
     }
-    if (InHand)
-        ProcessItem(V, Main, Claims, Key, Value);
+    return Items;
+}
+
+// Every item but the one numbered Skip.
+void ReadItems(const QVector<TResultItem>& Items, TVehicle& V, TImportTarget& Main, TClaims& Claims,
+               qsizetype Skip = -1)
+{
+    for (qsizetype I = 0; I < Items.size(); ++I)
+        if (I != Skip)
+            ProcessItem(V, Main, Claims, Items[I].Key, Items[I].Value);
+}
+
+// The main window's part while the result is tried on a design of its own.
+class TTrialTarget final : public TImportTarget
+{
+    TVehicle& FVehicle;
+
+public:
+    explicit TTrialTarget(TVehicle& V) : FVehicle(V) {}
+    TVehicle& Vehicle() const override { return FVehicle; }
+    void FileNew() override {}
+    void AddWeaponToList(const TWeaponType&, int, QString&, TLocation) override {}
+    void LoadGUI() override {}
+    void RecalcVehicle(bool) override {}
+    void HandleEWPArmor() override {}
+    void HandleRocketVis() override {}
+};
+
+// A design of its own for a trial build, with the main window's part and the
+// claims.
+struct TTrial {
+    TVehicle V;
+    TTrialTarget Main{V};
+    TClaims Claims;
+};
+
+QString RefusalText(const QString& What)
+{
+    return Format(QStringLiteral("Nothing was imported: %s. The design that was open stays open."), {What});
+}
+
+// The result line of an item that fails: the first of its lines that fails
+// alone, else its key line.
+QString FailingLine(const TResultItem& Item)
+{
+    const QStringList Lines = LinesOf(Item.Value);
+    for (qsizetype I = 0; I < Lines.size(); ++I) {
+        TTrial Trial;
+        try {
+            ProcessItem(Trial.V, Trial.Main, Trial.Claims, Item.Key, Lines[I]);
+        } catch (const EError&) {
+            return I == 0 ? Item.Key + Lines[I] : Lines[I];
+        }
+    }
+    return Item.Key + Lines.first();
+}
+
+// Why the figures of the tried design cannot be computed, with the item
+// without which they can, when one alone does.
+QString FiguresRefusal(const QVector<TResultItem>& Items, const EError& Error)
+{
+    QString What = QStringLiteral("the design's figures cannot be computed (") + Error.Message() + QLatin1Char(')');
+    for (qsizetype I = 0; I < Items.size(); ++I) {
+        TTrial Without;
+        try {
+            ReadItems(Items, Without.V, Without.Main, Without.Claims, I);
+            ComputeFigures(Without.V);
+        } catch (const EError&) {
+            continue;
+        }
+        What += QStringLiteral(" with the result line \"") + Items[I].Key + LinesOf(Items[I].Value).first()
+                + QLatin1Char('"');
+        break;
+    }
+    return RefusalText(What);
+}
+
+// Builds the result on a design of its own and computes its figures first,
+// so that a result that cannot become a design fails before the open design
+// is touched, saying in which line.
+void TryResult(const QVector<TResultItem>& Items)
+{
+    TTrial Trial;
+    for (const TResultItem& Item : Items) {
+        try {
+            ProcessItem(Trial.V, Trial.Main, Trial.Claims, Item.Key, Item.Value);
+        } catch (const EConvertError& e) {
+            throw EConvertError(
+                RefusalText(e.Message() + QStringLiteral(" in the result line \"") + FailingLine(Item) + QLatin1Char('"')));
+        }
+    }
+    try {
+        ComputeFigures(Trial.V);
+    } catch (const EOverflow& e) {
+        throw EOverflow(FiguresRefusal(Items, e));
+    } catch (const EError& e) {
+        throw EConvertError(FiguresRefusal(Items, e));
+    }
 }
 
 } // namespace
@@ -563,13 +676,15 @@ QString AcceptImport(const QStringList& ResultLines, TImportTarget& Main)
 {
     if (ResultLines.join(QString()).trimmed().isEmpty())
         return QString();
+    const QVector<TResultItem> Items = ResultItems(ResultLines);
+    TryResult(Items);
     Main.FileNew();
     GUILoading = true;
     TVehicle& V = Main.Vehicle();
     V.Author = QStringLiteral("<Imported>");
     TClaims Claims;
     try {
-        ReadResult(ResultLines, V, Main, Claims);
+        ReadItems(Items, V, Main, Claims);
         Main.LoadGUI();
     } catch (...) {
         GUILoading = false;

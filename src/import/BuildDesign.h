@@ -9,9 +9,11 @@ class TVehicle;
 // Stage 2 of the import: builds a new design from the lines of the result
 // text alone, through the main window's commands, and returns what goes to
 // the leftovers afterwards (the claimed figures that differ from the
-// calculated ones, empty when all agree or nothing was built). A count or
-// armor value that is no number raises EConvertError once the window has
-// been recalculated; no comparison is made then.
+// calculated ones and those not understood, empty when all agree or nothing
+// was built). The result is tried on a design of its own first: a count or
+// armor value that is no number raises EConvertError, and figures that
+// cannot be computed raise their error, before the main window is touched,
+// with a message that says what failed and that the open design stays open.
 QString AcceptImport(const QStringList& ResultLines, TImportTarget& Main);
 
 // Splits a result line into its key and value: the key is empty for an empty

@@ -169,6 +169,8 @@ QString CompareClaims(TVehicle& Vehicle, const TClaims& Claims)
     Whole("HC", Claims.HC, HC);
     Grouped("Weight", Claims.Weight, Weight);
     Grouped("Cost", Claims.Cost, Cost);
+    for (const QString& Line : Claims.NotUnderstood)
+        Report += QStringLiteral("Claim not understood: ") + Line + LineBreak;
     if (Report.isEmpty())
         return Report;
     return LineBreak + QStringLiteral("---") + LineBreak + Report;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TVehicle;
 
@@ -13,19 +14,22 @@ QString ParseHC(QString& S);
 QString ParseWeight(QString& S);
 QString ParseCost(QString& S);
 
-// The claims as numbers; 0 is never compared.
+// The claims as numbers; 0 is never compared. A claim that is no number in
+// range is not compared either: its result line is kept to be shown as not
+// understood.
 struct TClaims {
     int Acceleration = 0;
     int Speed = 0;
     int HC = 0;
     int Weight = 0;
     int Cost = 0;
+    QStringList NotUnderstood;
 };
 
 // The number a claimed value's result line holds, 0 when none.
 int ClaimValue(const QString& Value);
 
-// The report of every claim that differs from the design's own figure, as
-// one addition to the leftovers ("\r\n---\r\n" and one line per difference),
-// or empty when all agree.
+// The report of every claim that differs from the design's own figure, and
+// of every claim not understood, as one addition to the leftovers
+// ("\r\n---\r\n" and one line each), or empty when all agree.
 QString CompareClaims(TVehicle& Vehicle, const TClaims& Claims);

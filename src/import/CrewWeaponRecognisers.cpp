@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 
@@ -78,9 +79,11 @@ void KeepUnread(const QString& Text, QStringList& Unread)
 
 // One gear list from the seat keyword at P in U; CutEnd is left after the
 // last item consumed, and what the consumed items held besides gear names
-// goes to Unread.
-QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGunner, int& CutEnd,
-                        QStringList& Unread)
+// goes to Unread. GunnerAt, when not 0, is where the gunner's keyword stands:
+// the list ends there, and up to it an item that names nothing does not end
+// the list (the text between the seats is read for the driver's gear, and
+// what is no gear stays in the text).
+QString ParseCrewMember(const QString& S, const QString& U, int P, int GunnerAt, int& CutEnd, QStringList& Unread)
 {
     for (TSearchFor& Row : SearchTable)
         Row.Used = false;
@@ -102,31 +105,53 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, bool StopAtGu
         static const char* const Stops[] = {"FRONT", "LEFT", "RIGHT", "BACK", "TOP", "UNDER", "TURRET",
                                             "EWP", "F:", "L:", "R:", "B:", "T:", "U:", "TIRE", "PLANT",
                                             "METAL", "PLASTIC", "SPOILER", "FAKE"};
+        // Items that named nothing before the gunner; they leave the text
+        // with a later item that names gear, and go to Unread then.
+        QStringList Passed;
         At = P;
         for (;;) {
             const int Before = At;
             QString Item = NextItem(U, At, true);
             if (Item.isEmpty())
                 break;
-            if (StopAtGunner && Holds(Item, "GUNNER"))
+            // The same item in the case it was written in, for the leftovers.
+            int Same = Before;
+            QString Written = NextItem(S, Same, true);
+            // What stands before the gunner's keyword in the item is still
+            // the driver's ("Driver Gas Mask Gunner Body Armor").
+            const bool AtGunner = GunnerAt > 0 && Holds(Item, "GUNNER");
+            if (AtGunner && GunnerAt < P)
                 break;
+            if (AtGunner) {
+                const qsizetype Keyword = Item.indexOf(QLatin1String("GUNNER"));
+                Item.truncate(Keyword);
+                Written.truncate(Keyword);
+            }
             FindAndRemove(Item, QStringLiteral("GUNNER"));
             bool Stop = false;
             for (const char* Word : Stops)
                 Stop = Stop || Holds(Item, Word);
             if (Stop)
                 break;
-            // The same item in the case it was written in, for the leftovers.
-            int Same = Before;
-            QString Written = NextItem(S, Same, true);
             FindAndRemove(Written, QStringLiteral("GUNNER"));
             // The "and" of the label "Driver and Gunner" is no gear.
             if (AnsiUpper(Written).startsWith(QLatin1String("AND ")))
                 Written.remove(0, 4);
             const bool Named = KeyPass(Written, Gear) || AbbrevPass(Written, Gear);
+            if (!Named && !AtGunner && GunnerAt > At && At != Before) {
+                Passed << Written;
+                continue;
+            }
             if (!Named)
                 break;
+            for (const QString& Text : Passed)
+                KeepUnread(Text, Unread);
+            Passed.clear();
             KeepUnread(Written, Unread);
+            if (AtGunner) {
+                CutEnd = GunnerAt;
+                break;
+            }
             // An item that runs to the end of the text leaves the cursor
             // where it was.
             if (At == Before) {
@@ -199,31 +224,41 @@ QString ParseCrew(QString& S)
     const QString DriverArmor = SeatArmor(S, Both ? "DRIVER AND GUNNER" : "DRIVER");
     const QString GunnerArmor = Both ? QString() : SeatArmor(S, "GUNNER");
     const QString U = AnsiUpper(S);
-    int CutEnd = 0;
     QString Value;
     QStringList Unread;
-    int P = Pos(QStringLiteral("DRIVER AND GUNNER"), U);
-    if (P > 0) {
-        Value = QStringLiteral("Driver and Gunner") + DriverArmor + QStringLiteral(": ")
-                + ParseCrewMember(S, U, P, false, CutEnd, Unread);
-    } else {
-        P = Pos(QStringLiteral("DRIVER"), U);
-        if (P > 0) {
-            Value = QStringLiteral("Driver") + DriverArmor + QStringLiteral(": ")
-                    + ParseCrewMember(S, U, P, true, CutEnd, Unread);
-            if (const int G = Pos(QStringLiteral("GUNNER"), U); G > 0)
-                Value += LineBreak + QStringLiteral("Gunner") + GunnerArmor + QStringLiteral(": ")
-                         + ParseCrewMember(S, U, G, false, CutEnd, Unread);
-        }
+    // The spans the seats' keywords and consumed gear take up (1-based,
+    // the end exclusive); the text between them stays.
+    struct TSpan {
+        int From;
+        int To;
+    };
+    QVector<TSpan> Spans;
+    const auto Seat = [&](int At, int KeyLength, int GunnerAt) {
+        int CutEnd = 0;
+        const QString Gear = ParseCrewMember(S, U, At, GunnerAt, CutEnd, Unread);
+        Spans.append({At, qMax(CutEnd, At + KeyLength)});
+        return Gear;
+    };
+    if (const int P = Pos(QStringLiteral("DRIVER AND GUNNER"), U); P > 0) {
+        Value = QStringLiteral("Driver and Gunner") + DriverArmor + QStringLiteral(": ") + Seat(P, 17, 0);
+    } else if (const int D = Pos(QStringLiteral("DRIVER"), U); D > 0) {
+        const int G = Pos(QStringLiteral("GUNNER"), U);
+        Value = QStringLiteral("Driver") + DriverArmor + QStringLiteral(": ") + Seat(D, 6, G);
+        if (G > 0)
+            Value += LineBreak + QStringLiteral("Gunner") + GunnerArmor + QStringLiteral(": ") + Seat(G, 6, 0);
     }
-    if (P > 0) {
-        // Nothing consumed after the keyword: only the keywords leave the text.
-        if (CutEnd < P)
-            CutEnd = P;
-        const QString Kept = Unread.isEmpty() ? QString() : Unread.join(QStringLiteral(", ")) + QStringLiteral(", ");
-        S = TrimSeparators(Copy(S, 1, P - 1) + Kept + Copy(S, CutEnd, ToEnd));
-        FindAndRemove(S, QStringLiteral("DRIVER"));
-        FindAndRemove(S, QStringLiteral("GUNNER"));
+    if (!Spans.isEmpty()) {
+        std::sort(Spans.begin(), Spans.end(), [](const TSpan& A, const TSpan& B) { return A.From < B.From; });
+        QString Kept = Copy(S, 1, Spans.first().From - 1);
+        if (!Unread.isEmpty())
+            Kept += Unread.join(QStringLiteral(", ")) + QStringLiteral(", ");
+        int From = Spans.first().To;
+        for (qsizetype I = 1; I < Spans.size(); ++I) {
+            if (Spans[I].From > From)
+                Kept += Copy(S, From, Spans[I].From - From);
+            From = qMax(From, Spans[I].To);
+        }
+        S = TrimSeparators(Kept + Copy(S, From, ToEnd));
     }
     ClearSearchTables();
     return Value;
@@ -762,11 +797,14 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         if (Turret || HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))
             AddOnSize = TakeSpaceSize(Item);
         const bool SizedTurret = Turret && !AddOnSize.isEmpty();
-        // A pod or platform whose size the text does not give names none the
-        // second stage can build: the whole item, with the weapons it holds,
-        // is left to the user.
+        // A pod, platform or turret whose size the text does not give names
+        // none the second stage can build: the whole item, with the weapons
+        // it holds ("Turret with RL", "Turret (2 MG)"), is left to the user.
+        static const QRegularExpression TurretHolding(QStringLiteral("\\bTurret\\s*(?:with\\b|\\()"),
+                                                      QRegularExpression::CaseInsensitiveOption);
         if (AddOnSize.isEmpty()
-            && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform")))) {
+            && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform"))
+                || (Turret && TurretHolding.match(Item).hasMatch()))) {
             Leftovers << Untouched;
             continue;
         }

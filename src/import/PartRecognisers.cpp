@@ -80,11 +80,12 @@ qsizetype MatchAcrossBreaks(const QString& U, qsizetype First, QLatin1String Key
 // Where the armor's kind phrase begins within S[From, To) (0-based): the run
 // of kind words right before the keyword. Words before them belong to the
 // item before (a pod or an accessory whose line was joined to the armor's)
-// and stay in the text.
+// and stay in the text; "Laser" before "Reflective" names the kind.
 int KindPhraseStart(const QString& S, int From, int To)
 {
     static const char* const KindWords[] = {"FIREPROOF", "REFLECTIVE", "METAL", "PLASTIC", "COMPOSITE"};
     int Start = To;
+    QString Later;
     for (;;) {
         int WordEnd = Start;
         while (WordEnd > From && S[WordEnd - 1].isSpace())
@@ -98,9 +99,11 @@ int KindPhraseStart(const QString& S, int From, int To)
         bool IsKind = Word == QLatin1String("FP") || Word == QLatin1String("LR");
         for (const char* Kind : KindWords)
             IsKind = IsKind || Word.contains(QLatin1String(Kind));
+        IsKind = IsKind || (Word == QLatin1String("LASER") && Later.contains(QLatin1String("REFLECTIVE")));
         if (!IsKind)
             return Start;
         Start = WordStart;
+        Later = Word;
     }
 }
 
@@ -137,17 +140,37 @@ qsizetype FindAcrossBreaks(const QString& S, QLatin1String Key, qsizetype& End)
 
 } // namespace
 
+namespace {
+
+// Where the first line of S ends (0-based), -1 when S is one line.
+qsizetype FirstLineEnd(const QString& S)
+{
+    for (qsizetype I = 0; I < S.size(); ++I)
+        if (IsLineBreak(S[I]))
+            return I;
+    return -1;
+}
+
+// Whether a separator on a later line stands in a header line of its own:
+// the line opens a paragraph (a blank line above it) and nothing of the
+// stat block (a body word) follows the separator on it.
+bool IsHeaderLine(const QString& Above, const QString& After)
+{
+    const QStringList Lines = ReplaceLineBreaks(Above, QStringLiteral("\n")).split(QLatin1Char('\n'));
+    const qsizetype LineEnd = FirstLineEnd(After);
+    return Lines.size() >= 3 && Lines[Lines.size() - 2].trimmed().isEmpty()
+           && !HoldsBodyKeyword(LineEnd < 0 ? After : After.left(LineEnd));
+}
+
+} // namespace
+
 QString ParseName(QString& S, bool& HasAuthor)
 {
     HasAuthor = false;
-    // A name is a short text on the first line: a separator found after a
-    // line break, or after a comma where the name ends in ":" or " - ", lies
-    // inside the stat block (a block without a name line) and names nothing.
     const struct {
         const char* Separator;
         bool Author;
-        bool NameMayHoldComma;
-    } Separators[] = {{", designed by ", true, true}, {" by ", true, true}, {" - ", false, false}, {":", false, false}};
+    } Separators[] = {{", designed by ", true}, {" by ", true}, {" - ", false}, {":", false}};
     for (const auto& Sep : Separators) {
         const QLatin1String Key(Sep.Separator);
         // The header line a mail program wrapped: the blanks of "designed
@@ -158,18 +181,32 @@ QString ParseName(QString& S, bool& HasAuthor)
             End = At + Key.size();
         if (At < 0 || (Key == QLatin1String(" - ") && At >= 100))
             continue;
-        const QString Name = S.left(At);
-        if (Name.contains(QLatin1Char('\n')) || Name.contains(QLatin1Char('\r'))
-            || (!Sep.NameMayHoldComma && Name.contains(QLatin1Char(','))))
-            continue;
+        // The name begins at the start of the line that holds the separator;
+        // on a later line only a header line of its own names the vehicle.
+        qsizetype LineStart = At;
+        while (LineStart > 0 && !IsLineBreak(S[LineStart - 1]))
+            --LineStart;
+        const QString Above = S.left(LineStart);
         const QString After = S.mid(End);
-        // "Van - Heavy Chassis - ..." or a block without commas whose first
-        // heading ends in ":": the body before the separator and none after
-        // it puts the separator inside the stat block.
-        if (!Sep.Author && HoldsBodyKeyword(Name) && !HoldsBodyKeyword(After))
+        if (LineStart > 0 && !IsHeaderLine(Above, After))
             continue;
+        // "Van - Heavy Chassis - ...", a block without commas whose first
+        // heading ends in ":", or "Searchlight (mounted by the door)" in a
+        // block without a name line: the body before the separator and none
+        // after it puts the separator inside the stat block.
+        if (Key != QLatin1String(", designed by ") && HoldsBodyKeyword(S.left(At)) && !HoldsBodyKeyword(After))
+            continue;
+        const QString Name = S.mid(LineStart, At - LineStart);
         S = TrimSeparators(After);
         HasAuthor = Sep.Author;
+        // The lines above the header go on to the description: after the
+        // author's line, which the author is read from.
+        if (const QString Greeting = Above.trimmed(); !Greeting.isEmpty()) {
+            const qsizetype LineEnd = HasAuthor ? FirstLineEnd(S) : 0;
+            S = LineEnd < 0 ? S + LineBreak + Greeting
+                            : S.left(LineEnd) + (LineEnd > 0 ? LineBreak : QString()) + Greeting + LineBreak
+                                  + TrimSeparators(S.mid(LineEnd));
+        }
         return Name;
     }
     return {};
@@ -207,39 +244,65 @@ QString ParseBody(QString& S, QString& Description)
     Description.clear();
     const QString U = AnsiUpper(S);
     // The lines above the stat block (the comment under a header) are the
-    // description, even when they mention a body word. A block starts with
-    // its body, so the body is the last line that begins with one (a body
-    // name of two words may be wrapped over two lines) and has the chassis
-    // after it: a comment under the block ("Van owners will love it") may
-    // begin with a body word too. Else the last line that begins with one,
-    // else the first body word anywhere in the text.
+    // description, even when they mention a body word, and a comment under
+    // the block may begin with one too ("Van owners will love it", "Sedan
+    // drivers: the heavy chassis ..."). A block starts with its body, so the
+    // body is read from a line that begins with one (a body name of two words
+    // may be wrapped over two lines); of several such lines, from the one
+    // that carries the most kinds of parts (the body's options and the
+    // claimed figures among them) up to the next of them. Where that cannot
+    // be told, the first body word anywhere in the text.
+    struct TBodyLine {
+        qsizetype First;
+        qsizetype KeyEnd;
+        const char* const* Body;
+    };
+    QVector<TBodyLine> Lines;
+    QVector<qsizetype> LineStarts;
+    for (qsizetype Start = 0; Start < U.size();) {
+        qsizetype End = Start;
+        while (End < U.size() && !IsLineBreak(U[End]))
+            ++End;
+        qsizetype First = Start;
+        while (First < End && U[First].isSpace())
+            ++First;
+        const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED "));
+        if (After > 0 && After < End)
+            First = After;
+        for (const auto& Entry : Bodies) {
+            const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
+            if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
+                Lines.append({First, Matched, Entry});
+                LineStarts.append(Start);
+                break;
+            }
+        }
+        Start = End + 1;
+    }
+    const auto PartsCarried = [&U](qsizetype From, qsizetype To) {
+        const QString Span = U.mid(From, To - From);
+        int Kinds = 0;
+        for (const auto& Kind : {std::initializer_list<const char*>{"CHASSIS"}, {"SUSPENSION"}, {"TIRE"},
+                                 {"POWER PLANT", " CID"}, {"ARMOR"},
+                                 {"FRONT:", "BACK:", "LEFT:", "RIGHT:", "TURRET:", "TOP:", "UNDER:"},
+                                 {"STREAMLINED", "ROLLCAGE", "ROLL CAGE", "6-WHEEL", "SIX WHEEL", "SIX-WHEEL"},
+                                 {"ACCEL", "TOP SPEED", " LBS", "$"}})
+            Kinds += HasAny(Span, Kind) ? 1 : 0;
+        return Kinds;
+    };
     int P = 0;
     qsizetype KeyEnd = 0;
     const char* const* Body = nullptr;
-    const qsizetype LastChassis = U.lastIndexOf(QLatin1String("CHASSIS"));
-    for (const bool ChassisAfter : {true, false}) {
-        for (qsizetype End = U.size(); End > 0 && !Body;) {
-            qsizetype Start = End;
-            while (Start > 0 && !IsLineBreak(U[Start - 1]))
-                --Start;
-            qsizetype First = Start;
-            while (First < End && U[First].isSpace())
-                ++First;
-            const qsizetype After = MatchAcrossBreaks(U, First, QLatin1String("STREAMLINED "));
-            if (After > 0 && After < End)
-                First = After;
-            for (const auto& Entry : Bodies) {
-                if (ChassisAfter && LastChassis < First)
-                    break;
-                const qsizetype Matched = MatchAcrossBreaks(U, First, QLatin1String(Entry[0]));
-                if (Matched > 0 && (Matched == U.size() || !U[Matched].isLetter())) {
-                    P = int(First) + 1;
-                    KeyEnd = Matched;
-                    Body = Entry;
-                    break;
-                }
-            }
-            End = Start - 1;
+    int Best = -1;
+    for (qsizetype I = 0; I < Lines.size(); ++I) {
+        const int Kinds = PartsCarried(LineStarts[I], I + 1 < Lines.size() ? LineStarts[I + 1] : U.size());
+        if (Kinds == Best) {
+            Body = nullptr;
+        } else if (Kinds > Best) {
+            Best = Kinds;
+            P = int(Lines[I].First) + 1;
+            KeyEnd = Lines[I].KeyEnd;
+            Body = Lines[I].Body;
         }
     }
     if (!Body) {

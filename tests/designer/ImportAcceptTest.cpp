@@ -2,6 +2,7 @@
 #include "ModalAnswers.h"
 
 #include "designer/ImportForm.h"
+#include "designer/MainWindow.h"
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -82,6 +83,46 @@ TEST_F(ImportAcceptTest, DifferingClaimsAreReportedInTheLeftovers)
     EXPECT_EQ(frmImport->memLeftovers->toPlainText(),
               QStringLiteral("\n---\nClaimed HC: 9, calculated: %1 (%2)").arg(HC).arg(HC - 9));
     EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Claims"));
+}
+
+// A claimed figure that is no number in range is shown as not understood;
+// the design is built all the same.
+TEST_F(ImportAcceptTest, AClaimThatIsNoNumberInRangeIsShownAsNotUnderstood)
+{
+    Start();
+    frmImport->show();
+    frmImport->memText->setPlainText(OfficialText("Gadfly").replace(QStringLiteral("$ 3,145"),
+                                                                    QStringLiteral("$ 3,14511111111111")));
+    frmImport->btnImport->click();
+    ASSERT_TRUE(frmImport->memResult->toPlainText().contains(QLatin1String("* Cost: 314511111111111")));
+    const QString Leftovers = frmImport->memLeftovers->toPlainText();
+    frmImport->btnAccept->click();
+    EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Gadfly"));
+    EXPECT_EQ(Car->Vehicle->WeaponCount(), 2);
+    EXPECT_EQ(frmImport->memLeftovers->toPlainText(),
+              Leftovers + QStringLiteral("\n---\nClaim not understood: * Cost: 314511111111111"));
+}
+
+// A result that cannot become a design leaves the design that was open as
+// it was, with its file, and the message says what failed.
+TEST_F(ImportAcceptTest, AResultThatCannotBeBuiltKeepsTheOpenDesign)
+{
+    Start();
+    TModalAnswers User;
+    TVehicle& V = *Car->Vehicle;
+    V.Name = QStringLiteral("Open one");
+    FileName = QStringLiteral("Open one.vx");
+    frmImport->show();
+    frmImport->memResult->setPlainText(
+        QStringLiteral("* Name: Bad\n* Weapons: \nfront:  Machine Gun\nfront:  99999999999x Machine Gun"));
+    frmImport->btnAcceptClick();
+    EXPECT_EQ(User.Messages, QStringList({QStringLiteral(
+                                 "Nothing was imported: '99999999999' is not a valid integer value in the result line "
+                                 "\"front:  99999999999x Machine Gun\". The design that was open stays open.")}));
+    EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Open one"));
+    EXPECT_EQ(Car->Vehicle->WeaponCount(), 0);
+    EXPECT_EQ(FileName, QStringLiteral("Open one.vx"));
+    EXPECT_FALSE(GUILoading);
 }
 
 // Stage 1 empties its boxes before it reads, and its result ends with its

@@ -313,13 +313,54 @@ TEST_F(BuildDesign, UnknownPartNamesKeepTheNewDesignsParts)
     EXPECT_EQ(Main.Design.Chassis.Name, Fresh.Chassis.Name);
 }
 
-TEST_F(BuildDesign, ANumberThatIsNoneStopsTheBuildButRecalculates)
+// A result that cannot become a design is refused before the open design is
+// touched; the message names what failed and the line it stands in.
+TEST_F(BuildDesign, AResultThatCannotBeBuiltLeavesTheOpenDesign)
+{
+    const struct {
+        const char* Result;
+        const char* Message;
+    } Cases[] = {
+        {"* Name: Bad\n* Armor: Plastic Armor: F1x\n* Cost: 5",
+         "Nothing was imported: '1X' is not a valid integer value in the result line \"* Armor: Plastic Armor: F1x\". "
+         "The design that was open stays open."},
+        {"* Name: Bad\n* Weapons: \nfront:  Machine Gun\nfront:  99999999999x Machine Gun",
+         "Nothing was imported: '99999999999' is not a valid integer value in the result line \"front:  99999999999x "
+         "Machine Gun\". The design that was open stays open."},
+        {"* Name: Bad\n* Armor: Plastic Armor: F2000000000\n* Weapons: \nfront:  Machine Gun",
+         "Nothing was imported: the design's figures cannot be computed (Arithmetic overflow) with the result line "
+         "\"* Armor: Plastic Armor: F2000000000\". The design that was open stays open."},
+    };
+    for (const auto& Case : Cases) {
+        THeadlessMain Main;
+        Main.Design.Name = QStringLiteral("Open one");
+        QString Message;
+        try {
+            AcceptImport(ResultLines(QLatin1String(Case.Result)), Main);
+        } catch (const EError& e) {
+            Message = e.Message();
+        }
+        EXPECT_EQ(Message.toStdString(), Case.Message) << Case.Result;
+        EXPECT_FALSE(GUILoading);
+        EXPECT_EQ(Main.Calls, QStringList()) << Case.Result;
+        EXPECT_EQ(Main.Design.Name, QStringLiteral("Open one"));
+        EXPECT_EQ(Main.Design.WeaponCount(), 0);
+    }
+}
+
+// A claimed figure that is no number in range is shown as not understood,
+// and the design is built.
+TEST_F(BuildDesign, AClaimThatIsNoNumberInRangeIsNotUnderstood)
 {
     THeadlessMain Main;
-    EXPECT_THROW(AcceptImport(ResultLines(QStringLiteral("* Armor: Plastic Armor: F1x\n* Cost: 5")), Main),
-                 EConvertError);
-    EXPECT_FALSE(GUILoading);
-    EXPECT_EQ(Main.Calls, QStringList({QStringLiteral("FileNew"), QStringLiteral("RecalcVehicle")}));
+    const QString Report = AcceptImport(
+        ResultLines(QStringLiteral("* Name: Claims\n* HC: 99999999999\n* Cost: 314511111111111\n* Weapons: \n"
+                                   "front:  Machine Gun")),
+        Main);
+    EXPECT_EQ(Report, QStringLiteral("\r\n---\r\nClaim not understood: * HC: 99999999999\r\n"
+                                     "Claim not understood: * Cost: 314511111111111\r\n"));
+    EXPECT_EQ(Main.Design.Name, QStringLiteral("Claims"));
+    EXPECT_EQ(Main.Design.WeaponCount(), 1);
 }
 
 TEST_F(BuildDesign, AHugeCountStaysWithinReason)

@@ -40,16 +40,17 @@ TEST(PartRecognisers, Name)
          // Keywords in any case.
          {"HORNET, DESIGNED BY KAY\r\nVAN", "HORNET|author", "KAY\r\nVAN"},
          {"Hornet BY Kay: Van", "Hornet|author", "Kay: Van"},
-         // A separator after a comma or a line break lies in the stat block:
-         // a block without a name line has no name.
+         // A separator with a body before it and none after it, or on a
+         // later line that is no header of its own, lies in the stat block: a
+         // block without a name line has no name.
          {"Van, Heavy Chassis, front: MG", "", "Van, Heavy Chassis, front: MG"},
          {"Van, Heavy Chassis - fast, HC 2", "", "Van, Heavy Chassis - fast, HC 2"},
          {"Fast car\r\nVan: extra", "", "Fast car\r\nVan: extra"},
-         // " by " ends the name even after a comma.
-         {"Van, Driver by the door", "Van, Driver|author", "the door"},
+         // A name may hold a comma.
+         {"Van, Driver by the door", "", "Van, Driver by the door"},
          {"Hornet, the second by Kay\r\nVan", "Hornet, the second|author", "Kay\r\nVan"},
-         {"Hornet, second: Van", "", "Hornet, second: Van"},
-         {"Hornet, second - Van", "", "Hornet, second - Van"},
+         {"Hornet, second: Van", "Hornet, second", "Van"},
+         {"Hornet, second - Van", "Hornet, second", "Van"},
          // A body before ":" or " - " and none after it: the separator lies
          // inside a block without commas.
          {"Van Heavy Chassis front: MG", "", "Van Heavy Chassis front: MG"},
@@ -59,7 +60,12 @@ TEST(PartRecognisers, Name)
          {"Hornet,\r\ndesigned by Kay\r\nVan", "Hornet|author", "Kay\r\nVan"},
          {"Hornet, designed\nby\nKay\nVan", "Hornet|author", "Kay\nVan"},
          {"Hornet\nby Kay\nVan", "Hornet|author", "Kay\nVan"},
-         {"Fast car\nbuilt by Kay, Van", "", "Fast car\nbuilt by Kay, Van"}});
+         {"Fast car\nbuilt by Kay, Van", "", "Fast car\nbuilt by Kay, Van"},
+         // A header line of its own under a greeting: the greeting goes on
+         // after the author's line.
+         {"Hi all\r\n\r\nHornet, designed by Kay\r\nVan", "Hornet|author", "Kay\r\nHi all\r\nVan"},
+         {"Hi all\n\nHornet: Van", "", "Hi all\n\nHornet: Van"},
+         {"Hi all\n\nHornet - Kay\nVan", "Hornet", "Hi all\r\nKay\nVan"}});
 }
 
 TEST(PartRecognisers, Author)

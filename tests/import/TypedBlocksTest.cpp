@@ -7,7 +7,7 @@ namespace {
 // Blocks as players type them and as a forum or a mail program lays out the
 // program's own: every word ends in the result or in the leftovers, nothing
 // is invented. Each case names result lines that must stand in the result,
-// exactly, and the whole leftovers.
+// exactly, the whole leftovers, and lines that must not stand in the result.
 using TypedBlocks = StageTwo;
 
 struct TTypedCase {
@@ -15,6 +15,7 @@ struct TTypedCase {
     const char* Text;
     std::vector<const char*> Lines;
     const char* Leftovers;
+    std::vector<const char*> Absent = {};
 };
 
 void CheckCases(const std::vector<TTypedCase>& Cases)
@@ -26,6 +27,9 @@ void CheckCases(const std::vector<TTypedCase>& Cases)
         for (const char* Line : Case.Lines)
             EXPECT_TRUE(Out.Result.contains(QLatin1String(Line))) << Case.What << ": no line \"" << Line << "\" in\n"
                                                                   << Shown;
+        for (const char* Line : Case.Absent)
+            EXPECT_FALSE(Out.Result.contains(QLatin1String(Line))) << Case.What << ": line \"" << Line << "\" in\n"
+                                                                   << Shown;
         EXPECT_EQ(Out.Leftovers.toStdString(), Case.Leftovers) << Case.What << "\n" << Shown;
     }
 }
@@ -181,6 +185,12 @@ TEST_F(TypedBlocks, AddOnsHoldTheirWeapons)
          "rocket platform with 3 MR"},
         {"pod without a size", "Van, EWP with 2 RL", {"# Vehicle Weapon or Equipment Info not found"},
          "EWP with 2 RL"},
+        {"turret without a size", "Van, Turret with RL, front: MG", {"front:  Machine Gun"}, "Turret with RL",
+         {"turret:  Rocket Launcher"}},
+        {"turret without a size holding in brackets", "Van, Turret (2 MG), back: RL", {"back:  Rocket Launcher"},
+         "Turret (2 MG)", {"turret:  2x Machine Gun"}},
+        // A turret written as the place of a weapon stays its place.
+        {"weapon in a turret", "Van, Heavy Chassis, MG in turret", {"turret:  Machine Gun"}, ""},
     });
 }
 
@@ -208,6 +218,78 @@ TEST_F(TypedBlocks, HeaderAndBody)
          "Van owners will love it"},
         {"comment under the block", "Hornet by Kay\nMy fast Pickup, Heavy Chassis\nBuilt for the adVANtage of all",
          {"* Type: Pickup", "* Description: My fast", "* Chassis: Heavy"}, "Built for the adVANtage of all"},
+        // A comment under the block may mention a chassis too: the block is
+        // the line that carries the parts.
+        {"comment under the block mentioning a chassis",
+         "Hornet by Kay\nVan, Heavy Chassis, Large Power Plant, Driver, Armor F10, front: MG\n"
+         "Sedan drivers: the heavy chassis is worth every penny.",
+         {"* Type: Van", "* Chassis: Heavy", "* Engine: Large Power Plant", "* Crew: Driver: ",
+          "* Armor: Plastic Armor: F10, L, R, B, T, U", "front:  Machine Gun"},
+         "Sedan drivers: the heavy chassis is worth every penny", {"* Description: Hornet by Kay"}},
+        {"comment above the block one part a line", "Hornet by Kay\nVan owners will love it\nPickup\nHeavy Chassis\n"
+                                                    "Large Power Plant",
+         {"* Type: Pickup", "* Description: Van owners will love it", "* Chassis: Heavy",
+          "* Engine: Large Power Plant"},
+         ""},
+        // Two lines that carry as much: the first body word of the list.
+        {"two lines carrying as much", "Hornet by Kay\nPickup, Light Chassis\nVan, Heavy Chassis",
+         {"* Type: Pickup", "* Chassis: Light"}, "Van\r\nHeavy Chassis", {"* Type: Van"}},
+    });
+}
+
+// A name may hold a comma; a separator lies inside the block only where a
+// body word stands before it and none after it.
+TEST_F(TypedBlocks, NamesAndHeaders)
+{
+    CheckCases({
+        {"comma before the colon", "Hawk, Mk 2: Sedan, Heavy Chassis",
+         {"* Name: Hawk, Mk 2", "* Type: Sedan", "* Chassis: Heavy"}, ""},
+        {"comma before the dash", "Speedy, the Second - Joe\nVan, Heavy Chassis",
+         {"* Name: Speedy, the Second", "* Description: Joe", "* Type: Van"}, ""},
+        {"by inside a block without a name line", "Van, Heavy Chassis, Searchlight (mounted by the door)",
+         {"# Vehicle name not found", "# Author name not found", "* Type: Van", "* Chassis: Heavy",
+          "Searchlight (mounted by the door)"},
+         ""},
+        // The header under a greeting: the name begins at the start of its
+        // line, and the greeting is the description.
+        {"header on a later line",
+         "Hi all, here is my new car. Comments welcome!\n\nNightshade, designed by Kim\nVan, Heavy Chassis",
+         {"* Name: Nightshade", "* Author: Kim", "* Description: Hi all, here is my new car. Comments welcome!",
+          "* Type: Van", "* Chassis: Heavy"},
+         ""},
+        {"header with a dash on a later line", "Hi all\n\nNightshade - Kim\nVan, Heavy Chassis",
+         {"* Name: Nightshade", "* Description: Hi all Kim", "* Type: Van"}, ""},
+        {"by on a later line inside the block", "Van, Heavy Chassis\nSearchlight (mounted by the door)",
+         {"# Vehicle name not found", "* Type: Van", "Searchlight (mounted by the door)"}, ""},
+    });
+}
+
+// A word before an armor's kind that the kind does not take is no part of
+// its own.
+TEST_F(TypedBlocks, ArmorKindKeepsItsWords)
+{
+    CheckCases({
+        {"laser reflective", "Van, back: MG, Laser Reflective Armor F30, R30, L30, B30, T30, U30",
+         {"* Armor: Reflective Plastic Armor: F30, L30, R30, B30, T30, U30", "back:  Machine Gun"}, "",
+         {"back:  Laser"}},
+        {"sloped laser reflective", "Van, Sloped Laser Reflective Metal Armor F3, R3, front: L",
+         {"* Armor: Sloped Reflective Metal Armor: F3, L, R3, B, T, U", "front:  Laser"}, ""},
+    });
+}
+
+// Text between the driver's gear and the gunner is the driver's gear where it
+// is gear, else it stays with the user.
+TEST_F(TypedBlocks, NothingOfTheCrewVanishes)
+{
+    CheckCases({
+        {"passengers between the seats", "Van, Driver, 2 passengers, Gunner (Body Armor)",
+         {"* Crew: Driver: ", "Gunner: Body Armor"}, "2 passengers"},
+        {"gear after the passengers", "Van, Driver, Gas Mask, 2 passengers, Body Armor, Gunner (TC)",
+         {"* Crew: Driver: Gas Mask, Body Armor", "Gunner: Targeting Computer"}, "2 passengers"},
+        {"no commas", "Van Driver Gas Mask Gunner Body Armor",
+         {"* Crew: Driver: Gas Mask", "Gunner: Body Armor"}, ""},
+        {"bracketed gear then passengers", "Van, Driver (Gas Mask), 2 passengers, Gunner (TC), Spoiler",
+         {"* Crew: Driver: Gas Mask", "Gunner: Targeting Computer", "Spoiler"}, "2 passengers"},
     });
 }
 
