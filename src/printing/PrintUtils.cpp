@@ -1,10 +1,13 @@
 #include "printing/PrintUtils.h"
 
 #include "model/Global.h"
+#include "platform/FileLookup.h"
 #include "platform/Numbers.h"
 #include "platform/gui/Bitmap32.h"
 #include "printing/QtPrinter.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QVector>
 #include <algorithm>
 
@@ -14,6 +17,9 @@ int PageHeight = LayoutHeight;
 namespace {
 
 TPrinter* CurrentPrinter = nullptr;
+// The program's font database's number for the registered sheet font, -1
+// while none is registered.
+int SheetFontId = -1;
 
 int Mix(TColor32 pixel, int shift, int alpha)
 {
@@ -261,6 +267,22 @@ void ReadPrinterMetrics()
         PageHeight = Printer().PageHeight();
         PageWidth = Printer().PageWidth();
     }
+}
+
+void RegisterSheetFont()
+{
+    const QString file = ResolvePath(QStringLiteral("Graphics/Fonts/StopD.ttf"));
+    if (SheetFontId != -1 || !QFileInfo(file).isFile())
+        return;
+    SheetFontId = QFontDatabase::addApplicationFont(file);
+}
+
+void UnregisterSheetFont()
+{
+    if (SheetFontId == -1)
+        return;
+    QFontDatabase::removeApplicationFont(SheetFontId);
+    SheetFontId = -1;
 }
 
 void FitRect(const TRect& src, const TRect& dst, TRect& r)

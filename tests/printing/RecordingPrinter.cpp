@@ -78,6 +78,11 @@ void TRecordingPrinter::EndDoc()
     Jobs << QStringLiteral("EndDoc");
 }
 
+void TRecordingPrinter::Abort()
+{
+    Jobs << QStringLiteral("Abort");
+}
+
 QStringList Matching(const QStringList& log, const QString& prefix)
 {
     QStringList lines;

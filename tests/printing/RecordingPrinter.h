@@ -76,13 +76,14 @@ public:
 
     bool BeginDoc() override;
     void EndDoc() override;
+    void Abort() override;
     int PageWidth() const override { return FPageWidth; }
     int PageHeight() const override { return FPageHeight; }
     int PixelsPerInchY() const override { return FPixelsPerInch; }
     TPageCanvas& Canvas() override { return Recorder; }
 
     TRecordingCanvas Recorder;
-    // "BeginDoc <title>" and "EndDoc", one per call.
+    // "BeginDoc <title>", "EndDoc" and "Abort", one per call.
     QStringList Jobs;
 
 private:

@@ -60,6 +60,9 @@ public:
     // nothing is drawn then and EndDoc is not called.
     virtual bool BeginDoc() = 0;
     virtual void EndDoc() = 0;
+    // Drops the document begun, in place of EndDoc: a printer cancels the
+    // job, a file being written is removed.
+    virtual void Abort() = 0;
     // The printable page in printer pixels.
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
