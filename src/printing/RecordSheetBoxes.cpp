@@ -94,7 +94,8 @@ QString ArmorTypeText(const TVehicle& V)
 // Whether a line may break after the character at p: after a blank, a
 // comma, a hyphen, a full stop or a semicolon, but never inside a number, so
 // that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1",
-// nor "$ 9,160" as "$" and a bare "9,160".
+// nor "$ 9,160" as "$" and a bare "9,160", nor "10-point" as "10-" and
+// "point".
 bool IsBreakPoint(const QString& line, qsizetype p)
 {
     const QChar c = line[p];
@@ -103,7 +104,7 @@ bool IsBreakPoint(const QString& line, qsizetype p)
     if (c == QLatin1Char(',') || c == QLatin1Char('.'))
         return !(digitBefore && digitAfter);
     if (c == QLatin1Char('-'))
-        return !digitAfter;
+        return !digitAfter && !digitBefore;
     if (c == QLatin1Char(' '))
         return !(p > 0 && line[p - 1] == QLatin1Char('$') && digitAfter);
     return c == QLatin1Char(';');
@@ -128,17 +129,18 @@ void TfrmPrint::PrintTitleBlock(int X, int Y, int W)
     const int highest = ScaleY(Y) + ScaleY(TitleMargin);
     const int limit = ScaleX(W - 2 * TitleMargin);
     // The name keeps inside its box and clear of the author line below it:
-    // it rises towards the box's top as far as its descenders need, and a
-    // name too wide or too tall even so is printed smaller, down to the
-    // readable size, then cut.
+    // its letters rise towards the box's top as far as its descenders need,
+    // and a name too wide, or whose letters reach too high and low, even so
+    // is printed smaller, down to the readable size, then cut. What the
+    // letters ink counts, not the font's whole line.
     SetCanvasFont(PrintFont ? QStringLiteral("StopD") : QStringLiteral("Courier New"), 30);
     TPageCanvas& canvas = Printer().Canvas();
     const auto fits = [&](int) {
-        return canvas.TextWidth(V.Name) <= limit && canvas.TextHeight(V.Name) <= authorTop - highest;
+        return canvas.TextWidth(V.Name) <= limit && canvas.TextInk(V.Name).Height() <= authorTop - highest;
     };
     ShrinkToFit(30, ReadableFontSize, fsBold, fits);
     const QString name = ElideText(V.Name, limit);
-    TextOutCentred(centre, std::min(ScaleY(Y) + ScaleY(50), authorTop - canvas.TextHeight(name)), name);
+    TextOutCentred(centre, std::min(ScaleY(Y) + ScaleY(50), authorTop - canvas.TextInk(name).Bottom), name);
     SetCanvasFont(QStringLiteral("MS Sans Serif"), 8);
     TextOutCentred(centre, authorTop, V.Author);
     TextOutCentred(centre, ScaleY(Y) + ScaleY(400), Format(QStringLiteral("- %d -"), {V.GetYear(YearList)}));

@@ -69,9 +69,13 @@ TEST_F(RecordSheetBoxesTest, ANameTallerThanItsRowRisesClearOfTheAuthorLine)
         {600, 30, 57},
         // 258 high at 620: it rises 8 so as to end there still.
         {620, 30, 49},
-        // 300 high at 720: more than the 260 between the box's margin at 47
-        // and the author line, so it is printed smaller, in size 26.
-        {720, 26, 47},
+        // 300 high at 720, its letters 240 from 60 below its top: they fit
+        // the 260 between the box's margin at 47 and the author line, so it
+        // keeps size 30 and rises to 7, its letters from 67 to 307.
+        {720, 30, 7},
+        // At 800 its letters are 267 high, more than those 260: it is
+        // printed smaller, in size 29, its letters 258 high from 49.
+        {800, 29, -15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.PixelsPerInch);

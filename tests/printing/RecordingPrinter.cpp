@@ -30,7 +30,9 @@ void TRecordingCanvas::TextOut(int x, int y, const QString& text)
     Log << QStringLiteral("Text %1,%2 %3%4 %5").arg(x).arg(y).arg(Font.Size).arg(style, text);
     const int width = TextWidth(text);
     const int left = FAlign == TTextAlign::taRight ? x - width : x;
-    Texts.append(TRecordedText{x, y, text, Font, FAlign, QRect(left, y, width, TextHeight(text))});
+    const TTextInk ink = TextInk(text);
+    Texts.append(TRecordedText{x, y, text, Font, FAlign, QRect(left, y, width, TextHeight(text)),
+                               QRect(left, y + ink.Top, width, ink.Height())});
 }
 
 int TRecordingCanvas::TextWidth(const QString& text)
@@ -46,6 +48,14 @@ int TRecordingCanvas::TextHeight(const QString&)
 int TRecordingCanvas::TextBaseline()
 {
     return Font.Size * Font.PixelsPerInch * 4 / (72 * 5);
+}
+
+TTextInk TRecordingCanvas::TextInk(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    const int height = TextHeight(text);
+    return {height / 5, height};
 }
 
 void TRecordingCanvas::Draw(int x, int y, const TBitmap32& bitmap)

@@ -29,6 +29,8 @@ struct TRecordedText
     TCanvasFont Font;
     TTextAlign Align = TTextAlign::taLeft;
     QRect Place;
+    // The rows of Place that the letters ink.
+    QRect Ink;
 };
 
 // A printer canvas that writes down every call. Log holds one line per call:
@@ -36,7 +38,8 @@ struct TRecordedText
 //   "Text x,y size[b][R] text"  (b bold, R right-aligned)
 // Text widths are fixed for tests: half an em per character,
 // length * size * pixels per inch / 144, truncated; a text is an em high,
-// size * pixels per inch / 72, its baseline four fifths of that below its top.
+// size * pixels per inch / 72, its baseline four fifths of that below its top;
+// its ink runs from a fifth of that height below its top to its bottom.
 class TRecordingCanvas : public TPageCanvas
 {
 public:
@@ -49,6 +52,7 @@ public:
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
     int TextBaseline() override;
+    TTextInk TextInk(const QString& text) override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
     QStringList Log;

@@ -101,6 +101,17 @@ int TPainterCanvas::TextBaseline()
     return FPainter.fontMetrics().ascent();
 }
 
+TTextInk TPainterCanvas::TextInk(const QString& text)
+{
+    ApplyFont();
+    const QFontMetrics metrics = FPainter.fontMetrics();
+    const QRect ink = metrics.tightBoundingRect(text);
+    if (text.isEmpty() || ink.isEmpty())
+        return {};
+    // The rectangle lies round the baseline, which TextOut sets at the ascent.
+    return {metrics.ascent() + ink.top(), metrics.ascent() + ink.bottom() + 1};
+}
+
 void TPainterCanvas::Draw(int x, int y, const TBitmap32& bitmap)
 {
     FPainter.drawImage(x, y, bitmap.Image());
