@@ -217,14 +217,16 @@ TEST_F(RecordSheetBoxesTest, TheLeftFiguresMoveBelowThePlansComponentArmorList)
     };
     // Two lines end at plan row 49, layout 794: above "Left:".
     EXPECT_THAT(leftColumn(), ElementsAre("76,1000 12b Left:", "176,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1"));
-    // Fifteen end at row 244, layout 1964: the column starts 20 below it,
-    // its figures 220 apart.
+    // Fifteen: the last, from row 229, ends at row 241, layout 1946: the
+    // column starts 20 below it, its figures 220 apart.
     MountMostWeapons();
-    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1"));
-    // Beside a plain pod the back's figures follow, still inside the frame.
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1966 12b Left:", "176,2066 12b 1", "101,2186 12b Top:", "176,2286 12b 1"));
+    // Beside a plain pod the back's figures follow, still inside the frame;
+    // the lines that the pods leave no room for down the left side go down
+    // the right, and the left side's list ends at row 238.
     V().EWP = 1;
     V().EWPR = false;
-    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1",
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1948 12b Left:", "176,2048 12b 1", "101,2168 12b Top:", "176,2268 12b 1",
                                           "76,2500 12b Back:", "176,2600 12b 2"));
 }
 

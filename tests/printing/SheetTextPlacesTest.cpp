@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegularExpression>
+#include <QMap>
 #include <QVector>
 #include <gtest/gtest-spi.h>
 
@@ -313,31 +314,45 @@ TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfT
     }
 }
 
-TEST_F(SheetTextPlacesTest, TheLeftFiguresStandBelowALongComponentArmorListAndCoverNoneOfIt)
+TEST_F(SheetTextPlacesTest, TheSideFiguresKeepTheirOrderAndCoverNoLineOfALongComponentArmorList)
 {
-    for (const bool pods : {false, true}) {
-        SCOPED_TRACE(pods ? "with side pods" : "without pods");
+    for (const int variant : {0, 1, 2}) {
+        SCOPED_TRACE(variant);
         Open("Thunderwagon.vx");
         MountMostWeapons();
-        // Nineteen lines: the list reaches so far down that the left
-        // column's figures keep below it only in smaller print.
+        // Nineteen lines, beside side pods and among wheel guards' and
+        // hubcaps' boxes.
         for (int i = 0; i < 4; ++i) {
             Mount("MG", locBack);
             Weapon(V().WeaponCount() - 1).CA = 2;
         }
-        if (pods)
+        if (variant >= 1)
             FitSidePods();
+        if (variant == 2)
+            FitWheelGuardsAndHubcaps();
         ExpectBothSheetsInTheirBoxes();
-        const int listEnd = 500 + 6 * ComponentArmorListBottom(V());
-        ASSERT_GT(listEnd, 2300);
-        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
-            const QRect field = RectOf(fill.mid(5));
-            EXPECT_FALSE(field.left() < 400 && field.top() < listEnd) << fill.toStdString();
-        }
+        const QVector<TCAListText> list = ComponentArmorList(*FCar, LayoutPicture.Width(), LayoutPicture.Height());
+        ASSERT_EQ(list.size(), 20);
+        QVector<QRect> lines;
+        for (const TCAListText& line : list)
+            lines << QRect(-160 + 6 * line.Place.left(), 500 + 6 * line.Place.top(), 6 * line.Place.width(),
+                           6 * line.Place.height());
+        const auto onList = [&lines](const QRect& r) {
+            return std::any_of(lines.begin(), lines.end(), [&r](const QRect& line) { return line.intersects(r); });
+        };
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill ")))
+            EXPECT_FALSE(onList(RectOf(fill.mid(5)))) << fill.toStdString();
+        QMap<QString, int> tops;
         for (const TRecordedText& text : Page->Recorder.Texts) {
-            if (text.Text == QLatin1String("Left:") || text.Text == QLatin1String("Top:")) {
-                EXPECT_GE(text.Place.top(), listEnd) << text.Text.toStdString();
-            }
+            EXPECT_FALSE(onList(text.Ink)) << text.Text.toStdString();
+            tops[text.Text] = text.Place.top();
+        }
+        // Down each column in the sheet's order.
+        EXPECT_LT(tops.value(QStringLiteral("Left:")), tops.value(QStringLiteral("Top:")));
+        EXPECT_LT(tops.value(QStringLiteral("Right:")), tops.value(QStringLiteral("Under:")));
+        if (variant >= 1) {
+            EXPECT_LT(tops.value(QStringLiteral("Top:")), tops.value(QStringLiteral("Back:")));
+            EXPECT_LT(tops.value(QStringLiteral("Under:")), tops.value(QStringLiteral("EWP:")));
         }
     }
 }
