@@ -1,5 +1,6 @@
 #include "RecordingPrinter.h"
 
+#include "platform/Numbers.h"
 #include "platform/gui/Bitmap32.h"
 #include "printing/PrintUtils.h"
 
@@ -35,19 +36,30 @@ void TRecordingCanvas::TextOut(int x, int y, const QString& text)
                                QRect(left, y + ink.Top, width, ink.Height())});
 }
 
+// A font's size times its pixels per inch; too large a font raises the
+// overflow error, as the program's canvas does.
+namespace {
+
+int EmTimes72(const TCanvasFont& font)
+{
+    return CheckedMul(font.Size, font.PixelsPerInch);
+}
+
+} // namespace
+
 int TRecordingCanvas::TextWidth(const QString& text)
 {
-    return int(text.length()) * Font.Size * Font.PixelsPerInch / 144;
+    return CheckedMul(int(text.length()), EmTimes72(Font)) / 144;
 }
 
 int TRecordingCanvas::TextHeight(const QString&)
 {
-    return Font.Size * Font.PixelsPerInch / 72;
+    return EmTimes72(Font) / 72;
 }
 
 int TRecordingCanvas::TextBaseline()
 {
-    return Font.Size * Font.PixelsPerInch * 4 / (72 * 5);
+    return CheckedMul(EmTimes72(Font), 4) / (72 * 5);
 }
 
 TTextInk TRecordingCanvas::TextInk(const QString& text)

@@ -36,7 +36,8 @@ struct TRecordedText
 // A printer canvas that writes down every call. Log holds one line per call:
 //   "Rect x1,y1,x2,y2"  "Fill x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
 //   "Text x,y size[b][R] text"  (b bold, R right-aligned)
-// Text widths are fixed for tests: half an em per character,
+// Text widths are fixed for tests (a font too large for them raises the
+// overflow error, as on the program's canvas): half an em per character,
 // length * size * pixels per inch / 144, truncated; a text is an em high,
 // size * pixels per inch / 72, its baseline four fifths of that below its top;
 // its ink runs from a fifth of that height below its top to its bottom.
