@@ -35,7 +35,7 @@ void BM_Sheet(benchmark::State& state, int kind)
         TBitmap32 layoutPicture;
         layoutPicture.SetSize(365, 373);
         TfrmPrint form(nullptr, layoutPicture);
-        form.SetupPrint(&car);
+        form.SetupPrint(&car, true);
         int calls = 0;
         for (auto _ : state) {
             page.Recorder.Log.clear();

@@ -188,8 +188,9 @@ void TfrmDesign::DeInit()
 
     if (chkOldLogo->isChecked() != OldLogo) {
         OldLogo = chkOldLogo->isChecked();
+        // As at the program's start, without the sheet font.
         if (frmPrint)
-            frmPrint->SetupPrint(Car);
+            frmPrint->SetupPrint(Car, true);
     }
     // The main window shows the efficiency labels and its layout anew after
     // the dialog has closed.

@@ -205,7 +205,9 @@ bool TfrmMain::Init()
         RunStep("UpdateLastMenu", [this] { UpdateLastMenu(QString()); });
         RunStep("SetupPrint", [this] {
             frmPrint = new TfrmPrint(this, LayoutPicture);
-            frmPrint->SetupPrint(Car);
+            // The sheet font is not registered: the vehicle's name takes it
+            // only where the system provides it.
+            frmPrint->SetupPrint(Car, true);
         });
         pcInfo->setTabVisible(pcInfo->indexOf(tsDebug), RunsUnderDebugger());
     } catch (const TStartupFailure& failure) {

@@ -9,6 +9,7 @@
 #include "model/RuleTables.h"
 #include "platform/Format.h"
 
+#include <QFontMetrics>
 #include <QPoint>
 #include <QRect>
 #include <algorithm>
@@ -305,7 +306,6 @@ struct TPlan {
     void DrawAccessories();
     void DrawCrew();
     void DrawLocationWeapons(const QString& location);
-    void DrawCAList();
 };
 
 void TPlan::DrawPods()
@@ -467,30 +467,119 @@ void TPlan::DrawLocationWeapons(const QString& location)
     }
 }
 
-void TPlan::DrawCAList()
+// Which pixels of the plan something has drawn on, counted so that any
+// rectangle is asked in four look-ups.
+class TDrawnPixels
+{
+public:
+    explicit TDrawnPixels(const TBitmap32& plan) : FWidth(plan.Width() + 1), FSums(FWidth * (plan.Height() + 1), 0)
+    {
+        for (int y = 0; y < plan.Height(); ++y) {
+            const TColor32* row = plan.ScanLine(y);
+            int inRow = 0;
+            for (int x = 0; x < plan.Width(); ++x) {
+                inRow += (row[x] & 0xFFFFFFu) != 0xFFFFFFu;
+                FSums[(y + 1) * FWidth + x + 1] = FSums[y * FWidth + x + 1] + inRow;
+            }
+        }
+    }
+    // Whether the rectangle lies on the plan with nothing drawn in it.
+    bool Free(const QRect& r) const
+    {
+        if (r.left() < 0 || r.top() < 0 || r.right() + 1 >= FWidth || r.bottom() + 1 >= int(FSums.size()) / FWidth)
+            return false;
+        const auto sum = [this](int x, int y) { return FSums[y * FWidth + x]; };
+        return sum(r.right() + 1, r.bottom() + 1) - sum(r.left(), r.bottom() + 1) - sum(r.right() + 1, r.top())
+                   + sum(r.left(), r.top())
+               == 0;
+    }
+
+private:
+    int FWidth;
+    std::vector<int> FSums;
+};
+
+// The list's lowest line ends above this row, so that the sheet's armor
+// figures keep room below it in the frame's left and right columns.
+constexpr int CAListBottom = 250;
+// The smallest type of the list, still 6 points on the sheet.
+constexpr int CAListSmallestFont = 9;
+
+// The list laid out on the plan drawn so far, clear of every part: "CA:" at
+// its corner and the lines below it down the left side, each moved down past
+// the parts it would lie on (wheel guards' and hubcaps' boxes, pods); those
+// that find no room above CAListBottom go down the right side, ending at
+// CAListRight. In smaller type where the plan's type does not find room for
+// all of them; where not even the smallest does, the lines stand one under
+// the other in the plan's type.
+QVector<TCAListText> LayOutCAList(const TBitmap32& plan, const QStringList& lines)
+{
+    const TDrawnPixels drawn(plan);
+    QVector<TCAListText> laid;
+    for (int size = plan.Font.pixelSize(); size >= CAListSmallestFont; --size) {
+        QFont font = plan.Font;
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const int height = metrics.height();
+        const int pitch = size + CAListPitch - plan.Font.pixelSize();
+        const int firstLine = CAListTop + size - 1;
+        laid = {{QStringLiteral("CA:"), size, QRect(CAListLeft, CAListTop, metrics.horizontalAdvance(QStringLiteral("CA:")), height)}};
+        bool right = false;
+        int y = firstLine;
+        for (const QString& line : lines) {
+            const int width = metrics.horizontalAdvance(line);
+            // A line keeps a pixel of paper round it.
+            const auto place = [&](int top) {
+                return QRect(right ? std::min(plan.Width(), CAListRight) - width : CAListLeft, top, width, height);
+            };
+            while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
+                ++y;
+            if (y + height > CAListBottom && !right) {
+                right = true;
+                y = firstLine;
+                while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
+                    ++y;
+            }
+            if (y + height > CAListBottom)
+                break;
+            laid.append({line, size, place(y)});
+            y += pitch;
+        }
+        if (laid.size() == lines.size() + 1)
+            return laid;
+    }
+    const QFontMetrics metrics(plan.Font);
+    const auto text = [&](const QString& line, int y) {
+        return TCAListText{line, plan.Font.pixelSize(),
+                           QRect(CAListLeft, y, metrics.horizontalAdvance(line), metrics.height())};
+    };
+    laid = {text(QStringLiteral("CA:"), CAListTop)};
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        laid.append(text(lines[i], CAListTop + CAListFirstLine + CAListPitch * int(i)));
+    return laid;
+}
+
+void DrawCAList(const TVehicle& V, TBitmap32& Target)
 {
     const QStringList lines = ComponentArmorLines(V);
     if (lines.isEmpty())
         return;
-    // A long list runs down beside the pods, guards and hubcaps: each line
-    // gets a white rim a pixel wide, so that it stays readable over them and
-    // covers no more of them than its letters need.
-    const auto write = [this](int y, const QString& text) {
+    // Where the list must still run over parts, each line gets a white rim
+    // a pixel wide, so that it stays readable over them and covers no more
+    // of them than its letters need.
+    const QFont kept = Target.Font;
+    for (const TCAListText& text : LayOutCAList(Target, lines)) {
+        Target.Font.setPixelSize(text.FontSize);
         const TColor32 ink = Target.FontColor;
         Target.FontColor = clWhite32;
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (dx != 0 || dy != 0)
-                    Target.TextOut(CAListLeft + dx, y + dy, text);
+                    Target.TextOut(text.Place.left() + dx, text.Place.top() + dy, text.Text);
         Target.FontColor = ink;
-        Target.TextOut(CAListLeft, y, text);
-    };
-    write(CAListTop, QStringLiteral("CA:"));
-    int y = CAListTop + CAListFirstLine;
-    for (const QString& line : lines) {
-        write(y, line);
-        y += CAListPitch;
+        Target.TextOut(text.Place.left(), text.Place.top(), text.Text);
     }
+    Target.Font = kept;
 }
 
 } // namespace
@@ -521,12 +610,6 @@ QStringList ComponentArmorLines(const TVehicle& V)
     for (const TWeaponType& w : V.Weapons.Items)
         add(w.Abbreviation, w.CA);
     return lines;
-}
-
-int ComponentArmorListBottom(const TVehicle& V)
-{
-    const qsizetype lines = ComponentArmorLines(V).size();
-    return lines == 0 ? 0 : CAListTop + CAListFirstLine + CAListPitch * int(lines);
 }
 
 int TireDPFrame(int dp)
@@ -615,12 +698,16 @@ int WeaponSlotsOnPlan(const TGameCar& car, int size, const QString& location, TL
     return count;
 }
 
-void DrawLayout(const TGameCar& car, TBitmap32& target)
+namespace {
+
+// Steps 1 to 14 of the plan: everything but the component-armor list; false
+// when the design has no body, the plan left white.
+bool DrawParts(const TGameCar& car, TBitmap32& target)
 {
     target.Clear(clWhite32);
     const TVehicle& v = *car.Vehicle;
     if (v.Body.Nr == -1)
-        return;
+        return false;
     TPlan plan{car, v, target, BodySizeIndex(v.Body.Nr), {}};
     const TSinglePlaces& places = SinglePositions[PlaceRow(plan.Size)];
 
@@ -648,5 +735,24 @@ void DrawLayout(const TGameCar& car, TBitmap32& target)
 
     plan.DrawAccessories();
     plan.DrawCrew();
-    plan.DrawCAList();
+    return true;
+}
+
+} // namespace
+
+void DrawLayout(const TGameCar& car, TBitmap32& target)
+{
+    if (DrawParts(car, target))
+        DrawCAList(*car.Vehicle, target);
+}
+
+QVector<TCAListText> ComponentArmorList(const TGameCar& car, int width, int height)
+{
+    const QStringList lines = ComponentArmorLines(*car.Vehicle);
+    if (lines.isEmpty())
+        return {};
+    TBitmap32 plan(width, height);
+    if (!DrawParts(car, plan))
+        return {};
+    return LayOutCAList(plan, lines);
 }

@@ -3,7 +3,9 @@
 #include "model/RulesTypes.h"
 
 #include <QString>
+#include <QRect>
 #include <QStringList>
+#include <QVector>
 #include <array>
 
 class TBitmap32;
@@ -33,18 +35,29 @@ void DrawDPBoxes(TBitmap32& target, int x, int y, int count, bool secondColumnLe
 // The frame of a tire picture that shows a tire of dp damage points.
 int TireDPFrame(int dp);
 // The component-armor list: "CA:" at (CAListLeft, CAListTop), its lines
-// from CAListFirstLine below that, CAListPitch apart. It keeps a few pixels
-// inside the top-left corner, clear of the frame the record sheet draws
-// round the printed plan.
+// from CAListFirstLine below that, CAListPitch apart, in the plan's own
+// type. It keeps a few pixels inside the top-left corner, clear of the frame
+// the record sheet draws round the printed plan.
 constexpr int CAListLeft = 30;
 constexpr int CAListTop = 9;
 constexpr int CAListFirstLine = 10;
 constexpr int CAListPitch = 15;
+// Lines that go down the right side end at CAListRight, as far inside the
+// frame's right edge (at column 336 of the printed plan).
+constexpr int CAListRight = 333;
 // The list's lines, "name: points", of the crew, the engine and each weapon
 // with component armor, in that order.
 QStringList ComponentArmorLines(const TVehicle& V);
-// The plan y below the list's last line; 0 when there is no list.
-int ComponentArmorListBottom(const TVehicle& V);
+// One text of the list as the plan writes it: the font's pixel height and
+// the rectangle of its line.
+struct TCAListText {
+    QString Text;
+    int FontSize = 0;
+    QRect Place;
+};
+// The list, "CA:" first, as DrawLayout writes it on a plan of that size for
+// car's design; empty when there is no list.
+QVector<TCAListText> ComponentArmorList(const TGameCar& car, int width, int height);
 // Component armor points as the plan writes them: "o" per point up to five,
 // the number from six on, nothing for none.
 QString CAText(int points);

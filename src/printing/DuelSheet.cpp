@@ -30,12 +30,10 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
     PrintHeading(QStringLiteral("Dmg."), X + 700, Y + 10, Y + 100, false);
     PrintHeading(QStringLiteral("Ammo"), X + 1100, Y + 10, Y + 100, false);
 
-    auto row = [&](int r, const QString& weapon, const TWeaponType* marked, int toHit, const QString& damage,
-                   const QString& ammo) {
+    auto row = [&](int r, const TWeaponEntry& entry, int toHit, const QString& damage, const QString& ammo) {
         const int rowTop = Y + 100 + WeaponRowHeight * r;
         const int y = rowTop + WeaponRowTextDrop;
-        PrintWeaponEntry(weapon, marked ? WeaponSwcMarks(*marked) : QString(),
-                         marked ? WeaponCAMark(*marked) : QString(), X + 55, rowTop, WeaponColumnWidth, 45);
+        PrintWeaponEntry(entry, X + 55, rowTop, WeaponColumnWidth, 45);
         PrintText(Format(QStringLiteral("%d"), {toHit}), X + 500, y, 10, 0, false);
         PrintText(damage, X + 700, y, 10, 0, false);
         PrintText(ammo, X + 1200, y, 10, 0, false);
@@ -50,7 +48,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
             name = QStringLiteral("p") + name;
         if (weapon.LaserIR)
             name = QStringLiteral("IR ") + name;
-        row(r, name + WeaponLocationText(weapon), &weapon, weapon.ToHit,
+        row(r, WeaponEntry(name, weapon), weapon.ToHit,
             DiceToStr(weapon.DamageKind, weapon.DamageDice, weapon.DamageMod), WeaponAmmoText(weapon));
     }
     const QString seats[2] = {QStringLiteral("Drv "), QStringLiteral("Gnr: ")};
@@ -58,7 +56,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
         THandGunType gun;
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, seats[s] + gun.Abbreviation, nullptr, gun.ToHit, DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod),
+        row(n + s, TWeaponEntry{seats[s] + gun.Abbreviation, {}, {}}, gun.ToHit, DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod),
             ShotsText(gun.Shots));
     }
 }

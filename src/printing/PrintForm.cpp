@@ -3,6 +3,7 @@
 #include "gamecar/Graphics.h"
 #include "model/ErrorReport.h"
 #include "model/Global.h"
+#include "platform/Errors.h"
 #include "platform/FileLookup.h"
 #include "platform/widgets/MessageDlg.h"
 #include "printing/PrintUtils.h"
@@ -63,8 +64,11 @@ QLabel* SheetPreview(QGroupBox* group, const char* name, const QString& hint, Qt
     return image;
 }
 
-// How far a hand-set page may differ from the printer's own before the sheet
-// comes out visibly wrong: a tenth either way.
+// How far a hand-set page may be smaller than the printer's own, and its
+// fonts differ from their sizes, before the sheet comes out visibly wrong: a
+// tenth. A page larger than the printer's by a single pixel is too large:
+// the sheet's right-hand column reaches to the layout's edge, so that a
+// larger page puts it off the paper.
 constexpr double PageTolerance = 0.1;
 
 bool Differs(double ratio)
@@ -85,7 +89,8 @@ QString HandSetResolutionFault()
     if (width > 0 && height > 0) {
         const double across = double(PageWidth) / width;
         const double down = double(PageHeight) / height;
-        if (Differs(across) || Differs(down))
+        const bool larger = PageWidth > width || PageHeight > height;
+        if (larger || across < 1 - PageTolerance || down < 1 - PageTolerance)
             fault += QStringLiteral("The hand-set printer resolution of %1 x %2 pixels does not match this printer's "
                                     "page of %3 x %4 pixels: the sheet would take %5 % of the page's width and %6 % "
                                     "of its height.")
@@ -125,6 +130,12 @@ public:
     TPrintJob& operator=(const TPrintJob&) = delete;
 
     bool Start() { return FStarted = Printer().BeginDoc(); }
+    // The job is dropped: nothing of it is printed or left in a file.
+    void Abort()
+    {
+        FStarted = false;
+        Printer().Abort();
+    }
 
 private:
     bool FStarted = false;
@@ -217,7 +228,7 @@ void TfrmPrint::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TfrmPrint::SetupPrint(TGameCar* Car)
+void TfrmPrint::SetupPrint(TGameCar* Car, bool SkipFont)
 {
     if (!LogoImage)
         LogoImage = new TBitmap32;
@@ -229,12 +240,15 @@ void TfrmPrint::SetupPrint(TGameCar* Car)
     CounterImage->SetSize(50, 100);
     ReadPrinterMetrics();
     FCar = Car;
-    // No font file is registered with the system: the vehicle name's family
-    // is asked for by name and a sans face stands in where it is missing.
+    // Where the sheet font is not registered, the vehicle name's family is
+    // asked for by name and a sans face stands in where it is missing.
+    if (!SkipFont)
+        RegisterSheetFont();
 }
 
 void TfrmPrint::FreeSheetImages()
 {
+    UnregisterSheetFont();
     delete CounterImage;
     CounterImage = nullptr;
     delete LogoImage;
@@ -269,14 +283,28 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
     TPrintJob job;
     if (!job.Start())
         return;
-    PrintImage(FLayoutPicture, PlanX, PlanY, PlanFactor);
-    PrintBox(1, 540, 1857, 2177);
-    if (LogoImage)
-        PrintImage(*LogoImage, 0, 0, 4);
-    if (Kind == 0)
-        PrintRecordSheet();
-    else if (Kind == 1)
-        PrintDuelSheet();
+    try {
+        PrintImage(FLayoutPicture, PlanX, PlanY, PlanFactor);
+        PrintBox(1, 540, 1857, 2177);
+        if (LogoImage)
+            PrintImage(*LogoImage, 0, 0, 4);
+        if (Kind == 0)
+            PrintRecordSheet();
+        else if (Kind == 1)
+            PrintDuelSheet();
+    } catch (const EOverflow&) {
+        // The sheet's figures on a hand-set page so large that they leave
+        // the integers they are computed in: the setting is named, and
+        // nothing of the sheet is left behind.
+        if (!PrinterRes)
+            throw;
+        job.Abort();
+        ReportError(QStringLiteral("The hand-set printer resolution of %1 x %2 pixels is too large for the sheet to be "
+                                   "computed: set a smaller one at \"Set printer resolution\" in the options.")
+                        .arg(PageWidth)
+                        .arg(PageHeight),
+                    QStringLiteral("PrintSheet"), 2);
+    }
 }
 
 void TfrmPrint::PrintRecordSheet()

@@ -35,9 +35,11 @@ public:
     ~TfrmPrint() override;
 
     // Loads the logo the OldLogo setting names, makes the counter picture,
-    // reads the printer's page and takes Car as the car to print; raises the
-    // picture loader's error when the logo cannot be read.
-    void SetupPrint(TGameCar* Car);
+    // reads the printer's page and takes Car as the car to print, and, unless
+    // SkipFont, registers the sheet font; raises the picture loader's error
+    // when the logo cannot be read.
+    void SetupPrint(TGameCar* Car, bool SkipFont);
+    // Withdraws the sheet font and frees the sheet pictures.
     void FreeSheetImages();
     // Kind 0 the record sheet, 1 the duel sheet; a Car replaces FCar first.
     void PrintSheet(int Kind, TGameCar* Car);

@@ -1,10 +1,13 @@
 #include "printing/PrintUtils.h"
 
 #include "model/Global.h"
+#include "platform/FileLookup.h"
 #include "platform/Numbers.h"
 #include "platform/gui/Bitmap32.h"
 #include "printing/QtPrinter.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QVector>
 #include <algorithm>
 
@@ -14,6 +17,11 @@ int PageHeight = LayoutHeight;
 namespace {
 
 TPrinter* CurrentPrinter = nullptr;
+// The tiles in which PrintImage sends a picture.
+constexpr int ImageTileSize = 1024;
+// The program's font database's number for the registered sheet font, -1
+// while none is registered.
+int SheetFontId = -1;
 
 int Mix(TColor32 pixel, int shift, int alpha)
 {
@@ -198,9 +206,16 @@ bool DrawnUnder(const TBitmap32& image, int X, int Y, int factor, const TRect& p
     FitRect(TRect{0, 0, image.Width(), image.Height()}, PicturePlace(image, X, Y, factor), r);
     if (r.Width() <= 0 || r.Height() <= 0)
         return false;
-    // The picture's pixels that the printer stretches under the place.
+    // The picture's pixel that the printer stretches under printer pixel p,
+    // as PrintImage's tiles round their sources, each on its own.
     const auto source = [](int p, int origin, int printed, int pixels) {
-        return std::clamp(int(qint64(p - origin) * pixels / printed), 0, pixels - 1);
+        const double f = double(pixels) / printed;
+        const int offset = std::clamp(p - origin, 0, printed - 1);
+        const int tileStart = offset / ImageTileSize * ImageTileSize;
+        const int tileLength = std::min(ImageTileSize, printed - tileStart);
+        const int first = Round(tileStart * f);
+        const int last = tileStart + ImageTileSize > printed ? pixels : Round((tileStart + ImageTileSize) * f);
+        return std::min(pixels - 1, first + int(qint64(offset - tileStart) * (last - first) / tileLength));
     };
     if (place.Right <= r.Left || place.Left >= r.Right || place.Bottom <= r.Top || place.Top >= r.Bottom)
         return false;
@@ -249,7 +264,7 @@ void PrintLine(int X, int Y, int W, int H)
 
 void PrintImage(const TBitmap32& image, int X, int Y, int factor)
 {
-    PrintBitmapTiled(image, PicturePlace(image, X, Y, factor), 1024);
+    PrintBitmapTiled(image, PicturePlace(image, X, Y, factor), ImageTileSize);
 }
 
 void ReadPrinterMetrics()
@@ -261,6 +276,22 @@ void ReadPrinterMetrics()
         PageHeight = Printer().PageHeight();
         PageWidth = Printer().PageWidth();
     }
+}
+
+void RegisterSheetFont()
+{
+    const QString file = ResolvePath(QStringLiteral("Graphics/Fonts/StopD.ttf"));
+    if (SheetFontId != -1 || !QFileInfo(file).isFile())
+        return;
+    SheetFontId = QFontDatabase::addApplicationFont(file);
+}
+
+void UnregisterSheetFont()
+{
+    if (SheetFontId == -1)
+        return;
+    QFontDatabase::removeApplicationFont(SheetFontId);
+    SheetFontId = -1;
 }
 
 void FitRect(const TRect& src, const TRect& dst, TRect& r)

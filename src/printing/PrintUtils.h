@@ -101,6 +101,12 @@ void PrintLine(int X, int Y, int W, int H);
 void PrintImage(const TBitmap32& image, int X, int Y, int factor);
 
 void ReadPrinterMetrics();
+// The sheet font: the file Graphics/Fonts/StopD.ttf of the program's folder,
+// which provides the family StopD. RegisterSheetFont makes it known to the
+// program, UnregisterSheetFont withdraws it again; both do nothing when the
+// file is absent or not a font.
+void RegisterSheetFont();
+void UnregisterSheetFont();
 // The largest rectangle of src's shape centred in dst; r stays as it was for
 // an empty src.
 void FitRect(const TRect& src, const TRect& dst, TRect& r);

@@ -4,6 +4,7 @@
 #include "platform/gui/PainterCanvas.h"
 #include "printing/PrintUtils.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrinterInfo>
@@ -11,8 +12,12 @@
 std::function<bool()> PrinterInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 
 std::function<QString()> AskPdfFileName = [] {
-    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Print to file"), QString(),
-                                        QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(nullptr, QStringLiteral("Print to file"), QString(), QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets ".pdf", so that other programs
+    // open the file as the PDF it is.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 };
 
 // A set-up dialog, not the print dialog: it sets the paper up and neither
@@ -59,6 +64,15 @@ void TQtPrinter::EndDoc()
 {
     FCanvas.reset();
     FPainter.end();
+}
+
+void TQtPrinter::Abort()
+{
+    FCanvas.reset();
+    FPrinter.abort();
+    FPainter.end();
+    if (FPrinter.outputFormat() == QPrinter::PdfFormat)
+        QFile::remove(FPrinter.outputFileName());
 }
 
 int TQtPrinter::PageWidth() const

@@ -21,6 +21,7 @@ public:
     // Reports it when the named file or the printer cannot take the job.
     bool BeginDoc() override;
     void EndDoc() override;
+    void Abort() override;
     int PageWidth() const override;
     int PageHeight() const override;
     int PixelsPerInchY() const override;

@@ -94,7 +94,8 @@ QString ArmorTypeText(const TVehicle& V)
 // Whether a line may break after the character at p: after a blank, a
 // comma, a hyphen, a full stop or a semicolon, but never inside a number, so
 // that "5,273 lbs" is not read as "5," and "273 lbs", nor "-1" as "-" and "1",
-// nor "$ 9,160" as "$" and a bare "9,160".
+// nor "$ 9,160" as "$" and a bare "9,160", nor "10-point" as "10-" and
+// "point".
 bool IsBreakPoint(const QString& line, qsizetype p)
 {
     const QChar c = line[p];
@@ -103,7 +104,7 @@ bool IsBreakPoint(const QString& line, qsizetype p)
     if (c == QLatin1Char(',') || c == QLatin1Char('.'))
         return !(digitBefore && digitAfter);
     if (c == QLatin1Char('-'))
-        return !digitAfter;
+        return !digitAfter && !digitBefore;
     if (c == QLatin1Char(' '))
         return !(p > 0 && line[p - 1] == QLatin1Char('$') && digitAfter);
     return c == QLatin1Char(';');
@@ -128,17 +129,18 @@ void TfrmPrint::PrintTitleBlock(int X, int Y, int W)
     const int highest = ScaleY(Y) + ScaleY(TitleMargin);
     const int limit = ScaleX(W - 2 * TitleMargin);
     // The name keeps inside its box and clear of the author line below it:
-    // it rises towards the box's top as far as its descenders need, and a
-    // name too wide or too tall even so is printed smaller, down to the
-    // readable size, then cut.
+    // its letters rise towards the box's top as far as its descenders need,
+    // and a name too wide, or whose letters reach too high and low, even so
+    // is printed smaller, down to the readable size, then cut. What the
+    // letters ink counts, not the font's whole line.
     SetCanvasFont(PrintFont ? QStringLiteral("StopD") : QStringLiteral("Courier New"), 30);
     TPageCanvas& canvas = Printer().Canvas();
     const auto fits = [&](int) {
-        return canvas.TextWidth(V.Name) <= limit && canvas.TextHeight(V.Name) <= authorTop - highest;
+        return canvas.TextWidth(V.Name) <= limit && canvas.TextInk(V.Name).Height() <= authorTop - highest;
     };
     ShrinkToFit(30, ReadableFontSize, fsBold, fits);
     const QString name = ElideText(V.Name, limit);
-    TextOutCentred(centre, std::min(ScaleY(Y) + ScaleY(50), authorTop - canvas.TextHeight(name)), name);
+    TextOutCentred(centre, std::min(ScaleY(Y) + ScaleY(50), authorTop - canvas.TextInk(name).Bottom), name);
     SetCanvasFont(QStringLiteral("MS Sans Serif"), 8);
     TextOutCentred(centre, authorTop, V.Author);
     TextOutCentred(centre, ScaleY(Y) + ScaleY(400), Format(QStringLiteral("- %d -"), {V.GetYear(YearList)}));
@@ -298,10 +300,23 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // a little smaller.
     constexpr int MaxShift = 400;
     constexpr int ShiftStep = 20;
-    // The rows of the plan's component-armor list, down its top-left corner.
-    const int listBottom = ComponentArmorListBottom(V);
-    const int listTop = ScaleY(PlanY + PlanFactor * CAListTop);
-    const int listEnd = listBottom > 0 ? ScaleY(PlanY + PlanFactor * listBottom) : listTop;
+    // The lines of the plan's component-armor list, where the printed plan
+    // has them, and how far down each side of the frame they reach (layout
+    // units, 0 where none).
+    QVector<TRect> listLines;
+    int listBottom[2] = {0, 0};
+    for (const TCAListText& line : ComponentArmorList(*FCar, FLayoutPicture.Width(), FLayoutPicture.Height())) {
+        const QRect r = line.Place;
+        listLines << TRect{ScaleX(PlanX + PlanFactor * r.left()), ScaleY(PlanY + PlanFactor * r.top()),
+                           ScaleX(PlanX + PlanFactor * (r.right() + 1)), ScaleY(PlanY + PlanFactor * (r.bottom() + 1))};
+        int& bottom = listBottom[r.center().x() < FLayoutPicture.Width() / 2 ? 0 : 1];
+        bottom = std::max(bottom, PlanY + PlanFactor * (r.bottom() + 1));
+    }
+    const auto onList = [&listLines](const TRect& place) {
+        return std::any_of(listLines.begin(), listLines.end(), [&place](const TRect& line) {
+            return place.Left < line.Right && line.Left < place.Right && place.Top < line.Bottom && line.Top < place.Bottom;
+        });
+    };
     // The side columns run from just below the frame's top to its bottom.
     constexpr int ColumnTop = 45;
     constexpr int ColumnBottom = 2210;
@@ -314,8 +329,10 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         QString Value;
         int Y;
     };
-    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan, bool clearOfList,
-                              int maxShift) {
+    // A column's figures keep their order down it: each pair starts below
+    // the one placed before it.
+    int columnFloor = 0;
+    const auto sidePair = [&](const TSidePair& pair, bool leftColumn, int largest, bool clearOfPlan, int maxShift) {
         const int x = leftColumn ? left : right;
         const auto place = [&](int size, int shift, bool outer) {
             QVector<TPlacedText> both{
@@ -338,9 +355,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                 TPlacedText wider = text;
                 wider.Place.Left -= air;
                 wider.Place.Right += air;
-                const bool onList = leftColumn && text.Place.Top < listEnd && text.Place.Bottom > listTop;
-                return text.Place.Top < highest || text.Place.Bottom > lowest || (clearOfPlan && drawnUnder(wider))
-                    || (clearOfList && onList) || overlapsAny(text);
+                return text.Place.Top < std::max(highest, columnFloor) || text.Place.Bottom > lowest
+                    || (clearOfPlan && drawnUnder(wider)) || onList(wider.Place) || overlapsAny(text);
             });
         };
         for (int size = largest; size >= largest - 2; --size) {
@@ -351,6 +367,7 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                     if (free(both)) {
                         add(pair.Rank, both[0]);
                         add(pair.Rank + 1, both[1]);
+                        columnFloor = both[1].Place.Bottom;
                         return true;
                     }
                 }
@@ -358,13 +375,13 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         }
         return false;
     };
-    // A column's pairs are placed together: where the plan leaves too little
-    // room for all of them in size 12, they are printed smaller, down to
-    // size 7, before any goes over the plan; then the nearest places clear of
-    // the other figures and of the component-armor list are taken, over the
-    // plan with a field behind them, then such places anywhere up or down the
-    // column, over the list; only where not even that is left do they stay at
-    // their places.
+    // A column's pairs are placed together, in their order down it: where
+    // the plan leaves too little room for all of them in size 12, they are
+    // printed smaller, down to size 7, before any goes over the plan; then
+    // the nearest places clear of the other figures and of the
+    // component-armor list are taken, over the plan with a field behind
+    // them, then such places anywhere up or down the column; only where not
+    // even that is left do they stay at their places.
     constexpr int SmallestSideSize = 7;
     const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
         const qsizetype before = texts.size();
@@ -374,8 +391,9 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         };
         for (const int pass : {0, 1, 2}) {
             for (int largest = 12; largest - 2 >= SmallestSideSize; --largest) {
+                columnFloor = 0;
                 if (std::all_of(pairs.begin(), pairs.end(), [&](const TSidePair& pair) {
-                        return sidePair(pair, leftColumn, largest, pass == 0, pass < 2,
+                        return sidePair(pair, leftColumn, largest, pass == 0,
                                         pass < 2 ? MaxShift : ColumnBottom - ColumnTop);
                     }))
                     return;
@@ -389,33 +407,41 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
         }
     };
 
-    // The left column's figures start below the component-armor list where
-    // it reaches them; those that would then end below the frame find their
+    // A column's figures start below the component-armor list where it
+    // reaches them; those that would then end below the frame find their
     // places further up, in smaller print where they must.
+    const auto belowList = [&](QVector<int> rows, int bottom) {
+        if (bottom > 0) {
+            int next = bottom + 20;
+            for (int& row : rows) {
+                row = std::max(row, next);
+                next = row + 220;
+            }
+            // Below a list that fills the column they stay inside the frame.
+            int last = Y + ColumnBottom - 200;
+            for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+                *row = std::min(*row, last);
+                last = *row - 220;
+            }
+        }
+        return rows;
+    };
     QVector<int> leftRows{Y + 500, Y + 1300};
-    if (pod)
+    QVector<int> rightRows{Y + 500, Y + 1300};
+    if (pod) {
         leftRows << Y + 2000;
-    if (listBottom > 0) {
-        int next = PlanY + PlanFactor * listBottom + 20;
-        for (int& row : leftRows) {
-            row = std::max(row, next);
-            next = row + 220;
-        }
-        // Below a list that fills the column they stay inside the frame.
-        int last = Y + ColumnBottom - 200;
-        for (auto row = leftRows.rbegin(); row != leftRows.rend(); ++row) {
-            *row = std::min(*row, last);
-            last = *row - 220;
-        }
+        rightRows << Y + 2000;
     }
+    leftRows = belowList(leftRows, listBottom[0]);
+    rightRows = belowList(rightRows, listBottom[1]);
     QVector<TSidePair> leftPairs{{2, QStringLiteral("Left:"), ArmorValue(kind, a.Left, a.LeftM), leftRows[0]},
                                  {6, QStringLiteral("Top:"), ArmorValue(kind, a.Top, a.TopM), leftRows[1]}};
-    QVector<TSidePair> rightPairs{{4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), Y + 500},
-                                  {8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), Y + 1300}};
+    QVector<TSidePair> rightPairs{{4, QStringLiteral("Right:"), ArmorValue(kind, a.Right, a.RightM), rightRows[0]},
+                                  {8, QStringLiteral("Under:"), ArmorValue(kind, a.Bottom, a.BottomM), rightRows[1]}};
     // A plain pod has armor of its own, shown beside the back's.
     if (pod) {
         leftPairs.append({10, QStringLiteral("Back:"), ArmorValue(kind, a.Back, a.BackM), leftRows[2]});
-        rightPairs.append({12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), Y + 2000});
+        rightPairs.append({12, QStringLiteral("EWP:"), Format(QStringLiteral("%d"), {a.EWP}), rightRows[2]});
     }
     sideColumn(leftPairs, true);
     sideColumn(rightPairs, false);

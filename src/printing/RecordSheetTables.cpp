@@ -205,12 +205,11 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     for (int i = 0; i < 6; ++i)
         PrintHeading(QString::fromLatin1(Headings[i]), X + HeadingX[i], Y, Y + 120, false);
 
-    const auto row = [X, Y](int r, const QString& name, const TWeaponType* marked, int toHit, const QString& damage,
-                            const QString& effect, const QString& ammo) {
+    const auto row = [X, Y](int r, const TWeaponEntry& entry, int toHit, const QString& damage, const QString& effect,
+                            const QString& ammo) {
         const int rowTop = Y + 120 + WeaponRowHeight * r;
         const int y = rowTop + WeaponRowTextDrop;
-        PrintWeaponEntry(name, marked ? WeaponSwcMarks(*marked) : QString(), marked ? WeaponCAMark(*marked) : QString(),
-                         X + 75, rowTop, NameColumnWidth, 65);
+        PrintWeaponEntry(entry, X + 75, rowTop, NameColumnWidth, 65);
         PrintText(Number(toHit), X + 2100, y, 10, 0, false);
         PrintText(damage, X + 2400, y, 10, 0, false);
         PrintText(effect, X + 2800, y, 10, 0, false);
@@ -221,7 +220,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
     for (int r = 0; r < n; ++r) {
         TWeaponType w;
         V.GetWeapon(r, w);
-        row(r, WeaponNameText(w) + WeaponLocationText(w), &w, w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
+        row(r, WeaponEntry(WeaponNameText(w), w), w.ToHit, DiceToStr(w.DamageKind, w.DamageDice, w.DamageMod),
             EffectToStr(w.EffectKind, w.EffectValue), WeaponAmmoText(w));
     }
     // The crew's hand guns take the rows after the weapons while rows are left.
@@ -231,7 +230,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
         // A hand gun the rules tables do not know leaves its row empty.
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, QString::fromLatin1(Seats[s]) + gun.Name, nullptr, gun.ToHit,
+        row(n + s, TWeaponEntry{QString::fromLatin1(Seats[s]) + gun.Name, {}, {}}, gun.ToHit,
             DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod), EffectToStr(gun.EffectKind, gun.EffectValue),
             ShotsText(gun.Shots));
     }

@@ -3,17 +3,26 @@
 #include "model/RulesTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 // Texts that the record sheet's and the duel sheet's weapon tables share.
 
-// What follows a weapon's name or abbreviation: its location (with the
-// PrinterWeaponLoc setting), then its marks.
-QString WeaponLocationText(const TWeaponType& W);
-// A weapon's marks: " (SWC)" and " (HRSWC)".
-QString WeaponSwcMarks(const TWeaponType& W);
 // A weapon's component armor, "(%d pt CA) " or "(%d pt FP CA) "; empty
 // without any.
 QString WeaponCAMark(const TWeaponType& W);
+// A weapon's entry in a table's name column, in the pieces that a line may
+// break between and that are kept whole where they can be: its name, its
+// place (", " and the location text, with the PrinterWeaponLoc setting; else
+// empty) and its marks, " (SWC)", " (HRSWC)" and its component armor.
+struct TWeaponEntry
+{
+    QString Name;
+    QString Place;
+    QStringList Marks;
+};
+// The entry of a weapon shown under name (its abbreviation or its name,
+// with the laser options before it).
+TWeaponEntry WeaponEntry(const QString& name, const TWeaponType& W);
 // The ammunition column: the shots (doubled with extra ammunition) and the
 // ammunition's abbreviation, or "--" for a weapon without shots.
 QString WeaponAmmoText(const TWeaponType& W);
@@ -22,14 +31,13 @@ QString WeaponAmmoText(const TWeaponType& W);
 constexpr int WeaponRowHeight = 100;
 constexpr int WeaponRowTextDrop = 8;
 // A weapon's entry in a table's name column of width W, in the row whose
-// rule is at rowTop: its name (with its location) followed by its SWC marks
-// and its component armor. One too wide is printed smaller (on the row's
+// rule is at rowTop. One too wide is printed smaller (on the row's
 // baseline); one too wide even in the smallest print moves up to leftRoom
-// into the cell's left margin, and what still does not fit is cut from the
-// name. Where not even the marks leave room for the name's first letter, the
-// component armor goes to a second line of the row in the smallest print,
-// so that the marks and the component armor stay whole.
-void PrintWeaponEntry(const QString& name, const QString& swcMarks, const QString& caMark, int X, int rowTop, int W,
-                      int leftRoom);
+// into the cell's left margin. Where even that does not hold it, it takes
+// two lines of the smallest print between the row's rules, broken between
+// its pieces so that each stays whole; only what two lines cannot hold is
+// cut: the place's end first, the name only where no mark could move to the
+// second line.
+void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int leftRoom);
 // A hand gun's shots, or "--" when it has none.
 QString ShotsText(int shots);

@@ -62,7 +62,7 @@ TEST_F(PrintCommandsTest, TheOptionsDialogLoadsTheOtherLogoWhenTheSettingChanges
 {
     TfrmMain& window = Start();
     OldLogo = false;
-    frmPrint->SetupPrint(Car);
+    frmPrint->SetupPrint(Car, true);
     const QImage modern = LogoImage->Image();
     bool shown = false;
     CloseWhenShown<TfrmDesign>(shown, [](TfrmDesign& dialog) { dialog.chkOldLogo->setChecked(true); });

@@ -284,39 +284,52 @@ TEST_F(LayoutPlanTest, ComponentArmorListIsWrittenInTheTopLeftCorner)
     EXPECT_EQ(Target.Image().copy(0, 0, 100, 100), expected.Image().copy(0, 0, 100, 100));
 }
 
-TEST_F(LayoutPlanTest, ALongComponentArmorListStaysReadableOverTheLeftPod)
+TEST_F(LayoutPlanTest, ALongComponentArmorListKeepsClearOfThePodsAndTheGuardsAndHubcapsBoxes)
 {
-    // Dark pods, so that a letter without a rim would touch them.
+    // Dark pods and damage boxes, so that any letter over them shows.
     LayoutEWP = TBitmap32(225, 38);
     LayoutEWP.Clear(0xFF404040u);
-    Car->Vehicle->EWP = ewpThreeSpaceSide;
-    Mount("MG", locFront, 12);
-    for (int i = 0; i < 12; ++i)
-        Car->Vehicle->Weapons.Items[i].CA = 7 + i;
-    DrawLayout(*Car, Target);
-    // The list alone on white paper, where it is written on the plan.
-    TBitmap32 list(365, 373);
-    list.Clear(clWhite32);
-    list.TextOut(CAListLeft, CAListTop, QStringLiteral("CA:"));
-    const QStringList lines = ComponentArmorLines(*Car->Vehicle);
-    ASSERT_GT(CAListTop + CAListFirstLine + CAListPitch * int(lines.size()), 170) << "the list reaches the pod";
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        list.TextOut(CAListLeft, CAListTop + CAListFirstLine + CAListPitch * int(i), lines[i]);
-    // Next to every dark pixel of a letter, the plan is light where the
-    // letter leaves the paper white: the pod does not run into it.
-    const auto dark = [](TColor32 c) { return (c & 0xFFu) < 0x40u; };
-    const auto light = [](TColor32 c) { return (c & 0xFFu) >= 0xC0u; };
-    int touching = 0;
-    for (int y = 1; y + 1 < list.Height(); ++y)
-        for (int x = 1; x + 1 < list.Width(); ++x) {
-            if (!dark(list.Pixel(x, y)))
-                continue;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if ((list.Pixel(x + dx, y + dy) & 0xFFFFFFu) == 0xFFFFFFu && !light(Target.Pixel(x + dx, y + dy)))
-                        ++touching;
+    LayoutDP = TBitmap32(6, 6);
+    LayoutDP.Clear(0xFF404040u);
+    TVehicle& v = *Car->Vehicle;
+    for (const int lines : {8, 12, 19}) {
+        for (const bool crowded : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("%1 lines%2").arg(lines).arg(crowded ? ", guards and hubcaps" : "").toStdString());
+            v.Weapons.Items.clear();
+            v.EWP = ewpThreeSpaceSide;
+            v.Axis = crowded ? wl6Wheels3Axis : wl4Wheels;
+            v.GuardsFront = v.GuardsRear = v.HubsFront = v.HubsRear = crowded ? 10 : 0;
+            Mount("MG", locFront, lines);
+            // The plan's parts alone, then with the list.
+            TBitmap32 parts(365, 373);
+            DrawLayout(*Car, parts);
+            for (int i = 0; i < lines; ++i)
+                v.Weapons.Items[i].CA = 7 + i;
+            DrawLayout(*Car, Target);
+            const QVector<TCAListText> list = ComponentArmorList(*Car, 365, 373);
+            ASSERT_EQ(list.size(), lines + 1);
+            EXPECT_EQ(list[0].Text, QStringLiteral("CA:"));
+            for (qsizetype i = 0; i < list.size(); ++i) {
+                const QRect& place = list[i].Place;
+                EXPECT_GE(list[i].FontSize, 9) << list[i].Text.toStdString();
+                ASSERT_TRUE(QRect(CAListLeft, 0, CAListRight - CAListLeft + 1, 250).contains(place)) << list[i].Text.toStdString();
+                // Nothing of the plan's parts lies under a line, and the line is written.
+                int drawn = 0;
+                int written = 0;
+                for (int y = place.top(); y <= place.bottom(); ++y)
+                    for (int x = place.left(); x <= place.right(); ++x) {
+                        drawn += (parts.Pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+                        written += Target.Pixel(x, y) != parts.Pixel(x, y);
+                    }
+                EXPECT_EQ(drawn, 0) << list[i].Text.toStdString();
+                EXPECT_GT(written, 0) << list[i].Text.toStdString();
+                // The lines keep apart (the header stands closer above the
+                // first, as it always has).
+                for (qsizetype j = 1; j < i; ++j)
+                    EXPECT_FALSE(place.intersects(list[j].Place)) << list[i].Text.toStdString();
+            }
         }
-    EXPECT_EQ(touching, 0);
+    }
 }
 
 TEST_F(LayoutPlanTest, WheelGuardsAndHubcapsAreSplitAroundTheirMiddleColumn)

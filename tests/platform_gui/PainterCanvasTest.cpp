@@ -90,3 +90,40 @@ TEST(PainterCanvasTest, TextLiesWithinItsWidthAndHeightFromItsTopLeft)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PainterCanvasTest, TheInkOfATextIsTheRowsItsLettersDraw)
+{
+    for (const QString& text : {QStringLiteral("Jgy|Q"), QStringLiteral("(SWC)"), QStringLiteral("ooo")}) {
+        SCOPED_TRACE(text.toStdString());
+        QImage page(400, 200, QImage::Format_ARGB32);
+        page.fill(Qt::white);
+        TTextInk ink;
+        {
+            QPainter painter(&page);
+            TPainterCanvas canvas(painter);
+            canvas.Font.Size = 30;
+            canvas.Font.PixelsPerInch = 96;
+            canvas.TextOut(50, 40, text);
+            ink = canvas.TextInk(text);
+        }
+        int top = page.height();
+        int bottom = -1;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 250) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        // The letters' edges may be shaded a pixel beyond their outline.
+        EXPECT_NEAR(40 + ink.Top, top, 1);
+        EXPECT_NEAR(40 + ink.Bottom - 1, bottom, 1);
+    }
+    QImage page(10, 10, QImage::Format_ARGB32);
+    QPainter painter(&page);
+    TPainterCanvas canvas(painter);
+    EXPECT_EQ(canvas.TextInk(QString()).Height(), 0);
+}
+
+} // namespace

@@ -64,36 +64,55 @@ TEST_F(DuelSheetTest, TheLocationFollowsTheAbbreviationWhenTheSettingIsOn)
               QStringList{QStringLiteral("Text 11,2894 6 MG, front (HRSWC)")});
 }
 
-TEST_F(DuelSheetTest, AnEntryTooWideEvenSoShortensItsNameAndKeepsItsComponentArmor)
+TEST_F(DuelSheetTest, AnEntryTooWideForOneLineTakesTwoBetweenItsRulesEachPieceWhole)
 {
     PrinterWeaponLoc = true;
     Mount("MG", locFront);
+    Mount("MG", locFront);
+    Mount("ATG", locRocketPlatform);
+    Mount("TGas", locRocketPlatform);
     Weapon(0).CA = 4;
     Weapon(0).CA_FP = true;
+    Weapon(1).SWC = true;
+    Weapon(1).CA = 14;
+    Weapon(1).CA_FP = true;
+    Weapon(2).HRSWC = true;
+    Weapon(2).CA = 3;
+    Weapon(3).SWC = true;
+    Weapon(3).HRSWC = true;
+    Weapon(3).CA = 14;
+    Weapon(3).CA_FP = true;
     Form->PrintDuelWeaponTable(1, 2760, 1857);
     PrinterWeaponLoc = false;
-    // "MG, front(4 pt FP CA)" is 525 wide at size 6, more than the 465 from
-    // the cell's margin: the marks take 300, the name keeps 165.
-    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,2894 ")),
-              QStringList{QStringLiteral("Text 11,2894 6 MG, f\u2026(4 pt FP CA)")});
-}
-
-TEST_F(DuelSheetTest, AnEntryWhoseMarksLeaveNoRoomForItsNameGivesItsComponentArmorASecondLine)
-{
-    PrinterWeaponLoc = true;
-    Mount("MG", locFront);
-    Weapon(0).SWC = true;
-    Weapon(0).CA = 14;
-    Weapon(0).CA_FP = true;
-    Form->PrintDuelWeaponTable(1, 2760, 1857);
-    PrinterWeaponLoc = false;
-    // " (SWC)(14 pt FP CA)" alone is 475 wide at size 6, more than the 465
-    // from the cell's margin: the row between its rules at 2860 and 2960
-    // holds two lines of size 6, the second ending just above the next rule.
+    // At size 6 a line from the cell's margin holds 18 letters (465 of 25).
+    // Between the rules at 2860 and 2960 the two lines' letters, 40 high
+    // from 10 below their tops, keep 6 apart from the rules and each other.
+    // "MG, front(4 pt FP CA)": the name and place stay whole on the first.
+    // "MG, front (SWC)(14 pt FP CA)": the SWC mark goes with the name.
+    // "ATG, rocket platform (HRSWC)(3 pt CA)": no break keeps everything
+    // whole, the marks go to the second line and the place's end gives way.
+    // "TGas, rocket platform (SWC) (HRSWC)(14 pt FP CA)": the second line
+    // holds only the component armor; the place gives way, then the name.
     EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,")),
-              (QStringList{QStringLiteral("Text 11,2859 6 MG, front (SWC)"), QStringLiteral("Text 11,2909 6 (14 pt FP CA)")}));
+              (QStringList{QStringLiteral("Text 11,2857 6 MG, front"), QStringLiteral("Text 11,2903 6 (4 pt FP CA)"),
+                           QStringLiteral("Text 11,2957 6 MG, front (SWC)"), QStringLiteral("Text 11,3003 6 (14 pt FP CA)"),
+                           QStringLiteral("Text 11,3057 6 ATG, rocket platf\u2026"),
+                           QStringLiteral("Text 11,3103 6 (HRSWC)(3 pt CA)"),
+                           QStringLiteral("Text 11,3157 6 TGa\u2026 (SWC) (HRSWC)"),
+                           QStringLiteral("Text 11,3203 6 (14 pt FP CA)")}));
+    // The other columns stay on the row's baseline.
     EXPECT_EQ(RowTexts(Log(), 0), (QStringList{QStringLiteral("Text 501,2868 10 7"), QStringLiteral("Text 701,2868 10 1d6"),
                                                QStringLiteral("Text 1201,2868 10 20")}));
+}
+
+TEST_F(DuelSheetTest, APlaceThatStartsTheSecondLineLeavesItsCommaOnTheFirst)
+{
+    PrinterWeaponLoc = true;
+    Mount("MR", locRocketPlatform);
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    PrinterWeaponLoc = false;
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,")),
+              (QStringList{QStringLiteral("Text 11,2857 6 MR,"), QStringLiteral("Text 11,2903 6 rocket platform")}));
 }
 
 TEST_F(DuelSheetTest, WithoutWeaponsTheHandGunsTakeTheFirstTwoRows)

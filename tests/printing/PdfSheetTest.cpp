@@ -8,11 +8,16 @@
 #include "model/RulesReaders.h"
 #include "model/SettingsVariables.h"
 #include "model/Vehicle.h"
+#include "platform/widgets/MessageDlg.h"
 #include "printing/PrintForm.h"
 #include "printing/PrintUtils.h"
 #include "printing/QtPrinter.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -60,7 +65,7 @@ protected:
         TBitmap32 plan(365, 373);
         DrawLayout(car, plan);
         TfrmPrint form(nullptr, plan);
-        form.SetupPrint(&car);
+        form.SetupPrint(&car, true);
         const QString pdf = FDir.filePath(QStringLiteral("sheet.pdf"));
         AskPdfFileName = [pdf] { return pdf; };
         form.PrintSheet(kind, nullptr);
@@ -72,8 +77,6 @@ protected:
     }
 
     QTemporaryDir FDir;
-
-private:
     std::function<bool()> FKeptInstalled;
     std::function<QString()> FKeptAsk;
 };
@@ -119,7 +122,7 @@ TEST_F(PdfSheetTest, NamingNoFilePrintsNothing)
     TGameCar car;
     TBitmap32 plan(365, 373);
     TfrmPrint form(nullptr, plan);
-    form.SetupPrint(&car);
+    form.SetupPrint(&car, true);
     form.PrintSheet(1, nullptr);
     EXPECT_TRUE(QDir(FDir.path()).isEmpty());
 }
@@ -132,7 +135,7 @@ TEST_F(PdfSheetTest, AFileThatCannotBeWrittenIsReported)
     TGameCar car;
     TBitmap32 plan(365, 373);
     TfrmPrint form(nullptr, plan);
-    form.SetupPrint(&car);
+    form.SetupPrint(&car, true);
     const TRecordingErrorSink errors;
     form.PrintSheet(1, nullptr);
     EXPECT_EQ(errors.Texts(), QStringList{QStringLiteral("An error occured in PrintSheet:\r\nThe sheet could not be "
@@ -144,6 +147,60 @@ TEST_F(PdfSheetTest, AFileThatCannotBeWrittenIsReported)
     form.PrintSheet(1, nullptr);
     EXPECT_GT(QFileInfo(good).size(), 0);
     EXPECT_EQ(errors.Texts().size(), 1);
+}
+
+TEST_F(PdfSheetTest, AFileNameTypedWithoutAnExtensionGetsPdf)
+{
+    // The program's own dialog, answered as a user would type the names.
+    AskPdfFileName = FKeptAsk;
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    TGameCar car;
+    TBitmap32 plan(365, 373);
+    TfrmPrint form(nullptr, plan);
+    form.SetupPrint(&car, true);
+    for (const char* typed : {"sheet", "other.pdf", "third.PDF"}) {
+        SCOPED_TRACE(typed);
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            asked = true;
+            dialog->setDirectory(FDir.path());
+            dialog->selectFile(QString::fromLatin1(typed));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        form.PrintSheet(1, nullptr);
+        EXPECT_TRUE(asked);
+    }
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("other.pdf"), QStringLiteral("sheet.pdf"), QStringLiteral("third.PDF")}));
+    EXPECT_GT(QFileInfo(FDir.filePath(QStringLiteral("sheet.pdf"))).size(), 0);
+}
+
+TEST_F(PdfSheetTest, AHandSetResolutionTooLargeToComputeLeavesNoFileBehind)
+{
+    const QString pdf = FDir.filePath(QStringLiteral("sheet.pdf"));
+    AskPdfFileName = [pdf] { return pdf; };
+    const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
+    TGameCar car;
+    TBitmap32 plan(365, 373);
+    plan.Clear(clWhite32);
+    TfrmPrint form(nullptr, plan);
+    form.SetupPrint(&car, true);
+    PrinterRes = true;
+    PrinterResX = 4761;
+    PrinterResY = 2147483647;
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->Buttons()[0]->click();
+    });
+    const TRecordingErrorSink errors;
+    form.PrintSheet(0, nullptr);
+    PrinterRes = false;
+    ASSERT_EQ(errors.Texts().size(), 1);
+    EXPECT_TRUE(errors.Texts()[0].contains(QLatin1String("\"Set printer resolution\""))) << errors.Texts()[0].toStdString();
+    EXPECT_TRUE(QDir(FDir.path()).isEmpty());
 }
 
 } // namespace

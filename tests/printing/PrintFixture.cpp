@@ -36,7 +36,7 @@ PrintFixture::PrintFixture()
     LayoutPicture.SetSize(365, 373);
     LayoutPicture.Clear(clWhite32);
     Form = std::make_unique<TfrmPrint>(nullptr, LayoutPicture);
-    Form->SetupPrint(FCar.get());
+    Form->SetupPrint(FCar.get(), true);
 }
 
 PrintFixture::~PrintFixture() = default;

@@ -137,8 +137,23 @@ TEST_F(PrintFormTest, AHandSetResolutionThatWouldGarbleTheSheetIsNamedBeforePrin
         {2380, 3390, 300, 4761, 3390,
          QStringLiteral("The hand-set printer resolution of 4761 x 3390 pixels does not match this printer's page of "
                         "2380 x 3390 pixels: the sheet would take 200 % of the page's width and 100 % of its height.")},
-        // What the setting is for: a 300-dpi page, within a tenth.
-        {2380, 3390, 300, 2400, 3390, QString()},
+        // A page larger than the printer's by 9 %: the right-hand column
+        // would fall off the paper.
+        {4760, 6780, 600, 5188, 6780,
+         QStringLiteral("The hand-set printer resolution of 5188 x 6780 pixels does not match this printer's page of "
+                        "4760 x 6780 pixels: the sheet would take 109 % of the page's width and 100 % of its height. At "
+                        "a hand-set height of 6780 pixels the texts would print at 2 times their size (a size-10 text "
+                        "at 20 points).")},
+        // Larger by a few pixels is larger all the same.
+        {2380, 3390, 300, 2400, 3390,
+         QStringLiteral("The hand-set printer resolution of 2400 x 3390 pixels does not match this printer's page of "
+                        "2380 x 3390 pixels: the sheet would take 101 % of the page's width and 100 % of its height.")},
+        {2380, 3390, 300, 2380, 3391,
+         QStringLiteral("The hand-set printer resolution of 2380 x 3391 pixels does not match this printer's page of "
+                        "2380 x 3390 pixels: the sheet would take 100 % of the page's width and 100 % of its height.")},
+        // What the setting is for: a 300-dpi page, smaller within a tenth.
+        {2380, 3390, 300, 2360, 3390, QString()},
+        {2380, 3390, 300, 2142, 3051, QString()},
     };
     for (const auto& c : cases) {
         for (const bool printAnyway : {false, true}) {
@@ -170,12 +185,46 @@ TEST_F(PrintFormTest, AHandSetResolutionThatWouldGarbleTheSheetIsNamedBeforePrin
     }
 }
 
+TEST_F(PrintFormTest, AHandSetResolutionTooLargeToComputeASheetForIsReportedAndNotPrinted)
+{
+    const QString place = QStringLiteral("An error occured in PrintSheet:\r\n");
+    const struct {
+        int X, Y;
+    } cases[] = {{4761, 2147483647}, {2147483647, 2147483647}, {4761, 40000000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Y);
+        Page->Jobs.clear();
+        PrinterRes = true;
+        PrinterResX = c.X;
+        PrinterResY = c.Y;
+        // The warning that the page is larger than the printer's is answered
+        // with "print all the same".
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->Buttons()[0]->click();
+        });
+        const TRecordingErrorSink errors;
+        Form->PrintSheet(1, nullptr);
+        PrinterRes = false;
+        EXPECT_EQ(errors.Texts(),
+                  QStringList{place
+                              + QStringLiteral("The hand-set printer resolution of %1 x %2 pixels is too large for the "
+                                               "sheet to be computed: set a smaller one at \"Set printer resolution\" "
+                                               "in the options.")
+                                    .arg(c.X)
+                                    .arg(c.Y)});
+        // The job is dropped, not ended as a printed sheet.
+        EXPECT_EQ(Page->Jobs, (QStringList{QStringLiteral("BeginDoc Roadvex Record Sheet"), QStringLiteral("Abort")}));
+    }
+}
+
 TEST_F(PrintFormTest, ChangingTheLogoSettingReloadsTheLogoAndKeepsTheCounterPicture)
 {
     const TWorkingFolder folder(QStringLiteral(RIGSMITH_RUNTIME_DIR));
     const QImage first = LogoImage->Image();
     OldLogo = true;
-    Form->SetupPrint(FCar.get());
+    Form->SetupPrint(FCar.get(), true);
     OldLogo = false;
     EXPECT_NE(LogoImage->Image(), first);
     EXPECT_EQ(CounterImage->Width(), 50);
@@ -186,7 +235,7 @@ TEST_F(PrintFormTest, AMissingLogoEndsTheSetUpWithThePicturesError)
 {
     // Outside the runtime folder there is no Graphics folder.
     const TWorkingFolder folder(QStringLiteral(RIGSMITH_TEST_DIR));
-    EXPECT_ANY_THROW(Form->SetupPrint(FCar.get()));
+    EXPECT_ANY_THROW(Form->SetupPrint(FCar.get(), true));
 }
 
 TEST_F(PrintFormTest, EscClosesTheForm)

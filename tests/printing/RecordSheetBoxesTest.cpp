@@ -69,9 +69,13 @@ TEST_F(RecordSheetBoxesTest, ANameTallerThanItsRowRisesClearOfTheAuthorLine)
         {600, 30, 57},
         // 258 high at 620: it rises 8 so as to end there still.
         {620, 30, 49},
-        // 300 high at 720: more than the 260 between the box's margin at 47
-        // and the author line, so it is printed smaller, in size 26.
-        {720, 26, 47},
+        // 300 high at 720, its letters 240 from 60 below its top: they fit
+        // the 260 between the box's margin at 47 and the author line, so it
+        // keeps size 30 and rises to 7, its letters from 67 to 307.
+        {720, 30, 7},
+        // At 800 its letters are 267 high, more than those 260: it is
+        // printed smaller, in size 29, its letters 258 high from 49.
+        {800, 29, -15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.PixelsPerInch);
@@ -213,14 +217,16 @@ TEST_F(RecordSheetBoxesTest, TheLeftFiguresMoveBelowThePlansComponentArmorList)
     };
     // Two lines end at plan row 49, layout 794: above "Left:".
     EXPECT_THAT(leftColumn(), ElementsAre("76,1000 12b Left:", "176,1100 12b 1", "101,1800 12b Top:", "176,1900 12b 1"));
-    // Fifteen end at row 244, layout 1964: the column starts 20 below it,
-    // its figures 220 apart.
+    // Fifteen: the last, from row 229, ends at row 241, layout 1946: the
+    // column starts 20 below it, its figures 220 apart.
     MountMostWeapons();
-    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1"));
-    // Beside a plain pod the back's figures follow, still inside the frame.
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1966 12b Left:", "176,2066 12b 1", "101,2186 12b Top:", "176,2286 12b 1"));
+    // Beside a plain pod the back's figures follow, still inside the frame;
+    // the lines that the pods leave no room for down the left side go down
+    // the right, and the left side's list ends at row 238.
     V().EWP = 1;
     V().EWPR = false;
-    EXPECT_THAT(leftColumn(), ElementsAre("76,1984 12b Left:", "176,2084 12b 1", "101,2204 12b Top:", "176,2304 12b 1",
+    EXPECT_THAT(leftColumn(), ElementsAre("76,1948 12b Left:", "176,2048 12b 1", "101,2168 12b Top:", "176,2268 12b 1",
                                           "76,2500 12b Back:", "176,2600 12b 2"));
 }
 

@@ -1,5 +1,6 @@
 #include "RecordingPrinter.h"
 
+#include "platform/Numbers.h"
 #include "platform/gui/Bitmap32.h"
 #include "printing/PrintUtils.h"
 
@@ -30,22 +31,43 @@ void TRecordingCanvas::TextOut(int x, int y, const QString& text)
     Log << QStringLiteral("Text %1,%2 %3%4 %5").arg(x).arg(y).arg(Font.Size).arg(style, text);
     const int width = TextWidth(text);
     const int left = FAlign == TTextAlign::taRight ? x - width : x;
-    Texts.append(TRecordedText{x, y, text, Font, FAlign, QRect(left, y, width, TextHeight(text))});
+    const TTextInk ink = TextInk(text);
+    Texts.append(TRecordedText{x, y, text, Font, FAlign, QRect(left, y, width, TextHeight(text)),
+                               QRect(left, y + ink.Top, width, ink.Height())});
 }
+
+// A font's size times its pixels per inch; too large a font raises the
+// overflow error, as the program's canvas does.
+namespace {
+
+int EmTimes72(const TCanvasFont& font)
+{
+    return CheckedMul(font.Size, font.PixelsPerInch);
+}
+
+} // namespace
 
 int TRecordingCanvas::TextWidth(const QString& text)
 {
-    return int(text.length()) * Font.Size * Font.PixelsPerInch / 144;
+    return CheckedMul(int(text.length()), EmTimes72(Font)) / 144;
 }
 
 int TRecordingCanvas::TextHeight(const QString&)
 {
-    return Font.Size * Font.PixelsPerInch / 72;
+    return EmTimes72(Font) / 72;
 }
 
 int TRecordingCanvas::TextBaseline()
 {
-    return Font.Size * Font.PixelsPerInch * 4 / (72 * 5);
+    return CheckedMul(EmTimes72(Font), 4) / (72 * 5);
+}
+
+TTextInk TRecordingCanvas::TextInk(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    const int height = TextHeight(text);
+    return {height / 5, height};
 }
 
 void TRecordingCanvas::Draw(int x, int y, const TBitmap32& bitmap)
@@ -76,6 +98,11 @@ bool TRecordingPrinter::BeginDoc()
 void TRecordingPrinter::EndDoc()
 {
     Jobs << QStringLiteral("EndDoc");
+}
+
+void TRecordingPrinter::Abort()
+{
+    Jobs << QStringLiteral("Abort");
 }
 
 QStringList Matching(const QStringList& log, const QString& prefix)

@@ -29,14 +29,18 @@ struct TRecordedText
     TCanvasFont Font;
     TTextAlign Align = TTextAlign::taLeft;
     QRect Place;
+    // The rows of Place that the letters ink.
+    QRect Ink;
 };
 
 // A printer canvas that writes down every call. Log holds one line per call:
 //   "Rect x1,y1,x2,y2"  "Fill x1,y1,x2,y2"  "MoveTo x,y"  "LineTo x,y"  "Draw x,y wxh"
 //   "Text x,y size[b][R] text"  (b bold, R right-aligned)
-// Text widths are fixed for tests: half an em per character,
+// Text widths are fixed for tests (a font too large for them raises the
+// overflow error, as on the program's canvas): half an em per character,
 // length * size * pixels per inch / 144, truncated; a text is an em high,
-// size * pixels per inch / 72, its baseline four fifths of that below its top.
+// size * pixels per inch / 72, its baseline four fifths of that below its top;
+// its ink runs from a fifth of that height below its top to its bottom.
 class TRecordingCanvas : public TPageCanvas
 {
 public:
@@ -49,6 +53,7 @@ public:
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
     int TextBaseline() override;
+    TTextInk TextInk(const QString& text) override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
     QStringList Log;
@@ -76,13 +81,14 @@ public:
 
     bool BeginDoc() override;
     void EndDoc() override;
+    void Abort() override;
     int PageWidth() const override { return FPageWidth; }
     int PageHeight() const override { return FPageHeight; }
     int PixelsPerInchY() const override { return FPixelsPerInch; }
     TPageCanvas& Canvas() override { return Recorder; }
 
     TRecordingCanvas Recorder;
-    // "BeginDoc <title>" and "EndDoc", one per call.
+    // "BeginDoc <title>", "EndDoc" and "Abort", one per call.
     QStringList Jobs;
 
 private:

@@ -13,7 +13,7 @@ void SheetTest::Open(const char* fileName)
     ASSERT_TRUE(err.isEmpty()) << err.toStdString();
     CrewBuffer = V().Crew;
     FCar->Reset();
-    Form->SetupPrint(FCar.get());
+    Form->SetupPrint(FCar.get(), true);
     Clear();
 }
 

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegularExpression>
+#include <QMap>
 #include <QVector>
 #include <gtest/gtest-spi.h>
 
@@ -40,6 +41,8 @@ struct TSheetPlaces
     QVector<TPlacedText> Texts;
     QVector<TRecordedPicture> Pictures;
     QVector<TWhiteArea> WhiteAreas;
+    // The horizontal rules drawn on their own, a pixel high.
+    QVector<QRect> Rules;
 };
 
 // "x1,y1,x2,y2" with the right and bottom edges exclusive.
@@ -79,6 +82,8 @@ TSheetPlaces Read(const QStringList& log, const QVector<TRecordedText>& texts,
                 && corners[2].x() == corners[1].x() && corners[3].y() == corners[2].y()
                 && corners[3].x() == corners[0].x())
                 sheet.Boxes.append(QRect(corners[0], corners[2]).normalized());
+            else if (corners.size() == 2 && corners[1].y() == corners[0].y())
+                sheet.Rules.append(QRect(corners[0], corners[1]).normalized());
         }
     }
     return sheet;
@@ -116,13 +121,20 @@ void ExpectEveryTextInItsBoxAndClearOfTheOthers(const TSheetPlaces& sheet)
                 EXPECT_FALSE(other.intersects(place)) << what << " on the box " << Describe(other).toStdString();
         }
     }
+    // What the letters ink: two lines of a row may share their cells' edges.
     for (qsizetype i = 0; i < drawn.size(); ++i) {
         for (qsizetype j = i + 1; j < drawn.size(); ++j) {
-            EXPECT_FALSE(drawn[i]->Text.Place.intersects(drawn[j]->Text.Place))
-                << drawn[i]->Text.Text.toStdString() << " " << Describe(drawn[i]->Text.Place).toStdString()
-                << " over " << drawn[j]->Text.Text.toStdString() << " " << Describe(drawn[j]->Text.Place).toStdString();
+            EXPECT_FALSE(drawn[i]->Text.Ink.intersects(drawn[j]->Text.Ink))
+                << drawn[i]->Text.Text.toStdString() << " " << Describe(drawn[i]->Text.Ink).toStdString()
+                << " over " << drawn[j]->Text.Text.toStdString() << " " << Describe(drawn[j]->Text.Ink).toStdString();
         }
     }
+    // No text's letters touch a table's rule, nor the row of paper next to it.
+    for (const QRect& rule : sheet.Rules)
+        for (const TPlacedText* placed : drawn)
+            EXPECT_FALSE(placed->Text.Ink.intersects(rule.adjusted(0, -1, 0, 1)))
+                << placed->Text.Text.toStdString() << " " << Describe(placed->Text.Ink).toStdString()
+                << " on the rule " << Describe(rule).toStdString();
 }
 
 // No text stands over a pixel that a picture drew, unless a white area laid
@@ -162,18 +174,21 @@ void ExpectNoTextOverAPicture(const TSheetPlaces& sheet)
 // No number of the source text is split between two lines of a text block
 // (the same left edge and size, one line under the other): where a line ends
 // in a digit followed by a comma or full stop, or in a minus, and the next
-// goes on with a digit, the source must have a blank between the two; and no
-// line ends in the dollar sign of the amount that starts the next.
+// goes on with a digit, or where a line ends in a digit and a hyphen, the
+// source must have a blank between the two; and no line ends in the dollar
+// sign of the amount that starts the next.
 void ExpectNoNumberSplit(const TSheetPlaces& sheet, const QString& source)
 {
     static const QRegularExpression cutEnd(QStringLiteral("(\\d[,.]|-|\\$)$"));
     static const QRegularExpression digitStart(QStringLiteral("^\\d"));
+    static const QRegularExpression countEnd(QStringLiteral("\\d-$"));
     for (qsizetype i = 1; i < sheet.Texts.size(); ++i) {
         const TRecordedText& above = sheet.Texts[i - 1].Text;
         const TRecordedText& below = sheet.Texts[i].Text;
         const bool nextLine = above.X == below.X && above.Font.Size == below.Font.Size && below.Y > above.Y
                               && below.Y - above.Y <= 2 * above.Place.height();
-        if (!nextLine || !above.Text.contains(cutEnd) || !below.Text.contains(digitStart))
+        if (!nextLine
+            || !((above.Text.contains(cutEnd) && below.Text.contains(digitStart)) || above.Text.contains(countEnd)))
             continue;
         EXPECT_FALSE(above.Text.endsWith(QLatin1Char('$')) || source.contains(above.Text.right(12) + below.Text.left(12)))
             << above.Text.toStdString() << " | " << below.Text.toStdString();
@@ -190,8 +205,8 @@ void ExpectEveryWeaponsMarksWhole(const TSheetPlaces& sheet, const TVehicle& V)
     for (int i = 0; i < std::min(V.WeaponCount(), 10); ++i) {
         TWeaponType w;
         V.GetWeapon(i, w);
-        for (const QString& mark : {WeaponSwcMarks(w).trimmed(), WeaponCAMark(w).trimmed()})
-            EXPECT_TRUE(printed.contains(mark)) << mark.toStdString();
+        for (const QString& mark : WeaponEntry(w.Abbreviation, w).Marks)
+            EXPECT_TRUE(printed.contains(mark.trimmed())) << mark.toStdString();
     }
 }
 
@@ -299,31 +314,45 @@ TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfT
     }
 }
 
-TEST_F(SheetTextPlacesTest, TheLeftFiguresStandBelowALongComponentArmorListAndCoverNoneOfIt)
+TEST_F(SheetTextPlacesTest, TheSideFiguresKeepTheirOrderAndCoverNoLineOfALongComponentArmorList)
 {
-    for (const bool pods : {false, true}) {
-        SCOPED_TRACE(pods ? "with side pods" : "without pods");
+    for (const int variant : {0, 1, 2}) {
+        SCOPED_TRACE(variant);
         Open("Thunderwagon.vx");
         MountMostWeapons();
-        // Nineteen lines: the list reaches so far down that the left
-        // column's figures keep below it only in smaller print.
+        // Nineteen lines, beside side pods and among wheel guards' and
+        // hubcaps' boxes.
         for (int i = 0; i < 4; ++i) {
             Mount("MG", locBack);
             Weapon(V().WeaponCount() - 1).CA = 2;
         }
-        if (pods)
+        if (variant >= 1)
             FitSidePods();
+        if (variant == 2)
+            FitWheelGuardsAndHubcaps();
         ExpectBothSheetsInTheirBoxes();
-        const int listEnd = 500 + 6 * ComponentArmorListBottom(V());
-        ASSERT_GT(listEnd, 2300);
-        for (const QString& fill : Matching(Log(), QStringLiteral("Fill "))) {
-            const QRect field = RectOf(fill.mid(5));
-            EXPECT_FALSE(field.left() < 400 && field.top() < listEnd) << fill.toStdString();
-        }
+        const QVector<TCAListText> list = ComponentArmorList(*FCar, LayoutPicture.Width(), LayoutPicture.Height());
+        ASSERT_EQ(list.size(), 20);
+        QVector<QRect> lines;
+        for (const TCAListText& line : list)
+            lines << QRect(-160 + 6 * line.Place.left(), 500 + 6 * line.Place.top(), 6 * line.Place.width(),
+                           6 * line.Place.height());
+        const auto onList = [&lines](const QRect& r) {
+            return std::any_of(lines.begin(), lines.end(), [&r](const QRect& line) { return line.intersects(r); });
+        };
+        for (const QString& fill : Matching(Log(), QStringLiteral("Fill ")))
+            EXPECT_FALSE(onList(RectOf(fill.mid(5)))) << fill.toStdString();
+        QMap<QString, int> tops;
         for (const TRecordedText& text : Page->Recorder.Texts) {
-            if (text.Text == QLatin1String("Left:") || text.Text == QLatin1String("Top:")) {
-                EXPECT_GE(text.Place.top(), listEnd) << text.Text.toStdString();
-            }
+            EXPECT_FALSE(onList(text.Ink)) << text.Text.toStdString();
+            tops[text.Text] = text.Place.top();
+        }
+        // Down each column in the sheet's order.
+        EXPECT_LT(tops.value(QStringLiteral("Left:")), tops.value(QStringLiteral("Top:")));
+        EXPECT_LT(tops.value(QStringLiteral("Right:")), tops.value(QStringLiteral("Under:")));
+        if (variant >= 1) {
+            EXPECT_LT(tops.value(QStringLiteral("Top:")), tops.value(QStringLiteral("Back:")));
+            EXPECT_LT(tops.value(QStringLiteral("Under:")), tops.value(QStringLiteral("EWP:")));
         }
     }
 }
@@ -331,9 +360,12 @@ TEST_F(SheetTextPlacesTest, TheLeftFiguresStandBelowALongComponentArmorListAndCo
 TEST_F(SheetTextPlacesTest, NoWidthOfTheDescriptionBoxBreaksANumber)
 {
     Open("Thunderwagon.vx");
+    V().HubsRear = 10;
+    V().GuardsFront = 12;
     QString description;
     OfficialDescription(V(), false, description);
-    ASSERT_TRUE(description.contains(QLatin1String("5,273 lbs, $ 20,705")));
+    ASSERT_TRUE(description.contains(QLatin1String("lbs, $ ")));
+    ASSERT_TRUE(description.contains(QLatin1String("Hubcaps 10-point (rear)")));
     // Some width puts a line's end on every place of the text.
     for (int width = 400; width <= 2855; width += 5) {
         SCOPED_TRACE(width);
@@ -350,8 +382,10 @@ TEST(SheetTextPlacesCheckTest, FindsATextOutOfItsBoxAndTwoTextsOverEachOther)
     TRecordedText inside;
     inside.Text = QStringLiteral("Spoiler");
     inside.Place = QRect(76, 3350, 300, 50);
+    inside.Ink = inside.Place;
     TRecordedText onTheEdge = inside;
     onTheEdge.Place.moveTop(3395);
+    onTheEdge.Ink = onTheEdge.Place;
     const QStringList log{"Rect 1,2760,1858,3440", "Text 76,3350 8 Spoiler", "Text 76,3395 8 Spoiler"};
     ::testing::TestPartResultArray failures;
     {

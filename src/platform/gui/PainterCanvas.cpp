@@ -1,5 +1,6 @@
 #include "platform/gui/PainterCanvas.h"
 
+#include "platform/Numbers.h"
 #include "platform/gui/Bitmap32.h"
 
 #include <QFont>
@@ -35,8 +36,9 @@ void TPainterCanvas::ApplyFont()
     QFont font;
     font.setFamilies(FamiliesFor(Font.Name));
     // A point size becomes a character height in printer pixels by the
-    // font's pixels per inch, rounded as the printer would.
-    font.setPixelSize(std::max(1, (Font.Size * Font.PixelsPerInch + 36) / 72));
+    // font's pixels per inch, rounded as the printer would; a size too large
+    // for that raises the overflow error.
+    font.setPixelSize(std::max(1, CheckedAdd(CheckedMul(Font.Size, Font.PixelsPerInch), 36) / 72));
     font.setBold((Font.Style & fsBold) != 0);
     FPainter.setFont(font);
 }
@@ -97,6 +99,17 @@ int TPainterCanvas::TextBaseline()
 {
     ApplyFont();
     return FPainter.fontMetrics().ascent();
+}
+
+TTextInk TPainterCanvas::TextInk(const QString& text)
+{
+    ApplyFont();
+    const QFontMetrics metrics = FPainter.fontMetrics();
+    const QRect ink = metrics.tightBoundingRect(text);
+    if (text.isEmpty() || ink.isEmpty())
+        return {};
+    // The rectangle lies round the baseline, which TextOut sets at the ascent.
+    return {metrics.ascent() + ink.top(), metrics.ascent() + ink.bottom() + 1};
 }
 
 void TPainterCanvas::Draw(int x, int y, const TBitmap32& bitmap)

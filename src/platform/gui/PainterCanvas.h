@@ -21,6 +21,7 @@ public:
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
     int TextBaseline() override;
+    TTextInk TextInk(const QString& text) override;
     void Draw(int x, int y, const TBitmap32& bitmap) override;
 
 private:

@@ -18,6 +18,15 @@ struct TCanvasFont
     int PixelsPerInch = 96;
 };
 
+// How far down from the top that TextOut is given a text's ink reaches: its
+// highest inked row is Top, its lowest Bottom - 1.
+struct TTextInk
+{
+    int Top = 0;
+    int Bottom = 0;
+    int Height() const { return Bottom - Top; }
+};
+
 // Where TextOut's x lies: the text's left edge or its right edge.
 enum class TTextAlign { taLeft, taRight };
 
@@ -44,6 +53,9 @@ public:
     virtual int TextHeight(const QString& text) = 0;
     // The distance from that top down to the baseline in the font of the moment.
     virtual int TextBaseline() = 0;
+    // The rows the text's letters ink in the font of the moment; an empty
+    // text inks none.
+    virtual TTextInk TextInk(const QString& text) = 0;
     // Sends a picture to the page with its top-left corner at (x, y), pixel for pixel.
     virtual void Draw(int x, int y, const TBitmap32& bitmap) = 0;
 };
@@ -60,6 +72,9 @@ public:
     // nothing is drawn then and EndDoc is not called.
     virtual bool BeginDoc() = 0;
     virtual void EndDoc() = 0;
+    // Drops the document begun, in place of EndDoc: a printer cancels the
+    // job, a file being written is removed.
+    virtual void Abort() = 0;
     // The printable page in printer pixels.
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
