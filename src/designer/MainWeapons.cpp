@@ -433,6 +433,7 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         PendingDelete->deleteLater();
     PendingDelete = button;
 
+    scrInstalledWeapons->RowsChanged();
     for (QWidget* control : WeaponRows.Controls()) {
         const int tag = Tag(control);
         if (tag <= R)
@@ -445,7 +446,6 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         }
     }
     WeaponRowTop -= RowHeight;
-    scrInstalledWeapons->RowsChanged();
     TVehicle& V = Vehicle();
     if (IsWeaponRow(V, R))
         V.DeleteWeapon(R);
@@ -463,11 +463,10 @@ void TfrmMain::tmrNukeTimer()
 
 void TfrmMain::ReleaseWeaponRows()
 {
-    WeaponRows.ReleaseAll();
-    if (PendingDelete)
-        PendingDelete->deleteLater();
+    WeaponRows.Clear();
+    // A parked delete button goes with the rows, once.
+    scrInstalledWeapons->ReleaseRows({lblInvalidWeaponLoad, btnDeleteGlyph});
     PendingDelete = nullptr;
-    scrInstalledWeapons->RowsChanged();
 }
 
 namespace {
