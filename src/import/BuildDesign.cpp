@@ -6,6 +6,7 @@
 #include "model/Global.h"
 #include "model/Lookups.h"
 #include "model/Vehicle.h"
+#include "platform/Errors.h"
 
 #include <QRegularExpression>
 
@@ -470,6 +471,10 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i] : QString()) : Loads.first();
             Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
             Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
+            if (V.WeaponCount() >= MaxImportWeapons)
+                throw ERangeError(QStringLiteral("The text holds more than %1 weapons, the most an import adds; "
+                                                 "the first %1 were imported.")
+                                      .arg(MaxImportWeapons));
             int Index = 0;
             const int Serial = V.AddWeapon(Weapon, Index);
             QString LocationText;

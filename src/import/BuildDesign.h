@@ -6,12 +6,18 @@
 class TImportTarget;
 class TVehicle;
 
+// The most weapons an import adds. Each becomes a row of controls in the
+// window, and a text of many counted weapon words ("100 MG, ") would
+// otherwise hold the window up for minutes.
+constexpr int MaxImportWeapons = 5000;
+
 // Stage 2 of the import: builds a new design from the lines of the result
 // text alone, through the main window's commands, and returns what goes to
 // the leftovers afterwards (the claimed figures that differ from the
 // calculated ones, empty when all agree or nothing was built). A count or
-// armor value that is no number raises EConvertError once the window has
-// been recalculated; no comparison is made then.
+// armor value that is no number raises EConvertError, a weapon past
+// MaxImportWeapons ERangeError, once the window has been recalculated; the
+// design keeps what was built before and no comparison is made then.
 QString AcceptImport(const QStringList& ResultLines, TImportTarget& Main);
 
 // Splits a result line into its key and value: the key is empty for an empty

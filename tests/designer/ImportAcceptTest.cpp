@@ -2,6 +2,7 @@
 #include "ModalAnswers.h"
 
 #include "designer/ImportForm.h"
+#include "import/BuildDesign.h"
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -193,6 +194,28 @@ TEST_F(ImportAcceptTest, AWeaponInAPlaceTheDesignLacksCanBeMovedFromItsRow)
     Where->setCurrentIndex(0);
     emit Where->activated(0);
     EXPECT_EQ(V.Weapons.Items[0].Location, locFront);
+}
+
+// A short text of counted weapon words names more weapons than an import
+// adds: the shown window takes the first of them with the reason, and stays
+// usable.
+TEST_F(ImportAcceptTest, ATextOfMoreWeaponsThanAnImportAddsIsCutWithItsReason)
+{
+    TfrmMain& Window = Start();
+    TModalAnswers User;
+    Window.show();
+    frmImport->show();
+    frmImport->memText->setPlainText(QStringLiteral("100 MG, ").repeated(MaxImportWeapons / 100 + 1));
+    frmImport->btnImport->click();
+    ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+    frmImport->btnAccept->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(User.Messages, QStringList({QStringLiteral("The text holds more than 5000 weapons, the most an import "
+                                                         "adds; the first 5000 were imported.")}));
+    EXPECT_EQ(Car->Vehicle->WeaponCount(), MaxImportWeapons);
+    EXPECT_FALSE(GUILoading);
+    ASSERT_NE(Window.WeaponRows.Find(QStringLiteral("lblWeapon"), MaxImportWeapons - 1), nullptr);
+    EXPECT_EQ(Window.WeaponRowTop, 16 + 20 * MaxImportWeapons);
 }
 
 // The missing place is offered only while the weapon sits there: chosen

@@ -329,6 +329,39 @@ TEST_F(BuildDesign, AHugeCountStaysWithinReason)
     EXPECT_EQ(Main.Design.WeaponCount(), 100);
 }
 
+// Counted weapon lines add up to no more weapons than an import adds: the
+// build stops at the first weapon past them with its reason, keeps the
+// weapons before it and recalculates.
+TEST_F(BuildDesign, WeaponsPastTheMostAnImportAddsStopTheBuild)
+{
+    const struct {
+        int Lines;
+        int Weapons;
+    } cases[] = {{MaxImportWeapons / 100, MaxImportWeapons}, {MaxImportWeapons / 100 + 1, MaxImportWeapons}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Lines);
+        THeadlessMain Main;
+        const QString Text =
+            QStringLiteral("* Weapons: \n") + QStringLiteral("front:  100x Machine Gun\n").repeated(c.Lines);
+        if (c.Lines * 100 <= MaxImportWeapons) {
+            AcceptImport(ResultLines(Text), Main);
+            EXPECT_TRUE(Main.Calls.contains(QStringLiteral("LoadGUI")));
+        } else {
+            try {
+                AcceptImport(ResultLines(Text), Main);
+                ADD_FAILURE() << "no error";
+            } catch (const ERangeError& Error) {
+                EXPECT_EQ(Error.Message(), QStringLiteral("The text holds more than 5000 weapons, the most an import "
+                                                          "adds; the first 5000 were imported."));
+            }
+            EXPECT_FALSE(Main.Calls.contains(QStringLiteral("LoadGUI")));
+            EXPECT_EQ(Main.Calls.last(), QStringLiteral("RecalcVehicle"));
+        }
+        EXPECT_FALSE(GUILoading);
+        EXPECT_EQ(Main.Design.WeaponCount(), c.Weapons);
+    }
+}
+
 TEST_F(BuildDesign, SixWheelsOnTwoOrThreeAxles)
 {
     const struct {
