@@ -89,9 +89,10 @@ void TRowScrollBox::ReleaseRows(const QList<QWidget*>& kept)
 {
     QWidget* rows = widget();
     auto* content = new QWidget;
-    // As large as the old one until the box is fitted: the box keeps its
-    // scroll position.
+    // As large as the old one until the box is fitted, so that the box keeps
+    // its scroll position, which a new content resets.
     content->resize(rows->size());
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
     for (QWidget* control : kept) {
         const bool shown = !control->isHidden();
         control->setParent(content);
@@ -101,6 +102,8 @@ void TRowScrollBox::ReleaseRows(const QList<QWidget*>& kept)
     // shift the rest of its list; released with it, they go at once.
     DeleteWidgets({rows});
     setWidget(content);
+    horizontalScrollBar()->setValue(scrolled.x());
+    verticalScrollBar()->setValue(scrolled.y());
     RowsChanged();
 }
 
