@@ -4,6 +4,8 @@
 // Each time is followed by the events it left, as the program handles them
 // before the next edit.
 
+#include "designer/ImportForm.h"
+#include "designer/ModalAnswers.h"
 #include "designer/MainWindow.h"
 
 #include "model/Global.h"
@@ -13,10 +15,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -177,10 +182,45 @@ void BM_OpenDesignRows(benchmark::State& state)
     }
 }
 
+// Accepting a paste of state.range(0) characters of "MG, " in the shown
+// window, each weapon word a row, and then quitting: the accepted design's
+// rows painted and every control released with the window. Starting the
+// window and stage 1 of the import are not timed.
+void BM_AcceptImportAndQuit(benchmark::State& state)
+{
+    const QString text = QStringLiteral("MG, ").repeated(static_cast<qsizetype>(state.range(0) / 4));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bench = std::make_unique<TBenchWindow>();
+        if (!bench->Started) {
+            state.SkipWithError("the window did not start");
+            return;
+        }
+        bench->Window->show();
+        frmImport->show();
+        frmImport->memText->setPlainText(text);
+        frmImport->btnImport->click();
+        QCoreApplication::processEvents();
+        // A paste of more weapons than an import adds ends with its message.
+        TModalAnswers user;
+        state.ResumeTiming();
+        frmImport->btnAccept->click();
+        QCoreApplication::processEvents();
+        bench->Window->DeInit();
+        bench.reset();
+        QCoreApplication::processEvents();
+    }
+    // The most memory the program has held so far, this paste's included.
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
 } // namespace
 
 BENCHMARK(BM_RecalcVehicle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalcVehicleRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadGUIRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshWeaponWhereRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenDesignRows)->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDesignRows)->Arg(250)->Arg(1000)->Arg(2000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AcceptImportAndQuit)->Arg(3000)->Arg(10000)->Arg(20000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond);

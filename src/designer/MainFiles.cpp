@@ -77,8 +77,9 @@ TfrmMain::TFileLoad TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     dlgOpen.FileName = Name;
     dlgSave.FileName = Name;
     UpdateLastMenu(Name);
-    // Once more, for the caption with the new file name.
-    RecalcVehicle(true);
+    // Once more, for the caption with the new file name; the design is the
+    // one just shown, so its component-armor rows stand as they are.
+    RecalcVehicle(false);
     HandleEWPArmor();
     HandleRocketVis();
     return TFileLoad::Opened;

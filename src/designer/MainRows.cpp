@@ -87,7 +87,7 @@ void TfrmMain::FillCA()
     CARowTop = 0;
     // The rows are rebuilt only by a full recalculation, never from inside
     // one of their own handlers, so they can go at once.
-    DeleteWidgets(scrCA->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    scrCA->ReleaseRows();
     AddObjectToCAList(QStringLiteral("Driver"), DriverTag, 2, QString());
     if (CrewBuffer[1].Seat)
         AddObjectToCAList(QStringLiteral("Gunner"), GunnerTag, 2, QString());
@@ -99,7 +99,9 @@ void TfrmMain::FillCA()
                           QStringLiteral("Engine"));
     for (int i = 0; i < V.Weapons.Items.size(); ++i)
         AddWeaponToCAList(V.Weapons.Items[i], i);
-    scrCA->FitToRows();
+    // The rows show when the program next waits for the user: those that the
+    // next recalculation of the same command replaces are never shown.
+    scrCA->SizeToRows();
 }
 
 void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces, const QString& LabelText)

@@ -65,6 +65,18 @@ QString LabelAbbreviation(const QLabel* label)
     return colon < 0 ? QString() : caption.mid(colon + 2);
 }
 
+// The places a weapon's location list offers: those the design gives the
+// weapon, and the place it sits in while the design lacks that place (an
+// imported weapon's turret, say).
+QStringList Places(const QString& available, TLocation location)
+{
+    QStringList places = Entries(available);
+    const QString current = location == locNotPlaced ? QString() : LocationToStr(location);
+    if (!current.isEmpty() && !places.contains(current))
+        places << current;
+    return places;
+}
+
 void SetHint(QWidget* control, const QString& hint)
 {
     control->setToolTip(hint);
@@ -325,14 +337,9 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     place(label, "lblWeapon", 0, 4);
     ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
 
-    QStringList places = Entries(AvailableLocations(Weapon));
-    // A weapon in a place the design lacks (an imported one, say) shows that
-    // place beside those it may move to.
-    const QString current = Location == locNotPlaced ? QString() : LocationToStr(Location);
-    if (!current.isEmpty() && !places.contains(current))
-        places << current;
-    QComboBox* where = list("cbWeaponPosition", 53, 50, places, "Select the weapon location");
-    where->setCurrentIndex(current.isEmpty() ? 0 : where->findText(current));
+    QComboBox* where = list("cbWeaponPosition", 53, 50, Places(AvailableLocations(Weapon), Location),
+                            "Select the weapon location");
+    where->setCurrentIndex(Location == locNotPlaced ? 0 : where->findText(LocationToStr(Location)));
     connect(where, &QComboBox::activated, this, ShowingErrors([this, where](int) { cbWeaponLocationChange(where); }));
 
     auto* remove = new QToolButton(content);
@@ -426,6 +433,7 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         PendingDelete->deleteLater();
     PendingDelete = button;
 
+    scrInstalledWeapons->RowsChanged();
     for (QWidget* control : WeaponRows.Controls()) {
         const int tag = Tag(control);
         if (tag <= R)
@@ -438,7 +446,6 @@ void TfrmMain::btnDeleteWeaponClick(QWidget* Sender)
         }
     }
     WeaponRowTop -= RowHeight;
-    scrInstalledWeapons->RowsChanged();
     TVehicle& V = Vehicle();
     if (IsWeaponRow(V, R))
         V.DeleteWeapon(R);
@@ -456,11 +463,10 @@ void TfrmMain::tmrNukeTimer()
 
 void TfrmMain::ReleaseWeaponRows()
 {
-    WeaponRows.ReleaseAll();
-    if (PendingDelete)
-        PendingDelete->deleteLater();
+    WeaponRows.Clear();
+    // A parked delete button goes with the rows, once.
+    scrInstalledWeapons->ReleaseRows({lblInvalidWeaponLoad, btnDeleteGlyph});
     PendingDelete = nullptr;
-    scrInstalledWeapons->RowsChanged();
 }
 
 namespace {
@@ -501,6 +507,17 @@ void TfrmMain::ApplyWeaponRowList(QWidget* Sender, void (*apply)(TVehicle& V, in
 void TfrmMain::cbWeaponLocationChange(QWidget* Sender)
 {
     ApplyWeaponRowList(Sender, PlaceWeapon);
+    // Moved from a place the design lacks, the weapon cannot go back there.
+    auto* list = qobject_cast<QComboBox*>(Sender);
+    const TVehicle& V = Vehicle();
+    if (!list || !IsWeaponRow(V, Tag(list)))
+        return;
+    const TWeaponType& weapon = V.Weapons.Items[Tag(list)];
+    const QStringList places = Places(AvailableLocations(weapon), weapon.Location);
+    for (int i = list->count() - 1; i >= 0; --i) {
+        if (!places.contains(list->itemText(i)))
+            list->removeItem(i);
+    }
 }
 
 void TfrmMain::cbWeaponSWC(QWidget* Sender)

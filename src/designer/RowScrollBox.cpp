@@ -1,6 +1,7 @@
 #include "designer/RowScrollBox.h"
 
 #include "platform/widgets/Anchors.h"
+#include "platform/widgets/WidgetUtils.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -39,6 +40,12 @@ TRowScrollBox::TRowScrollBox(QWidget* parent) : QScrollArea(parent)
 void TRowScrollBox::FitToRows()
 {
     FFitPending = false;
+    SizeToRows();
+    widget()->show();
+}
+
+void TRowScrollBox::SizeToRows()
+{
     QWidget* content = widget();
     const QList<QWidget*> controls = content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     int bottom = 0;
@@ -71,10 +78,33 @@ void TRowScrollBox::FitToRows()
 
 void TRowScrollBox::RowsChanged()
 {
+    widget()->hide();
     if (FFitPending)
         return;
     FFitPending = true;
     QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+}
+
+void TRowScrollBox::ReleaseRows(const QList<QWidget*>& kept)
+{
+    QWidget* rows = widget();
+    auto* content = new QWidget;
+    // As large as the old one until the box is fitted, so that the box keeps
+    // its scroll position, which a new content resets.
+    content->resize(rows->size());
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    for (QWidget* control : kept) {
+        const bool shown = !control->isHidden();
+        control->setParent(content);
+        control->setVisible(shown);
+    }
+    // Taken out of their parent one by one, thousands of controls would each
+    // shift the rest of its list; released with it, they go at once.
+    DeleteWidgets({rows});
+    setWidget(content);
+    horizontalScrollBar()->setValue(scrolled.x());
+    verticalScrollBar()->setValue(scrolled.y());
+    RowsChanged();
 }
 
 void TRowScrollBox::resizeEvent(QResizeEvent* event)

@@ -20,11 +20,19 @@ public:
 
     explicit TRowScrollBox(QWidget* parent = nullptr);
 
-    // Sizes the content to the rows as they stand, at once.
+    // Sizes the content to the rows as they stand, at once, and shows it.
     void FitToRows();
+    // Sizes the content at once and leaves it out of sight until the box is
+    // fitted: rows that the same command replaces again are never shown.
+    void SizeToRows();
     // Rows came or went: the box is fitted once when the program next waits
     // for the user, however many rows changed, unless FitToRows runs first.
+    // Until then the content is out of sight, so that a row's controls cost
+    // no repaint of their own while they are built, moved or released.
     void RowsChanged();
+    // Releases every row at once with the content that holds them; the kept
+    // controls (the box's own, which are no row) move to the new content.
+    void ReleaseRows(const QList<QWidget*>& kept = {});
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

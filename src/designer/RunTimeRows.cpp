@@ -21,10 +21,3 @@ QList<QWidget*> TRunTimeRows::Controls() const
     }
     return live;
 }
-
-void TRunTimeRows::ReleaseAll()
-{
-    const QList<QWidget*> controls = Controls();
-    FControls.clear();
-    DeleteWidgets(controls);
-}

@@ -19,8 +19,8 @@ public:
     QWidget* Find(const QString& prefix, int tag) const;
     // The live controls in the order they were built.
     QList<QWidget*> Controls() const;
-    // Releases every control of every row.
-    void ReleaseAll();
+    // Forgets every row; their box releases the controls.
+    void Clear() { FControls.clear(); }
 
 private:
     QList<QPointer<QWidget>> FControls;

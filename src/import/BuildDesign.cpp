@@ -325,6 +325,8 @@ void TryResult(const QVector<TResultItem>& Items)
         } catch (const EConvertError& e) {
             throw EConvertError(
                 RefusalText(e.Message() + QStringLiteral(" in the result line \"") + FailingLine(Item) + QLatin1Char('"')));
+        } catch (const ERangeError& e) {
+            throw ERangeError(RefusalText(e.Message()));
         }
     }
     try {
@@ -583,6 +585,9 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i] : QString()) : Loads.first();
             Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
             Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
+            if (V.WeaponCount() >= MaxImportWeapons)
+                throw ERangeError(
+                    QStringLiteral("the text holds more than %1 weapons, the most an import adds").arg(MaxImportWeapons));
             int Index = 0;
             const int Serial = V.AddWeapon(Weapon, Index);
             QString LocationText;

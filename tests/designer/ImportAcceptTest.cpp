@@ -3,6 +3,7 @@
 
 #include "designer/ImportForm.h"
 #include "designer/MainWindow.h"
+#include "import/BuildDesign.h"
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -186,33 +187,101 @@ TEST_F(ImportAcceptTest, ReportsFirstLineStaysInView)
 
 namespace {
 
-// A weapon imported into a place the design lacks keeps that place in its
-// row's list beside the places the design has, so that it can be moved.
-TEST_F(ImportAcceptTest, AWeaponInAPlaceTheDesignLacksCanBeMovedFromItsRow)
+QStringList Items(const QComboBox* List)
 {
-    TfrmMain& Window = Start();
+    QStringList Entries;
+    for (int i = 0; i < List->count(); ++i)
+        Entries << List->itemText(i);
+    return Entries;
+}
+
+// The shown window after accepting a machine gun in the turret of a pickup
+// without one; the gun's location list, or null.
+QComboBox* AcceptGunInAMissingTurret(TfrmMain& Window)
+{
+    Window.show();
     frmImport->show();
     frmImport->memText->setPlainText(QStringLiteral(
         "Pickup, Standard Chassis, Small Power Plant, Standard Suspension, Standard Tires, Driver, MG in turret"));
     frmImport->btnImport->click();
-    ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+    EXPECT_TRUE(frmImport->btnAccept->isEnabled());
     frmImport->btnAccept->click();
-
-    TVehicle& V = *Car->Vehicle;
-    ASSERT_EQ(V.WeaponCount(), 1);
-    EXPECT_EQ(V.Weapons.Items[0].Location, locTurret);
+    QCoreApplication::processEvents();
+    const TVehicle& V = *Car->Vehicle;
+    EXPECT_EQ(V.WeaponCount(), 1);
     EXPECT_EQ(V.Turret, tkNone);
-    auto* Where = qobject_cast<QComboBox*>(Window.WeaponRows.Find(QStringLiteral("cbWeaponPosition"), 0));
+    return qobject_cast<QComboBox*>(Window.WeaponRows.Find(QStringLiteral("cbWeaponPosition"), 0));
+}
+
+void ChooseEntry(QComboBox* List, const QString& Text)
+{
+    const int Index = List->findText(Text);
+    ASSERT_GE(Index, 0) << Text.toStdString();
+    List->setCurrentIndex(Index);
+    emit List->activated(Index);
+}
+
+// A weapon imported into a place the design lacks keeps that place in its
+// row's list beside the places the design has, so that it can be moved.
+TEST_F(ImportAcceptTest, AWeaponInAPlaceTheDesignLacksCanBeMovedFromItsRow)
+{
+    QComboBox* Where = AcceptGunInAMissingTurret(Start());
     ASSERT_NE(Where, nullptr);
-    QStringList Entries;
-    for (int i = 0; i < Where->count(); ++i)
-        Entries << Where->itemText(i);
-    EXPECT_EQ(Entries, QStringList({"front", "back", "left", "right", "turret"}));
+    TVehicle& V = *Car->Vehicle;
+    EXPECT_EQ(V.Weapons.Items[0].Location, locTurret);
+    EXPECT_EQ(Items(Where), QStringList({"front", "back", "left", "right", "turret"}));
     EXPECT_EQ(Where->currentText(), QStringLiteral("turret"));
 
     Where->setCurrentIndex(0);
     emit Where->activated(0);
     EXPECT_EQ(V.Weapons.Items[0].Location, locFront);
+}
+
+// A short text of counted weapon words names more weapons than an import
+// adds: the shown window refuses it with the reason, keeps the open design
+// and stays usable.
+TEST_F(ImportAcceptTest, ATextOfMoreWeaponsThanAnImportAddsIsRefusedWithItsReason)
+{
+    TfrmMain& Window = Start();
+    TModalAnswers User;
+    Window.show();
+    Car->Vehicle->Name = QStringLiteral("Open one");
+    frmImport->show();
+    frmImport->memText->setPlainText(QStringLiteral("100 MG, ").repeated(MaxImportWeapons / 100 + 1));
+    frmImport->btnImport->click();
+    ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+    frmImport->btnAccept->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(User.Messages, QStringList({QStringLiteral("Nothing was imported: the text holds more than 5000 weapons, "
+                                                         "the most an import adds. The design that was open stays "
+                                                         "open.")}));
+    EXPECT_EQ(Car->Vehicle->Name, QStringLiteral("Open one"));
+    EXPECT_EQ(Car->Vehicle->WeaponCount(), 0);
+    EXPECT_FALSE(GUILoading);
+}
+
+// The missing place is offered only while the weapon sits there: chosen
+// again it stays, once the weapon has left it, it is gone.
+TEST_F(ImportAcceptTest, AMissingPlaceIsOfferedOnlyWhileTheWeaponSitsThere)
+{
+    QComboBox* Where = AcceptGunInAMissingTurret(Start());
+    ASSERT_NE(Where, nullptr);
+    const TVehicle& V = *Car->Vehicle;
+    const QStringList Offered({"front", "back", "left", "right"});
+
+    ChooseEntry(Where, QStringLiteral("turret"));
+    EXPECT_EQ(V.Weapons.Items[0].Location, locTurret);
+    EXPECT_EQ(Items(Where), Offered + QStringList({"turret"}));
+
+    ChooseEntry(Where, QStringLiteral("back"));
+    EXPECT_EQ(V.Weapons.Items[0].Location, locBack);
+    EXPECT_EQ(Items(Where), Offered);
+    EXPECT_EQ(Where->currentText(), QStringLiteral("back"));
+    QCoreApplication::processEvents();
+
+    ChooseEntry(Where, QStringLiteral("front"));
+    EXPECT_EQ(V.Weapons.Items[0].Location, locFront);
+    EXPECT_EQ(Items(Where), Offered);
 }
 
 } // namespace

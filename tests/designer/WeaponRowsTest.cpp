@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -615,6 +616,44 @@ TEST_F(WeaponRowsTest, ARowsControlsKeepTheirColumnsWhateverTheirEntries)
         }
     }
     EXPECT_GT(rockets, 0);
+}
+
+// Rows rebuilt in the shown window: the box's own controls stay in it, the
+// new rows show once the program waits again, and a box whose rows a
+// recalculation rebuilds keeps its scroll position.
+TEST_F(WeaponRowsTest, RebuiltRowsShowAndTheirBoxesKeepTheirOwnControlsAndScrollPosition)
+{
+    StartWith();
+    W->show();
+    for (int i = 0; i < 20; ++i)
+        AddWeapon(QStringLiteral("Smoke Discharger (SmD)"));
+    QApplication::processEvents();
+    ASSERT_FALSE(W->lblInvalidWeaponLoad->isHidden());
+    W->FileLoad(Path(QStringLiteral("Designs/Thunderwagon.vx")), false);
+    for (int i = 0; i < 20; ++i)
+        AddWeapon(QStringLiteral("Machine Gun (MG)"));
+    QApplication::processEvents();
+    QWidget* rows = W->scrInstalledWeapons->widget();
+    EXPECT_EQ(W->lblInvalidWeaponLoad->parentWidget(), rows);
+    EXPECT_EQ(W->btnDeleteGlyph->parentWidget(), rows);
+    EXPECT_TRUE(W->btnDeleteGlyph->isHidden());
+    EXPECT_EQ(Tag(W->lblInvalidWeaponLoad), -1);
+    ASSERT_NE(Row("lblWeapon", 0), nullptr);
+    EXPECT_TRUE(Row("lblWeapon", 0)->isVisible());
+
+    for (QWidget* p = W->scrCA; p; p = p->parentWidget()) {
+        if (auto* pages = qobject_cast<QTabWidget*>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+            pages->setCurrentWidget(p);
+    }
+    QApplication::processEvents();
+    QScrollBar* bar = W->scrCA->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 100);
+    bar->setValue(100);
+    Choose(Row<QComboBox>("cbWeaponSWC", 0), QStringLiteral("SWC"));
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 100);
+    ASSERT_NE(FindControlByPrefix(W->scrCA->widget(), QStringLiteral("seWeaponCA"), 0), nullptr);
+    EXPECT_TRUE(FindControlByPrefix(W->scrCA->widget(), QStringLiteral("seWeaponCA"), 0)->isVisible());
 }
 
 TEST_F(WeaponRowsTest, AComponentArmorSpinKeepsItsWidthWhateverItsMaximumAndItsRow)

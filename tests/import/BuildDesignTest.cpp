@@ -315,10 +315,16 @@ TEST_F(BuildDesign, UnknownPartNamesKeepTheNewDesignsParts)
 
 // A result that cannot become a design is refused before the open design is
 // touched; the message names what failed and the line it stands in.
+// A result of that many lines of a hundred machine guns at the front.
+QString WeaponLines(int Lines)
+{
+    return QStringLiteral("* Weapons: \n") + QStringLiteral("front:  100x Machine Gun\n").repeated(Lines);
+}
+
 TEST_F(BuildDesign, AResultThatCannotBeBuiltLeavesTheOpenDesign)
 {
     const struct {
-        const char* Result;
+        QString Result;
         const char* Message;
     } Cases[] = {
         {"* Name: Bad\n* Armor: Plastic Armor: F1x\n* Cost: 5",
@@ -330,19 +336,22 @@ TEST_F(BuildDesign, AResultThatCannotBeBuiltLeavesTheOpenDesign)
         {"* Name: Bad\n* Armor: Plastic Armor: F2000000000\n* Weapons: \nfront:  Machine Gun",
          "Nothing was imported: the design's figures cannot be computed (Arithmetic overflow) with the result line "
          "\"* Armor: Plastic Armor: F2000000000\". The design that was open stays open."},
+        {WeaponLines(MaxImportWeapons / 100 + 1),
+         "Nothing was imported: the text holds more than 5000 weapons, the most an import adds. The design that was "
+         "open stays open."},
     };
     for (const auto& Case : Cases) {
         THeadlessMain Main;
         Main.Design.Name = QStringLiteral("Open one");
         QString Message;
         try {
-            AcceptImport(ResultLines(QLatin1String(Case.Result)), Main);
+            AcceptImport(ResultLines(Case.Result), Main);
         } catch (const EError& e) {
             Message = e.Message();
         }
-        EXPECT_EQ(Message.toStdString(), Case.Message) << Case.Result;
+        EXPECT_EQ(Message.toStdString(), Case.Message) << Case.Result.left(80).toStdString();
         EXPECT_FALSE(GUILoading);
-        EXPECT_EQ(Main.Calls, QStringList()) << Case.Result;
+        EXPECT_EQ(Main.Calls, QStringList()) << Case.Result.left(80).toStdString();
         EXPECT_EQ(Main.Design.Name, QStringLiteral("Open one"));
         EXPECT_EQ(Main.Design.WeaponCount(), 0);
     }
@@ -368,6 +377,16 @@ TEST_F(BuildDesign, AHugeCountStaysWithinReason)
     THeadlessMain Main;
     AcceptImport(ResultLines(QStringLiteral("* Weapons: \nfront:  2000000000x Machine Gun")), Main);
     EXPECT_EQ(Main.Design.WeaponCount(), 100);
+}
+
+// Counted weapon lines add up to no more weapons than an import adds; a
+// result past them is refused whole (see above).
+TEST_F(BuildDesign, AsManyWeaponsAsAnImportAddsAreBuilt)
+{
+    THeadlessMain Main;
+    AcceptImport(ResultLines(WeaponLines(MaxImportWeapons / 100)), Main);
+    EXPECT_TRUE(Main.Calls.contains(QStringLiteral("LoadGUI")));
+    EXPECT_EQ(Main.Design.WeaponCount(), MaxImportWeapons);
 }
 
 TEST_F(BuildDesign, SixWheelsOnTwoOrThreeAxles)

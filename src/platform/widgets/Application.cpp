@@ -1,8 +1,14 @@
 #include "platform/widgets/Application.h"
 
+void RepaintWithoutCoveredAreas()
+{
+    qputenv("QT_NO_SUBTRACTOPAQUESIBLINGS", "1");
+}
+
 TApplication::TApplication(int& argc, char** argv, TErrorShower showError)
     : QApplication(argc, argv), FShowError(std::move(showError))
 {
+    RepaintWithoutCoveredAreas();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

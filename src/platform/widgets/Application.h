@@ -29,6 +29,13 @@ private:
     TErrorShower FShowError;
 };
 
+// Before each repaint Qt takes from every control waiting for it the area of
+// each opaque sibling stacked above it, which among the thousands of sibling
+// controls of many rows costs the square of their count. That step only saves
+// painting what a sibling covers, and row controls cover none, so the program
+// repaints without it. Called before the first window is shown.
+void RepaintWithoutCoveredAreas();
+
 // A handler for a control's signal that shows its own errors as the message
 // loop would. Qt's widget code cannot pass an error on: one raised through a
 // control's signal skips the control's clean-ups, so it stops in the handler.
