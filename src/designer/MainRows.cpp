@@ -41,13 +41,6 @@ const QString EquipmentBoxPrefix = QStringLiteral("chkEquipment");
 const QString EquipmentSpinPrefix = QStringLiteral("spinEquipment");
 const QString EquipmentEditPrefix = QStringLiteral("edEquipment");
 
-// A hint shows beside the mouse and in the status bar.
-void SetHint(QWidget* control, const QString& hint)
-{
-    control->setToolTip(hint);
-    control->setStatusTip(hint);
-}
-
 // A control of a row: a child of the scroll box's content, which scrolls as
 // a whole, so the row's top is its place in the content.
 template <typename T>
@@ -124,13 +117,13 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
                              Format(QStringLiteral("lblObjectCA_%d"), {Tag}), Tag, 0, CARowTop + 4);
     label->unsetCursor();
     label->adjustSize();
-    SetHint(label, Format(QStringLiteral("CA for the %s: max %d points, at $%.0n and %.0n lbs each"),
-                          {Caption, maxPoints, spaces * 5, spaces * 2}));
+    SetControlHint(label, Format(QStringLiteral("CA for the %s: max %d points, at $%.0n and %.0n lbs each"),
+                                 {Caption, maxPoints, spaces * 5, spaces * 2}));
 
     auto* box = RowControl(scrCA, new QCheckBox(QStringLiteral("FP")), Format(QStringLiteral("chkObjectCA_%d"), {Tag}),
                            Tag, 70, CARowTop + 3);
     box->resize(205, box->sizeHint().height());
-    SetHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s?"), {Caption}));
+    SetControlHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s?"), {Caption}));
     box->setChecked(fireproof);
     connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkCAFPClick(box); }));
 
@@ -138,7 +131,8 @@ void TfrmMain::AddObjectToCAList(const QString& Caption, int Tag, double Spaces,
     spin->resize(41, CASpinHeight);
     spin->setRange(0, maxPoints);
     spin->setValue(points);
-    SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s (max: %d)"), {Caption, maxPoints}));
+    SetControlHint(spin,
+                   Format(QStringLiteral("Select amount of plastic armor for the %s (max: %d)"), {Caption, maxPoints}));
     connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { seCAChange(spin); }));
 
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
@@ -156,15 +150,15 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     auto* label = RowControl(scrCA, new QLabel(Weapon.Abbreviation), Format(QStringLiteral("lblWeaponCA_%d"), {Index}),
                              Index, 0, CARowTop + 4);
     label->adjustSize();
-    SetHint(label, Format(QStringLiteral("CA for the %s %s: max %d points, at $%.0n and %.0n lbs each"),
-                          {location, Weapon.Name, maxPoints, spaces * 5, spaces * 2}));
+    SetControlHint(label, Format(QStringLiteral("CA for the %s %s: max %d points, at $%.0n and %.0n lbs each"),
+                                 {location, Weapon.Name, maxPoints, spaces * 5, spaces * 2}));
     // A click on the label shows the weapon in the selection box.
     ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
 
     auto* box = RowControl(scrCA, new QCheckBox(QStringLiteral("FP")),
                            Format(QStringLiteral("chkObjectCA_%d"), {Index}), Index, 70, CARowTop + 3);
     box->resize(205, box->sizeHint().height());
-    SetHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s %s?"), {location, Weapon.Name}));
+    SetControlHint(box, Format(QStringLiteral("Fireproof Component Armor for the %s %s?"), {location, Weapon.Name}));
     box->setChecked(Weapon.CA_FP);
     connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkCAFPClick(box); }));
 
@@ -173,8 +167,8 @@ void TfrmMain::AddWeaponToCAList(const TWeaponType& Weapon, int Index)
     spin->resize(41, CASpinHeight);
     spin->setRange(0, maxPoints);
     spin->setValue(Weapon.CA);
-    SetHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s %s (max: %d)"),
-                         {location, Weapon.Name, maxPoints}));
+    SetControlHint(spin, Format(QStringLiteral("Select amount of plastic armor for the %s %s (max: %d)"),
+                                {location, Weapon.Name, maxPoints}));
     connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { seCAChange(spin); }));
 
     for (QWidget* control : std::initializer_list<QWidget*>{label, box, spin})
@@ -244,7 +238,7 @@ void TfrmMain::FillEquipmentList()
         // The box stretches with the scroll box; the amount and the
         // information move with its right edge.
         SetAnchors(box, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge, rows);
-        SetHint(box, accessory.Comment);
+        SetControlHint(box, accessory.Comment);
         connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box] { chkEquipmentClick(box); }));
         box->show();
         if (accessory.MaxAmt > 1) {
@@ -254,7 +248,7 @@ void TfrmMain::FillEquipmentList()
             SetAnchors(spin, Qt::TopEdge | Qt::RightEdge, rows);
             spin->setRange(1, accessory.MaxAmt);
             spin->setValue(1);
-            SetHint(spin, accessory.Comment);
+            SetControlHint(spin, accessory.Comment);
             connect(spin, &QSpinBox::valueChanged, this, ShowingErrors([this, spin] { chkEquipmentClick(spin); }));
             spin->show();
         }
@@ -264,7 +258,7 @@ void TfrmMain::FillEquipmentList()
             edit->resize(rows.width() - 233, 22);
             SetAnchors(edit, Qt::TopEdge | Qt::RightEdge, rows);
             edit->setCursor(Qt::IBeamCursor);
-            SetHint(edit, QStringLiteral("Enter additional information here"));
+            SetControlHint(edit, QStringLiteral("Enter additional information here"));
             connect(edit, &QLineEdit::textChanged, this, ShowingErrors([this, edit] { chkEquipmentClick(edit); }));
             edit->show();
         }

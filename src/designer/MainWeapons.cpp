@@ -77,12 +77,6 @@ QStringList Places(const QString& available, TLocation location)
     return places;
 }
 
-void SetHint(QWidget* control, const QString& hint)
-{
-    control->setToolTip(hint);
-    control->setStatusTip(hint);
-}
-
 bool IsWeaponRow(const TVehicle& V, int tag)
 {
     return tag >= 0 && tag < V.WeaponCount();
@@ -314,7 +308,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
         auto* box = new QComboBox(content);
         box->addItems(entries);
         box->setFixedSize(width, RowHeight);
-        SetHint(box, QLatin1String(hint));
+        SetControlHint(box, QLatin1String(hint));
         place(box, prefix, left, 0);
         return box;
     };
@@ -322,7 +316,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
                            void (TfrmMain::*handler)(QWidget*), bool ticked) {
         auto* box = new QCheckBox(caption, content);
         box->setFixedSize(100, 16);
-        SetHint(box, hint);
+        SetControlHint(box, hint);
         place(box, prefix, left, 2);
         // Attached first, so the tick runs the handler as a user's tick would.
         connect(box, &QCheckBox::toggled, this, ShowingErrors([this, box, handler](bool) { (this->*handler)(box); }));
@@ -330,9 +324,9 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     };
 
     auto* label = new QLabel(Format(QStringLiteral("%2d: %s"), {row, Weapon.Abbreviation}), content);
-    SetHint(label, Format(QStringLiteral("%s: Shots: %s, ToHit: %d, Damage: %s, DP: %d"),
-                          {Weapon.Name, IntToStrOrDash(Weapon.Shots), Weapon.ToHit,
-                           DiceToStr(Weapon.DamageKind, Weapon.DamageDice, Weapon.DamageMod), Weapon.DP}));
+    SetControlHint(label, Format(QStringLiteral("%s: Shots: %s, ToHit: %d, Damage: %s, DP: %d"),
+                                 {Weapon.Name, IntToStrOrDash(Weapon.Shots), Weapon.ToHit,
+                                  DiceToStr(Weapon.DamageKind, Weapon.DamageDice, Weapon.DamageMod), Weapon.DP}));
     label->adjustSize();
     place(label, "lblWeapon", 0, 4);
     ConnectLabelClick(label, [this, label] { lblNewWeaponNameClick(label); });
@@ -352,7 +346,7 @@ void TfrmMain::AddWeaponToList(const TWeaponType& Weapon, int Suffix, QString& L
     remove->setPalette(palette);
     remove->setFixedSize(16, 16);
     remove->setAutoRaise(true);
-    SetHint(remove, QStringLiteral("Remove this weapon from the vehicle"));
+    SetControlHint(remove, QStringLiteral("Remove this weapon from the vehicle"));
     place(remove, "cbWeaponDelete", 104, 2);
     connect(remove, &QToolButton::clicked, this, ShowingErrors([this, remove] { btnDeleteWeaponClick(remove); }));
 
