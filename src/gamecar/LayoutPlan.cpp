@@ -523,7 +523,8 @@ QVector<TCAListText> LayOutCAList(const TBitmap32& plan, const QStringList& line
         const int height = metrics.height();
         const int pitch = size + CAListPitch - plan.Font.pixelSize();
         const int firstLine = CAListTop + size - 1;
-        laid = {{QStringLiteral("CA:"), size, QRect(CAListLeft, CAListTop, metrics.horizontalAdvance(QStringLiteral("CA:")), height)}};
+        const QString heading = QStringLiteral("CA:");
+        laid = {{heading, size, QRect(CAListLeft, CAListTop, metrics.horizontalAdvance(heading), height)}};
         bool right = false;
         int y = firstLine;
         for (const QString& line : lines) {
@@ -532,13 +533,16 @@ QVector<TCAListText> LayOutCAList(const TBitmap32& plan, const QStringList& line
             const auto place = [&](int top) {
                 return QRect(right ? std::min(plan.Width(), CAListRight) - width : CAListLeft, top, width, height);
             };
-            while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
-                ++y;
+            // Down the side to the first free place, or past the list's bottom.
+            const auto seek = [&] {
+                while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
+                    ++y;
+            };
+            seek();
             if (y + height > CAListBottom && !right) {
                 right = true;
                 y = firstLine;
-                while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
-                    ++y;
+                seek();
             }
             if (y + height > CAListBottom)
                 break;

@@ -323,8 +323,8 @@ void TryResult(const QVector<TResultItem>& Items)
         try {
             ProcessItem(Trial.V, Trial.Main, Trial.Claims, Item.Key, Item.Value);
         } catch (const EConvertError& e) {
-            throw EConvertError(
-                RefusalText(e.Message() + QStringLiteral(" in the result line \"") + FailingLine(Item) + QLatin1Char('"')));
+            throw EConvertError(RefusalText(e.Message() + QStringLiteral(" in the result line \"") + FailingLine(Item)
+                                            + QLatin1Char('"')));
         } catch (const ERangeError& e) {
             throw ERangeError(RefusalText(e.Message()));
         }
@@ -586,8 +586,8 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
             Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
             if (V.WeaponCount() >= MaxImportWeapons)
-                throw ERangeError(
-                    QStringLiteral("the text holds more than %1 weapons, the most an import adds").arg(MaxImportWeapons));
+                throw ERangeError(QStringLiteral("the text holds more than %1 weapons, the most an import adds")
+                                      .arg(MaxImportWeapons));
             int Index = 0;
             const int Serial = V.AddWeapon(Weapon, Index);
             QString LocationText;

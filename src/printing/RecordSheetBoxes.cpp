@@ -314,7 +314,8 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     }
     const auto onList = [&listLines](const TRect& place) {
         return std::any_of(listLines.begin(), listLines.end(), [&place](const TRect& line) {
-            return place.Left < line.Right && line.Left < place.Right && place.Top < line.Bottom && line.Top < place.Bottom;
+            return place.Left < line.Right && line.Left < place.Right && place.Top < line.Bottom
+                   && line.Top < place.Bottom;
         });
     };
     // The side columns run from just below the frame's top to its bottom.

@@ -120,7 +120,11 @@ void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int l
         return;
     }
     qsizetype k = pieces.size() - 1;
-    while (k > 0 && !(Fits(BrokenBefore(pieces, k).first, width) && Fits(BrokenBefore(pieces, k).second, width)))
+    const auto bothFit = [&](qsizetype at) {
+        const auto [first, second] = BrokenBefore(pieces, at);
+        return Fits(first, width) && Fits(second, width);
+    };
+    while (k > 0 && !bothFit(k))
         --k;
     std::pair<QString, QString> lines;
     if (k > 0) {
@@ -133,7 +137,8 @@ void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int l
             ++k;
         lines = BrokenBefore(pieces, k);
         const bool placeFirst = !entry.Place.isEmpty() && k >= 2;
-        const QString tail = WithoutTrailingBlanks(pieces.mid(placeFirst ? 2 : 1, k - (placeFirst ? 2 : 1)).join(QString()));
+        const qsizetype firstMark = placeFirst ? 2 : 1;
+        const QString tail = WithoutTrailingBlanks(pieces.mid(firstMark, k - firstMark).join(QString()));
         if (!Fits(lines.first, width))
             lines.first = CutFirstLine(entry.Name, placeFirst ? entry.Place : QString(), tail, width);
         lines.second = ElideText(lines.second, width);
