@@ -16,7 +16,9 @@ for a in "$@"; do
 done
 
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The player's build holds the program, the tools that draw its pictures and
+# its runtime folder; the tests and benchmarks are ./test.sh's.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_BUILD_TESTS=OFF -DRIGSMITH_BUILD_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)"
 cd build/runtime
 exec ./rigsmith "${args[@]}"
