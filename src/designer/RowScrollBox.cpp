@@ -49,7 +49,7 @@ TRowScrollBox::TRowScrollBox(QWidget* parent) : QScrollArea(parent)
 void TRowScrollBox::SetContent(QWidget* content)
 {
     // A control tells its parent when it is polished, which is before it is
-    // first shown and so before any wheel can reach it.
+    // first shown and so before any wheel reaches it.
     content->installEventFilter(this);
     setWidget(content);
 }
@@ -133,6 +133,8 @@ void TRowScrollBox::resizeEvent(QResizeEvent* event)
 bool TRowScrollBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == widget()) {
+        // Told when a control built inside is polished and when one polished
+        // elsewhere is put in.
         if (event->type() == QEvent::ChildPolished) {
             QObject* control = static_cast<QChildEvent*>(event)->child();
             if (StepsByWheel(control)) {

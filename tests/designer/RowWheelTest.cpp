@@ -6,6 +6,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
@@ -168,6 +169,49 @@ TEST_F(RowWheelTest, TheWheelStepsARowControlThatHasTheFocus)
             EXPECT_NE(Shown(control), shown);
             EXPECT_EQ(row.Box->verticalScrollBar()->value(), scrolled);
         }
+    }
+}
+
+// However a list comes into a box (built inside it, or polished elsewhere
+// and then put in), the wheel over it scrolls the box until it has the focus.
+TEST(RowScrollBoxWheelTest, EveryListPutInTheBoxTakesTheWheelOnlyWithTheFocus)
+{
+    TRowScrollBox box;
+    box.resize(200, 100);
+    auto* builtInside = new QComboBox(box.widget());
+    auto* polishedElsewhere = new QComboBox;
+    polishedElsewhere->ensurePolished();
+    polishedElsewhere->setParent(box.widget());
+    for (QComboBox* list : {builtInside, polishedElsewhere}) {
+        list->addItems({QStringLiteral("first"), QStringLiteral("second")});
+        list->move(0, list == builtInside ? 0 : 400);
+    }
+    box.show();
+    box.FitToRows();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    for (QComboBox* list : {builtInside, polishedElsewhere}) {
+        SCOPED_TRACE(list == builtInside ? "built inside" : "polished elsewhere");
+        box.ensureWidgetVisible(list, 0, 0);
+        const int scrolled = box.verticalScrollBar()->value();
+        // Down from the top list, up from the bottom one; the entries the
+        // other way round.
+        const int notch = list == builtInside ? -120 : 120;
+        list->setCurrentIndex(list == builtInside ? 0 : 1);
+        // The window gives its first control the focus when it shows.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        const auto turn = [list, notch] {
+            const QPoint centre = list->rect().center();
+            QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list, &wheel);
+        };
+        turn();
+        EXPECT_EQ(list->currentIndex(), list == builtInside ? 0 : 1);
+        EXPECT_NE(box.verticalScrollBar()->value(), scrolled);
+        list->setFocus(Qt::TabFocusReason);
+        turn();
+        EXPECT_EQ(list->currentIndex(), list == builtInside ? 1 : 0);
     }
 }
 
