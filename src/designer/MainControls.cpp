@@ -374,8 +374,6 @@ void TfrmMain::BuildControls()
         SetControlHint(imgTest, QStringLiteral("Click into here for a target"));
         // The opponent's log takes the place of the text box while it shows.
         gbTest = Named(new QGroupBox(QStringLiteral(" Test ")), "gbTest");
-        // It lies over the text box, which must not show through.
-        gbTest->setAutoFillBackground(true);
         edTestText = Memo("edTestText");
         edTestText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         auto* log = new QVBoxLayout(gbTest);

@@ -281,6 +281,9 @@ void TfrmMain::ShowOpponentControls()
 {
     const bool shown = cbAttackTarget->currentIndex() == 3 && pcTesting->ActivePageIndex() != 0;
     gbTest->setVisible(shown);
+    // The log lies over the text box: covered, the box takes no keys, which
+    // would change the design unseen, and paints nothing through the log.
+    gbText->setVisible(!shown);
     pcTesting->setTabVisible(pcTesting->indexOf(tsStats), shown);
     btnLoadOpponent->setVisible(shown);
 }

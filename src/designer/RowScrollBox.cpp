@@ -3,6 +3,9 @@
 #include "platform/widgets/Anchors.h"
 #include "platform/widgets/WidgetUtils.h"
 
+#include <QAbstractSpinBox>
+#include <QChildEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
@@ -29,12 +32,26 @@ int WidthBuilt(const QWidget* control)
     return built.isValid() ? built.toInt() : control->width();
 }
 
+// The controls whose value the wheel steps.
+bool StepsByWheel(const QObject* control)
+{
+    return qobject_cast<const QComboBox*>(control) || qobject_cast<const QAbstractSpinBox*>(control);
+}
+
 } // namespace
 
 TRowScrollBox::TRowScrollBox(QWidget* parent) : QScrollArea(parent)
 {
     setWidgetResizable(false);
-    setWidget(new QWidget);
+    SetContent(new QWidget);
+}
+
+void TRowScrollBox::SetContent(QWidget* content)
+{
+    // A control tells its parent when it is polished, which is before it is
+    // first shown and so before any wheel reaches it.
+    content->installEventFilter(this);
+    setWidget(content);
 }
 
 void TRowScrollBox::FitToRows()
@@ -101,7 +118,7 @@ void TRowScrollBox::ReleaseRows(const QList<QWidget*>& kept)
     // Taken out of their parent one by one, thousands of controls would each
     // shift the rest of its list; released with it, they go at once.
     DeleteWidgets({rows});
-    setWidget(content);
+    SetContent(content);
     horizontalScrollBar()->setValue(scrolled.x());
     verticalScrollBar()->setValue(scrolled.y());
     RowsChanged();
@@ -111,6 +128,29 @@ void TRowScrollBox::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
     FitToRows();
+}
+
+bool TRowScrollBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget()) {
+        // Told when a control built inside is polished and when one polished
+        // elsewhere is put in.
+        if (event->type() == QEvent::ChildPolished) {
+            QObject* control = static_cast<QChildEvent*>(event)->child();
+            if (StepsByWheel(control)) {
+                // The toolkit would give such a control the focus, and so
+                // the wheel, as soon as a wheel turns over it.
+                static_cast<QWidget*>(control)->setFocusPolicy(Qt::StrongFocus);
+                control->installEventFilter(this);
+            }
+        }
+    } else if (event->type() == QEvent::Wheel && StepsByWheel(watched)
+               && !static_cast<QWidget*>(watched)->hasFocus()) {
+        // The box scrolls instead.
+        QCoreApplication::sendEvent(viewport(), event);
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 bool TRowScrollBox::event(QEvent* event)

@@ -9,6 +9,9 @@
 // right edge is made narrower, down to the least it needs, so that no
 // drop-down arrow hides behind the edge, and it gets its width back when the
 // box grows. Controls anchored to the right follow the content's width.
+// The wheel scrolls the box: a list or spin among the rows takes it only
+// while it has the keyboard focus (clicked or tabbed into), so that turning
+// the wheel over the rows never changes a choice unseen.
 class TRowScrollBox : public QScrollArea
 {
     Q_OBJECT
@@ -37,7 +40,11 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The content that holds the rows; the box watches the controls put in it.
+    void SetContent(QWidget* content);
+
     bool FFitPending = false;
 };

@@ -47,9 +47,9 @@ protected:
         return places;
     }
 
-    // Where boxes shown on the window lie over each other, as "a b WxH",
-    // but for the opponent's log, which takes the text box's place; each
-    // box lies inside the window.
+    // Where boxes shown on the window lie over each other, as "a b WxH";
+    // each box lies inside the window. The opponent's log takes the text
+    // box's place, which is hidden while the log shows.
     QStringList Overlaps() const
     {
         QList<QWidget*> shown;
@@ -63,8 +63,7 @@ protected:
                 << shown[i]->objectName().toStdString();
             for (int j = i + 1; j < shown.size(); ++j) {
                 const QRect common = shown[i]->geometry().intersected(shown[j]->geometry());
-                const bool textAndLog = QSet<QWidget*>{shown[i], shown[j]} == QSet<QWidget*>{W->gbText, W->gbTest};
-                if (!common.isEmpty() && !textAndLog) {
+                if (!common.isEmpty()) {
                     overlaps << QStringLiteral("%1 %2 %3x%4")
                                     .arg(shown[i]->objectName(), shown[j]->objectName())
                                     .arg(common.width())

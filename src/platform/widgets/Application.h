@@ -31,9 +31,12 @@ private:
 
 // Before each repaint Qt takes from every control waiting for it the area of
 // each opaque sibling stacked above it, which among the thousands of sibling
-// controls of many rows costs the square of their count. That step only saves
-// painting what a sibling covers, and row controls cover none, so the program
-// repaints without it. Called before the first window is shown.
+// controls of many rows costs the square of their count. That step only
+// matters where a shown control lies over another, which no window of the
+// program lets happen: controls are laid out side by side, and a box that
+// another takes the place of is hidden while it is covered. So the program
+// repaints without it; a control that lay under another would paint over it.
+// Called before the first window is shown.
 void RepaintWithoutCoveredAreas();
 
 // A handler for a control's signal that shows its own errors as the message
