@@ -107,6 +107,137 @@ int KindPhraseStart(const QString& S, int From, int To)
     }
 }
 
+// The armor's sides as a text names them: a letter of its own (F10, f 10),
+// a side's name, or a group of sides that share one value ("L/R 20",
+// "T & U 5", "left and right 20", "sides 20").
+struct TSideName {
+    const char* Name;
+    int Sides[2];
+};
+const TSideName SideNames[] = {
+    {"F", {0, -1}},     {"L", {1, -1}},      {"R", {2, -1}},     {"B", {3, -1}},        {"T", {4, -1}},
+    {"U", {5, -1}},     {"FRONT", {0, -1}},  {"LEFT", {1, -1}},  {"RIGHT", {2, -1}},    {"BACK", {3, -1}},
+    {"REAR", {3, -1}},  {"TOP", {4, -1}},    {"UNDER", {5, -1}}, {"UNDERBODY", {5, -1}}, {"BOTTOM", {5, -1}},
+    {"SIDES", {1, 2}},  {"SIDE", {1, 2}},
+};
+// The words that join the sides of one group.
+const char* const SideJoiners[] = {"/", "&", "+", "AND"};
+
+// The side name that stands as a word of its own at I (0-based) of U, its
+// sides in Sides and its end in End; false when none does.
+bool SideNameAt(const QString& U, qsizetype I, QVector<int>& Sides, qsizetype& End)
+{
+    for (const TSideName& Name : SideNames) {
+        const QLatin1String Text(Name.Name);
+        if (!QStringView(U).mid(I).startsWith(Text))
+            continue;
+        const qsizetype After = I + Text.size();
+        if (After < U.size() && U[After].isLetter())
+            continue;
+        Sides.clear();
+        for (const int Side : Name.Sides)
+            if (Side >= 0)
+                Sides.append(Side);
+        End = After;
+        return true;
+    }
+    return false;
+}
+
+// A group of sides from I on: names joined by the joiners, with the end of
+// the group in End; a single name written out ("front", "sides") is a side
+// only where a value follows it and the value is not the count of a part
+// ("front: 2 MG" after the armor is a place heading). Empty when none.
+QVector<int> SideGroupAt(const QString& U, qsizetype I, qsizetype& End)
+{
+    QVector<int> Group;
+    if (!SideNameAt(U, I, Group, End))
+        return {};
+    int Names = 1;
+    for (;;) {
+        qsizetype J = End;
+        while (J < U.size() && U[J] == QLatin1Char(' '))
+            ++J;
+        qsizetype JoinerEnd = -1;
+        for (const char* Joiner : SideJoiners) {
+            const QLatin1String Text(Joiner);
+            if (QStringView(U).mid(J).startsWith(Text)
+                && !(QChar(Text.front()).isLetter() && J + Text.size() < U.size() && U[J + Text.size()].isLetter()))
+                JoinerEnd = J + Text.size();
+        }
+        if (JoinerEnd < 0)
+            break;
+        while (JoinerEnd < U.size() && U[JoinerEnd] == QLatin1Char(' '))
+            ++JoinerEnd;
+        QVector<int> More;
+        qsizetype MoreEnd = 0;
+        if (!SideNameAt(U, JoinerEnd, More, MoreEnd))
+            break;
+        Group += More;
+        End = MoreEnd;
+        ++Names;
+    }
+    if (Names == 1 && End - I > 1) {
+        qsizetype J = End;
+        while (J < U.size() && (U[J] == QLatin1Char(' ') || U[J] == QLatin1Char(':')))
+            ++J;
+        qsizetype Digits = J;
+        while (Digits < U.size() && (U[Digits].isDigit() || U[Digits] == QLatin1Char('/')))
+            ++Digits;
+        if (Digits == J)
+            return {};
+        while (Digits < U.size() && U[Digits] == QLatin1Char(' '))
+            ++Digits;
+        QVector<int> Next;
+        qsizetype NextEnd = 0;
+        if (Digits < U.size() && U[Digits].isLetter() && !SideNameAt(U, Digits, Next, NextEnd))
+            return {};
+    }
+    return Group;
+}
+
+// Reads the side values that follow the armor keyword at P (1-based) into
+// Sides; returns where the values end. The first word that names no side
+// is the next part and ends the values; a side is read once, and holds one
+// pair of metal and plastic points at most ("5/5", never "5/5/5").
+int ReadArmorSides(const QString& S, int P, QString (&Sides)[6])
+{
+    const QString U = AnsiUpper(S);
+    QVector<int> Current = {0};
+    qsizetype I = P - 1;
+    while (I < U.size() && I > 0 && U[I - 1].isLetter() && U[I].isLetter())
+        ++I;
+    for (; I < U.size(); ++I) {
+        const QChar C = U[I];
+        if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
+            continue;
+        if (C.isLetter()) {
+            qsizetype End = 0;
+            const QVector<int> Group = SideGroupAt(U, I, End);
+            if (Group.isEmpty())
+                break;
+            // A side named again ("R5/5 R5/5") is no value of the first.
+            bool Again = false;
+            for (const int Side : Group)
+                Again = Again || !Sides[Side].isEmpty();
+            if (Again)
+                break;
+            Current = Group;
+            I = End - 1;
+        } else if (C.isDigit() || (C == QLatin1Char('/') && I + 1 < U.size() && U[I + 1].isDigit())) {
+            // A slash between digits stands between metal and plastic
+            // points; one that no digit follows only lists the next side.
+            if (Current.isEmpty() || (C == QLatin1Char('/') && Sides[Current.first()].contains(QLatin1Char('/'))))
+                break;
+            for (const int Side : Current)
+                Sides[Side] += C;
+        } else {
+            Current.clear();
+        }
+    }
+    return int(I) + 1;
+}
+
 // The body keywords in the order they are tried, each with its body name.
 const char* const Bodies[][2] = {
     {"Subcompact", "Subcompact"},    {"Sub-compact", "Subcompact"},      {"Compact", "Compact"},
@@ -630,37 +761,8 @@ QString ParseArmor(QString& S)
     if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
         S.remove(P, At(S, P + 6) == QLatin1Char(',') ? 6 : 5);
     P = qMax(P, 2);
-    // The side letters, in any case, each standing as a word of its own (F10
-    // or f 10); the first other word is the next part and ends the values.
-    const QString SideLetters = QStringLiteral("FLRBTU");
     QString Sides[6];
-    int Side = 0;
-    int End = P;
-    while (End <= S.size() && At(S, End - 1).isLetter() && At(S, End).isLetter())
-        ++End;
-    for (; End <= S.size(); ++End) {
-        const QChar C = S[End - 1];
-        if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
-            continue;
-        if (C.isLetter()) {
-            const int Letter = int(SideLetters.indexOf(C.toUpper()));
-            // A side is read once: one named again ("R5/5 R5/5") is no value
-            // of the first.
-            if (Letter < 0 || At(S, End + 1).isLetter() || !Sides[Letter].isEmpty())
-                break;
-            Side = Letter;
-            // A slash stands between metal and plastic points; one that no
-            // digit follows only lists the next side.
-        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
-                   || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
-            // A side holds one pair of points at most ("5/5", never "5/5/5").
-            if (Side < 0 || (C == QLatin1Char('/') && Sides[Side].contains(QLatin1Char('/'))))
-                break;
-            Sides[Side] += C;
-        } else {
-            Side = -1;
-        }
-    }
+    const int End = ReadArmorSides(S, P, Sides);
     S = Copy(S, 1, Start) + Rest(S, End);
     QString Result;
     if (Sloped)
@@ -684,7 +786,7 @@ QString ParseArmor(QString& S)
         Result += QStringLiteral("Plastic");
     Result += QStringLiteral(" Armor: ");
     for (int I = 0; I < 6; ++I)
-        Result += SideLetters[I] + Sides[I] + QStringLiteral(", ");
+        Result += QLatin1Char("FLRBTU"[I]) + Sides[I] + QStringLiteral(", ");
     return TrimSeparators(Result);
 }
 

@@ -1,0 +1,134 @@
+#include "StageTwoFixture.h"
+
+#include "import/ImportResult.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace {
+
+using ArmorNotations = StageTwo;
+
+const char* const SideLetters[] = {"F", "L", "R", "B", "T", "U"};
+const char* const SideWords[] = {"front", "left", "right", "back", "top", "under"};
+
+// A side as the text writes it: its letter, or its name in one of three cases.
+QString SideName(int Side, int Form)
+{
+    const QString Word = QLatin1String(SideWords[Side]);
+    switch (Form) {
+    case 0: return QLatin1String(SideLetters[Side]);
+    case 1: return Word;
+    case 2: return Word.toUpper();
+    default: return Word.left(1).toUpper() + Word.mid(1);
+    }
+}
+
+// The armor line of a block whose sides hold Values (empty: not named).
+QString ArmorLine(const QString& Kind, const std::vector<int>& Values)
+{
+    QString Line = QStringLiteral("* Armor: ") + Kind + QStringLiteral(" Armor: ");
+    QStringList Sides;
+    for (int I = 0; I < 6; ++I)
+        Sides << QLatin1String(SideLetters[I]) + (Values[I] > 0 ? QString::number(Values[I]) : QString());
+    return Line + Sides.join(QStringLiteral(", "));
+}
+
+struct TRead {
+    QStringList Result;
+    QString Leftovers;
+};
+
+TRead Import(const QString& Text)
+{
+    TImportResult Out;
+    ImportDescription(Text, Out);
+    return {Out.Result, Out.Leftovers};
+}
+
+// Two sides that share one value get it both, whichever two they are, however
+// they are named and joined, and wherever a mail program broke the line; the
+// sides named one by one around them keep theirs.
+TEST_F(ArmorNotations, APairOfSidesGivesBothSidesTheValue)
+{
+    struct TJoiner {
+        const char* Text;
+        // The blanks of the joined group where a line may break.
+        std::vector<int> Breaks;
+    };
+    const TJoiner Joiners[] = {{"/", {}}, {" / ", {0, 1}}, {"&", {}}, {" & ", {0, 1}}, {" and ", {0, 1}}, {"+", {}}};
+    int Cases = 0;
+    for (int A = 0; A < 6; ++A)
+        for (int B = 0; B < 6; ++B) {
+            if (A == B)
+                continue;
+            for (int Form = 0; Form < 4; ++Form)
+                for (const TJoiner& Joiner : Joiners) {
+                    std::vector<int> Breaks = Joiner.Breaks;
+                    Breaks.push_back(-1);
+                    // Between the group and its value: after the group's last
+                    // blank.
+                    Breaks.push_back(2);
+                    for (const int Break : Breaks) {
+                        // Letters break only in capitals, as a text writes them.
+                        QString Group = SideName(A, Form);
+                        const QString Joined = QLatin1String(Joiner.Text);
+                        QString Pieces[3] = {Group, Joined.trimmed(), SideName(B, Form)};
+                        QString Text = QStringLiteral("Hornet by Kay\nPickup, Light Chassis, Fireproof Metal Armor ");
+                        std::vector<int> Values(6, 0);
+                        QStringList Others;
+                        for (int Side = 0; Side < 6; ++Side)
+                            if (Side != A && Side != B) {
+                                Values[Side] = 3 + Side;
+                                Others << QLatin1String(SideLetters[Side]) + QString::number(Values[Side]);
+                            }
+                        Values[A] = Values[B] = 17;
+                        const QString Blank0 = Joined.startsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
+                        const QString Blank1 = Joined.endsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
+                        const QString Sep[3] = {Break == 0 ? QStringLiteral("\n") : Blank0,
+                                                Break == 1 ? QStringLiteral("\n") : Blank1,
+                                                Break == 2 ? QStringLiteral("\n") : QStringLiteral(" ")};
+                        Text += Others.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ") + Pieces[0] + Sep[0]
+                                + Pieces[1] + Sep[1] + Pieces[2] + Sep[2] + QStringLiteral("17, ")
+                                + Others.mid(2).join(QStringLiteral(", ")) + QStringLiteral(", Spoiler");
+                        const TRead Read = Import(Text);
+                        EXPECT_TRUE(Read.Result.contains(ArmorLine(QStringLiteral("Fireproof Metal"), Values)))
+                            << Text.toStdString() << "\n" << Read.Result.join(QLatin1Char('\n')).toStdString();
+                        EXPECT_TRUE(Read.Result.contains(QStringLiteral("Spoiler"))) << Text.toStdString();
+                        EXPECT_EQ(Read.Leftovers.toStdString(), "") << Text.toStdString();
+                        ++Cases;
+                    }
+                }
+        }
+    EXPECT_GT(Cases, 0);
+}
+
+// "Sides" is both sides, in any case, also with the value on the next line;
+// a place heading after the armor stays a place.
+TEST_F(ArmorNotations, TheSidesAreLeftAndRight)
+{
+    for (const char* Sides : {"sides", "Sides", "SIDES"})
+        for (const char* Before : {" ", "\n", ": "}) {
+            const QString Text = QStringLiteral("Hornet by Kay\nSedan, Plastic Armor F12, %1%2%3, B6, T2, U2, back: 2 FT")
+                                     .arg(QLatin1String(Sides), QLatin1String(Before), QStringLiteral("9"));
+            const TRead Read = Import(Text);
+            EXPECT_TRUE(Read.Result.contains(QStringLiteral("* Armor: Plastic Armor: F12, L9, R9, B6, T2, U2")))
+                << Text.toStdString() << "\n" << Read.Result.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(Read.Result.contains(QStringLiteral("back:  2x Flamethrower"))) << Text.toStdString();
+            EXPECT_EQ(Read.Leftovers.toStdString(), "") << Text.toStdString();
+        }
+}
+
+// A side's name written out before a count of weapons is a place and a
+// count, never a side's value.
+TEST_F(ArmorNotations, APlaceAfterTheArmorIsNoSide)
+{
+    const TRead Read = Import(QStringLiteral("Hornet by Kay\nSedan, Plastic Armor F12, B6, left 2 MG, Spoiler"));
+    EXPECT_TRUE(Read.Result.contains(QStringLiteral("* Armor: Plastic Armor: F12, L, R, B6, T, U")))
+        << Read.Result.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(Read.Result.contains(QStringLiteral("left:  2x Machine Gun")));
+    EXPECT_EQ(Read.Leftovers.toStdString(), "");
+}
+
+} // namespace
