@@ -274,8 +274,8 @@ bool InsideArmorSides(const QString& Joined, const QString& Next)
     return NextIsValue && !Single;
 }
 
-// Whether the block separates any items with a comma or a semicolon (one
-// inside a bracket separates the bracket's pieces, not items).
+} // namespace
+
 bool SeparatesItems(const QString& Block)
 {
     int Depth = 0;
@@ -290,7 +290,19 @@ bool SeparatesItems(const QString& Block)
     return false;
 }
 
-} // namespace
+
+// Whether a line break falls inside the armor's kind phrase: the line before
+// is a wrapped line of items (it separates items and does not end in a
+// separator) and the next line's first item is the armor ("Laser" /
+// "Reflective Armor F10"). A line of one item ends its item.
+bool WrapsIntoArmor(const QString& Previous, const QString& Line)
+{
+    if (!SeparatesItems(Previous))
+        return false;
+    static const QRegularExpression Armor(QStringLiteral("^[^,;()]*(?<!BODY |IMPACT |COMPONENT )\\bARMOR\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return Armor.match(Line).hasMatch();
+}
 
 QString JoinBlockLines(const QString& Block)
 {
@@ -317,6 +329,7 @@ QString JoinBlockLines(const QString& Block)
     const QSet<QString>* Pairs = nullptr;
     QString Joined;
     int OpenBrackets = 0;
+    QString Previous;
     for (const TPiece& Piece : Pieces) {
         const QString& Line = Piece.Text;
         if (Line.isEmpty())
@@ -337,6 +350,8 @@ QString JoinBlockLines(const QString& Block)
                 // A closed bracket ends its part: "(Plastic)" of a pod is no
                 // armor word of the line after it.
                 Joined += QStringLiteral(", ");
+            } else if (!ByWords && WrapsIntoArmor(Previous, Line)) {
+                Joined += QLatin1Char(' ');
             } else {
                 if (!Pairs)
                     Pairs = &RulesPairs();
@@ -353,6 +368,7 @@ QString JoinBlockLines(const QString& Block)
                 --OpenBrackets;
         }
         Joined += Line;
+        Previous = Line;
     }
     return Joined;
 }

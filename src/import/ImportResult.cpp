@@ -144,6 +144,11 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = CollapseSpaces(T.replace(QLatin1Char('\t'), QLatin1Char(' ')));
     // A dash between blanks separates two items as a comma does.
     T = ReplaceText(T, QStringLiteral(" - "), QStringLiteral(", "));
+    // In a block that separates its items, what a part's phrase holds
+    // besides the part is left to the user as it stands, not read as a part
+    // of its own.
+    const bool Separated = SeparatesItems(T);
+    QStringList Unread;
     T = JoinBlockLines(T);
     // The name, the author and the notes keep their full stops ("Mk. II");
     // no recogniser of the parts sees one.
@@ -184,7 +189,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Wheelsguards and -hubs"), Guards, T);
     }
 
-    const QString Armor = ParseArmor(T);
+    const QString Armor = ParseArmor(T, Separated ? &Unread : nullptr);
     if (Armor == NoArmorMarker)
         Out.Add(QStringLiteral("### The key word 'Armor' was not found - plase add it by hand ###"));
     else
@@ -216,5 +221,6 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Weapons and Equipment"), Weapons, T);
     }
 
-    Out.Leftovers = TrimSeparators(T);
+    Unread.prepend(T);
+    Out.Leftovers = TrimSeparators(Unread.join(LineBreak));
 }

@@ -2,6 +2,9 @@
 
 #include "import/TextSearch.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <initializer_list>
 
 namespace {
@@ -77,34 +80,61 @@ qsizetype MatchAcrossBreaks(const QString& U, qsizetype First, QLatin1String Key
     return I;
 }
 
-// Where the armor's kind phrase begins within S[From, To) (0-based): the run
-// of kind words right before the keyword. Words before them belong to the
-// item before (a pod or an accessory whose line was joined to the armor's)
-// and stay in the text; "Laser" before "Reflective" names the kind.
+// The notations of the armor's kinds, each a row: what the kind phrase may
+// hold, and the kind it names. Every word about lasers names the
+// laser-reflective kind ("Anti-Laser", "Laser Resistant", "Laser-proof").
+enum TArmorKindWord { kwFireproof, kwReflective, kwMetal, kwPlastic, kwComposite };
+struct TKindNotation {
+    const char* Pattern;
+    TArmorKindWord Kind;
+};
+const TKindNotation KindNotations[] = {
+    {"\\bFIRE[\\s-]*(?:PROOF|RESISTANT|RETARDANT)\\w*|\\bFP\\b", kwFireproof},
+    {"\\b(?:ANTI[\\s-]*)?LASER(?:[\\s-]*(?:REFLECTIVE|REFLECTING|RESISTANT|PROOF))?\\w*|\\bREFLECTIVE\\w*|\\bLR\\b",
+     kwReflective},
+    {"\\bMETAL\\w*", kwMetal},
+    {"\\bPLASTIC\\w*", kwPlastic},
+    {"\\bCOMPOSITE\\w*", kwComposite},
+};
+
+// The kinds the phrase names, each notation taken out of it;
+// Phrase keeps what names no kind.
+QVector<TArmorKindWord> ReadKindPhrase(QString& Phrase)
+{
+    static const QVector<QRegularExpression> Patterns = [] {
+        QVector<QRegularExpression> List;
+        for (const TKindNotation& Notation : KindNotations)
+            List << QRegularExpression(QLatin1String(Notation.Pattern), QRegularExpression::CaseInsensitiveOption);
+        return List;
+    }();
+    QVector<TArmorKindWord> Kinds;
+    for (qsizetype I = 0; I < Patterns.size(); ++I)
+        for (QRegularExpressionMatch M; (M = Patterns[I].match(Phrase)).hasMatch();) {
+            if (!Kinds.contains(KindNotations[I].Kind))
+                Kinds << KindNotations[I].Kind;
+            Phrase.replace(M.capturedStart(), M.capturedLength(), QLatin1Char(' '));
+        }
+    Phrase = TrimSeparators(Phrase.simplified());
+    return Kinds;
+}
+
+// Where the armor's kind phrase begins within S[From, To) (0-based) in a
+// block that does not separate its items: the run of words right before the
+// keyword that the kind notations read whole. Words before them are parts of
+// their own ("Spoiler Armor") and stay in the text.
 int KindPhraseStart(const QString& S, int From, int To)
 {
-    static const char* const KindWords[] = {"FIREPROOF", "REFLECTIVE", "METAL", "PLASTIC", "COMPOSITE"};
-    int Start = To;
-    QString Later;
-    for (;;) {
-        int WordEnd = Start;
-        while (WordEnd > From && S[WordEnd - 1].isSpace())
-            --WordEnd;
-        int WordStart = WordEnd;
-        while (WordStart > From && !S[WordStart - 1].isSpace())
-            --WordStart;
-        if (WordStart == WordEnd)
-            return From;
-        const QString Word = AnsiUpper(S.mid(WordStart, WordEnd - WordStart));
-        bool IsKind = Word == QLatin1String("FP") || Word == QLatin1String("LR");
-        for (const char* Kind : KindWords)
-            IsKind = IsKind || Word.contains(QLatin1String(Kind));
-        IsKind = IsKind || (Word == QLatin1String("LASER") && Later.contains(QLatin1String("REFLECTIVE")));
-        if (!IsKind)
+    QVector<int> Starts = {From};
+    for (int I = From + 1; I < To; ++I)
+        if (!S[I].isSpace() && S[I - 1].isSpace())
+            Starts << I;
+    for (const int Start : Starts) {
+        QString Rest = S.mid(Start, To - Start);
+        ReadKindPhrase(Rest);
+        if (Rest.isEmpty())
             return Start;
-        Start = WordStart;
-        Later = Word;
     }
+    return To;
 }
 
 // The armor's sides as a text names them: a letter of its own (F10, f 10),
@@ -732,7 +762,7 @@ QString ParseWheelguards(QString& S)
     return Lines.join(LineBreak);
 }
 
-QString ParseArmor(QString& S)
+QString ParseArmor(QString& S, QStringList* Unread)
 {
     FindAndRemove(S, QStringLiteral("component armor"));
     const auto FindKeyword = [&]() {
@@ -752,10 +782,17 @@ QString ParseArmor(QString& S)
     if (P == 0)
         return NoArmorMarker;
     int Start = P - 1;
-    while (Start > 0 && S[Start - 1] != QLatin1Char(','))
+    while (Start > 0 && S[Start - 1] != QLatin1Char(',') && S[Start - 1] != QLatin1Char(';'))
         --Start;
-    Start = KindPhraseStart(S, Start, P - 1);
-    const QString Kind = AnsiUpper(TrimSeparators(Copy(S, Start + 1, P - 1 - Start)));
+    // The kind phrase runs back to the separator before it; what of it
+    // names no kind is left to the user. In a block that does not separate
+    // its items, the words before the kind are parts of their own.
+    if (!Unread)
+        Start = KindPhraseStart(S, Start, P - 1);
+    QString Words = Copy(S, Start + 1, P - 1 - Start);
+    const QVector<TArmorKindWord> Kinds = ReadKindPhrase(Words);
+    if (Unread && !Words.isEmpty())
+        *Unread << Words;
     // The keyword's own "Armor" goes, not the first one in the text, which may
     // belong to a crew member's body armor.
     if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
@@ -767,20 +804,20 @@ QString ParseArmor(QString& S)
     QString Result;
     if (Sloped)
         Result += QStringLiteral("Sloped ");
-    if (Kind.contains(QLatin1String("FIREPROOF")) || Kind.contains(QLatin1String("FP")))
+    if (Kinds.contains(kwFireproof))
         Result += QStringLiteral("Fireproof ");
-    if (Kind.contains(QLatin1String("REFLECTIVE")) || Kind.contains(QLatin1String("LR")))
+    if (Kinds.contains(kwReflective))
         Result += QStringLiteral("Reflective ");
     bool Composite = false;
     for (const QString& V : Sides)
         Composite = Composite || V.contains(QLatin1Char('/'));
     if (Composite)
         Result += QStringLiteral("Composite");
-    else if (Kind.contains(QLatin1String("METAL")))
+    else if (Kinds.contains(kwMetal))
         Result += QStringLiteral("Metal");
-    else if (Kind.contains(QLatin1String("PLASTIC")))
+    else if (Kinds.contains(kwPlastic))
         Result += QStringLiteral("Plastic");
-    else if (Kind.contains(QLatin1String("COMPOSITE")))
+    else if (Kinds.contains(kwComposite))
         Result += QStringLiteral("Composite");
     else
         Result += QStringLiteral("Plastic");

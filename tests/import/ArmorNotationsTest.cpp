@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -129,6 +130,80 @@ TEST_F(ArmorNotations, APlaceAfterTheArmorIsNoSide)
         << Read.Result.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(Read.Result.contains(QStringLiteral("left:  2x Machine Gun")));
     EXPECT_EQ(Read.Leftovers.toStdString(), "");
+}
+
+// Every wording of the laser-reflective and fireproof kinds, in any order
+// with the base kind, in any case, and with the line broken at any blank of
+// the phrase (or right before it, on a wrapped line of items): the words
+// are the armor's kind, never a laser of their own.
+TEST_F(ArmorNotations, TheKindPhraseReadsEveryWordingOfItsKind)
+{
+    const char* const Lasers[] = {"Laser Reflective", "Laser-Reflective", "Anti-Laser", "Anti Laser",
+                                  "Laser Resistant", "Laser-proof", "Laserproof", "Reflective", "LR"};
+    const char* const Fires[] = {"", "Fireproof", "Fire-proof", "Fire Resistant", "FP"};
+    const char* const Bases[] = {"", "Metal", "Plastic"};
+    for (const char* Laser : Lasers)
+        for (const char* Fire : Fires)
+            for (const char* Base : Bases)
+                for (int Order = 0; Order < 2; ++Order)
+                    for (const bool Capitals : {false, true}) {
+                        QStringList Words;
+                        if (*Fire)
+                            Words << QLatin1String(Fire);
+                        Words << QLatin1String(Laser);
+                        if (Order == 1)
+                            std::reverse(Words.begin(), Words.end());
+                        if (*Base)
+                            Words << QLatin1String(Base);
+                        const QString Phrase = Words.join(QLatin1Char(' ')) + QStringLiteral(" Armor");
+                        // Every blank of the phrase, and the one before it.
+                        QVector<int> Blanks = {-1, 0};
+                        for (int I = 0; I < Phrase.size(); ++I)
+                            if (Phrase[I] == QLatin1Char(' '))
+                                Blanks << I + 1;
+                        for (const int Break : Blanks) {
+                            QString Lead = QStringLiteral("Hornet by Kay\nCompact, Standard Chassis, back: 2 RL, ");
+                            QString Armor = Phrase;
+                            if (Break == 0) {
+                                Lead.chop(1);
+                                Lead += QLatin1Char('\n');
+                            } else if (Break > 0) {
+                                Armor[Break - 1] = QLatin1Char('\n');
+                            }
+                            QString Text = Lead + Armor + QStringLiteral(" F9, B4, front: VMG");
+                            if (Capitals)
+                                Text = Text.toUpper();
+                            const TRead Read = Import(Text);
+                            const QString Kind = QString(*Fire ? QStringLiteral("Fireproof ") : QString())
+                                                 + QStringLiteral("Reflective ")
+                                                 + (QLatin1String(Base) == QLatin1String("Metal") ? QStringLiteral("Metal")
+                                                                                                   : QStringLiteral("Plastic"));
+                            const std::string Shown = Text.toStdString() + "\n" + Read.Result.join(QLatin1Char('\n')).toStdString();
+                            EXPECT_TRUE(Read.Result.contains(QStringLiteral("* Armor: ") + Kind
+                                                             + QStringLiteral(" Armor: F9, L, R, B4, T, U")))
+                                << Shown;
+                            EXPECT_TRUE(Read.Result.contains(QStringLiteral("back:  2x Rocket Launcher"))) << Shown;
+                            EXPECT_TRUE(Read.Result.contains(QStringLiteral("front:  Vulcan Machine Gun"))) << Shown;
+                            for (const QString& Line : Read.Result)
+                                EXPECT_FALSE(Line.contains(QLatin1String("Laser"))) << Shown;
+                            EXPECT_EQ(Read.Leftovers.toStdString(), "") << Shown;
+                        }
+                    }
+}
+
+// In a block that separates its items, a word of the armor's phrase that
+// names no kind is left to the user as written, never read as a part; in a
+// block without separators it is a part of its own.
+TEST_F(ArmorNotations, AWordOfThePhraseThatNamesNoKindIsLeftToTheUser)
+{
+    const TRead Separated = Import(QStringLiteral("Hornet by Kay\nSedan, front: RL, Airdam Metal Armor F6, B6"));
+    EXPECT_TRUE(Separated.Result.contains(QStringLiteral("* Armor: Metal Armor: F6, L, R, B6, T, U")));
+    EXPECT_FALSE(Separated.Result.contains(QStringLiteral("Airdam")));
+    EXPECT_EQ(Separated.Leftovers.toStdString(), "Airdam");
+    const TRead Words = Import(QStringLiteral("Hornet by Kay\nSedan Heavy Chassis front: RL Airdam Metal Armor F6 B6"));
+    EXPECT_TRUE(Words.Result.contains(QStringLiteral("* Armor: Metal Armor: F6, L, R, B6, T, U")));
+    EXPECT_TRUE(Words.Result.contains(QStringLiteral("Airdam")));
+    EXPECT_EQ(Words.Leftovers.toStdString(), "");
 }
 
 } // namespace
