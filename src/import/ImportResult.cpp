@@ -4,6 +4,7 @@
 #include "import/ClaimedFigures.h"
 #include "import/CrewWeaponRecognisers.h"
 #include "import/PartRecognisers.h"
+#include "import/SecondVehicle.h"
 #include "import/TextSearch.h"
 
 #include <QRegularExpression>
@@ -118,6 +119,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
 
     if (CutInvalidMark(T))
         Out.Add(QStringLiteral("# Vehicle marked as invalid!"));
+    const QString Second = CutSecondVehicle(T);
 
     bool HasAuthor = false;
     const QString Name = ParseName(T, HasAuthor);
@@ -222,5 +224,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     }
 
     Unread.prepend(T);
+    if (!Second.isEmpty())
+        Unread << SecondVehicleNote + LineBreak + Second;
     Out.Leftovers = TrimSeparators(Unread.join(LineBreak));
 }
