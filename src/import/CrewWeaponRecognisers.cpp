@@ -524,18 +524,24 @@ struct TWeaponTables {
     TSearchArray ByAbbrev;
 };
 
-// The first row of the wanted kind whose key the item holds (the plural
-// first when the count is not one); the key leaves the item.
+// The first row of the wanted kind whose key the item holds as words of
+// their own (the plural first when the count is not one); the key leaves
+// the item. A key inside a longer word names nothing.
 QString FindByKey(QString& Item, bool Equipment, const QString& Count, const TWeaponTables& Tables)
 {
     for (const TSearchFor& Row : Tables.ByKey) {
         // Where the key is absent, so is its plural.
         if (Row.IsEquipment != Equipment || PosText(Row.Key, Item) == 0)
             continue;
-        if (Count != QLatin1String("1") && FindAndRemove(Item, Row.Key + QLatin1Char('S')))
-            return Row.Name;
-        if (FindAndRemove(Item, Row.Key))
-            return Row.Name;
+        for (const QString& Key : {Row.Key + QLatin1Char('S'), Row.Key}) {
+            if (Key.size() > Row.Key.size() && Count == QLatin1String("1"))
+                continue;
+            if (const int P = PosOfWord(Key, Item)) {
+                const int Length = int(Key.size()) + (P + Key.size() <= Item.size() && Item[P - 1 + Key.size()] == QLatin1Char(',') ? 1 : 0);
+                Item = TrimSeparators(Item.remove(P - 1, Length));
+                return Row.Name;
+            }
+        }
     }
     return QString();
 }

@@ -645,8 +645,14 @@ QString ParseTires(QString& S)
     // kept, read once from left to right.
     QString Kept;
     int Cursor = 1;
-    for (int P = int(U.indexOf(QLatin1String("TIRE"))) + 1; P > 0;
-         P = int(U.indexOf(QLatin1String("TIRE"), Cursor - 1)) + 1) {
+    // "TIRE" begins a word ("Tires", never "entire" or "retired").
+    const auto NextTire = [&U](int From) {
+        for (qsizetype I = U.indexOf(QLatin1String("TIRE"), From); I >= 0; I = U.indexOf(QLatin1String("TIRE"), I + 1))
+            if (I == 0 || !U[I - 1].isLetter())
+                return int(I) + 1;
+        return 0;
+    };
+    for (int P = NextTire(0); P > 0; P = NextTire(Cursor - 1)) {
         const int A = qMax(FindCharInSet(U, Ends, P, -1), Cursor - 1);
         int B = FindCharInSet(U, Ends, P, 1);
         if (B < 0)
@@ -800,7 +806,12 @@ QString ParseArmor(QString& S, QStringList* Unread)
     P = qMax(P, 2);
     QString Sides[6];
     const int End = ReadArmorSides(S, P, Sides);
-    S = Copy(S, 1, Start) + Rest(S, End);
+    // The words on both sides of the cut stay apart ("Spoiler" and "Accel").
+    const QString Kept = Copy(S, 1, Start);
+    const QString After = Rest(S, End);
+    const bool Glued = !Kept.isEmpty() && !After.isEmpty() && Kept.back().isLetterOrNumber()
+                       && After.front().isLetterOrNumber();
+    S = Kept + (Glued ? QStringLiteral(" ") : QString()) + After;
     QString Result;
     if (Sloped)
         Result += QStringLiteral("Sloped ");

@@ -406,6 +406,23 @@ bool FindWordAndRemove(QString& S, const QString& Key)
     return false;
 }
 
+int PosOfWord(const QString& Key, const QString& S, qsizetype From)
+{
+    if (Key.isEmpty())
+        return 0;
+    const bool LetterEnd = Key.back().isLetter();
+    const bool LetterStart = Key.front().isLetterOrNumber();
+    for (qsizetype I = IndexOfText(S, Key, From); I >= 0; I = IndexOfText(S, Key, I + 1)) {
+        const qsizetype After = I + Key.size();
+        if (LetterStart && I > 0 && S[I - 1].isLetterOrNumber())
+            continue;
+        if (LetterEnd && After < S.size() && S[After].isLetter())
+            continue;
+        return int(I) + 1;
+    }
+    return 0;
+}
+
 bool HasWord(const QString& S, const QString& Key)
 {
     QString Probe = S;
