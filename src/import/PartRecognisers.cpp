@@ -594,7 +594,8 @@ QString ParseSuspension(QString& S)
 QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
 {
     const bool Front = PosText(QStringLiteral("FRONT"), Item) > 0;
-    const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0;
+    // "Back" names the rear as "Rear" does.
+    const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0 || HasWord(Item, QStringLiteral("BACK"));
     QString Line;
     if (Front && Rear)
         Line = QStringLiteral("Front & Rear Tires: ");
@@ -606,6 +607,8 @@ QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
         Line = QStringLiteral("Front & Rear Tires: ");
     for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR", "&"})
         Item = ReplaceText(Item, QLatin1String(Word), QString());
+    while (FindWordAndRemove(Item, QStringLiteral("BACK"))) {
+    }
     // The first alternative is a whole word where it is a bare abbreviation.
     static const struct {
         const char* Word;
@@ -660,7 +663,15 @@ QString ParseTires(QString& S)
         // The item in its written case; what it holds besides tire words
         // stays in the text, where the item was.
         QString Unread;
-        Lines += DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
+        const QString Line = DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
+        // An item that names tires of no kind ("a spare tire in the bed")
+        // is no tire set: it stays in the text as it stood.
+        if (Line.endsWith(QLatin1String("Tires"))) {
+            Kept += Copy(S, Cursor, qMin(B, int(S.size())) - Cursor + 1);
+            Cursor = B + 1;
+            continue;
+        }
+        Lines += Line;
         Kept += Copy(S, Cursor, A - Cursor + 1);
         if (!Unread.isEmpty() && Unread != QLatin1String("()"))
             Kept += QLatin1Char(' ') + Unread + QLatin1Char(',');

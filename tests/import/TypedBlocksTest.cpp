@@ -294,3 +294,30 @@ TEST_F(TypedBlocks, NothingOfTheCrewVanishes)
 }
 
 } // namespace
+
+namespace {
+
+// A tire item that names no kind of tire ("a spare tire in the bed") is no
+// tire set and replaces none read before it: it stays with the user, in
+// every place it stands.
+TEST_F(TypedBlocks, ATireOfNoKindIsNoTireSet)
+{
+    const char* const Comments[] = {"extra tire under the floor", "the tires are bald", "a spare tire"};
+    for (const char* Comment : Comments)
+        for (int Place = 0; Place < 3; ++Place) {
+            QStringList Items = {QStringLiteral("Solid tires front"), QStringLiteral("Radial PC tires back")};
+            Items.insert(Place, QLatin1String(Comment));
+            const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, ") + Items.join(QStringLiteral(", "))
+                                 + QStringLiteral(", back: FT");
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Tires: Front Tires: Solid"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("Rear Tires: Plasticore Radial"))) << Shown;
+            EXPECT_EQ(Out.Result.filter(QStringLiteral("Tires")).size(), 2) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("back:  Flamethrower"))) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), Comment) << Shown;
+        }
+}
+
+} // namespace
