@@ -3,6 +3,7 @@
 #include "import/BlockLines.h"
 #include "import/ClaimedFigures.h"
 #include "import/CrewWeaponRecognisers.h"
+#include "import/LabelLines.h"
 #include "import/PartRecognisers.h"
 #include "import/SecondVehicle.h"
 #include "import/TextSearch.h"
@@ -114,6 +115,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = ReplaceText(T, QStringLiteral("Hvy-"), QStringLiteral("Heavy "));
     T = ReplaceText(T, QStringLiteral("Hvy"), QStringLiteral("Heavy"));
     T = CollapseSpaces(T);
+    T = PutValuesBeforeLabels(T);
     T = TrimSeparators(T);
     Out.Log(QStringLiteral("Init"), QString(), T);
 

@@ -583,6 +583,12 @@ QString ParseSuspension(QString& S)
     else if (W == QLatin1String("OFFROAD") || W == QLatin1String("OFF-ROAD") || W == QLatin1String("ROAD")
              || W == QLatin1String("OR"))
         Suspension = QStringLiteral("Off-Road");
+    // "Off Road" written with a blank: the "Off" goes with the "Road".
+    if (W == QLatin1String("ROAD")) {
+        int Before = Q;
+        if (AnsiUpper(PrevWord(S, Before, true)) == QLatin1String("OFF"))
+            Q = Before;
+    }
     if (!Suspension.isEmpty())
         S = Copy(S, 1, Q - 2) + Rest(S, P + CutLength);
     S = TrimSeparators(S);
