@@ -562,6 +562,15 @@ const QRegularExpression& SpaceSize()
     return Size;
 }
 
+// The words that say what an add-on holds: "with", "holding", "mounting",
+// "carrying", "containing" (the "w/" of a text is gone by then).
+const QRegularExpression& HoldingVerb()
+{
+    static const QRegularExpression Verb(QStringLiteral("^(?:with|holding|mounting|carrying|containing)\\b\\s*"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return Verb;
+}
+
 // A sized add-on named with what it holds ("Two-space Rocket Platform with
 // 3 MR", "Three-space Turret (2 HR)", "Two-space turret: VMG"): Item keeps
 // the add-on with the pod's own brackets (its armor points, "(Plastic)",
@@ -576,8 +585,11 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
         return {};
     static const QRegularExpression AddOn(QStringLiteral("\\b(EWP|Rocket\\s+Platform|Turret)\\b(:?)"),
                                           QRegularExpression::CaseInsensitiveOption);
+    // The pod's own brackets: its armor points, "(Plastic)", "(rear)" and its
+    // size, alone or together ("(two-space, 3 pt)").
     static const QRegularExpression PodBracket(
-        QStringLiteral("^\\s*\\((?:\\s*\\d+\\s*(?:pts?|points?)?\\s*|\\s*plastic\\s*|\\s*rear\\s*)\\)"),
+        QStringLiteral("^\\s*\\((?:\\s*(?:\\d+\\s*-?\\s*(?:pts?|points?)?|plastic|rear|(?:zero|one|two|three|[0-3])[\\s-]*space)"
+                       "\\s*,?)+\\)"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch M = AddOn.match(Item);
     if (!M.hasMatch())
@@ -588,8 +600,7 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
         for (QRegularExpressionMatch B; (B = PodBracket.match(QStringView(Item).mid(End))).hasMatch();)
             End += B.capturedEnd();
     QString Held = Item.mid(M.capturedEnd(2) > End ? M.capturedEnd(2) : End).trimmed();
-    if (AnsiUpper(Held).startsWith(QLatin1String("WITH ")))
-        Held = Held.mid(5).trimmed();
+    Held.remove(HoldingVerb());
     // "(2 HR)": the whole of what it holds in one bracket.
     if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
         && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
@@ -669,6 +680,9 @@ QString PodName(QString& Item, const QString& Size)
                                                    QRegularExpression::CaseInsensitiveOption);
         Item.remove(PointsText);
     }
+    // A bracket the size and the points were read from leaves no piece.
+    static const QRegularExpression Emptied(QStringLiteral("\\((?:\\s|,)*(?:\\)|$)"));
+    Item.remove(Emptied);
     return Name + QStringLiteral(" EWP");
 }
 
@@ -731,6 +745,9 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
     SortSearchTable(true);
     Tables.ByAbbrev = SortedSearchTable;
 
+    // Side pods written in the plural are the one side pod of the rules.
+    static const QRegularExpression Pods(QStringLiteral("\\bEWPs\\b"), QRegularExpression::CaseInsensitiveOption);
+    S.replace(Pods, QStringLiteral("EWP"));
     QStringList Leftovers;
     QString LastLocation;
     // What an add-on item holds ("Three-space Turret with 2 MG (AP)") is
@@ -806,8 +823,12 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         // A pod, platform or turret whose size the text does not give names
         // none the second stage can build: the whole item, with the weapons
         // it holds ("Turret with RL", "Turret (2 MG)"), is left to the user.
-        static const QRegularExpression TurretHolding(QStringLiteral("\\bTurret\\s*(?:with\\b|\\()"),
-                                                      QRegularExpression::CaseInsensitiveOption);
+        // An unsized turret followed by a word that says what it holds, a
+        // bracket or a count ("Turret holding 2 MG", "Turret (2 MG)",
+        // "Turret w/ 2 RL") holds what it is named with.
+        static const QRegularExpression TurretHolding(
+            QStringLiteral("\\bTurret\\s*(?:\\(|\\d|(?:with|holding|mounting|carrying|containing|one|two|three|four)\\b)"),
+            QRegularExpression::CaseInsensitiveOption);
         if (AddOnSize.isEmpty()
             && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform"))
                 || (Turret && TurretHolding.match(Item).hasMatch()))) {
