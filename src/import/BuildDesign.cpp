@@ -157,8 +157,41 @@ void ReadClaim(int& Claim, TClaims& Claims, const QString& Key, const QString& V
     }
 }
 
+// The lines of a multi-part item whose counts the import does not take
+// whole (more than MaxImportCount): each is shown to the user, as a claim
+// not understood is, while the design gets the most it takes.
+void NoteCutCounts(TClaims& Claims, const QString& Key, const QString& Value)
+{
+    static const char* const EngineCounts[] = {"N2O", "GAL", "IMPROVED SUPERCHARGER"};
+    const bool Listed = Key == QLatin1String("* Weapons: ") || Key == QLatin1String("* Equipment: ");
+    if (!Listed && Key != QLatin1String("* Engine: "))
+        return;
+    for (const QString& Line : LinesOf(Value)) {
+        const QString U = AnsiUpper(Line.trimmed());
+        QStringList Counts;
+        // A weapon's count follows its place ("back:  3x").
+        static const QRegularExpression Listing(QStringLiteral("^(?:[A-Z ]+:\\s*)?(\\d+)\\s*X"));
+        if (const QRegularExpressionMatch M = Listing.match(U); Listed && M.hasMatch())
+            Counts << M.captured(1);
+        // An engine's count stands right before its keyword ("3x N2O").
+        for (const char* Keyword : EngineCounts)
+            if (!Listed)
+                if (const QRegularExpressionMatch M =
+                        QRegularExpression(QStringLiteral("(\\d+)\\s*X?\\s+") + QLatin1String(Keyword)).match(U);
+                    M.hasMatch())
+                    Counts << M.captured(1);
+        for (const QString& Count : Counts) {
+            bool Number = false;
+            const qlonglong N = TrimSeparators(Count).toLongLong(&Number);
+            if (Number && N > MaxImportCount && N <= std::numeric_limits<int>::max())
+                Claims.Cut << Key + Line.trimmed();
+        }
+    }
+}
+
 void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QString& Key, const QString& Value)
 {
+    NoteCutCounts(Claims, Key, Value);
     if (Key == QLatin1String("* Name: "))
         V.Name = Value;
     else if (Key == QLatin1String("* Author: "))

@@ -172,6 +172,8 @@ QString CompareClaims(TVehicle& Vehicle, const TClaims& Claims)
     Grouped("Cost", Claims.Cost, Cost);
     for (const QString& Line : Claims.NotUnderstood)
         Report += QStringLiteral("Claim not understood: ") + Line + LineBreak;
+    for (const QString& Line : Claims.Cut)
+        Report += QStringLiteral("Count not taken whole: ") + Line + LineBreak;
     if (Report.isEmpty())
         return Report;
     return LineBreak + QStringLiteral("---") + LineBreak + Report;

@@ -439,6 +439,12 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Asid
     bool Read = false;
     static const QRegularExpression Magazine(QStringLiteral("^\\+\\s*(\\d*)\\s*AMMO$"),
                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression LoadCount(QStringLiteral("^(\\d{1,3}|one|two|three|four|five|six)\\s*x?\\s+(\\S+)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QStringList NumberWords = {QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("THREE"),
+                                            QStringLiteral("FOUR"), QStringLiteral("FIVE"), QStringLiteral("SIX")};
+    // More loads than any group holds name no more weapons.
+    constexpr int MaxLoadsNamed = 100;
     for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;) {
         const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
         if (Close < 0)
@@ -453,13 +459,24 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Asid
                 Extra += M.captured(1).isEmpty() ? 1 : M.captured(1).toInt();
                 continue;
             }
+            // A load for some weapons of the group names how many carry it
+            // ("one HEAT", "2x AP"); the others carry the plain load.
+            QString Load = Text;
+            int Weapons = 1;
+            if (const QRegularExpressionMatch C = LoadCount.match(Text); C.hasMatch()) {
+                const QString N = AnsiUpper(C.captured(1));
+                const int Word = int(NumberWords.indexOf(N));
+                Weapons = Word >= 0 ? Word + 1 : qBound(1, N.toInt(), MaxLoadsNamed);
+                Load = C.captured(2);
+            }
             // "-" is the plain load of one weapon of the group.
-            bool Known = Text == QLatin1String("-");
+            bool Known = Load == QLatin1String("-");
             if (Known)
-                Found << Text;
+                Found << Load;
             for (const TAmmoType& Ammo : AmmoTypes.Items)
-                if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Text)) {
-                    Found << Ammo.Abbreviation;
+                if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Load)) {
+                    for (int I = 0; I < Weapons; ++I)
+                        Found << Ammo.Abbreviation;
                     Known = true;
                     break;
                 }

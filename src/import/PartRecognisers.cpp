@@ -878,12 +878,14 @@ QString ParseGasTank(const QString& S, int& Start, int& End)
         if (Item.contains(QLatin1String("DUEL")))
             Type = QStringLiteral("Duelling");
     }
+    // The gallons as written: a number too large to hold is passed on
+    // whole, for the second stage to report, never read as 0.
     const auto Gallons = [](const QString& Item) {
         const QString N = FirstNumber(Item);
-        return N.isEmpty() ? -1 : N.toInt();
+        return N.isEmpty() ? -1 : N.toLongLong();
     };
-    const int G0 = Gallons(Item0);
-    int G1 = Gallons(Item1);
+    const qlonglong G0 = Gallons(Item0);
+    qlonglong G1 = Gallons(Item1);
     // The wheelguard reader has turned the "with" of "Tank with 10 gallons"
     // into a list comma, so the gallons may stand in the item after the tank.
     if (G1 < 0) {
@@ -894,7 +896,7 @@ QString ParseGasTank(const QString& S, int& Start, int& End)
             After = Next;
         }
     }
-    const int G = G0 > G1 ? G0 : G1;
+    const qlonglong G = G0 > G1 ? G0 : G1;
     Start = Before + 1;
     End = qMax(After, P + 3);
     return QStringLiteral("Gas Tank: ") + Type

@@ -254,7 +254,7 @@ QString FirstNumber(const QString& S)
 
 QString OwnNumber(const QString& S)
 {
-    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d{1,6})[Xx]?(?![A-Za-z0-9])"));
+    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d+)[Xx]?(?![A-Za-z0-9])"));
     return Number.match(S).captured(1);
 }
 
