@@ -281,8 +281,9 @@ const char* const Bodies[][2] = {
 bool HoldsBodyKeyword(const QString& S)
 {
     const QString U = AnsiUpper(S);
+    // A body word of its own: "Vanguard" and "Caravan" hold none.
     for (const auto& Entry : Bodies)
-        if (Pos(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
+        if (PosOfWord(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
             return true;
     return false;
 }
@@ -315,12 +316,14 @@ qsizetype FirstLineEnd(const QString& S)
 // Whether a separator on a later line stands in a header line of its own:
 // the line opens a paragraph (a blank line above it) and nothing of the
 // stat block (a body word) follows the separator on it.
-bool IsHeaderLine(const QString& Above, const QString& After)
+bool IsHeaderLine(const QString& Above, const QString& After, bool OwnHeader)
 {
     const QStringList Lines = ReplaceLineBreaks(Above, QStringLiteral("\n")).split(QLatin1Char('\n'));
     const qsizetype LineEnd = FirstLineEnd(After);
-    return Lines.size() >= 3 && Lines[Lines.size() - 2].trimmed().isEmpty()
-           && !HoldsBodyKeyword(LineEnd < 0 ? After : After.left(LineEnd));
+    // The program's own header needs no blank line above it: a greeting may
+    // stand right over it.
+    const bool Opens = OwnHeader || (Lines.size() >= 3 && Lines[Lines.size() - 2].trimmed().isEmpty());
+    return Opens && !HoldsBodyKeyword(LineEnd < 0 ? After : After.left(LineEnd));
 }
 
 } // namespace
@@ -349,7 +352,7 @@ QString ParseName(QString& S, bool& HasAuthor)
             --LineStart;
         const QString Above = S.left(LineStart);
         const QString After = S.mid(End);
-        if (LineStart > 0 && !IsHeaderLine(Above, After))
+        if (LineStart > 0 && !IsHeaderLine(Above, After, Key == QLatin1String(", designed by ")))
             continue;
         // "Van - Heavy Chassis - ...", a block without commas whose first
         // heading ends in ":", or "Searchlight (mounted by the door)" in a
@@ -357,7 +360,9 @@ QString ParseName(QString& S, bool& HasAuthor)
         // after it puts the separator inside the stat block.
         if (Key != QLatin1String(", designed by ") && HoldsBodyKeyword(S.left(At)) && !HoldsBodyKeyword(After))
             continue;
-        const QString Name = S.mid(LineStart, At - LineStart);
+        // "Hellcat -- by Marla": the dash before the separator is no part of
+        // the name.
+        const QString Name = TrimSeparators(S.mid(LineStart, At - LineStart), true);
         S = TrimSeparators(After);
         HasAuthor = Sep.Author;
         // The lines above the header go on to the description: after the

@@ -321,3 +321,50 @@ TEST_F(TypedBlocks, ATireOfNoKindIsNoTireSet)
 }
 
 } // namespace
+
+namespace {
+
+// A name that holds a body word inside a longer word, with every separator
+// the header takes and a dash before "by", in any case: the name is read
+// whole and the body from the block.
+TEST_F(TypedBlocks, NamesHoldingBodyWordsInsideLongerWords)
+{
+    for (const char* Name : {"Vanguard", "Caravan", "Compactor", "Sedanza"})
+        for (const char* Separator : {": ", " - ", " -- ", " -- by Marla\n", " - by Marla\n", ", designed by Marla\n"})
+            for (const bool Capitals : {false, true}) {
+                QString Text = QLatin1String(Name) + QLatin1String(Separator) + QStringLiteral("Pickup, Light Chassis");
+                if (Capitals)
+                    Text = Text.toUpper();
+                TImportResult Out;
+                ImportDescription(Text, Out);
+                const QString Expected = QStringLiteral("* Name: ") + (Capitals ? QString(QLatin1String(Name)).toUpper()
+                                                                               : QString(QLatin1String(Name)));
+                EXPECT_TRUE(Out.Result.contains(Expected)) << Text.toStdString() << "\n"
+                                                            << Out.Result.join(QLatin1Char('\n')).toStdString();
+                EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Type: Pickup"))) << Text.toStdString();
+                EXPECT_EQ(Out.Leftovers.toStdString(), "") << Text.toStdString();
+            }
+}
+
+// The program's own header right under a greeting, with or without a blank
+// line between, keeps its name and author; the greeting is the description.
+TEST_F(TypedBlocks, OwnHeaderUnderAGreeting)
+{
+    for (const char* Between : {"\n", "\r\n", "\n\n", "\n  \n"})
+        for (const char* Greeting : {"Hello all, a new one.", "Greetings!\nTwo lines of it."}) {
+            const QString Text = QLatin1String(Greeting) + QLatin1String(Between)
+                                 + QStringLiteral("Gray Moth, designed by Ida Rune\nCamper, Standard Chassis");
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Name: Gray Moth"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Author: Ida Rune"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Description: ")
+                                            + QString(QLatin1String(Greeting)).replace(QLatin1Char('\n'), QLatin1Char(' '))))
+                << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Type: Camper"))) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), "") << Shown;
+        }
+}
+
+} // namespace
