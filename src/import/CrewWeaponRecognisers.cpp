@@ -91,6 +91,10 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, int GunnerAt,
     QStringList Gear;
     int At = P;
     const QString First = NextItem(U, At, true);
+    // Where the plain list begins: at the keyword, or after its bracket,
+    // where more gear may follow ("Driver (Body Armor), Gas Mask").
+    int PlainFrom = P;
+    bool Bracketed = false;
     if (First.startsWith(QLatin1Char('('))) {
         const int Open = Pos(QStringLiteral("("), Copy(U, P, ToEnd)) + P - 1;
         const int Close = Pos(QStringLiteral(")"), Copy(U, Open, ToEnd)) + Open - 1;
@@ -100,15 +104,18 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, int GunnerAt,
             KeyPass(List, Gear);
             AbbrevPass(List, Gear);
             KeepUnread(List, Unread);
+            PlainFrom = Close;
+            Bracketed = true;
         }
-    } else {
+    }
+    if (Bracketed || !First.startsWith(QLatin1Char('('))) {
         static const char* const Stops[] = {"FRONT", "LEFT", "RIGHT", "BACK", "TOP", "UNDER", "TURRET",
                                             "EWP", "F:", "L:", "R:", "B:", "T:", "U:", "TIRE", "PLANT",
                                             "METAL", "PLASTIC", "SPOILER", "FAKE"};
         // Items that named nothing before the gunner; they leave the text
         // with a later item that names gear, and go to Unread then.
         QStringList Passed;
-        At = P;
+        At = PlainFrom;
         for (;;) {
             const int Before = At;
             QString Item = NextItem(U, At, true);

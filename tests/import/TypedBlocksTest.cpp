@@ -368,3 +368,31 @@ TEST_F(TypedBlocks, OwnHeaderUnderAGreeting)
 }
 
 } // namespace
+
+namespace {
+
+// Gear listed after the driver's bracket is the driver's, however much of it
+// stands in the bracket and after it, up to the gunner or the next part.
+TEST_F(TypedBlocks, GearAfterTheDriversBracket)
+{
+    const QStringList Gear = {QStringLiteral("Impact Armor"), QStringLiteral("Gas Mask"), QStringLiteral("PFE"),
+                              QStringLiteral("TC")};
+    const QStringList Names = {QStringLiteral("Impact Armor"), QStringLiteral("Gas Mask"),
+                               QStringLiteral("Portable Fire Extinguisher"), QStringLiteral("Targeting Computer")};
+    for (int InBracket = 1; InBracket < Gear.size(); ++InBracket)
+        for (const char* After : {", Gunner (Body Armor)", ", back: FT", ", Gunner, back: FT"}) {
+            const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Driver (%1), %2%3")
+                                     .arg(Gear.mid(0, InBracket).join(QStringLiteral(", ")),
+                                          Gear.mid(InBracket).join(QStringLiteral(", ")), QLatin1String(After));
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            // The gear list follows the sorted table, not the text.
+            const QString Line = Out.Result.filter(QStringLiteral("* Crew: Driver: ")).value(0);
+            for (const QString& Name : Names)
+                EXPECT_TRUE(Line.contains(Name)) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), "") << Shown;
+        }
+}
+
+} // namespace
