@@ -331,7 +331,25 @@ QString FailingLine(const TResultItem& Item)
 QString FiguresRefusal(const QVector<TResultItem>& Items, const EError& Error)
 {
     QString What = QStringLiteral("the design's figures cannot be computed (") + Error.Message() + QLatin1Char(')');
-    for (qsizetype I = 0; I < Items.size(); ++I) {
+    // The line to blame is the one whose value overflows: the lines with the
+    // longest numbers are tried first, those without a number (a body's
+    // name, which only scales the others) last.
+    const auto LongestNumber = [](const QString& Value) {
+        qsizetype Longest = 0;
+        qsizetype Run = 0;
+        for (const QChar C : Value) {
+            Run = C.isDigit() ? Run + 1 : 0;
+            Longest = std::max(Longest, Run);
+        }
+        return Longest;
+    };
+    QVector<qsizetype> Order;
+    for (qsizetype I = 0; I < Items.size(); ++I)
+        Order << I;
+    std::stable_sort(Order.begin(), Order.end(), [&](qsizetype A, qsizetype B) {
+        return LongestNumber(Items[A].Value) > LongestNumber(Items[B].Value);
+    });
+    for (const qsizetype I : Order) {
         TTrial Without;
         try {
             ReadItems(Items, Without.V, Without.Main, Without.Claims, I);
