@@ -413,15 +413,14 @@ void ApplyTires(TVehicle& V, const QString& Value)
 {
     for (const QString& Line : LinesOf(AnsiUpper(Value))) {
         const auto Holds = [&Line](const char* Text) { return Pos(QLatin1String(Text), Line) > 0; };
+        // The tire kind is the first of the rules' kinds whose name the line
+        // holds as a word of its own, else Standard.
         QString Name = QStringLiteral("Standard");
-        if (Holds("HEAVY-DUTY"))
-            Name = QStringLiteral("Heavy-Duty");
-        else if (Holds("PUNCTURE-RESISTANT"))
-            Name = QStringLiteral("Puncture-Resistant");
-        else if (Holds("SOLID"))
-            Name = QStringLiteral("Solid");
-        else if (Holds("PLASTICORE"))
-            Name = QStringLiteral("Plasticore");
+        for (const TTireType& Kind : TireTypes.Items)
+            if (Kind.Name != Name && PosOfWord(AnsiUpper(Kind.Name), Line) > 0) {
+                Name = Kind.Name;
+                break;
+            }
         TTireType Tire;
         if (!FindTireType(Name, Tire))
             continue;

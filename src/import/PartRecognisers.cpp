@@ -636,6 +636,7 @@ QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
         {"OR", {"Off-Road", "Off Road", "Offroad"}, "Off-road "},
         {nullptr, {"Racing", nullptr, nullptr}, "Racing "},
         {"SB", {"Steel-Belted", "Steel Belted", "SteelBelted"}, "Steelbelted "},
+        {"Metal", {nullptr, nullptr, nullptr}, "Metal "},
     };
     for (const auto& G : Groups) {
         bool Found = G.Word && FindWordAndRemove(Item, QLatin1String(G.Word));
