@@ -328,6 +328,24 @@ bool IsHeaderLine(const QString& Above, const QString& After, bool OwnHeader)
 
 } // namespace
 
+namespace {
+
+// Whether a line ends a sentence: a "!" or "?", or a full stop after a word
+// that is no capitalised abbreviation or initial ("it." does, "Mk." and "R."
+// do not).
+bool EndsSentence(const QString& Line)
+{
+    if (Line.endsWith(QLatin1Char('!')) || Line.endsWith(QLatin1Char('?')))
+        return true;
+    if (!Line.endsWith(QLatin1Char('.')))
+        return false;
+    const qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '));
+    const QString Word = Line.mid(Blank + 1).chopped(1);
+    return Word.size() > 2 || Word.isEmpty() || !Word[0].isUpper();
+}
+
+} // namespace
+
 QString ParseName(QString& S, bool& HasAuthor)
 {
     HasAuthor = false;
@@ -350,6 +368,22 @@ QString ParseName(QString& S, bool& HasAuthor)
         qsizetype LineStart = At;
         while (LineStart > 0 && !IsLineBreak(S[LineStart - 1]))
             --LineStart;
+        // The program's own header wrapped inside its name: the lines right
+        // above it that end no sentence are the name's too ("Mk." and an
+        // initial end none).
+        if (Key == QLatin1String(", designed by "))
+            while (LineStart > 0) {
+                qsizetype Above = LineStart - 1;
+                while (Above > 0 && IsLineBreak(S[Above - 1]) && Above > LineStart - 2)
+                    --Above;
+                qsizetype PrevStart = Above;
+                while (PrevStart > 0 && !IsLineBreak(S[PrevStart - 1]))
+                    --PrevStart;
+                const QString Line = S.mid(PrevStart, Above - PrevStart).trimmed();
+                if (Line.isEmpty() || EndsSentence(Line))
+                    break;
+                LineStart = PrevStart;
+            }
         const QString Above = S.left(LineStart);
         const QString After = S.mid(End);
         if (LineStart > 0 && !IsHeaderLine(Above, After, Key == QLatin1String(", designed by ")))
@@ -362,7 +396,8 @@ QString ParseName(QString& S, bool& HasAuthor)
             continue;
         // "Hellcat -- by Marla": the dash before the separator is no part of
         // the name.
-        const QString Name = TrimSeparators(S.mid(LineStart, At - LineStart), true);
+        const QString Name =
+            TrimSeparators(ReplaceLineBreaks(S.mid(LineStart, At - LineStart), QStringLiteral(" ")).simplified(), true);
         S = TrimSeparators(After);
         HasAuthor = Sep.Author;
         // The lines above the header go on to the description: after the
@@ -396,8 +431,28 @@ QString ParseAuthor(QString& S, bool HasAuthor)
         S.clear();
         return Author;
     }
-    // Blanks at the end of the header line are layout, not the author's.
-    const QString Author = Copy(S, 1, Stop - 1).trimmed();
+    // Blanks at the end of the header line are layout, not the author's; an
+    // author that ends in an initial was wrapped, and goes on over the next
+    // line ("R." / "Calder").
+    QString Author = Copy(S, 1, Stop - 1).trimmed();
+    while (S[Stop - 1] != QLatin1Char(':') && !EndsSentence(Author) && Author.endsWith(QLatin1Char('.'))) {
+        int Next = Stop + 1;
+        if (S[Stop - 1] == QLatin1Char('\r') && Next <= S.size() && S[Next - 1] == QLatin1Char('\n'))
+            ++Next;
+        int NextStop = 0;
+        for (int I = Next; I <= S.size() && NextStop == 0; ++I)
+            if (S[I - 1] == QLatin1Char('\n') || S[I - 1] == QLatin1Char('\r') || S[I - 1] == QLatin1Char(':'))
+                NextStop = I;
+        const QString More = Copy(S, Next, (NextStop == 0 ? int(S.size()) + 1 : NextStop) - Next).trimmed();
+        if (More.isEmpty())
+            break;
+        Author += QLatin1Char(' ') + More;
+        if (NextStop == 0) {
+            S.clear();
+            return Author;
+        }
+        Stop = NextStop;
+    }
     int After = Stop + 1;
     if (S[Stop - 1] == QLatin1Char('\r') && After <= S.size() && S[After - 1] == QLatin1Char('\n'))
         ++After;
