@@ -36,18 +36,6 @@ QString ArmorLine(const QString& Kind, const std::vector<int>& Values)
     return Line + Sides.join(QStringLiteral(", "));
 }
 
-struct TRead {
-    QStringList Result;
-    QString Leftovers;
-};
-
-TRead Import(const QString& Text)
-{
-    TImportResult Out;
-    ImportDescription(Text, Out);
-    return {Out.Result, Out.Leftovers};
-}
-
 // Two sides that share one value get it both, whichever two they are, however
 // they are named and joined, and wherever a mail program broke the line; the
 // sides named one by one around them keep theirs.
@@ -93,7 +81,7 @@ TEST_F(ArmorNotations, APairOfSidesGivesBothSidesTheValue)
                         Text += Others.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ") + Pieces[0] + Sep[0]
                                 + Pieces[1] + Sep[1] + Pieces[2] + Sep[2] + QStringLiteral("17, ")
                                 + Others.mid(2).join(QStringLiteral(", ")) + QStringLiteral(", Spoiler");
-                        const TRead Read = Import(Text);
+                        const TImportResult Read = StageOne(Text);
                         EXPECT_TRUE(Read.Result.contains(ArmorLine(QStringLiteral("Fireproof Metal"), Values)))
                             << Text.toStdString() << "\n" << Read.Result.join(QLatin1Char('\n')).toStdString();
                         EXPECT_TRUE(Read.Result.contains(QStringLiteral("Spoiler"))) << Text.toStdString();
@@ -113,7 +101,7 @@ TEST_F(ArmorNotations, TheSidesAreLeftAndRight)
         for (const char* Before : {" ", "\n", ": "}) {
             const QString Text = QStringLiteral("Hornet by Kay\nSedan, Plastic Armor F12, %1%2%3, B6, T2, U2, back: 2 FT")
                                      .arg(QLatin1String(Sides), QLatin1String(Before), QStringLiteral("9"));
-            const TRead Read = Import(Text);
+            const TImportResult Read = StageOne(Text);
             EXPECT_TRUE(Read.Result.contains(QStringLiteral("* Armor: Plastic Armor: F12, L9, R9, B6, T2, U2")))
                 << Text.toStdString() << "\n" << Read.Result.join(QLatin1Char('\n')).toStdString();
             EXPECT_TRUE(Read.Result.contains(QStringLiteral("back:  2x Flamethrower"))) << Text.toStdString();
@@ -125,7 +113,7 @@ TEST_F(ArmorNotations, TheSidesAreLeftAndRight)
 // count, never a side's value.
 TEST_F(ArmorNotations, APlaceAfterTheArmorIsNoSide)
 {
-    const TRead Read = Import(QStringLiteral("Hornet by Kay\nSedan, Plastic Armor F12, B6, left 2 MG, Spoiler"));
+    const TImportResult Read = StageOne(QStringLiteral("Hornet by Kay\nSedan, Plastic Armor F12, B6, left 2 MG, Spoiler"));
     EXPECT_TRUE(Read.Result.contains(QStringLiteral("* Armor: Plastic Armor: F12, L, R, B6, T, U")))
         << Read.Result.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(Read.Result.contains(QStringLiteral("left:  2x Machine Gun")));
@@ -173,7 +161,7 @@ TEST_F(ArmorNotations, TheKindPhraseReadsEveryWordingOfItsKind)
                             QString Text = Lead + Armor + QStringLiteral(" F9, B4, front: VMG");
                             if (Capitals)
                                 Text = Text.toUpper();
-                            const TRead Read = Import(Text);
+                            const TImportResult Read = StageOne(Text);
                             const QString Kind = QString(*Fire ? QStringLiteral("Fireproof ") : QString())
                                                  + QStringLiteral("Reflective ")
                                                  + (QLatin1String(Base) == QLatin1String("Metal") ? QStringLiteral("Metal")
@@ -196,11 +184,11 @@ TEST_F(ArmorNotations, TheKindPhraseReadsEveryWordingOfItsKind)
 // block without separators it is a part of its own.
 TEST_F(ArmorNotations, AWordOfThePhraseThatNamesNoKindIsLeftToTheUser)
 {
-    const TRead Separated = Import(QStringLiteral("Hornet by Kay\nSedan, front: RL, Airdam Metal Armor F6, B6"));
+    const TImportResult Separated = StageOne(QStringLiteral("Hornet by Kay\nSedan, front: RL, Airdam Metal Armor F6, B6"));
     EXPECT_TRUE(Separated.Result.contains(QStringLiteral("* Armor: Metal Armor: F6, L, R, B6, T, U")));
     EXPECT_FALSE(Separated.Result.contains(QStringLiteral("Airdam")));
     EXPECT_EQ(Separated.Leftovers.toStdString(), "Airdam");
-    const TRead Words = Import(QStringLiteral("Hornet by Kay\nSedan Heavy Chassis front: RL Airdam Metal Armor F6 B6"));
+    const TImportResult Words = StageOne(QStringLiteral("Hornet by Kay\nSedan Heavy Chassis front: RL Airdam Metal Armor F6 B6"));
     EXPECT_TRUE(Words.Result.contains(QStringLiteral("* Armor: Metal Armor: F6, L, R, B6, T, U")));
     EXPECT_TRUE(Words.Result.contains(QStringLiteral("Airdam")));
     EXPECT_EQ(Words.Leftovers.toStdString(), "");

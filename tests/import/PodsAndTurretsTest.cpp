@@ -6,19 +6,7 @@ namespace {
 
 using PodsAndTurrets = StageTwo;
 
-struct TRead {
-    QStringList Result;
-    QString Leftovers;
-};
-
-TRead Import(const QString& Text)
-{
-    TImportResult Out;
-    ImportDescription(Text, Out);
-    return {Out.Result, Out.Leftovers};
-}
-
-std::string Shown(const QString& Text, const TRead& Read)
+std::string Shown(const QString& Text, const TImportResult& Read)
 {
     return Text.toStdString() + "\n" + Read.Result.join(QLatin1Char('\n')).toStdString() + "\n["
            + Read.Leftovers.toStdString() + "]";
@@ -39,7 +27,7 @@ TEST_F(PodsAndTurrets, APodHoldsWhatItIsNamedWith)
                     const QString Pod = QLatin1String(Place) + QLatin1Char(' ') + QLatin1String(Kind);
                     const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, %1 %2 3 MR, back: FT")
                                              .arg(QString::fromLatin1(Size[0]).arg(Pod), QLatin1String(Verb));
-                    const TRead Read = Import(Text);
+                    const TImportResult Read = StageOne(Text);
                     QString Line;
                     for (const QString& L : Read.Result)
                         if (L.startsWith(QLatin1String("Two-space")) && L.endsWith(QLatin1String("EWP")))
@@ -68,14 +56,14 @@ TEST_F(PodsAndTurrets, ATurretHoldsWhatItIsNamedWithOnlyWhenSized)
                 const QString Item = (Sized ? QStringLiteral("Two-space Turret ") : QStringLiteral("Turret "))
                                      + QLatin1String(Verb) + QLatin1Char(' ') + QLatin1String(Held);
                 const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, %1, back: MG").arg(Item);
-                const TRead Read = Import(Text);
+                const TImportResult Read = StageOne(Text);
                 EXPECT_TRUE(Read.Result.contains(QStringLiteral("back:  Machine Gun"))) << Shown(Text, Read);
                 EXPECT_EQ(Read.Result.contains(QStringLiteral("Two-space Turret")), Sized) << Shown(Text, Read);
                 EXPECT_EQ(Read.Result.filter(QStringLiteral("turret:")).isEmpty(), !Sized) << Shown(Text, Read);
                 EXPECT_EQ(Read.Leftovers.toStdString(), Sized ? "" : Item.toStdString()) << Shown(Text, Read);
             }
     // "w/" is gone before the recognisers read the item.
-    const TRead Read = Import(QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, Turret w/ 2 RL, back: MG"));
+    const TImportResult Read = StageOne(QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, Turret w/ 2 RL, back: MG"));
     EXPECT_TRUE(Read.Result.filter(QStringLiteral("turret:")).isEmpty());
     EXPECT_EQ(Read.Leftovers.toStdString(), "Turret 2 RL");
 }
