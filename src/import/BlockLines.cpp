@@ -4,6 +4,7 @@
 #include "model/Global.h"
 
 #include <QHashFunctions>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
@@ -218,8 +219,63 @@ bool BeginsAPart(const QSet<QString>& Pairs, const QString& Word)
     return !Places.contains(Key) && Pairs.contains(FirstWordMark + Key);
 }
 
-// Whether the block separates any items with a comma or a semicolon (one
-// inside a bracket separates the bracket's pieces, not items).
+// Whether a line break between these two words falls inside a group of
+// armor sides that share one value ("L /" "R 20", "sides" "20", "left and"
+// "right 20"): a side letter (in capitals), a side's name or a group of
+// them, a joiner between sides, and the value after them.
+bool InsideArmorSides(const QString& Joined, const QString& Next)
+{
+    // Only inside the armor's list of sides: nothing but sides, joiners and
+    // values since the word "Armor".
+    static const QRegularExpression SidesSoFar(
+        QStringLiteral("ARMOR:?((?:[\\s,;:/&+]|\\d|(?<![A-Z])(?:[FLRBTU]|FRONT|LEFT|RIGHT|BACK|TOP|UNDER|BOTTOM|SIDES|AND)(?![A-Z]))*)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!SidesSoFar.match(QStringView(Joined).right(200)).hasMatch())
+        return false;
+    const QStringList Tail = Joined.right(40).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString Last = Tail.isEmpty() ? QString() : Tail.last();
+    const QString Before = Tail.size() > 1 ? Tail[Tail.size() - 2] : QString();
+    static const QStringList Names = {QStringLiteral("FRONT"), QStringLiteral("LEFT"), QStringLiteral("RIGHT"),
+                                      QStringLiteral("BACK"), QStringLiteral("TOP"), QStringLiteral("UNDER"),
+                                      QStringLiteral("BOTTOM"), QStringLiteral("SIDES")};
+    static const QString Letters = QStringLiteral("FLRBTU");
+    static const QString Joiners = QStringLiteral("/&+");
+    const auto IsJoiner = [](const QString& Word) {
+        return (Word.size() == 1 && Joiners.contains(Word[0])) || AnsiUpper(Word) == QLatin1String("AND");
+    };
+    // Letters only in capitals, names in any case; a group "L/R" of its own.
+    const auto IsSides = [](const QString& Word, bool LettersToo) {
+        QString Piece;
+        int Pieces = 0;
+        for (qsizetype I = 0; I <= Word.size(); ++I) {
+            if (I < Word.size() && !Joiners.contains(Word[I])) {
+                Piece += Word[I];
+                continue;
+            }
+            const bool Letter = Piece.size() == 1 && Letters.contains(Piece[0]);
+            if (!(Letter && LettersToo) && !Names.contains(AnsiUpper(Piece)))
+                return false;
+            Piece.clear();
+            ++Pieces;
+        }
+        return Pieces > 0;
+    };
+    const bool Group = Last.contains(QRegularExpression(QStringLiteral("[/&+]"))) || IsJoiner(Before);
+    const bool NextIsValue = !Next.isEmpty() && Next[0].isDigit();
+    if (IsJoiner(Last))
+        return IsSides(Next, true);
+    if (!IsSides(Last, true))
+        return false;
+    if (IsJoiner(Next))
+        return true;
+    // A single side's name before a number may be a place and a count
+    // ("front" "2 MG"); a letter, a group and "sides" are sides.
+    const bool Single = !Group && Last.size() > 1 && AnsiUpper(Last) != QLatin1String("SIDES");
+    return NextIsValue && !Single;
+}
+
+} // namespace
+
 bool SeparatesItems(const QString& Block)
 {
     int Depth = 0;
@@ -234,7 +290,19 @@ bool SeparatesItems(const QString& Block)
     return false;
 }
 
-} // namespace
+
+// Whether a line break falls inside the armor's kind phrase: the line before
+// is a wrapped line of items (it separates items and does not end in a
+// separator) and the next line's first item is the armor ("Laser" /
+// "Reflective Armor F10"). A line of one item ends its item.
+bool WrapsIntoArmor(const QString& Previous, const QString& Line)
+{
+    if (!SeparatesItems(Previous))
+        return false;
+    static const QRegularExpression Armor(QStringLiteral("^[^,;()]*(?<!BODY |IMPACT |COMPONENT )\\bARMOR\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return Armor.match(Line).hasMatch();
+}
 
 QString JoinBlockLines(const QString& Block)
 {
@@ -261,6 +329,7 @@ QString JoinBlockLines(const QString& Block)
     const QSet<QString>* Pairs = nullptr;
     QString Joined;
     int OpenBrackets = 0;
+    QString Previous;
     for (const TPiece& Piece : Pieces) {
         const QString& Line = Piece.Text;
         if (Line.isEmpty())
@@ -274,12 +343,15 @@ QString JoinBlockLines(const QString& Block)
             if (Last == QLatin1Char('-') && Joined.size() > 1 && Joined[Joined.size() - 2].isLetter()) {
                 // A word divided at its hyphen: "Puncture-" "Resistant".
             } else if (Separated || OpenBrackets > 0 || IsJoiningWord(LastWord(Joined), true)
-                       || IsJoiningWord(FirstWord(Line), false)) {
+                       || IsJoiningWord(FirstWord(Line), false)
+                       || InsideArmorSides(Joined, FirstWord(Line))) {
                 Joined += QLatin1Char(' ');
             } else if (Last == QLatin1Char(')')) {
                 // A closed bracket ends its part: "(Plastic)" of a pod is no
                 // armor word of the line after it.
                 Joined += QStringLiteral(", ");
+            } else if (!ByWords && WrapsIntoArmor(Previous, Line)) {
+                Joined += QLatin1Char(' ');
             } else {
                 if (!Pairs)
                     Pairs = &RulesPairs();
@@ -296,6 +368,7 @@ QString JoinBlockLines(const QString& Block)
                 --OpenBrackets;
         }
         Joined += Line;
+        Previous = Line;
     }
     return Joined;
 }

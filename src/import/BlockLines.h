@@ -10,3 +10,7 @@
 // block with no comma or semicolon between its items is read the same way
 // blank by blank.
 QString JoinBlockLines(const QString& Block);
+
+// Whether the block separates any items with a comma or a semicolon (one
+// inside a bracket separates the bracket's pieces, not items).
+bool SeparatesItems(const QString& Block);

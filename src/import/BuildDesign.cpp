@@ -157,8 +157,41 @@ void ReadClaim(int& Claim, TClaims& Claims, const QString& Key, const QString& V
     }
 }
 
+// The lines of a multi-part item whose counts the import does not take
+// whole (more than MaxImportCount): each is shown to the user, as a claim
+// not understood is, while the design gets the most it takes.
+void NoteCutCounts(TClaims& Claims, const QString& Key, const QString& Value)
+{
+    static const char* const EngineCounts[] = {"N2O", "GAL", "IMPROVED SUPERCHARGER"};
+    const bool Listed = Key == QLatin1String("* Weapons: ") || Key == QLatin1String("* Equipment: ");
+    if (!Listed && Key != QLatin1String("* Engine: "))
+        return;
+    for (const QString& Line : LinesOf(Value)) {
+        const QString U = AnsiUpper(Line.trimmed());
+        QStringList Counts;
+        // A weapon's count follows its place ("back:  3x").
+        static const QRegularExpression Listing(QStringLiteral("^(?:[A-Z ]+:\\s*)?(\\d+)\\s*X"));
+        if (const QRegularExpressionMatch M = Listing.match(U); Listed && M.hasMatch())
+            Counts << M.captured(1);
+        // An engine's count stands right before its keyword ("3x N2O").
+        for (const char* Keyword : EngineCounts)
+            if (!Listed)
+                if (const QRegularExpressionMatch M =
+                        QRegularExpression(QStringLiteral("(\\d+)\\s*X?\\s+") + QLatin1String(Keyword)).match(U);
+                    M.hasMatch())
+                    Counts << M.captured(1);
+        for (const QString& Count : Counts) {
+            bool Number = false;
+            const qlonglong N = TrimSeparators(Count).toLongLong(&Number);
+            if (Number && N > MaxImportCount && N <= std::numeric_limits<int>::max())
+                Claims.Cut << Key + Line.trimmed();
+        }
+    }
+}
+
 void ProcessItem(TVehicle& V, TImportTarget& Main, TClaims& Claims, const QString& Key, const QString& Value)
 {
+    NoteCutCounts(Claims, Key, Value);
     if (Key == QLatin1String("* Name: "))
         V.Name = Value;
     else if (Key == QLatin1String("* Author: "))
@@ -298,7 +331,25 @@ QString FailingLine(const TResultItem& Item)
 QString FiguresRefusal(const QVector<TResultItem>& Items, const EError& Error)
 {
     QString What = QStringLiteral("the design's figures cannot be computed (") + Error.Message() + QLatin1Char(')');
-    for (qsizetype I = 0; I < Items.size(); ++I) {
+    // The line to blame is the one whose value overflows: the lines with the
+    // longest numbers are tried first, those without a number (a body's
+    // name, which only scales the others) last.
+    const auto LongestNumber = [](const QString& Value) {
+        qsizetype Longest = 0;
+        qsizetype Run = 0;
+        for (const QChar C : Value) {
+            Run = C.isDigit() ? Run + 1 : 0;
+            Longest = std::max(Longest, Run);
+        }
+        return Longest;
+    };
+    QVector<qsizetype> Order;
+    for (qsizetype I = 0; I < Items.size(); ++I)
+        Order << I;
+    std::stable_sort(Order.begin(), Order.end(), [&](qsizetype A, qsizetype B) {
+        return LongestNumber(Items[A].Value) > LongestNumber(Items[B].Value);
+    });
+    for (const qsizetype I : Order) {
         TTrial Without;
         try {
             ReadItems(Items, Without.V, Without.Main, Without.Claims, I);
@@ -362,15 +413,14 @@ void ApplyTires(TVehicle& V, const QString& Value)
 {
     for (const QString& Line : LinesOf(AnsiUpper(Value))) {
         const auto Holds = [&Line](const char* Text) { return Pos(QLatin1String(Text), Line) > 0; };
+        // The tire kind is the first of the rules' kinds whose name the line
+        // holds as a word of its own, else Standard.
         QString Name = QStringLiteral("Standard");
-        if (Holds("HEAVY-DUTY"))
-            Name = QStringLiteral("Heavy-Duty");
-        else if (Holds("PUNCTURE-RESISTANT"))
-            Name = QStringLiteral("Puncture-Resistant");
-        else if (Holds("SOLID"))
-            Name = QStringLiteral("Solid");
-        else if (Holds("PLASTICORE"))
-            Name = QStringLiteral("Plasticore");
+        for (const TTireType& Kind : TireTypes.Items)
+            if (Kind.Name != Name && PosOfWord(AnsiUpper(Kind.Name), Line) > 0) {
+                Name = Kind.Name;
+                break;
+            }
         TTireType Tire;
         if (!FindTireType(Name, Tire))
             continue;

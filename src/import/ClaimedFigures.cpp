@@ -11,11 +11,12 @@
 
 namespace {
 
-// Position of the first keyword that occurs in U, 0 when none does.
+// Position of the first keyword that occurs in U as a word of its own
+// (never the "HC" of "Brushcutter"), 0 when none does.
 int FirstKeyword(const QString& U, std::initializer_list<const char*> Keys)
 {
     for (const char* Key : Keys) {
-        const int P = Pos(QLatin1String(Key), U);
+        const int P = PosOfWord(QLatin1String(Key), U);
         if (P > 0)
             return P;
     }
@@ -171,6 +172,8 @@ QString CompareClaims(TVehicle& Vehicle, const TClaims& Claims)
     Grouped("Cost", Claims.Cost, Cost);
     for (const QString& Line : Claims.NotUnderstood)
         Report += QStringLiteral("Claim not understood: ") + Line + LineBreak;
+    for (const QString& Line : Claims.Cut)
+        Report += QStringLiteral("Count not taken whole: ") + Line + LineBreak;
     if (Report.isEmpty())
         return Report;
     return LineBreak + QStringLiteral("---") + LineBreak + Report;

@@ -24,6 +24,8 @@ struct TClaims {
     int Weight = 0;
     int Cost = 0;
     QStringList NotUnderstood;
+    // The result lines whose counts were not taken whole.
+    QStringList Cut;
 };
 
 // The number a claimed value's result line holds, 0 when none.

@@ -91,6 +91,10 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, int GunnerAt,
     QStringList Gear;
     int At = P;
     const QString First = NextItem(U, At, true);
+    // Where the plain list begins: at the keyword, or after its bracket,
+    // where more gear may follow ("Driver (Body Armor), Gas Mask").
+    int PlainFrom = P;
+    bool Bracketed = false;
     if (First.startsWith(QLatin1Char('('))) {
         const int Open = Pos(QStringLiteral("("), Copy(U, P, ToEnd)) + P - 1;
         const int Close = Pos(QStringLiteral(")"), Copy(U, Open, ToEnd)) + Open - 1;
@@ -100,15 +104,18 @@ QString ParseCrewMember(const QString& S, const QString& U, int P, int GunnerAt,
             KeyPass(List, Gear);
             AbbrevPass(List, Gear);
             KeepUnread(List, Unread);
+            PlainFrom = Close;
+            Bracketed = true;
         }
-    } else {
+    }
+    if (Bracketed || !First.startsWith(QLatin1Char('('))) {
         static const char* const Stops[] = {"FRONT", "LEFT", "RIGHT", "BACK", "TOP", "UNDER", "TURRET",
                                             "EWP", "F:", "L:", "R:", "B:", "T:", "U:", "TIRE", "PLANT",
                                             "METAL", "PLASTIC", "SPOILER", "FAKE"};
         // Items that named nothing before the gunner; they leave the text
         // with a later item that names gear, and go to Unread then.
         QStringList Passed;
-        At = P;
+        At = PlainFrom;
         for (;;) {
             const int Before = At;
             QString Item = NextItem(U, At, true);
@@ -439,6 +446,12 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Asid
     bool Read = false;
     static const QRegularExpression Magazine(QStringLiteral("^\\+\\s*(\\d*)\\s*AMMO$"),
                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression LoadCount(QStringLiteral("^(\\d{1,3}|one|two|three|four|five|six)\\s*x?\\s+(\\S+)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QStringList NumberWords = {QStringLiteral("ONE"), QStringLiteral("TWO"), QStringLiteral("THREE"),
+                                            QStringLiteral("FOUR"), QStringLiteral("FIVE"), QStringLiteral("SIX")};
+    // More loads than any group holds name no more weapons.
+    constexpr int MaxLoadsNamed = 100;
     for (qsizetype Open = Item.indexOf(QLatin1Char('(')); Open >= 0;) {
         const qsizetype Close = Item.indexOf(QLatin1Char(')'), Open);
         if (Close < 0)
@@ -453,13 +466,24 @@ bool ParseLoads(QString& Item, QStringList& Loads, int& Magazines, QString& Asid
                 Extra += M.captured(1).isEmpty() ? 1 : M.captured(1).toInt();
                 continue;
             }
+            // A load for some weapons of the group names how many carry it
+            // ("one HEAT", "2x AP"); the others carry the plain load.
+            QString Load = Text;
+            int Weapons = 1;
+            if (const QRegularExpressionMatch C = LoadCount.match(Text); C.hasMatch()) {
+                const QString N = AnsiUpper(C.captured(1));
+                const int Word = int(NumberWords.indexOf(N));
+                Weapons = Word >= 0 ? Word + 1 : qBound(1, N.toInt(), MaxLoadsNamed);
+                Load = C.captured(2);
+            }
             // "-" is the plain load of one weapon of the group.
-            bool Known = Text == QLatin1String("-");
+            bool Known = Load == QLatin1String("-");
             if (Known)
-                Found << Text;
+                Found << Load;
             for (const TAmmoType& Ammo : AmmoTypes.Items)
-                if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Text)) {
-                    Found << Ammo.Abbreviation;
+                if (Ammo.Abbreviation != QLatin1String("-") && AnsiUpper(Ammo.Abbreviation) == AnsiUpper(Load)) {
+                    for (int I = 0; I < Weapons; ++I)
+                        Found << Ammo.Abbreviation;
                     Known = true;
                     break;
                 }
@@ -524,18 +548,24 @@ struct TWeaponTables {
     TSearchArray ByAbbrev;
 };
 
-// The first row of the wanted kind whose key the item holds (the plural
-// first when the count is not one); the key leaves the item.
+// The first row of the wanted kind whose key the item holds as words of
+// their own (the plural first when the count is not one); the key leaves
+// the item. A key inside a longer word names nothing.
 QString FindByKey(QString& Item, bool Equipment, const QString& Count, const TWeaponTables& Tables)
 {
     for (const TSearchFor& Row : Tables.ByKey) {
         // Where the key is absent, so is its plural.
         if (Row.IsEquipment != Equipment || PosText(Row.Key, Item) == 0)
             continue;
-        if (Count != QLatin1String("1") && FindAndRemove(Item, Row.Key + QLatin1Char('S')))
-            return Row.Name;
-        if (FindAndRemove(Item, Row.Key))
-            return Row.Name;
+        for (const QString& Key : {Row.Key + QLatin1Char('S'), Row.Key}) {
+            if (Key.size() > Row.Key.size() && Count == QLatin1String("1"))
+                continue;
+            if (const int P = PosOfWord(Key, Item)) {
+                const int Length = int(Key.size()) + (P + Key.size() <= Item.size() && Item[P - 1 + Key.size()] == QLatin1Char(',') ? 1 : 0);
+                Item = TrimSeparators(Item.remove(P - 1, Length));
+                return Row.Name;
+            }
+        }
     }
     return QString();
 }
@@ -556,6 +586,15 @@ const QRegularExpression& SpaceSize()
     return Size;
 }
 
+// The words that say what an add-on holds: "with", "holding", "mounting",
+// "carrying", "containing" (the "w/" of a text is gone by then).
+const QRegularExpression& HoldingVerb()
+{
+    static const QRegularExpression Verb(QStringLiteral("^(?:with|holding|mounting|carrying|containing)\\b\\s*"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return Verb;
+}
+
 // A sized add-on named with what it holds ("Two-space Rocket Platform with
 // 3 MR", "Three-space Turret (2 HR)", "Two-space turret: VMG"): Item keeps
 // the add-on with the pod's own brackets (its armor points, "(Plastic)",
@@ -570,8 +609,11 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
         return {};
     static const QRegularExpression AddOn(QStringLiteral("\\b(EWP|Rocket\\s+Platform|Turret)\\b(:?)"),
                                           QRegularExpression::CaseInsensitiveOption);
+    // The pod's own brackets: its armor points, "(Plastic)", "(rear)" and its
+    // size, alone or together ("(two-space, 3 pt)").
     static const QRegularExpression PodBracket(
-        QStringLiteral("^\\s*\\((?:\\s*\\d+\\s*(?:pts?|points?)?\\s*|\\s*plastic\\s*|\\s*rear\\s*)\\)"),
+        QStringLiteral("^\\s*\\((?:\\s*(?:\\d+\\s*-?\\s*(?:pts?|points?)?|plastic|rear|(?:zero|one|two|three|[0-3])[\\s-]*space)"
+                       "\\s*,?)+\\)"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch M = AddOn.match(Item);
     if (!M.hasMatch())
@@ -582,8 +624,7 @@ QString SplitAddOnContents(QString& Item, bool& Heading)
         for (QRegularExpressionMatch B; (B = PodBracket.match(QStringView(Item).mid(End))).hasMatch();)
             End += B.capturedEnd();
     QString Held = Item.mid(M.capturedEnd(2) > End ? M.capturedEnd(2) : End).trimmed();
-    if (AnsiUpper(Held).startsWith(QLatin1String("WITH ")))
-        Held = Held.mid(5).trimmed();
+    Held.remove(HoldingVerb());
     // "(2 HR)": the whole of what it holds in one bracket.
     if (Held.startsWith(QLatin1Char('(')) && Held.endsWith(QLatin1Char(')'))
         && Held.indexOf(QLatin1Char(')')) == Held.size() - 1)
@@ -663,6 +704,9 @@ QString PodName(QString& Item, const QString& Size)
                                                    QRegularExpression::CaseInsensitiveOption);
         Item.remove(PointsText);
     }
+    // A bracket the size and the points were read from leaves no piece.
+    static const QRegularExpression Emptied(QStringLiteral("\\((?:\\s|,)*(?:\\)|$)"));
+    Item.remove(Emptied);
     return Name + QStringLiteral(" EWP");
 }
 
@@ -725,6 +769,9 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
     SortSearchTable(true);
     Tables.ByAbbrev = SortedSearchTable;
 
+    // Side pods written in the plural are the one side pod of the rules.
+    static const QRegularExpression Pods(QStringLiteral("\\bEWPs\\b"), QRegularExpression::CaseInsensitiveOption);
+    S.replace(Pods, QStringLiteral("EWP"));
     QStringList Leftovers;
     QString LastLocation;
     // What an add-on item holds ("Three-space Turret with 2 MG (AP)") is
@@ -800,8 +847,12 @@ void ParseWeaponItems(QString& S, QStringList& WeaponLines, QStringList& Equipme
         // A pod, platform or turret whose size the text does not give names
         // none the second stage can build: the whole item, with the weapons
         // it holds ("Turret with RL", "Turret (2 MG)"), is left to the user.
-        static const QRegularExpression TurretHolding(QStringLiteral("\\bTurret\\s*(?:with\\b|\\()"),
-                                                      QRegularExpression::CaseInsensitiveOption);
+        // An unsized turret followed by a word that says what it holds, a
+        // bracket or a count ("Turret holding 2 MG", "Turret (2 MG)",
+        // "Turret w/ 2 RL") holds what it is named with.
+        static const QRegularExpression TurretHolding(
+            QStringLiteral("\\bTurret\\s*(?:\\(|\\d|(?:with|holding|mounting|carrying|containing|one|two|three|four)\\b)"),
+            QRegularExpression::CaseInsensitiveOption);
         if (AddOnSize.isEmpty()
             && (HasWord(Item, QStringLiteral("EWP")) || HasWord(Item, QStringLiteral("Rocket Platform"))
                 || (Turret && TurretHolding.match(Item).hasMatch()))) {

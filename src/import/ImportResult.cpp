@@ -3,7 +3,9 @@
 #include "import/BlockLines.h"
 #include "import/ClaimedFigures.h"
 #include "import/CrewWeaponRecognisers.h"
+#include "import/LabelLines.h"
 #include "import/PartRecognisers.h"
+#include "import/SecondVehicle.h"
 #include "import/TextSearch.h"
 
 #include <QRegularExpression>
@@ -113,11 +115,13 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = ReplaceText(T, QStringLiteral("Hvy-"), QStringLiteral("Heavy "));
     T = ReplaceText(T, QStringLiteral("Hvy"), QStringLiteral("Heavy"));
     T = CollapseSpaces(T);
+    T = PutValuesBeforeLabels(T);
     T = TrimSeparators(T);
     Out.Log(QStringLiteral("Init"), QString(), T);
 
     if (CutInvalidMark(T))
         Out.Add(QStringLiteral("# Vehicle marked as invalid!"));
+    const QString Second = CutSecondVehicle(T);
 
     bool HasAuthor = false;
     const QString Name = ParseName(T, HasAuthor);
@@ -144,6 +148,11 @@ void ImportDescription(const QString& Text, TImportResult& Out)
     T = CollapseSpaces(T.replace(QLatin1Char('\t'), QLatin1Char(' ')));
     // A dash between blanks separates two items as a comma does.
     T = ReplaceText(T, QStringLiteral(" - "), QStringLiteral(", "));
+    // In a block that separates its items, what a part's phrase holds
+    // besides the part is left to the user as it stands, not read as a part
+    // of its own.
+    const bool Separated = SeparatesItems(T);
+    QStringList Unread;
     T = JoinBlockLines(T);
     // The name, the author and the notes keep their full stops ("Mk. II");
     // no recogniser of the parts sees one.
@@ -184,7 +193,7 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Wheelsguards and -hubs"), Guards, T);
     }
 
-    const QString Armor = ParseArmor(T);
+    const QString Armor = ParseArmor(T, Separated ? &Unread : nullptr);
     if (Armor == NoArmorMarker)
         Out.Add(QStringLiteral("### The key word 'Armor' was not found - plase add it by hand ###"));
     else
@@ -216,5 +225,8 @@ void ImportDescription(const QString& Text, TImportResult& Out)
         Out.Log(QStringLiteral("Weapons and Equipment"), Weapons, T);
     }
 
-    Out.Leftovers = TrimSeparators(T);
+    Unread.prepend(T);
+    if (!Second.isEmpty())
+        Unread << SecondVehicleNote + LineBreak + Second;
+    Out.Leftovers = TrimSeparators(Unread.join(LineBreak));
 }

@@ -2,6 +2,9 @@
 
 #include "import/TextSearch.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <initializer_list>
 
 namespace {
@@ -77,34 +80,192 @@ qsizetype MatchAcrossBreaks(const QString& U, qsizetype First, QLatin1String Key
     return I;
 }
 
-// Where the armor's kind phrase begins within S[From, To) (0-based): the run
-// of kind words right before the keyword. Words before them belong to the
-// item before (a pod or an accessory whose line was joined to the armor's)
-// and stay in the text; "Laser" before "Reflective" names the kind.
+// The notations of the armor's kinds, each a row: what the kind phrase may
+// hold, and the kind it names. Every word about lasers names the
+// laser-reflective kind ("Anti-Laser", "Laser Resistant", "Laser-proof").
+enum TArmorKindWord { kwFireproof, kwReflective, kwMetal, kwPlastic, kwComposite };
+struct TKindNotation {
+    const char* Pattern;
+    TArmorKindWord Kind;
+};
+const TKindNotation KindNotations[] = {
+    {"\\bFIRE[\\s-]*(?:PROOF|RESISTANT|RETARDANT)\\w*|\\bFP\\b", kwFireproof},
+    {"\\b(?:ANTI[\\s-]*)?LASER(?:[\\s-]*(?:REFLECTIVE|REFLECTING|RESISTANT|PROOF))?\\w*|\\bREFLECTIVE\\w*|\\bLR\\b",
+     kwReflective},
+    {"\\bMETAL\\w*", kwMetal},
+    {"\\bPLASTIC\\w*", kwPlastic},
+    {"\\bCOMPOSITE\\w*", kwComposite},
+};
+
+// The kinds the phrase names, each notation taken out of it;
+// Phrase keeps what names no kind.
+QVector<TArmorKindWord> ReadKindPhrase(QString& Phrase)
+{
+    static const QVector<QRegularExpression> Patterns = [] {
+        QVector<QRegularExpression> List;
+        for (const TKindNotation& Notation : KindNotations)
+            List << QRegularExpression(QLatin1String(Notation.Pattern), QRegularExpression::CaseInsensitiveOption);
+        return List;
+    }();
+    QVector<TArmorKindWord> Kinds;
+    for (qsizetype I = 0; I < Patterns.size(); ++I)
+        for (QRegularExpressionMatch M; (M = Patterns[I].match(Phrase)).hasMatch();) {
+            if (!Kinds.contains(KindNotations[I].Kind))
+                Kinds << KindNotations[I].Kind;
+            Phrase.replace(M.capturedStart(), M.capturedLength(), QLatin1Char(' '));
+        }
+    Phrase = TrimSeparators(Phrase.simplified());
+    return Kinds;
+}
+
+// Where the armor's kind phrase begins within S[From, To) (0-based) in a
+// block that does not separate its items: the run of words right before the
+// keyword that the kind notations read whole. Words before them are parts of
+// their own ("Spoiler Armor") and stay in the text.
 int KindPhraseStart(const QString& S, int From, int To)
 {
-    static const char* const KindWords[] = {"FIREPROOF", "REFLECTIVE", "METAL", "PLASTIC", "COMPOSITE"};
-    int Start = To;
-    QString Later;
-    for (;;) {
-        int WordEnd = Start;
-        while (WordEnd > From && S[WordEnd - 1].isSpace())
-            --WordEnd;
-        int WordStart = WordEnd;
-        while (WordStart > From && !S[WordStart - 1].isSpace())
-            --WordStart;
-        if (WordStart == WordEnd)
-            return From;
-        const QString Word = AnsiUpper(S.mid(WordStart, WordEnd - WordStart));
-        bool IsKind = Word == QLatin1String("FP") || Word == QLatin1String("LR");
-        for (const char* Kind : KindWords)
-            IsKind = IsKind || Word.contains(QLatin1String(Kind));
-        IsKind = IsKind || (Word == QLatin1String("LASER") && Later.contains(QLatin1String("REFLECTIVE")));
-        if (!IsKind)
+    QVector<int> Starts = {From};
+    for (int I = From + 1; I < To; ++I)
+        if (!S[I].isSpace() && S[I - 1].isSpace())
+            Starts << I;
+    for (const int Start : Starts) {
+        QString Rest = S.mid(Start, To - Start);
+        ReadKindPhrase(Rest);
+        if (Rest.isEmpty())
             return Start;
-        Start = WordStart;
-        Later = Word;
     }
+    return To;
+}
+
+// The armor's sides as a text names them: a letter of its own (F10, f 10),
+// a side's name, or a group of sides that share one value ("L/R 20",
+// "T & U 5", "left and right 20", "sides 20").
+struct TSideName {
+    const char* Name;
+    int Sides[2];
+};
+const TSideName SideNames[] = {
+    {"F", {0, -1}},     {"L", {1, -1}},      {"R", {2, -1}},     {"B", {3, -1}},        {"T", {4, -1}},
+    {"U", {5, -1}},     {"FRONT", {0, -1}},  {"LEFT", {1, -1}},  {"RIGHT", {2, -1}},    {"BACK", {3, -1}},
+    {"REAR", {3, -1}},  {"TOP", {4, -1}},    {"UNDER", {5, -1}}, {"UNDERBODY", {5, -1}}, {"BOTTOM", {5, -1}},
+    {"SIDES", {1, 2}},  {"SIDE", {1, 2}},
+};
+// The words that join the sides of one group.
+const char* const SideJoiners[] = {"/", "&", "+", "AND"};
+
+// The side name that stands as a word of its own at I (0-based) of U, its
+// sides in Sides and its end in End; false when none does.
+bool SideNameAt(const QString& U, qsizetype I, QVector<int>& Sides, qsizetype& End)
+{
+    for (const TSideName& Name : SideNames) {
+        const QLatin1String Text(Name.Name);
+        if (!QStringView(U).mid(I).startsWith(Text))
+            continue;
+        const qsizetype After = I + Text.size();
+        if (After < U.size() && U[After].isLetter())
+            continue;
+        Sides.clear();
+        for (const int Side : Name.Sides)
+            if (Side >= 0)
+                Sides.append(Side);
+        End = After;
+        return true;
+    }
+    return false;
+}
+
+// A group of sides from I on: names joined by the joiners, with the end of
+// the group in End; a single name written out ("front", "sides") is a side
+// only where a value follows it and the value is not the count of a part
+// ("front: 2 MG" after the armor is a place heading). Empty when none.
+QVector<int> SideGroupAt(const QString& U, qsizetype I, qsizetype& End)
+{
+    QVector<int> Group;
+    if (!SideNameAt(U, I, Group, End))
+        return {};
+    int Names = 1;
+    for (;;) {
+        qsizetype J = End;
+        while (J < U.size() && U[J] == QLatin1Char(' '))
+            ++J;
+        qsizetype JoinerEnd = -1;
+        for (const char* Joiner : SideJoiners) {
+            const QLatin1String Text(Joiner);
+            if (QStringView(U).mid(J).startsWith(Text)
+                && !(QChar(Text.front()).isLetter() && J + Text.size() < U.size() && U[J + Text.size()].isLetter()))
+                JoinerEnd = J + Text.size();
+        }
+        if (JoinerEnd < 0)
+            break;
+        while (JoinerEnd < U.size() && U[JoinerEnd] == QLatin1Char(' '))
+            ++JoinerEnd;
+        QVector<int> More;
+        qsizetype MoreEnd = 0;
+        if (!SideNameAt(U, JoinerEnd, More, MoreEnd))
+            break;
+        Group += More;
+        End = MoreEnd;
+        ++Names;
+    }
+    if (Names == 1 && End - I > 1) {
+        qsizetype J = End;
+        while (J < U.size() && (U[J] == QLatin1Char(' ') || U[J] == QLatin1Char(':')))
+            ++J;
+        qsizetype Digits = J;
+        while (Digits < U.size() && (U[Digits].isDigit() || U[Digits] == QLatin1Char('/')))
+            ++Digits;
+        if (Digits == J)
+            return {};
+        while (Digits < U.size() && U[Digits] == QLatin1Char(' '))
+            ++Digits;
+        QVector<int> Next;
+        qsizetype NextEnd = 0;
+        if (Digits < U.size() && U[Digits].isLetter() && !SideNameAt(U, Digits, Next, NextEnd))
+            return {};
+    }
+    return Group;
+}
+
+// Reads the side values that follow the armor keyword at P (1-based) into
+// Sides; returns where the values end. The first word that names no side
+// is the next part and ends the values; a side is read once, and holds one
+// pair of metal and plastic points at most ("5/5", never "5/5/5").
+int ReadArmorSides(const QString& S, int P, QString (&Sides)[6])
+{
+    const QString U = AnsiUpper(S);
+    QVector<int> Current = {0};
+    qsizetype I = P - 1;
+    while (I < U.size() && I > 0 && U[I - 1].isLetter() && U[I].isLetter())
+        ++I;
+    for (; I < U.size(); ++I) {
+        const QChar C = U[I];
+        if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
+            continue;
+        if (C.isLetter()) {
+            qsizetype End = 0;
+            const QVector<int> Group = SideGroupAt(U, I, End);
+            if (Group.isEmpty())
+                break;
+            // A side named again ("R5/5 R5/5") is no value of the first.
+            bool Again = false;
+            for (const int Side : Group)
+                Again = Again || !Sides[Side].isEmpty();
+            if (Again)
+                break;
+            Current = Group;
+            I = End - 1;
+        } else if (C.isDigit() || (C == QLatin1Char('/') && I + 1 < U.size() && U[I + 1].isDigit())) {
+            // A slash between digits stands between metal and plastic
+            // points; one that no digit follows only lists the next side.
+            if (Current.isEmpty() || (C == QLatin1Char('/') && Sides[Current.first()].contains(QLatin1Char('/'))))
+                break;
+            for (const int Side : Current)
+                Sides[Side] += C;
+        } else {
+            Current.clear();
+        }
+    }
+    return int(I) + 1;
 }
 
 // The body keywords in the order they are tried, each with its body name.
@@ -120,8 +281,9 @@ const char* const Bodies[][2] = {
 bool HoldsBodyKeyword(const QString& S)
 {
     const QString U = AnsiUpper(S);
+    // A body word of its own: "Vanguard" and "Caravan" hold none.
     for (const auto& Entry : Bodies)
-        if (Pos(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
+        if (PosOfWord(AnsiUpper(QLatin1String(Entry[0])), U) > 0)
             return true;
     return false;
 }
@@ -154,12 +316,32 @@ qsizetype FirstLineEnd(const QString& S)
 // Whether a separator on a later line stands in a header line of its own:
 // the line opens a paragraph (a blank line above it) and nothing of the
 // stat block (a body word) follows the separator on it.
-bool IsHeaderLine(const QString& Above, const QString& After)
+bool IsHeaderLine(const QString& Above, const QString& After, bool OwnHeader)
 {
     const QStringList Lines = ReplaceLineBreaks(Above, QStringLiteral("\n")).split(QLatin1Char('\n'));
     const qsizetype LineEnd = FirstLineEnd(After);
-    return Lines.size() >= 3 && Lines[Lines.size() - 2].trimmed().isEmpty()
-           && !HoldsBodyKeyword(LineEnd < 0 ? After : After.left(LineEnd));
+    // The program's own header needs no blank line above it: a greeting may
+    // stand right over it.
+    const bool Opens = OwnHeader || (Lines.size() >= 3 && Lines[Lines.size() - 2].trimmed().isEmpty());
+    return Opens && !HoldsBodyKeyword(LineEnd < 0 ? After : After.left(LineEnd));
+}
+
+} // namespace
+
+namespace {
+
+// Whether a line ends a sentence: a "!" or "?", or a full stop after a word
+// that is no capitalised abbreviation or initial ("it." does, "Mk." and "R."
+// do not).
+bool EndsSentence(const QString& Line)
+{
+    if (Line.endsWith(QLatin1Char('!')) || Line.endsWith(QLatin1Char('?')))
+        return true;
+    if (!Line.endsWith(QLatin1Char('.')))
+        return false;
+    const qsizetype Blank = Line.lastIndexOf(QLatin1Char(' '));
+    const QString Word = Line.mid(Blank + 1).chopped(1);
+    return Word.size() > 2 || Word.isEmpty() || !Word[0].isUpper();
 }
 
 } // namespace
@@ -186,9 +368,25 @@ QString ParseName(QString& S, bool& HasAuthor)
         qsizetype LineStart = At;
         while (LineStart > 0 && !IsLineBreak(S[LineStart - 1]))
             --LineStart;
+        // The program's own header wrapped inside its name: the lines right
+        // above it that end no sentence are the name's too ("Mk." and an
+        // initial end none).
+        if (Key == QLatin1String(", designed by "))
+            while (LineStart > 0) {
+                qsizetype Above = LineStart - 1;
+                while (Above > 0 && IsLineBreak(S[Above - 1]) && Above > LineStart - 2)
+                    --Above;
+                qsizetype PrevStart = Above;
+                while (PrevStart > 0 && !IsLineBreak(S[PrevStart - 1]))
+                    --PrevStart;
+                const QString Line = S.mid(PrevStart, Above - PrevStart).trimmed();
+                if (Line.isEmpty() || EndsSentence(Line))
+                    break;
+                LineStart = PrevStart;
+            }
         const QString Above = S.left(LineStart);
         const QString After = S.mid(End);
-        if (LineStart > 0 && !IsHeaderLine(Above, After))
+        if (LineStart > 0 && !IsHeaderLine(Above, After, Key == QLatin1String(", designed by ")))
             continue;
         // "Van - Heavy Chassis - ...", a block without commas whose first
         // heading ends in ":", or "Searchlight (mounted by the door)" in a
@@ -196,7 +394,10 @@ QString ParseName(QString& S, bool& HasAuthor)
         // after it puts the separator inside the stat block.
         if (Key != QLatin1String(", designed by ") && HoldsBodyKeyword(S.left(At)) && !HoldsBodyKeyword(After))
             continue;
-        const QString Name = S.mid(LineStart, At - LineStart);
+        // "Hellcat -- by Marla": the dash before the separator is no part of
+        // the name.
+        const QString Name =
+            TrimSeparators(ReplaceLineBreaks(S.mid(LineStart, At - LineStart), QStringLiteral(" ")).simplified(), true);
         S = TrimSeparators(After);
         HasAuthor = Sep.Author;
         // The lines above the header go on to the description: after the
@@ -230,8 +431,28 @@ QString ParseAuthor(QString& S, bool HasAuthor)
         S.clear();
         return Author;
     }
-    // Blanks at the end of the header line are layout, not the author's.
-    const QString Author = Copy(S, 1, Stop - 1).trimmed();
+    // Blanks at the end of the header line are layout, not the author's; an
+    // author that ends in an initial was wrapped, and goes on over the next
+    // line ("R." / "Calder").
+    QString Author = Copy(S, 1, Stop - 1).trimmed();
+    while (S[Stop - 1] != QLatin1Char(':') && !EndsSentence(Author) && Author.endsWith(QLatin1Char('.'))) {
+        int Next = Stop + 1;
+        if (S[Stop - 1] == QLatin1Char('\r') && Next <= S.size() && S[Next - 1] == QLatin1Char('\n'))
+            ++Next;
+        int NextStop = 0;
+        for (int I = Next; I <= S.size() && NextStop == 0; ++I)
+            if (S[I - 1] == QLatin1Char('\n') || S[I - 1] == QLatin1Char('\r') || S[I - 1] == QLatin1Char(':'))
+                NextStop = I;
+        const QString More = Copy(S, Next, (NextStop == 0 ? int(S.size()) + 1 : NextStop) - Next).trimmed();
+        if (More.isEmpty())
+            break;
+        Author += QLatin1Char(' ') + More;
+        if (NextStop == 0) {
+            S.clear();
+            return Author;
+        }
+        Stop = NextStop;
+    }
     int After = Stop + 1;
     if (S[Stop - 1] == QLatin1Char('\r') && After <= S.size() && S[After - 1] == QLatin1Char('\n'))
         ++After;
@@ -422,6 +643,12 @@ QString ParseSuspension(QString& S)
     else if (W == QLatin1String("OFFROAD") || W == QLatin1String("OFF-ROAD") || W == QLatin1String("ROAD")
              || W == QLatin1String("OR"))
         Suspension = QStringLiteral("Off-Road");
+    // "Off Road" written with a blank: the "Off" goes with the "Road".
+    if (W == QLatin1String("ROAD")) {
+        int Before = Q;
+        if (AnsiUpper(PrevWord(S, Before, true)) == QLatin1String("OFF"))
+            Q = Before;
+    }
     if (!Suspension.isEmpty())
         S = Copy(S, 1, Q - 2) + Rest(S, P + CutLength);
     S = TrimSeparators(S);
@@ -433,7 +660,8 @@ QString ParseSuspension(QString& S)
 QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
 {
     const bool Front = PosText(QStringLiteral("FRONT"), Item) > 0;
-    const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0;
+    // "Back" names the rear as "Rear" does.
+    const bool Rear = PosText(QStringLiteral("REAR"), Item) > 0 || HasWord(Item, QStringLiteral("BACK"));
     QString Line;
     if (Front && Rear)
         Line = QStringLiteral("Front & Rear Tires: ");
@@ -445,6 +673,8 @@ QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
         Line = QStringLiteral("Front & Rear Tires: ");
     for (const char* Word : {"TIRES", "TIRE", "FRONT", "REAR", "&"})
         Item = ReplaceText(Item, QLatin1String(Word), QString());
+    while (FindWordAndRemove(Item, QStringLiteral("BACK"))) {
+    }
     // The first alternative is a whole word where it is a bare abbreviation.
     static const struct {
         const char* Word;
@@ -461,6 +691,7 @@ QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread)
         {"OR", {"Off-Road", "Off Road", "Offroad"}, "Off-road "},
         {nullptr, {"Racing", nullptr, nullptr}, "Racing "},
         {"SB", {"Steel-Belted", "Steel Belted", "SteelBelted"}, "Steelbelted "},
+        {"Metal", {nullptr, nullptr, nullptr}, "Metal "},
     };
     for (const auto& G : Groups) {
         bool Found = G.Word && FindWordAndRemove(Item, QLatin1String(G.Word));
@@ -484,8 +715,14 @@ QString ParseTires(QString& S)
     // kept, read once from left to right.
     QString Kept;
     int Cursor = 1;
-    for (int P = int(U.indexOf(QLatin1String("TIRE"))) + 1; P > 0;
-         P = int(U.indexOf(QLatin1String("TIRE"), Cursor - 1)) + 1) {
+    // "TIRE" begins a word ("Tires", never "entire" or "retired").
+    const auto NextTire = [&U](int From) {
+        for (qsizetype I = U.indexOf(QLatin1String("TIRE"), From); I >= 0; I = U.indexOf(QLatin1String("TIRE"), I + 1))
+            if (I == 0 || !U[I - 1].isLetter())
+                return int(I) + 1;
+        return 0;
+    };
+    for (int P = NextTire(0); P > 0; P = NextTire(Cursor - 1)) {
         const int A = qMax(FindCharInSet(U, Ends, P, -1), Cursor - 1);
         int B = FindCharInSet(U, Ends, P, 1);
         if (B < 0)
@@ -493,7 +730,15 @@ QString ParseTires(QString& S)
         // The item in its written case; what it holds besides tire words
         // stays in the text, where the item was.
         QString Unread;
-        Lines += DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
+        const QString Line = DescribeTireItem(Copy(S, A + 1, B - A - 1), !Lines.isEmpty(), &Unread);
+        // An item that names tires of no kind ("a spare tire in the bed")
+        // is no tire set: it stays in the text as it stood.
+        if (Line.endsWith(QLatin1String("Tires"))) {
+            Kept += Copy(S, Cursor, qMin(B, int(S.size())) - Cursor + 1);
+            Cursor = B + 1;
+            continue;
+        }
+        Lines += Line;
         Kept += Copy(S, Cursor, A - Cursor + 1);
         if (!Unread.isEmpty() && Unread != QLatin1String("()"))
             Kept += QLatin1Char(' ') + Unread + QLatin1Char(',');
@@ -601,7 +846,7 @@ QString ParseWheelguards(QString& S)
     return Lines.join(LineBreak);
 }
 
-QString ParseArmor(QString& S)
+QString ParseArmor(QString& S, QStringList* Unread)
 {
     FindAndRemove(S, QStringLiteral("component armor"));
     const auto FindKeyword = [&]() {
@@ -621,70 +866,53 @@ QString ParseArmor(QString& S)
     if (P == 0)
         return NoArmorMarker;
     int Start = P - 1;
-    while (Start > 0 && S[Start - 1] != QLatin1Char(','))
+    while (Start > 0 && S[Start - 1] != QLatin1Char(',') && S[Start - 1] != QLatin1Char(';'))
         --Start;
-    Start = KindPhraseStart(S, Start, P - 1);
-    const QString Kind = AnsiUpper(TrimSeparators(Copy(S, Start + 1, P - 1 - Start)));
+    // The kind phrase runs back to the separator before it; what of it
+    // names no kind is left to the user. In a block that does not separate
+    // its items, the words before the kind are parts of their own.
+    if (!Unread)
+        Start = KindPhraseStart(S, Start, P - 1);
+    QString Words = Copy(S, Start + 1, P - 1 - Start);
+    const QVector<TArmorKindWord> Kinds = ReadKindPhrase(Words);
+    if (Unread && !Words.isEmpty())
+        *Unread << Words;
     // The keyword's own "Armor" goes, not the first one in the text, which may
     // belong to a crew member's body armor.
     if (AnsiUpper(Copy(S, P + 1, 5)) == QLatin1String("ARMOR"))
         S.remove(P, At(S, P + 6) == QLatin1Char(',') ? 6 : 5);
     P = qMax(P, 2);
-    // The side letters, in any case, each standing as a word of its own (F10
-    // or f 10); the first other word is the next part and ends the values.
-    const QString SideLetters = QStringLiteral("FLRBTU");
     QString Sides[6];
-    int Side = 0;
-    int End = P;
-    while (End <= S.size() && At(S, End - 1).isLetter() && At(S, End).isLetter())
-        ++End;
-    for (; End <= S.size(); ++End) {
-        const QChar C = S[End - 1];
-        if (C == QLatin1Char(' ') || C == QLatin1Char(':'))
-            continue;
-        if (C.isLetter()) {
-            const int Letter = int(SideLetters.indexOf(C.toUpper()));
-            // A side is read once: one named again ("R5/5 R5/5") is no value
-            // of the first.
-            if (Letter < 0 || At(S, End + 1).isLetter() || !Sides[Letter].isEmpty())
-                break;
-            Side = Letter;
-            // A slash stands between metal and plastic points; one that no
-            // digit follows only lists the next side.
-        } else if ((C >= QLatin1Char('0') && C <= QLatin1Char('9'))
-                   || (C == QLatin1Char('/') && At(S, End + 1).isDigit())) {
-            // A side holds one pair of points at most ("5/5", never "5/5/5").
-            if (Side < 0 || (C == QLatin1Char('/') && Sides[Side].contains(QLatin1Char('/'))))
-                break;
-            Sides[Side] += C;
-        } else {
-            Side = -1;
-        }
-    }
-    S = Copy(S, 1, Start) + Rest(S, End);
+    const int End = ReadArmorSides(S, P, Sides);
+    // The words on both sides of the cut stay apart ("Spoiler" and "Accel").
+    const QString Kept = Copy(S, 1, Start);
+    const QString After = Rest(S, End);
+    const bool Glued = !Kept.isEmpty() && !After.isEmpty() && Kept.back().isLetterOrNumber()
+                       && After.front().isLetterOrNumber();
+    S = Kept + (Glued ? QStringLiteral(" ") : QString()) + After;
     QString Result;
     if (Sloped)
         Result += QStringLiteral("Sloped ");
-    if (Kind.contains(QLatin1String("FIREPROOF")) || Kind.contains(QLatin1String("FP")))
+    if (Kinds.contains(kwFireproof))
         Result += QStringLiteral("Fireproof ");
-    if (Kind.contains(QLatin1String("REFLECTIVE")) || Kind.contains(QLatin1String("LR")))
+    if (Kinds.contains(kwReflective))
         Result += QStringLiteral("Reflective ");
     bool Composite = false;
     for (const QString& V : Sides)
         Composite = Composite || V.contains(QLatin1Char('/'));
     if (Composite)
         Result += QStringLiteral("Composite");
-    else if (Kind.contains(QLatin1String("METAL")))
+    else if (Kinds.contains(kwMetal))
         Result += QStringLiteral("Metal");
-    else if (Kind.contains(QLatin1String("PLASTIC")))
+    else if (Kinds.contains(kwPlastic))
         Result += QStringLiteral("Plastic");
-    else if (Kind.contains(QLatin1String("COMPOSITE")))
+    else if (Kinds.contains(kwComposite))
         Result += QStringLiteral("Composite");
     else
         Result += QStringLiteral("Plastic");
     Result += QStringLiteral(" Armor: ");
     for (int I = 0; I < 6; ++I)
-        Result += SideLetters[I] + Sides[I] + QStringLiteral(", ");
+        Result += QLatin1Char("FLRBTU"[I]) + Sides[I] + QStringLiteral(", ");
     return TrimSeparators(Result);
 }
 
@@ -711,12 +939,14 @@ QString ParseGasTank(const QString& S, int& Start, int& End)
         if (Item.contains(QLatin1String("DUEL")))
             Type = QStringLiteral("Duelling");
     }
+    // The gallons as written: a number too large to hold is passed on
+    // whole, for the second stage to report, never read as 0.
     const auto Gallons = [](const QString& Item) {
         const QString N = FirstNumber(Item);
-        return N.isEmpty() ? -1 : N.toInt();
+        return N.isEmpty() ? -1 : N.toLongLong();
     };
-    const int G0 = Gallons(Item0);
-    int G1 = Gallons(Item1);
+    const qlonglong G0 = Gallons(Item0);
+    qlonglong G1 = Gallons(Item1);
     // The wheelguard reader has turned the "with" of "Tank with 10 gallons"
     // into a list comma, so the gallons may stand in the item after the tank.
     if (G1 < 0) {
@@ -727,7 +957,7 @@ QString ParseGasTank(const QString& S, int& Start, int& End)
             After = Next;
         }
     }
-    const int G = G0 > G1 ? G0 : G1;
+    const qlonglong G = G0 > G1 ? G0 : G1;
     Start = Before + 1;
     End = qMax(After, P + 3);
     return QStringLiteral("Gas Tank: ") + Type

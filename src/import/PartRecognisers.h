@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The recognisers of the vehicle's parts. Each takes the working text, returns
 // the value of its result line (empty when nothing was recognised) and cuts
@@ -15,7 +16,10 @@ QString ParseTires(QString& S);
 QString DescribeTireItem(QString Item, bool DefaultRear, QString* Unread = nullptr);
 QString ParseWheelguards(QString& S);
 QString ParsePoints(QString& Item);
-QString ParseArmor(QString& S);
+// With Unread the block separates its items: the armor's kind phrase runs
+// back to the separator before it, and what of it names no kind goes to
+// Unread; without, the words before the kind are parts of their own.
+QString ParseArmor(QString& S, QStringList* Unread = nullptr);
 QString ParseEngine(QString& S);
 // The tank text, and the span [Start, End] of the working text it was read
 // from; empty when the text names no tank.

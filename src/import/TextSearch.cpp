@@ -254,7 +254,7 @@ QString FirstNumber(const QString& S)
 
 QString OwnNumber(const QString& S)
 {
-    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d{1,6})[Xx]?(?![A-Za-z0-9])"));
+    static const QRegularExpression Number(QStringLiteral("(?:^|[^A-Za-z0-9])(\\d+)[Xx]?(?![A-Za-z0-9])"));
     return Number.match(S).captured(1);
 }
 
@@ -404,6 +404,23 @@ bool FindWordAndRemove(QString& S, const QString& Key)
         }
     }
     return false;
+}
+
+int PosOfWord(const QString& Key, const QString& S, qsizetype From)
+{
+    if (Key.isEmpty())
+        return 0;
+    const bool LetterEnd = Key.back().isLetter();
+    const bool LetterStart = Key.front().isLetterOrNumber();
+    for (qsizetype I = IndexOfText(S, Key, From); I >= 0; I = IndexOfText(S, Key, I + 1)) {
+        const qsizetype After = I + Key.size();
+        if (LetterStart && I > 0 && S[I - 1].isLetterOrNumber())
+            continue;
+        if (LetterEnd && After < S.size() && S[After].isLetter())
+            continue;
+        return int(I) + 1;
+    }
+    return 0;
 }
 
 bool HasWord(const QString& S, const QString& Key)

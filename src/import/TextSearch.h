@@ -57,6 +57,11 @@ QString PrevItem(const QString& S, int& Pos, bool FromWordStart);
 QString RemoveKeyword(const QString& S, const QString& Key);
 bool FindAndRemove(QString& S, const QString& Key);
 bool FindWordAndRemove(QString& S, const QString& Key);
+// Position (1-based) of the first occurrence of Key in S, ignoring case,
+// that is no piece of a longer word: no letter or digit right before it,
+// and no letter right after it where Key ends in one ("HC" is not found in
+// "Brushcutter"); 0 when none.
+int PosOfWord(const QString& Key, const QString& S, qsizetype From = 0);
 // Whether FindWordAndRemove would find Key in S.
 bool HasWord(const QString& S, const QString& Key);
 void StripLeadingChar(QString& S, const QString& Set);

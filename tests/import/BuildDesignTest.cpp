@@ -357,6 +357,34 @@ TEST_F(BuildDesign, AResultThatCannotBeBuiltLeavesTheOpenDesign)
     }
 }
 
+// When the figures cannot be computed, the line blamed is the one whose
+// value overflows, whatever body, chassis and claims stand before it.
+TEST_F(BuildDesign, ARefusalNamesTheLineThatOverflows)
+{
+    int Refused = 0;
+    for (const char* Body : {"Van", "Sedan", "Camper", "Subcompact"})
+        for (const char* Side : {"F", "L", "R", "B", "T", "U"}) {
+            const QString Armor = QStringLiteral("* Armor: Plastic Armor: ") + QLatin1String(Side) + QStringLiteral("100000000");
+            const QString Result = QStringLiteral("* Name: Big\n* Type: %1\n* Chassis: Heavy\n* Suspension: Light\n%2\n"
+                                                  "* Engine: Large Power Plant\n* Cost: 12500\n* Weapons: \nfront:  Machine Gun")
+                                       .arg(QLatin1String(Body), Armor);
+            THeadlessMain Main;
+            QString Message;
+            try {
+                AcceptImport(ResultLines(Result), Main);
+            } catch (const EError& e) {
+                Message = e.Message();
+            }
+            // Smaller bodies carry the armor within the figures' range.
+            if (Message.isEmpty())
+                continue;
+            ++Refused;
+            EXPECT_TRUE(Message.contains(QStringLiteral("with the result line \"") + Armor + QLatin1Char('"')))
+                << Result.toStdString() << "\n" << Message.toStdString();
+        }
+    EXPECT_GT(Refused, 0);
+}
+
 // A claimed figure that is no number in range is shown as not understood,
 // and the design is built.
 TEST_F(BuildDesign, AClaimThatIsNoNumberInRangeIsNotUnderstood)

@@ -169,6 +169,9 @@ QString LaidOut(const QString& Text, int Width)
     QString& Line = Lines[LongestLine(Lines)];
     if (Width > 0) {
         Wrap(Line, Width);
+        // The header line wraps as well, inside the name or the author.
+        if (Lines.first().contains(QLatin1String(", designed by "), Qt::CaseInsensitive))
+            Wrap(Lines.first(), Width);
     } else {
         int Depth = 0;
         for (qsizetype I = 0; I + 1 < Line.size(); ++I) {

@@ -103,15 +103,8 @@ void DrawEngine(TVehicle& V, TDraw& D)
 
 void DrawTires(TVehicle& V, TDraw& D)
 {
-    // The tire sets the import knows by name (the table's metal tires it
-    // leaves to the user).
-    static const QStringList Known = {QStringLiteral("Standard"), QStringLiteral("Heavy-Duty"),
-                                      QStringLiteral("Puncture-Resistant"), QStringLiteral("Solid"),
-                                      QStringLiteral("Plasticore")};
-    QVector<TTireType> Sets;
-    for (const TTireType& T : TireTypes.Items)
-        if (Known.contains(T.Name))
-            Sets << T;
+    // Every tire kind of the rules.
+    const QVector<TTireType> Sets = TireTypes.Items;
     const auto Tire = [&D, &Sets] {
         TTireType T = D.Row(Sets);
         T.Radial = D.Chance(30);

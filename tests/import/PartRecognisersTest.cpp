@@ -155,7 +155,7 @@ TEST(PartRecognisers, WheelguardsAndHubcaps)
 
 TEST(PartRecognisers, Armor)
 {
-    Check(ParseArmor, {{"X, Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10, Accel",
+    Check([](QString& S) { return ParseArmor(S); }, {{"X, Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10, Accel",
                         "Sloped Fireproof Plastic Armor: F10, L10, R10, B10, T10, U10", "X,Accel"},
                        {"X, Metal Armor F10/5, Accel", "Composite Armor: F10/5, L, R, B, T, U", "X,Accel"},
                        {"X, Y", "|<no armor>|", "X, Y"},

@@ -15,6 +15,13 @@ void UseShippedRulesForImport()
     SetThousandSeparator(QLatin1Char(','));
 }
 
+TImportResult StageOne(const QString& Text)
+{
+    TImportResult Out;
+    ImportDescription(Text, Out);
+    return Out;
+}
+
 void RecalculateFigures(TVehicle& V)
 {
     V.GetCost(CostList);

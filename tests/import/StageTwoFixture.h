@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/ImportResult.h"
 #include "import/ImportTarget.h"
 #include "model/Vehicle.h"
 
@@ -12,6 +13,9 @@
 // The default settings and the shipped rules tables, with the number format
 // fixed so that the reports read the same everywhere.
 void UseShippedRulesForImport();
+
+// Stage 1 of the import on Text alone.
+TImportResult StageOne(const QString& Text);
 
 // What the main window does after every edit, as far as the figures go.
 void RecalculateFigures(TVehicle& V);

@@ -294,3 +294,105 @@ TEST_F(TypedBlocks, NothingOfTheCrewVanishes)
 }
 
 } // namespace
+
+namespace {
+
+// A tire item that names no kind of tire ("a spare tire in the bed") is no
+// tire set and replaces none read before it: it stays with the user, in
+// every place it stands.
+TEST_F(TypedBlocks, ATireOfNoKindIsNoTireSet)
+{
+    const char* const Comments[] = {"extra tire under the floor", "the tires are bald", "a spare tire"};
+    for (const char* Comment : Comments)
+        for (int Place = 0; Place < 3; ++Place) {
+            QStringList Items = {QStringLiteral("Solid tires front"), QStringLiteral("Radial PC tires back")};
+            Items.insert(Place, QLatin1String(Comment));
+            const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Light Chassis, ") + Items.join(QStringLiteral(", "))
+                                 + QStringLiteral(", back: FT");
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Tires: Front Tires: Solid"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("Rear Tires: Plasticore Radial"))) << Shown;
+            EXPECT_EQ(Out.Result.filter(QStringLiteral("Tires")).size(), 2) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("back:  Flamethrower"))) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), Comment) << Shown;
+        }
+}
+
+} // namespace
+
+namespace {
+
+// A name that holds a body word inside a longer word, with every separator
+// the header takes and a dash before "by", in any case: the name is read
+// whole and the body from the block.
+TEST_F(TypedBlocks, NamesHoldingBodyWordsInsideLongerWords)
+{
+    for (const char* Name : {"Vanguard", "Caravan", "Compactor", "Sedanza"})
+        for (const char* Separator : {": ", " - ", " -- ", " -- by Marla\n", " - by Marla\n", ", designed by Marla\n"})
+            for (const bool Capitals : {false, true}) {
+                QString Text = QLatin1String(Name) + QLatin1String(Separator) + QStringLiteral("Pickup, Light Chassis");
+                if (Capitals)
+                    Text = Text.toUpper();
+                TImportResult Out;
+                ImportDescription(Text, Out);
+                const QString Expected = QStringLiteral("* Name: ") + (Capitals ? QString(QLatin1String(Name)).toUpper()
+                                                                               : QString(QLatin1String(Name)));
+                EXPECT_TRUE(Out.Result.contains(Expected)) << Text.toStdString() << "\n"
+                                                            << Out.Result.join(QLatin1Char('\n')).toStdString();
+                EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Type: Pickup"))) << Text.toStdString();
+                EXPECT_EQ(Out.Leftovers.toStdString(), "") << Text.toStdString();
+            }
+}
+
+// The program's own header right under a greeting, with or without a blank
+// line between, keeps its name and author; the greeting is the description.
+TEST_F(TypedBlocks, OwnHeaderUnderAGreeting)
+{
+    for (const char* Between : {"\n", "\r\n", "\n\n", "\n  \n"})
+        for (const char* Greeting : {"Hello all, a new one.", "Greetings!\nTwo lines of it."}) {
+            const QString Text = QLatin1String(Greeting) + QLatin1String(Between)
+                                 + QStringLiteral("Gray Moth, designed by Ida Rune\nCamper, Standard Chassis");
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Name: Gray Moth"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Author: Ida Rune"))) << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Description: ")
+                                            + QString(QLatin1String(Greeting)).replace(QLatin1Char('\n'), QLatin1Char(' '))))
+                << Shown;
+            EXPECT_TRUE(Out.Result.contains(QStringLiteral("* Type: Camper"))) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), "") << Shown;
+        }
+}
+
+} // namespace
+
+namespace {
+
+// Gear listed after the driver's bracket is the driver's, however much of it
+// stands in the bracket and after it, up to the gunner or the next part.
+TEST_F(TypedBlocks, GearAfterTheDriversBracket)
+{
+    const QStringList Gear = {QStringLiteral("Impact Armor"), QStringLiteral("Gas Mask"), QStringLiteral("PFE"),
+                              QStringLiteral("TC")};
+    const QStringList Names = {QStringLiteral("Impact Armor"), QStringLiteral("Gas Mask"),
+                               QStringLiteral("Portable Fire Extinguisher"), QStringLiteral("Targeting Computer")};
+    for (int InBracket = 1; InBracket < Gear.size(); ++InBracket)
+        for (const char* After : {", Gunner (Body Armor)", ", back: FT", ", Gunner, back: FT"}) {
+            const QString Text = QStringLiteral("Gadfly by Uma\nSedan, Driver (%1), %2%3")
+                                     .arg(Gear.mid(0, InBracket).join(QStringLiteral(", ")),
+                                          Gear.mid(InBracket).join(QStringLiteral(", ")), QLatin1String(After));
+            TImportResult Out;
+            ImportDescription(Text, Out);
+            const std::string Shown = Text.toStdString() + "\n" + Out.Result.join(QLatin1Char('\n')).toStdString();
+            // The gear list follows the sorted table, not the text.
+            const QString Line = Out.Result.filter(QStringLiteral("* Crew: Driver: ")).value(0);
+            for (const QString& Name : Names)
+                EXPECT_TRUE(Line.contains(Name)) << Shown;
+            EXPECT_EQ(Out.Leftovers.toStdString(), "") << Shown;
+        }
+}
+
+} // namespace
