@@ -2,6 +2,7 @@
 
 #include "gamecar/GameCar.h"
 #include "gamecar/Graphics.h"
+#include "gamecar/LayoutPlanPlaces.h"
 #include "model/EnumTexts.h"
 #include "model/Global.h"
 #include "model/Lookups.h"
@@ -502,6 +503,12 @@ private:
 // The list's lowest line ends above this row, so that the sheet's armor
 // figures keep room below it in the frame's left and right columns.
 constexpr int CAListBottom = 250;
+// The lowest row of the plan inside the frame the sheet draws round it.
+constexpr int CAListFrameBottom = 367;
+// Between the rows of the sheet's front armor at the frame's top and of its
+// back armor at the frame's bottom, the list may take any free place.
+constexpr int CAListInnerTop = 42;
+constexpr int CAListInnerBottom = 334;
 // The smallest type of the list, still 6 points on the sheet.
 constexpr int CAListSmallestFont = 9;
 
@@ -510,13 +517,14 @@ constexpr int CAListSmallestFont = 9;
 // the parts it would lie on (wheel guards' and hubcaps' boxes, pods); those
 // that find no room above CAListBottom go down the right side, ending at
 // CAListRight. In smaller type where the plan's type does not find room for
-// all of them; where not even the smallest does, the lines stand one under
-// the other in the plan's type.
+// all of them. A list too long even so runs in the smallest type down both
+// sides to the frame's bottom and then into any free place inside the
+// frame, line after line in reading order; what not even that holds is
+// counted on its last line, so that no line goes without a trace.
 QVector<TCAListText> LayOutCAList(const TBitmap32& plan, const QStringList& lines)
 {
     const TDrawnPixels drawn(plan);
-    QVector<TCAListText> laid;
-    for (int size = plan.Font.pixelSize(); size >= CAListSmallestFont; --size) {
+    const auto layOut = [&](int size, int bottom, bool anywhere) {
         QFont font = plan.Font;
         font.setPixelSize(size);
         const QFontMetrics metrics(font);
@@ -524,43 +532,63 @@ QVector<TCAListText> LayOutCAList(const TBitmap32& plan, const QStringList& line
         const int pitch = size + CAListPitch - plan.Font.pixelSize();
         const int firstLine = CAListTop + size - 1;
         const QString heading = QStringLiteral("CA:");
-        laid = {{heading, size, QRect(CAListLeft, CAListTop, metrics.horizontalAdvance(heading), height)}};
-        bool right = false;
+        QVector<TCAListText> laid{
+            {heading, size, QRect(CAListLeft, CAListTop, metrics.horizontalAdvance(heading), height)}};
+        // A line keeps a pixel of paper round it, and clear of the lines
+        // before it.
+        TTextPlaces places([&drawn](const QRect& r) { return !drawn.Free(r); });
+        const auto free = [&](const QRect& r) { return places.Free(r.adjusted(-1, -1, 1, 1)); };
+        // The lane the lines go down: the left side, the right side, then
+        // any free place.
+        int lane = 0;
         int y = firstLine;
-        for (const QString& line : lines) {
+        int innerTop = CAListInnerTop;
+        const auto lineAt = [&](const QString& line, int top) {
             const int width = metrics.horizontalAdvance(line);
-            // A line keeps a pixel of paper round it.
-            const auto place = [&](int top) {
-                return QRect(right ? std::min(plan.Width(), CAListRight) - width : CAListLeft, top, width, height);
-            };
-            // Down the side to the first free place, or past the list's bottom.
-            const auto seek = [&] {
-                while (y + height <= CAListBottom && !drawn.Free(place(y).adjusted(-1, -1, 1, 1)))
-                    ++y;
-            };
-            seek();
-            if (y + height > CAListBottom && !right) {
-                right = true;
-                y = firstLine;
-                seek();
+            return QRect(lane == 1 ? std::min(plan.Width(), CAListRight) - width : CAListLeft, top, width, height);
+        };
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
+            std::optional<QRect> place;
+            // Down the side to the first free place above bottom, else on to
+            // the next lane.
+            while (!place && lane < 2) {
+                if (const std::optional<int> top =
+                        FirstAccepted(y, bottom - height, 1, [&](int t) { return free(lineAt(line, t)); })) {
+                    place = lineAt(line, *top);
+                    y = *top + pitch;
+                } else {
+                    ++lane;
+                    y = firstLine;
+                }
             }
-            if (y + height > CAListBottom)
-                break;
-            laid.append({line, size, place(y)});
-            y += pitch;
+            if (!place && anywhere) {
+                // Line after line in reading order: the search goes on from
+                // the row of the line before.
+                const QRect inner(QPoint(CAListLeft, innerTop), QPoint(CAListRight, CAListInnerBottom));
+                place = FirstInReadingOrder(inner, lineAt(line, 0).size(), 1, free);
+                if (place)
+                    innerTop = place->top();
+                // What no place holds is counted on the last line laid.
+                if (!place && laid.size() > 1) {
+                    const QString count = QStringLiteral("+%1 more").arg(lines.size() - i + 1);
+                    TCAListText& last = laid.last();
+                    last = {count, size, QRect(last.Place.topLeft(), QSize(metrics.horizontalAdvance(count), height))};
+                }
+            }
+            if (!place)
+                return laid;
+            laid.append({line, size, *place});
+            places.Take(*place);
         }
+        return laid;
+    };
+    for (int size = plan.Font.pixelSize(); size >= CAListSmallestFont; --size) {
+        const QVector<TCAListText> laid = layOut(size, CAListBottom, false);
         if (laid.size() == lines.size() + 1)
             return laid;
     }
-    const QFontMetrics metrics(plan.Font);
-    const auto text = [&](const QString& line, int y) {
-        return TCAListText{line, plan.Font.pixelSize(),
-                           QRect(CAListLeft, y, metrics.horizontalAdvance(line), metrics.height())};
-    };
-    laid = {text(QStringLiteral("CA:"), CAListTop)};
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        laid.append(text(lines[i], CAListTop + CAListFirstLine + CAListPitch * int(i)));
-    return laid;
+    return layOut(CAListSmallestFont, CAListFrameBottom, true);
 }
 
 void DrawCAList(const TVehicle& V, TBitmap32& Target)

@@ -56,7 +56,7 @@ void TfrmPrint::PrintDuelWeaponTable(int X, int Y, int W)
         THandGunType gun;
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, TWeaponEntry{seats[s] + gun.Abbreviation, {}, {}}, gun.ToHit,
+        row(n + s, TWeaponEntry{seats[s] + gun.Abbreviation, {}, {}, {}}, gun.ToHit,
             DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod), ShotsText(gun.Shots));
     }
 }

@@ -81,6 +81,19 @@ bool Differs(double ratio)
 // out on the hand-set page, so on another page it fills only part of it or
 // runs off it; and its fonts are scaled by the hand-set height, so that only
 // a page of half the layout's height prints them at their sizes.
+// How many times the layout space a hand-set page may be on either side
+// (2400 dots per inch on A4).
+constexpr int MaxHandSetScale = 4;
+
+void ReportTooLargeResolution()
+{
+    ReportError(QStringLiteral("The hand-set printer resolution of %1 x %2 pixels is too large for the sheet to be "
+                               "computed: set a smaller one at \"Set printer resolution\" in the options.")
+                    .arg(PageWidth)
+                    .arg(PageHeight),
+                QStringLiteral("PrintSheet"), 2);
+}
+
 QString HandSetResolutionFault()
 {
     QString fault;
@@ -270,6 +283,14 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
                     QStringLiteral("PrintSheet"), 2);
         return;
     }
+    // A hand-set page many times the finest printer's is refused before the
+    // job starts, as one whose figures cannot be computed: drawing it would
+    // hold the program for long and write a file of tens of megabytes.
+    if (PrinterRes && (qint64(PageWidth) > qint64(MaxHandSetScale) * LayoutWidth
+                       || qint64(PageHeight) > qint64(MaxHandSetScale) * LayoutHeight)) {
+        ReportTooLargeResolution();
+        return;
+    }
     // A hand-set resolution that would garble the sheet is named before the
     // job starts; the user may print all the same.
     if (PrinterRes) {
@@ -299,11 +320,7 @@ void TfrmPrint::PrintSheet(int Kind, TGameCar* Car)
         if (!PrinterRes)
             throw;
         job.Abort();
-        ReportError(QStringLiteral("The hand-set printer resolution of %1 x %2 pixels is too large for the sheet to be "
-                                   "computed: set a smaller one at \"Set printer resolution\" in the options.")
-                        .arg(PageWidth)
-                        .arg(PageHeight),
-                    QStringLiteral("PrintSheet"), 2);
+        ReportTooLargeResolution();
     }
 }
 

@@ -40,9 +40,13 @@ TQtPrinter::~TQtPrinter() = default;
 bool TQtPrinter::BeginDoc()
 {
     if (!PrinterInstalled()) {
-        const QString fileName = AskPdfFileName();
+        QString fileName = AskPdfFileName();
         if (fileName.isEmpty())
             return false;
+        // A name with a dot of its own ("St. Louis Special") has no ".pdf"
+        // from the dialog: the file gets it all the same.
+        if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            fileName += QLatin1String(".pdf");
         FPrinter.setOutputFormat(QPrinter::PdfFormat);
         FPrinter.setOutputFileName(fileName);
     }

@@ -7,6 +7,7 @@
 
 #include "gamecar/GameCar.h"
 #include "gamecar/LayoutPlan.h"
+#include "gamecar/LayoutPlanPlaces.h"
 #include "gamecar/OfficialDescription.h"
 #include "model/Global.h"
 #include "platform/Format.h"
@@ -300,24 +301,24 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // a little smaller.
     constexpr int MaxShift = 400;
     constexpr int ShiftStep = 20;
+    constexpr int SmallestSideSize = 7;
     // The lines of the plan's component-armor list, where the printed plan
     // has them, and how far down each side of the frame they reach (layout
     // units, 0 where none).
-    QVector<TRect> listLines;
+    const auto qrect = [](const TRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)); };
+    TTextPlaces listPlaces([this](const QRect& r) {
+        return DrawnUnder(FLayoutPicture, PlanX, PlanY, PlanFactor, TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    });
     int listBottom[2] = {0, 0};
     for (const TCAListText& line : ComponentArmorList(*FCar, FLayoutPicture.Width(), FLayoutPicture.Height())) {
         const QRect r = line.Place;
-        listLines << TRect{ScaleX(PlanX + PlanFactor * r.left()), ScaleY(PlanY + PlanFactor * r.top()),
-                           ScaleX(PlanX + PlanFactor * (r.right() + 1)), ScaleY(PlanY + PlanFactor * (r.bottom() + 1))};
+        listPlaces.Take(qrect(TRect{ScaleX(PlanX + PlanFactor * r.left()), ScaleY(PlanY + PlanFactor * r.top()),
+                                    ScaleX(PlanX + PlanFactor * (r.right() + 1)),
+                                    ScaleY(PlanY + PlanFactor * (r.bottom() + 1))}));
         int& bottom = listBottom[r.center().x() < FLayoutPicture.Width() / 2 ? 0 : 1];
         bottom = std::max(bottom, PlanY + PlanFactor * (r.bottom() + 1));
     }
-    const auto onList = [&listLines](const TRect& place) {
-        return std::any_of(listLines.begin(), listLines.end(), [&place](const TRect& line) {
-            return place.Left < line.Right && line.Left < place.Right && place.Top < line.Bottom
-                   && line.Top < place.Bottom;
-        });
-    };
+    const auto onList = [&](const TRect& place) { return listPlaces.MeetsTaken(qrect(place)); };
     // The side columns run from just below the frame's top to its bottom.
     constexpr int ColumnTop = 45;
     constexpr int ColumnBottom = 2210;
@@ -361,17 +362,65 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
             });
         };
         for (int size = largest; size >= largest - 2; --size) {
-            for (int step = 0; step <= 2 * maxShift / ShiftStep; ++step) {
-                const int shift = (step % 2 == 0 ? 1 : -1) * ShiftStep * ((step + 1) / 2);
+            QVector<TPlacedText> both;
+            const auto shift = NearestAccepted(maxShift, ShiftStep, [&](int shift) {
                 for (const bool outer : {false, true}) {
-                    const QVector<TPlacedText> both = place(size, shift, outer);
-                    if (free(both)) {
-                        add(pair.Rank, both[0]);
-                        add(pair.Rank + 1, both[1]);
-                        columnFloor = both[1].Place.Bottom;
+                    both = place(size, shift, outer);
+                    if (free(both))
                         return true;
-                    }
                 }
+                return false;
+            });
+            if (shift) {
+                add(pair.Rank, both[0]);
+                add(pair.Rank + 1, both[1]);
+                columnFloor = both[1].Place.Bottom;
+                return true;
+            }
+        }
+        return false;
+    };
+    // Where a list fills the sides, a pair takes the first place inside the
+    // frame below the pair before it, in reading order, that is clear of the list and of the other
+    // figures, clear of the plan where it can, else with a field over the
+    // plan behind it.
+    const auto anywhere = [&](const TSidePair& pair, bool leftColumn, int& floor) {
+        const int x = leftColumn ? left : right;
+        const QRect frame(QPoint(ScaleX(X + 2 * FieldMargin), std::max(floor, ScaleY(Y + ColumnTop))),
+                          QPoint(ScaleX(X + W - 2 * FieldMargin) - 1, ScaleY(Y + ColumnBottom) - 1));
+        for (const bool overPlan : {false, true})
+        for (int size = 12; size >= SmallestSideSize; --size) {
+            QVector<TPlacedText> both{
+                PlaceFittedText(pair.Label, x, pair.Y, sideWidth, size, fsBold, true),
+                PlaceFittedText(pair.Value, x, pair.Y + 100 * size / 12, sideWidth, size, fsBold, true)};
+            const QRect box = qrect(both[0].Place).united(qrect(both[1].Place));
+            const int air = ScaleX(FieldMargin);
+            const auto moved = [&](const QRect& r) {
+                QVector<TPlacedText> at = both;
+                for (TPlacedText& text : at) {
+                    const int dx = r.left() - box.left();
+                    const int dy = r.top() - box.top();
+                    text.Place = TRect{text.Place.Left + dx, text.Place.Top + dy, text.Place.Right + dx,
+                                       text.Place.Bottom + dy};
+                }
+                return at;
+            };
+            const std::optional<QRect> found =
+                FirstInReadingOrder(frame, box.size(), std::max(1, ScaleY(ShiftStep)), [&](const QRect& r) {
+                    const QVector<TPlacedText> at = moved(r);
+                    return std::none_of(at.begin(), at.end(), [&](const TPlacedText& text) {
+                        TPlacedText wider = text;
+                        wider.Place.Left -= air;
+                        wider.Place.Right += air;
+                        return onList(wider.Place) || overlapsAny(text) || (!overPlan && drawnUnder(wider));
+                    });
+                });
+            if (found) {
+                const QVector<TPlacedText> at = moved(*found);
+                add(pair.Rank, at[0]);
+                add(pair.Rank + 1, at[1]);
+                floor = at[1].Place.Bottom;
+                return true;
             }
         }
         return false;
@@ -383,7 +432,6 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
     // component-armor list are taken, over the plan with a field behind
     // them, then such places anywhere up or down the column; only where not
     // even that is left do they stay at their places.
-    constexpr int SmallestSideSize = 7;
     const auto sideColumn = [&](const QVector<TSidePair>& pairs, bool leftColumn) {
         const qsizetype before = texts.size();
         const auto undo = [&] {
@@ -401,7 +449,10 @@ void TfrmPrint::PrintArmor(int X, int Y, int W)
                 undo();
             }
         }
+        int floor = 0;
         for (const TSidePair& pair : pairs) {
+            if (anywhere(pair, leftColumn, floor))
+                continue;
             const int x = leftColumn ? left : right;
             add(pair.Rank, PlaceFittedText(pair.Label, x, pair.Y, sideWidth, 12, fsBold, true));
             add(pair.Rank + 1, PlaceFittedText(pair.Value, x, pair.Y + 100, sideWidth, 12, fsBold, true));

@@ -230,7 +230,7 @@ void TfrmPrint::PrintWeaponTable(int X, int Y, int W)
         // A hand gun the rules tables do not know leaves its row empty.
         if (CrewBuffer[s].HandGun.isEmpty() || !FindHandGunType(CrewBuffer[s].HandGun, gun))
             continue;
-        row(n + s, TWeaponEntry{QString::fromLatin1(Seats[s]) + gun.Name, {}, {}}, gun.ToHit,
+        row(n + s, TWeaponEntry{QString::fromLatin1(Seats[s]) + gun.Name, {}, {}, {}}, gun.ToHit,
             DiceToStr(gun.DamageKind, gun.DamageDice, gun.DamageMod), EffectToStr(gun.EffectKind, gun.EffectValue),
             ShotsText(gun.Shots));
     }

@@ -5,6 +5,9 @@
 #include "platform/Format.h"
 #include "printing/PrintUtils.h"
 
+#include <algorithm>
+#include <optional>
+
 QString WeaponCAMark(const TWeaponType& W)
 {
     if (W.CA <= 0)
@@ -14,13 +17,19 @@ QString WeaponCAMark(const TWeaponType& W)
 
 TWeaponEntry WeaponEntry(const QString& name, const TWeaponType& W)
 {
-    TWeaponEntry entry{name, PrinterWeaponLoc ? QStringLiteral(", ") + LocationToStr(W.Location) : QString(), {}};
-    if (W.SWC)
+    TWeaponEntry entry{name, PrinterWeaponLoc ? QStringLiteral(", ") + LocationToStr(W.Location) : QString(), {}, {}};
+    if (W.SWC) {
         entry.Marks << QStringLiteral(" (SWC)");
-    if (W.HRSWC)
+        entry.ShortMarks << QStringLiteral(" SWC");
+    }
+    if (W.HRSWC) {
         entry.Marks << QStringLiteral(" (HRSWC)");
-    if (W.CA > 0)
+        entry.ShortMarks << QStringLiteral(" HRSWC");
+    }
+    if (W.CA > 0) {
         entry.Marks << WeaponCAMark(W);
+        entry.ShortMarks << Format(QStringLiteral(" %d%s CA"), {W.CA, W.CA_FP ? QStringLiteral(" FP") : QString()});
+    }
     return entry;
 }
 
@@ -54,21 +63,17 @@ bool Fits(const QString& text, int width)
     return Printer().Canvas().TextWidth(text) <= width;
 }
 
-// A first line of name and place followed by tail (the marks it holds), cut
-// where it must be to keep within width printer pixels in the canvas font:
-// the place's end first, then the name's; where not even the marks leave
-// room for the name's first letter, the place is left out and the line is
-// cut at its end, so that the name stays whole.
-QString CutFirstLine(const QString& name, const QString& place, const QString& tail, int width)
+// A first line of the name, as much of the place as the line leaves room
+// for and tail (the marks it holds): the place is cut at its end, or left
+// out where not even its comma and an ellipsis fit.
+QString WithPlaceCut(const QString& name, const QString& place, const QString& tail, int width)
 {
     if (Fits(name + place + tail, width))
         return name + place + tail;
     const int room = width - Printer().Canvas().TextWidth(tail);
-    if (!place.isEmpty() && room >= Printer().Canvas().TextWidth(name + Ellipsis))
+    if (!place.isEmpty() && room >= Printer().Canvas().TextWidth(name + place.left(1) + Ellipsis))
         return CutText(name + place, room) + tail;
-    if (room >= Printer().Canvas().TextWidth(name.left(1) + Ellipsis))
-        return CutText(name, room) + tail;
-    return CutText(name + tail, width);
+    return name + tail;
 }
 
 // The two lines of an entry broken before piece k (1 to the last piece): a
@@ -87,13 +92,34 @@ std::pair<QString, QString> BrokenBefore(const QStringList& pieces, qsizetype k)
 
 } // namespace
 
+namespace {
+
+// A one-line entry keeps a row of paper between its letters and the rule
+// below: brackets and descenders that would reach it lift the line as far as
+// the rule above allows.
+void PrintClearOfRules(TPlacedText placed, int rowTop)
+{
+    SetPrintFont(placed.Size, placed.Style);
+    const TTextInk ink = Printer().Canvas().TextInk(placed.Text);
+    const int lowest = ScaleY(rowTop + WeaponRowHeight) - 2;
+    const int highest = ScaleY(rowTop) + 2;
+    const int lift = std::min(placed.Place.Top + ink.Bottom - 1 - lowest, placed.Place.Top + ink.Top - highest);
+    if (lift > 0) {
+        placed.Place.Top -= lift;
+        placed.Place.Bottom -= lift;
+    }
+    PrintPlacedText(placed);
+}
+
+} // namespace
+
 void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int leftRoom)
 {
     const int y = rowTop + WeaponRowTextDrop;
     const QString whole = entry.Name + entry.Place + entry.Marks.join(QString());
     TPlacedText placed = PlaceFittedText(whole, X, y, W, 10, 0, false);
     if (placed.Text == whole) {
-        PrintPlacedText(placed);
+        PrintClearOfRules(placed, rowTop);
         return;
     }
     // Too wide even in the smallest print: the entry reaches into its
@@ -104,7 +130,7 @@ void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int l
     W += leftRoom;
     placed = PlaceFittedText(kept, X, y, W, 10, 0, false);
     if (placed.Text == kept) {
-        PrintPlacedText(placed);
+        PrintClearOfRules(placed, rowTop);
         return;
     }
     // The font is left at the smallest size. Two lines: the most of the
@@ -115,43 +141,47 @@ void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int l
         pieces << entry.Place;
     pieces << entry.Marks;
     if (pieces.size() == 1) {
-        placed.Text = CutFirstLine(entry.Name, QString(), QString(), width);
-        PrintPlacedText(placed);
+        placed.Text = ElideText(entry.Name, width);
+        PrintClearOfRules(placed, rowTop);
         return;
     }
-    qsizetype k = pieces.size() - 1;
-    const auto bothFit = [&](qsizetype at) {
-        const auto [first, second] = BrokenBefore(pieces, at);
-        return Fits(first, width) && Fits(second, width);
+    const auto split = [&](const QStringList& from) -> std::optional<std::pair<QString, QString>> {
+        for (qsizetype k = from.size() - 1; k > 0; --k) {
+            const auto lines = BrokenBefore(from, k);
+            if (Fits(lines.first, width) && Fits(lines.second, width))
+                return lines;
+        }
+        return std::nullopt;
     };
-    while (k > 0 && !bothFit(k))
-        --k;
-    std::pair<QString, QString> lines;
-    if (k > 0) {
-        lines = BrokenBefore(pieces, k);
-    } else {
-        // Two lines cannot hold every piece whole: the second takes as many
-        // marks as it holds, the first line gives way.
-        k = 1;
-        while (k < pieces.size() - 1 && !Fits(BrokenBefore(pieces, k).second, width))
-            ++k;
-        lines = BrokenBefore(pieces, k);
-        const bool placeFirst = !entry.Place.isEmpty() && k >= 2;
-        const qsizetype firstMark = placeFirst ? 2 : 1;
-        const QString tail = WithoutTrailingBlanks(pieces.mid(firstMark, k - firstMark).join(QString()));
-        if (!Fits(lines.first, width))
-            lines.first = CutFirstLine(entry.Name, placeFirst ? entry.Place : QString(), tail, width);
-        lines.second = ElideText(lines.second, width);
+    std::optional<std::pair<QString, QString>> lines = split(pieces);
+    // Without the place, the marks whole, then in their shorter forms; the
+    // place comes back cut on the first line where there is room for it.
+    for (const QStringList& marks : {entry.Marks, entry.ShortMarks}) {
+        if (lines)
+            break;
+        if (const auto broken = split(QStringList{entry.Name} + marks))
+            lines = {WithoutTrailingBlanks(WithPlaceCut(entry.Name, entry.Place, broken->first.mid(entry.Name.size()), width)),
+                     broken->second};
+    }
+    if (!lines) {
+        // Not even that holds them: the name with the shorter marks the
+        // first line holds, the rest on the second, cut at its end.
+        const QStringList kept = QStringList{entry.Name} + entry.ShortMarks;
+        qsizetype k = kept.size() - 1;
+        while (k > 1 && !Fits(BrokenBefore(kept, k).first, width))
+            --k;
+        const auto broken = BrokenBefore(kept, k);
+        lines = {ElideText(broken.first, width), ElideText(broken.second, width)};
     }
     // The two lines share what the row leaves between its rules evenly
     // above, between and below their letters.
     TPageCanvas& canvas = Printer().Canvas();
-    const TTextInk first = canvas.TextInk(lines.first);
-    const TTextInk second = canvas.TextInk(lines.second);
+    const TTextInk first = canvas.TextInk(lines->first);
+    const TTextInk second = canvas.TextInk(lines->second);
     const int top = ScaleY(rowTop) + 1;
     const int bottom = ScaleY(rowTop + WeaponRowHeight);
     const int gap = (bottom - top - first.Height() - second.Height()) / 3;
     const int left = ScaleX(X);
-    canvas.TextOut(left, top + gap - first.Top, lines.first);
-    canvas.TextOut(left, top + 2 * gap + first.Height() - second.Top, lines.second);
+    canvas.TextOut(left, top + gap - first.Top, lines->first);
+    canvas.TextOut(left, top + 2 * gap + first.Height() - second.Top, lines->second);
 }

@@ -19,6 +19,9 @@ struct TWeaponEntry
     QString Name;
     QString Place;
     QStringList Marks;
+    // The marks in their shorter forms, each still telling its mark
+    // (" SWC", " HRSWC", " 3 FP CA"): one to one with Marks.
+    QStringList ShortMarks;
 };
 // The entry of a weapon shown under name (its abbreviation or its name,
 // with the laser options before it).
@@ -35,9 +38,10 @@ constexpr int WeaponRowTextDrop = 8;
 // baseline); one too wide even in the smallest print moves up to leftRoom
 // into the cell's left margin. Where even that does not hold it, it takes
 // two lines of the smallest print between the row's rules, broken between
-// its pieces so that each stays whole; only what two lines cannot hold is
-// cut: the place's end first, the name only where no mark could move to the
-// second line.
+// its pieces so that each stays whole. Where two lines cannot hold them all,
+// the name stays whole first, then every mark: the place gives way (cut at
+// its end, or left out), then the marks take their shorter forms; only what
+// even that leaves over is cut, at the second line's end.
 void PrintWeaponEntry(const TWeaponEntry& entry, int X, int rowTop, int W, int leftRoom);
 // A hand gun's shots, or "--" when it has none.
 QString ShotsText(int shots);

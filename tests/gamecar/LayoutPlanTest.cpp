@@ -292,7 +292,9 @@ TEST_F(LayoutPlanTest, ALongComponentArmorListKeepsClearOfThePodsAndTheGuardsAnd
     LayoutDP = TBitmap32(6, 6);
     LayoutDP.Clear(0xFF404040u);
     TVehicle& v = *Car->Vehicle;
-    for (const int lines : {8, 12, 19}) {
+    // Up to 18 lines the list keeps above row 250, leaving the sheet's
+    // figures room below it; longer ones run on to the frame's bottom.
+    for (const int lines : {8, 12, 19, 24, 26, 37}) {
         for (const bool crowded : {false, true}) {
             SCOPED_TRACE(QStringLiteral("%1 lines%2").arg(lines).arg(crowded ? ", guards and hubcaps" : "").toStdString());
             v.Weapons.Items.clear();
@@ -312,7 +314,10 @@ TEST_F(LayoutPlanTest, ALongComponentArmorListKeepsClearOfThePodsAndTheGuardsAnd
             for (qsizetype i = 0; i < list.size(); ++i) {
                 const QRect& place = list[i].Place;
                 EXPECT_GE(list[i].FontSize, 9) << list[i].Text.toStdString();
-                ASSERT_TRUE(QRect(CAListLeft, 0, CAListRight - CAListLeft + 1, 250).contains(place)) << list[i].Text.toStdString();
+                const int bottom = lines <= 18 ? 250 : 368;
+                ASSERT_TRUE(QRect(CAListLeft, 0, CAListRight - CAListLeft + 1, bottom).contains(place)) << list[i].Text.toStdString();
+                if (i > 0)
+                    EXPECT_EQ(list[i].Text, v.Weapons.Items[i - 1].Abbreviation + QStringLiteral(": ") + CAText(7 + int(i) - 1));
                 // Nothing of the plan's parts lies under a line, and the line is written.
                 int drawn = 0;
                 int written = 0;
@@ -329,6 +334,26 @@ TEST_F(LayoutPlanTest, ALongComponentArmorListKeepsClearOfThePodsAndTheGuardsAnd
                     EXPECT_FALSE(place.intersects(list[j].Place)) << list[i].Text.toStdString();
             }
         }
+    }
+}
+
+TEST_F(LayoutPlanTest, AListLongerThanTheFrameHoldsCountsTheLinesItCannotShowOnItsLastLine)
+{
+    TVehicle& v = *Car->Vehicle;
+    Mount("MG", locFront, 300);
+    for (TWeaponType& w : v.Weapons.Items)
+        w.CA = 12;
+    const QVector<TCAListText> list = ComponentArmorList(*Car, 365, 373);
+    ASSERT_GT(list.size(), 40);
+    ASSERT_LT(list.size(), 301);
+    // The last place tells how many lines the plan leaves out, its own included.
+    const qsizetype shown = list.size() - 2;
+    EXPECT_EQ(list.last().Text, QStringLiteral("+%1 more").arg(300 - shown));
+    for (qsizetype i = 1; i + 1 < list.size(); ++i) {
+        EXPECT_EQ(list[i].Text, QStringLiteral("MG: 12"));
+        EXPECT_EQ(list[i].FontSize, 9);
+        for (qsizetype j = 1; j < i; ++j)
+            ASSERT_FALSE(list[i].Place.intersects(list[j].Place)) << i << " " << j;
     }
 }
 

@@ -90,19 +90,38 @@ TEST_F(DuelSheetTest, AnEntryTooWideForOneLineTakesTwoBetweenItsRulesEachPieceWh
     // "MG, front(4 pt FP CA)": the name and place stay whole on the first.
     // "MG, front (SWC)(14 pt FP CA)": the SWC mark goes with the name.
     // "ATG, rocket platform (HRSWC)(3 pt CA)": no break keeps everything
-    // whole, the marks go to the second line and the place's end gives way.
-    // "TGas, rocket platform (SWC) (HRSWC)(14 pt FP CA)": the second line
-    // holds only the component armor; the place gives way, then the name.
+    // whole; the name and marks are broken as without the place, and the
+    // place keeps what the first line leaves room for.
+    // "TGas, rocket platform (SWC) (HRSWC)(14 pt FP CA)": the place gives
+    // way wholly, and the name and every mark stand whole.
     EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,")),
               (QStringList{QStringLiteral("Text 11,2857 6 MG, front"), QStringLiteral("Text 11,2903 6 (4 pt FP CA)"),
                            QStringLiteral("Text 11,2957 6 MG, front (SWC)"), QStringLiteral("Text 11,3003 6 (14 pt FP CA)"),
-                           QStringLiteral("Text 11,3057 6 ATG, rocket platf\u2026"),
-                           QStringLiteral("Text 11,3103 6 (HRSWC)(3 pt CA)"),
-                           QStringLiteral("Text 11,3157 6 TGa\u2026 (SWC) (HRSWC)"),
+                           QStringLiteral("Text 11,3057 6 ATG, rock\u2026 (HRSWC)"),
+                           QStringLiteral("Text 11,3103 6 (3 pt CA)"),
+                           QStringLiteral("Text 11,3157 6 TGas (SWC) (HRSWC)"),
                            QStringLiteral("Text 11,3203 6 (14 pt FP CA)")}));
     // The other columns stay on the row's baseline.
     EXPECT_EQ(RowTexts(Log(), 0), (QStringList{QStringLiteral("Text 501,2868 10 7"), QStringLiteral("Text 701,2868 10 1d6"),
                                                QStringLiteral("Text 1201,2868 10 20")}));
+}
+
+TEST_F(DuelSheetTest, MarksTwoLinesCannotHoldWholeTakeTheirShorterFormsBeforeAnyIsCut)
+{
+    PrinterWeaponLoc = true;
+    Mount("VMG", locRocketPlatform);
+    Weapon(0).LaserIR = true;
+    Weapon(0).LaserPulse = true;
+    Weapon(0).SWC = true;
+    Weapon(0).HRSWC = true;
+    Weapon(0).CA = 13;
+    Weapon(0).CA_FP = true;
+    Form->PrintDuelWeaponTable(1, 2760, 1857);
+    PrinterWeaponLoc = false;
+    // The place gives way wholly; the name and each mark stay whole and
+    // recognisable.
+    EXPECT_EQ(Matching(Log(), QStringLiteral("Text 11,")),
+              (QStringList{QStringLiteral("Text 11,2857 6 IR pVMG SWC HRSWC"), QStringLiteral("Text 11,2903 6 13 FP CA")}));
 }
 
 TEST_F(DuelSheetTest, APlaceThatStartsTheSecondLineLeavesItsCommaOnTheFirst)

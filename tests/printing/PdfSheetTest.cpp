@@ -149,7 +149,7 @@ TEST_F(PdfSheetTest, AFileThatCannotBeWrittenIsReported)
     EXPECT_EQ(errors.Texts().size(), 1);
 }
 
-TEST_F(PdfSheetTest, AFileNameTypedWithoutAnExtensionGetsPdf)
+TEST_F(PdfSheetTest, AFileNameTypedWithoutThePdfExtensionGetsIt)
 {
     // The program's own dialog, answered as a user would type the names.
     AskPdfFileName = FKeptAsk;
@@ -158,7 +158,8 @@ TEST_F(PdfSheetTest, AFileNameTypedWithoutAnExtensionGetsPdf)
     TBitmap32 plan(365, 373);
     TfrmPrint form(nullptr, plan);
     form.SetupPrint(&car, true);
-    for (const char* typed : {"sheet", "other.pdf", "third.PDF"}) {
+    // A dot of the name's own does not pass for an extension.
+    for (const char* typed : {"sheet", "other.pdf", "third.PDF", "St. Louis Special", "Thunderwagon v1.2", "fifth.Pdf"}) {
         SCOPED_TRACE(typed);
         bool asked = false;
         QTimer::singleShot(0, [&] {
@@ -173,7 +174,9 @@ TEST_F(PdfSheetTest, AFileNameTypedWithoutAnExtensionGetsPdf)
         EXPECT_TRUE(asked);
     }
     EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files, QDir::Name),
-              (QStringList{QStringLiteral("other.pdf"), QStringLiteral("sheet.pdf"), QStringLiteral("third.PDF")}));
+              (QStringList{QStringLiteral("St. Louis Special.pdf"), QStringLiteral("Thunderwagon v1.2.pdf"),
+                           QStringLiteral("fifth.Pdf"), QStringLiteral("other.pdf"), QStringLiteral("sheet.pdf"),
+                           QStringLiteral("third.PDF")}));
     EXPECT_GT(QFileInfo(FDir.filePath(QStringLiteral("sheet.pdf"))).size(), 0);
 }
 
@@ -190,11 +193,6 @@ TEST_F(PdfSheetTest, AHandSetResolutionTooLargeToComputeLeavesNoFileBehind)
     PrinterRes = true;
     PrinterResX = 4761;
     PrinterResY = 2147483647;
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        box->Buttons()[0]->click();
-    });
     const TRecordingErrorSink errors;
     form.PrintSheet(0, nullptr);
     PrinterRes = false;

@@ -316,13 +316,14 @@ TEST_F(SheetTextPlacesTest, EveryPartAtOnceKeepsEachFigureClearOfTheOthersAndOfT
 
 TEST_F(SheetTextPlacesTest, TheSideFiguresKeepTheirOrderAndCoverNoLineOfALongComponentArmorList)
 {
+    // Nineteen lines up to forty, beside side pods and among wheel guards'
+    // and hubcaps' boxes.
+    for (const int extra : {4, 11, 25})
     for (const int variant : {0, 1, 2}) {
-        SCOPED_TRACE(variant);
+        SCOPED_TRACE(QStringLiteral("%1 lines, variant %2").arg(15 + extra).arg(variant).toStdString());
         Open("Thunderwagon.vx");
         MountMostWeapons();
-        // Nineteen lines, beside side pods and among wheel guards' and
-        // hubcaps' boxes.
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < extra; ++i) {
             Mount("MG", locBack);
             Weapon(V().WeaponCount() - 1).CA = 2;
         }
@@ -332,7 +333,12 @@ TEST_F(SheetTextPlacesTest, TheSideFiguresKeepTheirOrderAndCoverNoLineOfALongCom
             FitWheelGuardsAndHubcaps();
         ExpectBothSheetsInTheirBoxes();
         const QVector<TCAListText> list = ComponentArmorList(*FCar, LayoutPicture.Width(), LayoutPicture.Height());
-        ASSERT_EQ(list.size(), 20);
+        ASSERT_EQ(list.size(), 15 + extra + 1);
+        // Every line is laid, in the sheet's readable type, none counting lost ones.
+        for (const TCAListText& line : list) {
+            EXPECT_GE(line.FontSize, 9);
+            EXPECT_FALSE(line.Text.startsWith(QLatin1Char('+'))) << line.Text.toStdString();
+        }
         QVector<QRect> lines;
         for (const TCAListText& line : list)
             lines << QRect(-160 + 6 * line.Place.left(), 500 + 6 * line.Place.top(), 6 * line.Place.width(),
