@@ -316,8 +316,9 @@ TEST_F(LayoutPlanTest, ALongComponentArmorListKeepsClearOfThePodsAndTheGuardsAnd
                 EXPECT_GE(list[i].FontSize, 9) << list[i].Text.toStdString();
                 const int bottom = lines <= 18 ? 250 : 368;
                 ASSERT_TRUE(QRect(CAListLeft, 0, CAListRight - CAListLeft + 1, bottom).contains(place)) << list[i].Text.toStdString();
-                if (i > 0)
+                if (i > 0) {
                     EXPECT_EQ(list[i].Text, v.Weapons.Items[i - 1].Abbreviation + QStringLiteral(": ") + CAText(7 + int(i) - 1));
+                }
                 // Nothing of the plan's parts lies under a line, and the line is written.
                 int drawn = 0;
                 int written = 0;
