@@ -253,7 +253,7 @@ void TfrmMain::WriteConfig()
             WriteSetting(ini, *setting);
         for (const TSettingVariable* setting : OptionsInWriteOrder(all))
             WriteSetting(ini, *setting);
-        ini.WriteString(SecInternal, QStringLiteral("FileName"), FileName);
+        ini.WriteString(SecInternal, QStringLiteral("FileName"), FileName.isEmpty() ? RememberedFileName : FileName);
         for (const TSettingVariable* setting : SectionOf(all, "Internal"))
             WriteSetting(ini, *setting);
         for (int i = 0; i < LastFilesCount; ++i)

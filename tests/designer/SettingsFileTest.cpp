@@ -1,4 +1,5 @@
 #include "DesignerWindow.h"
+#include "ModalAnswers.h"
 #include "common/FileSizeLimit.h"
 
 #include "designer/PageControl.h"
@@ -137,19 +138,76 @@ TEST_F(SettingsFileTest, BoundsApplyOnlyInPairsWithoutMinusOne)
     EXPECT_TRUE(ini.ReadBool(gui, QStringLiteral("LoadSortInv"), false));
 }
 
-// A remembered design that is not there at this start stays the one to
-// reopen: nothing else was opened, so it is written back as it was.
-TEST_F(SettingsFileTest, AutoLoadKeepsARememberedFileThatIsMissingAtThisStart)
+// A remembered design that is not there at this start is not the open
+// design's file: the window shows none, Save asks for a name (so that a file
+// that comes back meanwhile is not overwritten), and the name is written back
+// to reopen at the next start, as nothing else was opened.
+TEST_F(SettingsFileTest, AutoLoadRemembersAFileThatIsMissingAtThisStartWithoutOpeningIt)
 {
     WriteSettings("\r\n[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
     TfrmMain& window = Start();
-    EXPECT_EQ(FileName, QStringLiteral("Designs/Missing.vx"));
-    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(" : Missing"))) << window.windowTitle().toStdString();
+    EXPECT_TRUE(FileName.isEmpty());
+    EXPECT_FALSE(window.windowTitle().contains(QStringLiteral(" : "))) << window.windowTitle().toStdString();
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+
+    // The drive is mounted late: the design is there now.
+    const QByteArray design = "[Body]\r\nBodyType=Van\r\n";
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("Designs"))));
+    QFile file(Path(QStringLiteral("Designs/Missing.vx")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(design);
+    file.close();
+    {
+        TModalAnswers user;
+        window.acSave->trigger();
+        window.acNew->trigger();
+        window.acSave->trigger();
+        // Both saves went to the save-as dialog, which was cancelled.
+        EXPECT_EQ(user.Offered.size(), 2);
+        EXPECT_TRUE(user.Messages.isEmpty()) << user.Messages.join(QLatin1Char('|')).toStdString();
+    }
+    EXPECT_TRUE(FileName.isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), design);
     Shutdown();
     const TProfileFile ini(SettingsFile());
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
               QStringLiteral("Designs/Missing.vx"));
+}
+
+// Once another design was opened or saved under a name, that one is the
+// design to reopen, or none after New.
+TEST_F(SettingsFileTest, AnotherDesignOpenedReplacesTheRememberedMissingFile)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    const QString saved = Path(QStringLiteral("Designs/SavedAs.vx"));
+    struct TCase {
+        const char* Steps;
+        QString Written;
+    };
+    for (const TCase& c : {TCase{"open", gadfly}, TCase{"open new", QString()}, TCase{"save-as", saved},
+                           TCase{"save-as new", QString()}, TCase{"new", QStringLiteral("Designs/Missing.vx")}}) {
+        SCOPED_TRACE(c.Steps);
+        WriteSettings("[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
+        TfrmMain& window = Start();
+        {
+            TModalAnswers user;
+            QFile::remove(saved);
+            user.Files = {saved};
+            for (const QString& step : QString::fromLatin1(c.Steps).split(QLatin1Char(' '))) {
+                if (step == QLatin1String("open"))
+                    EXPECT_EQ(window.FileLoad(gadfly, false), TfrmMain::TFileLoad::Opened);
+                else if (step == QLatin1String("save-as"))
+                    window.acSaveAs->trigger();
+                else
+                    window.acNew->trigger();
+            }
+        }
+        Shutdown();
+        const TProfileFile ini(SettingsFile());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
+                  c.Written);
+    }
 }
 
 // The file is updated in place: comment lines, blank lines and lines the
