@@ -1,5 +1,6 @@
 #include "DesignerWindow.h"
 #include "ModalAnswers.h"
+#include "common/FileSizeLimit.h"
 
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
@@ -101,6 +102,36 @@ TEST_F(FileCommandsTest, SaveOfAnOpenDesignWritesItsFileWithoutAsking)
     EXPECT_TRUE(User.Messages.isEmpty());
     EXPECT_TRUE(Content(Design("Gadfly.vx")).contains("Name=Gadfly Mark II"));
     EXPECT_EQ(FileName, Design("Gadfly.vx"));
+}
+
+// A save that would grow the file past the process's file-size limit fails
+// like one onto a full disk: the program goes on, says why, and the file and
+// the design stay as they were.
+TEST_F(FileCommandsTest, SaveUnderAFileSizeLimitFailsWithItsReasonAndTheProgramGoesOn)
+{
+    TfrmMain& window = Start({Design("Gadfly.vx")});
+    const QByteArray old = Content(Design("Gadfly.vx"));
+    window.edTextName->setText(QStringLiteral("Gadfly Mark II"));
+    const QString result = RunWithFileSizeLimit(512, [&] {
+        window.acSave->trigger();
+        return (User.Messages + Errors.Texts() + QStringList({window.Vehicle().Name, FileName})).join(QLatin1Char('|'));
+    });
+    EXPECT_EQ(result, QStringList({QStringLiteral("Vehicle could not be saved"),
+                                   QStringLiteral("An error occured in Save:\r\n%1: File too large")
+                                       .arg(Design("Gadfly.vx")),
+                                   QStringLiteral("Gadfly Mark II"), Design("Gadfly.vx")})
+                          .join(QLatin1Char('|')));
+    EXPECT_EQ(Content(Design("Gadfly.vx")), old);
+}
+
+// Without the program's own start-up step the same save ends the process.
+TEST_F(FileCommandsTest, WithoutTheProgramsSetUpAWritePastTheLimitEndsTheProcess)
+{
+    TfrmMain& window = Start({Design("Gadfly.vx")});
+    const QString result = RunWithFileSizeLimit(
+        512, [&] { return window.Vehicle().Save(Design("Gadfly.vx")) ? QStringLiteral("saved") : QStringLiteral("failed"); },
+        false);
+    EXPECT_EQ(result, QStringLiteral("<child failed>"));
 }
 
 TEST_F(FileCommandsTest, CancellingTheSaveOfANewDesignKeepsItUnnamedSoTheNextSaveAsksAgain)
