@@ -561,6 +561,13 @@ void TVehicle::Load(const QString& FileName, QString& Err)
         {
             const TGUILoadingScope loading;
             const TProfileFile ini(path);
+            // A damaged byte would drop its line, and with it a part or a
+            // text of the design, without a trace.
+            if (ini.FirstLineWithNul() != 0) {
+                Err = Format(S("Line %d of the file is damaged: it holds a NUL character"),
+                             {int(ini.FirstLineWithNul())});
+                return;
+            }
             TDesignReader reader(ini, loaded, Err);
             if (!reader.Read())
                 return;

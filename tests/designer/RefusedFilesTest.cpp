@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -323,6 +324,48 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
         earlier.close();
         EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A design holding a damaged byte is refused in the window with the file's
+// name and the line's number, whichever line it is in; the open design stays
+// with its file name and its description.
+TEST_F(RefusedFilesTest, ADesignHoldingANulIsRefusedNamingTheFileAndTheLine)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start({gadfly});
+    const QString description = window.edTextDescription->toPlainText();
+    QFile sample(gadfly);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = sample.readAll().split('\n');
+    for (const char* line : {"Comment=", "[Weapon_0]", "BodyType="}) {
+        const QByteArray start(line);
+        SCOPED_TRACE(start.constData());
+        const auto found = std::find_if(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.startsWith(start); });
+        ASSERT_NE(found, lines.end());
+        QList<QByteArray> damaged = lines;
+        const qsizetype n = found - lines.begin();
+        damaged[n].insert(start.size() - 1, '\0');
+        QFile file(Path(QStringLiteral("Designs/Damaged.vx")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged.join('\n'));
+        file.close();
+        User.Messages.clear();
+        User.Files = {file.fileName()};
+        window.acLoad->trigger();
+        EXPECT_EQ(User.Messages,
+                  QStringList({QStringLiteral("Error loading file Damaged.vx:\nLine %1 of the file is damaged: it "
+                                              "holds a NUL character")
+                                   .arg(n + 1)}));
+        EXPECT_EQ(FileName, gadfly);
+        EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+        EXPECT_EQ(window.edTextDescription->toPlainText(), description);
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace

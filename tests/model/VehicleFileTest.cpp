@@ -665,3 +665,48 @@ TEST_F(VehicleSaveTest, APipeInTheFilesPlaceIsNotReplaced)
     EXPECT_FALSE(QFileInfo(pipe).isFile());
     EXPECT_TRUE(QFileInfo(pipe).exists());
 }
+
+namespace {
+
+// A NUL anywhere in a design file (a section header, a part line, a weapon
+// line, the description, a preview figure, a blank line), at the start, in
+// the middle or at the end of its line, refuses the file with the line's
+// number: a dropped line would lose a part or a text without a trace. The
+// open design stays.
+TEST_F(VehicleSaveTest, ANulInAnyLineRefusesTheFileNamingTheLine)
+{
+    TVehicle saved;
+    SetEveryOption(saved);
+    saved.Comment = QStringLiteral("A long description of the design");
+    ASSERT_TRUE(saved.Save(Path("full.vx")));
+    const QList<QByteArray> lines = FileBytes(Path("full.vx")).split('\n');
+    ASSERT_GT(lines.size(), 100);
+    // The kinds of line the test must have met.
+    QStringList kinds;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QByteArray line = lines[n];
+        if (line.startsWith("[Weapon_"))
+            kinds << QStringLiteral("weapon header");
+        else if (line.startsWith("Name=") && n > 0 && kinds.contains(QStringLiteral("weapon header")))
+            kinds << QStringLiteral("weapon line");
+        else if (line.startsWith("Comment="))
+            kinds << QStringLiteral("description");
+        for (const qsizetype at : {qsizetype(0), line.size() / 2, std::max(qsizetype(0), line.size() - 1)}) {
+            QList<QByteArray> damaged = lines;
+            damaged[n].insert(at, '\0');
+            WriteBytes(Path("damaged.vx"), damaged.join('\n'));
+            TVehicle open;
+            MakeOpenDesign(open);
+            QString err;
+            open.Load(Path("damaged.vx"), err);
+            EXPECT_EQ(err, QStringLiteral("Line %1 of the file is damaged: it holds a NUL character").arg(n + 1))
+                << "line " << n + 1 << " at " << at;
+            ExpectOpenDesign(open);
+        }
+    }
+    EXPECT_TRUE(kinds.contains(QStringLiteral("weapon line")));
+    EXPECT_TRUE(kinds.contains(QStringLiteral("description")));
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+} // namespace

@@ -243,6 +243,22 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
     EXPECT_FALSE(TProfileFile(PathOf(QStringLiteral("absent.ini"))).Unreadable());
 }
 
+TEST_F(ProfileFileTest, TheFirstLineHoldingANulIsCountedWhateverTheLineEnds)
+{
+    const struct {
+        QByteArray Bytes;
+        qsizetype Line;
+    } cases[] = {
+        {"[S]\r\nK=1\r\n", 0},
+        {QByteArray("\0[S]\nK=1\n", 9), 1},
+        {QByteArray("[S]\r\nK=1\r\n\r\nL=\0\r\nM=\0\r\n", 22), 4},
+        {QByteArray("[S]\rK=1\r[T]\r\0", 13), 4},
+        {QByteArray("[S]\nK=1\n[T\0]\nL=2\n", 17), 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Load(c.Bytes).FirstLineWithNul(), c.Line) << c.Bytes.toHex().toStdString();
+}
+
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
 {
     const TProfileFile ini(PathOf(QStringLiteral("absent.ini")));
