@@ -254,7 +254,7 @@ namespace {
 // The memo's lines are the text's lines.
 void ShowLines(QPlainTextEdit* memo, const QString& text)
 {
-    memo->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    SetMemoText(memo, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 } // namespace
@@ -316,6 +316,7 @@ void TfrmMain::edTextNameChange()
 void TfrmMain::edTextDescriptionChange()
 {
     Vehicle().Comment = edTextDescription->toPlainText();
+    ChooseMemoWrap(edTextDescription, Vehicle().Comment);
     RebuildDescriptions();
 }
 
