@@ -436,3 +436,30 @@ TEST_F(RefusedFilesTest, AFileLargerThanAnyDesignIsRefusedWhateverOpensIt)
 }
 
 } // namespace
+
+namespace {
+
+// A rules value too large for the figures is reported with its place and the
+// program starts with the items read before it.
+TEST_F(RefusedFilesTest, ARulesValueTooLargeForTheFiguresIsReportedAndTheProgramStarts)
+{
+    QFile bodies(Path(QStringLiteral("Data/BodyTypes.txt")));
+    ASSERT_TRUE(bodies.open(QIODevice::ReadOnly));
+    QByteArray bytes = bodies.readAll();
+    bodies.close();
+    const qsizetype compact = bytes.indexOf("[Compact]");
+    const qsizetype price = bytes.indexOf("Price=", compact);
+    ASSERT_TRUE(compact > 0 && price > compact);
+    bytes.replace(price, bytes.indexOf('\n', price) - price, "Price=2147483647\r");
+    ASSERT_TRUE(bodies.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bodies.write(bytes);
+    bodies.close();
+    TfrmMain& window = Start();
+    EXPECT_EQ(Errors.Texts(), QStringList({QStringLiteral("An error occured in ReadBodyTypes:\r\nData/BodyTypes.txt, "
+                                                          "item \"Compact\", key \"Price\": '2147483647' is beyond "
+                                                          "100000, the largest figure a rules value may hold")}));
+    EXPECT_EQ(window.cbBodyType->count(), 1);
+    EXPECT_EQ(window.cbBodyType->currentText(), QStringLiteral("Subcompact"));
+}
+
+} // namespace
