@@ -266,7 +266,9 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
         ForEachLine(file, encoding, [&](QStringView raw) {
             ++lineNumber;
             const QStringView line = raw.trimmed();
-            if (!line.isEmpty())
+            // Comment lines alone are a file that holds no section, not one
+            // of another kind.
+            if (!line.isEmpty() && !line.startsWith(QLatin1Char(';')))
                 sawText = true;
             // No text holds a NUL: such a line is the bytes of a file of
             // another kind, or of UTF-16 without its byte-order mark, and

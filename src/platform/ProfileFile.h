@@ -29,9 +29,9 @@ public:
 
     const QString& FileName() const { return FFileName; }
     // The file is there but does not read whole as sections: it could not be
-    // opened, it has text and no section line, or a line holds a NUL (the
-    // bytes of a file of another kind, whose keys would land in the wrong
-    // section or none).
+    // opened, it has text other than comment lines (";") and no section
+    // line, or a line holds a NUL (the bytes of a file of another kind,
+    // whose keys would land in the wrong section or none).
     bool Unreadable() const { return FUnreadable; }
     // The number of the first line holding a NUL, counted from 1; 0 when
     // none does.

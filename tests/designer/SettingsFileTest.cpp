@@ -4,9 +4,11 @@
 
 #include "designer/PageControl.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -312,6 +314,59 @@ TEST_F(SettingsFileTest, WithoutAutoLoadTheStoredFileNameIsIgnoredAndTheOpenDesi
     Shutdown();
     const TProfileFile second(SettingsFile());
     EXPECT_EQ(second.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), design);
+}
+
+} // namespace
+
+namespace {
+
+// A settings file of comment lines alone was read: it holds no section, so
+// every setting takes its default, nothing is moved aside and the comments
+// stay in the file written at shutdown.
+TEST_F(SettingsFileTest, AFileOfCommentsAloneIsReadAndKept)
+{
+    WriteSettings("; settings of the club machine\r\n\r\n  ; do not remove\r\n");
+    Start();
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Div, 15);
+    Shutdown();
+    EXPECT_FALSE(QFileInfo::exists(SettingsFile() + QStringLiteral(".bak")));
+    EXPECT_TRUE(ReadSettings().startsWith("; settings of the club machine\r\n\r\n  ; do not remove\r\n"))
+        << ReadSettings().toStdString();
+}
+
+// A file name holding a line break, in every form, is remembered whole and
+// reopens; a file of an older version, which holds such a name with blanks,
+// and one whose name was edited by hand since, read as they stand.
+TEST_F(SettingsFileTest, AFileNameHoldingALineBreakIsRememberedWhole)
+{
+    for (const char* name : {"two\nlines.vx", "two\r\nlines.vx", "two\rlines.vx", "trailing\n.vx", "\n\n%41.vx"}) {
+        const QString file = Path(QStringLiteral("Designs/") + QString::fromLatin1(name));
+        SCOPED_TRACE(QString(file).replace(QLatin1Char('\n'), QStringLiteral("\\n")).toStdString());
+        ASSERT_TRUE(QFile::copy(Path(QStringLiteral("Designs/Gadfly.vx")), file));
+        WriteSettings("[Options]\r\nAutoLoad=1\r\n");
+        TfrmMain& first = Start();
+        ASSERT_EQ(first.FileLoad(file, false), TfrmMain::TFileLoad::Opened);
+        Username = QStringLiteral("Ann\nBee");
+        Shutdown();
+
+        TfrmMain& second = Start();
+        EXPECT_EQ(FileName, file);
+        EXPECT_EQ(LastFiles[0], file);
+        EXPECT_EQ(Username, QStringLiteral("Ann\nBee"));
+        EXPECT_EQ(second.Vehicle().Name, QStringLiteral("Gadfly"));
+        Shutdown();
+        QFile::remove(file);
+    }
+    const QString older = QStringLiteral("[Internal]\r\nLastFile_0=two lines.vx\r\n");
+    const QString edited =
+        QStringLiteral("[Internal]\r\nLastFile_0=other.vx\r\nLastFile_0.Exact=two%0Alines.vx\r\n");
+    for (const QString& settings : {older, edited}) {
+        WriteSettings(settings.toUtf8());
+        Start();
+        EXPECT_EQ(LastFiles[0], settings == older ? QStringLiteral("two lines.vx") : QStringLiteral("other.vx"));
+        Shutdown();
+    }
 }
 
 } // namespace

@@ -229,6 +229,9 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
         {" \r\n\t\r\n", false},
         {"[S]\n", false},
         {"K=1\nL=2\n", true},
+        // Comment lines alone: read, and no section in them.
+        {"; kept by hand\r\n\r\n  ;[Options] left out\r\n", false},
+        {"; kept by hand\r\nAutoLoad=1\r\n", true},
         {QByteArray("\x00\x01\x9F\xFF\x10garbage", 13), true},
         // UTF-16 without its byte-order mark: its bracketed lines hold NULs.
         {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), false).mid(2), true},
