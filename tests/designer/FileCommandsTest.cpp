@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -297,6 +298,28 @@ TEST_F(FileCommandsTest, TheSaveDialogStartsInDesignsWithTheSuggestedName)
     EXPECT_EQ(folder, Path(QStringLiteral("Designs")));
     EXPECT_EQ(offered, QStringList({Design("DuneBuggy.vx")}));
     EXPECT_TRUE(FileName.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A long description, with or without blanks, opens whole: the description
+// box and the record sheet's text hold every character of it.
+TEST_F(FileCommandsTest, ALongDescriptionOpensWhole)
+{
+    TfrmMain& window = Start();
+    window.show();
+    for (const QString& text : {QStringLiteral("x").repeated(100000), QStringLiteral("word ").repeated(20000) + "end",
+                                QStringLiteral("y").repeated(999) + QStringLiteral(" z").repeated(500)}) {
+        window.Vehicle().Comment = text;
+        ASSERT_TRUE(window.Vehicle().Save(Design("Long.vx")));
+        ASSERT_EQ(window.FileLoad(Design("Long.vx"), false), TfrmMain::TFileLoad::Opened);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.Vehicle().Comment, text);
+        EXPECT_EQ(window.edTextDescription->toPlainText(), text);
+        EXPECT_TRUE(window.edRecordSheet->toPlainText().contains(QLatin1Char('\n') + text + QLatin1Char('\n')));
+    }
 }
 
 } // namespace
