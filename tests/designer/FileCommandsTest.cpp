@@ -323,3 +323,24 @@ TEST_F(FileCommandsTest, ALongDescriptionOpensWhole)
 }
 
 } // namespace
+
+namespace {
+
+// A name and an author longer than a line edit takes by default open whole.
+TEST_F(FileCommandsTest, ALongNameAndAuthorOpenWhole)
+{
+    TfrmMain& window = Start();
+    const QString name = QStringLiteral("N").repeated(40000);
+    const QString author = QStringLiteral("a b ").repeated(10000);
+    window.Vehicle().Name = name;
+    window.Vehicle().Author = author;
+    ASSERT_TRUE(window.Vehicle().Save(Design("Long.vx")));
+    window.acNew->trigger();
+    ASSERT_EQ(window.FileLoad(Design("Long.vx"), false), TfrmMain::TFileLoad::Opened);
+    EXPECT_EQ(window.Vehicle().Name, name);
+    EXPECT_EQ(window.edTextName->text(), name);
+    EXPECT_EQ(window.Vehicle().Author, author);
+    EXPECT_EQ(window.edTextAuthor->text(), author);
+}
+
+} // namespace

@@ -9,8 +9,9 @@
 namespace {
 const char* const TagProperty = "tag";
 
-// No screen shows a line of this many characters.
-constexpr qsizetype LongestLine = 1000;
+// No memo of the window shows a line of this many characters, even on the
+// widest screen.
+constexpr qsizetype LongestLine = 250;
 
 // Whether the text holds a run of more than LongestLine characters without a
 // blank or a line break.
