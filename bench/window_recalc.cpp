@@ -182,6 +182,52 @@ void BM_OpenDesignRows(benchmark::State& state)
     }
 }
 
+// The texts a long-text bench fills: the description without blanks, in
+// words, in words as long as the memos still wrap at word boundaries, and the
+// design's name.
+enum TLongText { ltDescriptionWithoutBlanks, ltDescriptionInWords, ltDescriptionInLongWords, ltName };
+
+// Opening, in the shown window, a design whose text of state.range(1) kind
+// is state.range(0) characters long: the file read, the window loaded and
+// recalculated, the events it left (the text laid out and painted).
+void BM_OpenLongText(benchmark::State& state)
+{
+    TBenchWindow bench;
+    if (!bench.Started) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    bench.Window->show();
+    const auto length = static_cast<qsizetype>(state.range(0));
+    TVehicle& design = bench.Window->Vehicle();
+    switch (static_cast<TLongText>(state.range(1))) {
+    case ltDescriptionWithoutBlanks:
+        design.Comment = QStringLiteral("x").repeated(length);
+        break;
+    case ltDescriptionInWords:
+        design.Comment = QStringLiteral("word ").repeated(length / 5);
+        break;
+    case ltDescriptionInLongWords:
+        design.Comment = (QStringLiteral("x").repeated(250) + QLatin1Char(' ')).repeated(length / 251);
+        break;
+    case ltName:
+        design.Name = QStringLiteral("N").repeated(length);
+        break;
+    }
+    const QString file = bench.ExecutableFolder.filePath(QStringLiteral("Long.vx"));
+    if (!design.Save(file)) {
+        state.SkipWithError("the design could not be saved");
+        return;
+    }
+    for (auto _ : state) {
+        if (bench.Window->FileLoad(file, false) != TfrmMain::TFileLoad::Opened) {
+            state.SkipWithError("the design did not open");
+            break;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
 // Accepting a paste of state.range(0) characters of "MG, " in the shown
 // window, each weapon word a row, and then quitting: the accepted design's
 // rows painted and every control released with the window. Starting the
@@ -223,4 +269,7 @@ BENCHMARK(BM_RecalcVehicleRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::k
 BENCHMARK(BM_LoadGUIRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshWeaponWhereRows)->Arg(48)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenDesignRows)->Arg(250)->Arg(1000)->Arg(2000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLongText)
+    ->ArgsProduct({{2500, 25000, 250000, 4000000}, {ltDescriptionWithoutBlanks, ltDescriptionInWords, ltDescriptionInLongWords, ltName}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AcceptImportAndQuit)->Arg(3000)->Arg(10000)->Arg(20000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include "designer/DesignBrowser.h"
 
 #include "model/ErrorReport.h"
+#include "model/Vehicle.h"
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
 #include "platform/ProfileFile.h"
@@ -32,12 +33,6 @@ namespace {
 
 // The column of the file's own name, the last one.
 constexpr int FileColumn = 10;
-
-// Designs are a few kB; the largest the import makes (5,000 weapons, about
-// 120 bytes each) is some 600 kB. A file beyond this is no design; reading
-// one of tiny sections would hold the browser up for seconds, while one of
-// this size at worst takes well under one.
-constexpr qint64 LargestDesignFile = qint64(4) << 20;
 
 // A row of the list; the browser decides the order of two rows.
 class TVehicleRow : public QTreeWidgetItem

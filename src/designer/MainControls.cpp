@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -470,6 +471,10 @@ void TfrmMain::BuildControls()
         grid->setSpacing(2);
         edTextName = Named(new QLineEdit, "edTextName");
         edTextAuthor = Named(new QLineEdit, "edTextAuthor");
+        // A line edit cuts its text at 32,767 characters by default, and the
+        // design would take the cut text back from it.
+        for (QLineEdit* edit : {edTextName, edTextAuthor})
+            edit->setMaxLength(std::numeric_limits<int>::max());
         edTextDescription = Named(new TOneLineMemo, "edTextDescription");
         grid->addWidget(new QLabel(QStringLiteral("Name:")), 0, 0);
         grid->addWidget(edTextName, 0, 1);

@@ -5,6 +5,7 @@
 #include "designer/LabelClicks.h"
 #include "designer/MainWindow.h"
 #include "designer/ImportForm.h"
+#include "designer/StoredForms.h"
 
 #include "gamecar/GameCar.h"
 #include "model/ErrorReport.h"
@@ -125,6 +126,7 @@ void TfrmMain::FileSaveAs()
         ReportSaved(saved);
         if (saved) {
             FileName = chosen;
+            RememberedFileName.clear();
             UpdateLastMenu(FileName);
             ShowTitle();
         }

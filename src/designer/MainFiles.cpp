@@ -1,6 +1,7 @@
 // Opening a design file as the own design or as the opponent.
 
 #include "designer/MainWindow.h"
+#include "designer/StoredForms.h"
 
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
@@ -74,6 +75,7 @@ TfrmMain::TFileLoad TfrmMain::FileLoad(const QString& Name, bool AsOpponent)
     acTestResetExecute();
     // Only a design that has loaded becomes the target of the next Save.
     FileName = Name;
+    RememberedFileName.clear();
     dlgOpen.FileName = Name;
     dlgSave.FileName = Name;
     UpdateLastMenu(Name);

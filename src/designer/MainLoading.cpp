@@ -10,6 +10,7 @@
 #include "model/Vehicle.h"
 #include "platform/FileLookup.h"
 #include "platform/Format.h"
+#include "platform/widgets/WidgetUtils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -270,7 +271,7 @@ void TfrmMain::ShowDesign()
 
         edTextName->setText(V.Name);
         edTextAuthor->setText(V.Author);
-        edTextDescription->setPlainText(V.Comment);
+        SetMemoText(edTextDescription, V.Comment);
 
         QCoreApplication::processEvents();
     }

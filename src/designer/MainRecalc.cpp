@@ -251,16 +251,24 @@ void TfrmMain::ShowWeightForAccel()
 
 namespace {
 
-// The memo's lines are the text's lines.
+// The memo's lines are the text's lines. A memo that shows them already is
+// not laid out again, which for a long text costs more than building it.
 void ShowLines(QPlainTextEdit* memo, const QString& text)
 {
-    memo->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (memo->toPlainText() != lines)
+        SetMemoText(memo, lines);
 }
 
 } // namespace
 
 void TfrmMain::RebuildDescriptions()
 {
+    // While a design is put into the controls, the text boxes' handlers
+    // write their texts back; the recalculation at the end builds the
+    // descriptions once.
+    if (GUILoading)
+        return;
     TVehicle& V = Vehicle();
     QString official;
     OfficialDescription(V, true, official);
@@ -316,6 +324,7 @@ void TfrmMain::edTextNameChange()
 void TfrmMain::edTextDescriptionChange()
 {
     Vehicle().Comment = edTextDescription->toPlainText();
+    ChooseMemoWrap(edTextDescription, Vehicle().Comment);
     RebuildDescriptions();
 }
 

@@ -25,6 +25,45 @@ const QString SecInternal = QStringLiteral("Internal");
 const QString SecGUI = QStringLiteral("GUI");
 const QString SecTabs = QStringLiteral("Tabs");
 
+// A text holding a line break cannot stand on its key's line, where it
+// stands with blanks instead (as older versions wrote it, and older readers
+// read it): a key of its own beside it keeps it whole, percent-encoded. That
+// key counts only while it still agrees with the plain one, so that a file
+// without it, or one whose plain key was edited since, reads as it stands.
+QString ExactKey(const QString& key)
+{
+    return key + QStringLiteral(".Exact");
+}
+
+bool HoldsLineBreak(const QString& text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+// The text as it stands on its key's line.
+QString OnOneLine(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QString ReadText(const TProfileFile& ini, const QString& section, const QString& key, const QString& def)
+{
+    const QString plain = ini.ReadString(section, key, def);
+    const QString exact =
+        QString::fromUtf8(QByteArray::fromPercentEncoding(ini.ReadString(section, ExactKey(key), QString()).toLatin1()));
+    return HoldsLineBreak(exact) && OnOneLine(exact) == plain ? exact : plain;
+}
+
+void WriteText(TProfileFile& ini, const QString& section, const QString& key, const QString& value)
+{
+    ini.WriteString(section, key, value);
+    if (HoldsLineBreak(value) || ini.ValueExists(section, ExactKey(key)))
+        ini.WriteString(section, ExactKey(key),
+                        HoldsLineBreak(value) ? QString::fromLatin1(value.toUtf8().toPercentEncoding()) : QString());
+}
+
 void ReadSetting(const TProfileFile& ini, const TSettingVariable& setting)
 {
     const QString section = QLatin1String(setting.Section);
@@ -38,7 +77,7 @@ void ReadSetting(const TProfileFile& ini, const TSettingVariable& setting)
             else if constexpr (std::is_same_v<T, int>)
                 *variable = ini.ReadInteger(section, key, def);
             else
-                *variable = ini.ReadString(section, key, def);
+                *variable = ReadText(ini, section, key, def);
         },
         setting.Variable);
 }
@@ -55,7 +94,7 @@ void WriteSetting(TProfileFile& ini, const TSettingVariable& setting)
             else if constexpr (std::is_same_v<T, int>)
                 ini.WriteInteger(section, key, *variable);
             else
-                ini.WriteString(section, key, *variable);
+                WriteText(ini, section, key, *variable);
         },
         setting.Variable);
 }
@@ -201,10 +240,10 @@ void TfrmMain::ReadConfig()
         // design's file name once it has loaded.
         FileName.clear();
         RememberedFileName = AutoLoad
-            ? ini.ReadString(SecInternal, QStringLiteral("FileName"), QStringLiteral("Designs/VezeRidiv.vx"))
+            ? ReadText(ini, SecInternal, QStringLiteral("FileName"), QStringLiteral("Designs/VezeRidiv.vx"))
             : QString();
         for (int i = 0; i < LastFilesCount; ++i)
-            LastFiles[i] = ini.ReadString(SecInternal, LastFileKey(i), QString());
+            LastFiles[i] = ReadText(ini, SecInternal, LastFileKey(i), QString());
         for (const TSettingVariable* setting : SectionOf(all, "Test"))
             ReadSetting(ini, *setting);
 
@@ -253,11 +292,11 @@ void TfrmMain::WriteConfig()
             WriteSetting(ini, *setting);
         for (const TSettingVariable* setting : OptionsInWriteOrder(all))
             WriteSetting(ini, *setting);
-        ini.WriteString(SecInternal, QStringLiteral("FileName"), FileName);
+        WriteText(ini, SecInternal, QStringLiteral("FileName"), FileName.isEmpty() ? RememberedFileName : FileName);
         for (const TSettingVariable* setting : SectionOf(all, "Internal"))
             WriteSetting(ini, *setting);
         for (int i = 0; i < LastFilesCount; ++i)
-            ini.WriteString(SecInternal, LastFileKey(i), LastFiles[i]);
+            WriteText(ini, SecInternal, LastFileKey(i), LastFiles[i]);
         for (const TSettingVariable* setting : SectionOf(all, "Test"))
             WriteSetting(ini, *setting);
 

@@ -184,14 +184,13 @@ bool TfrmMain::Init()
         // The command line's design wins over the one AutoLoad remembers;
         // either becomes the design's file name only once it has loaded. A
         // remembered design that is not there at this start (on a drive not
-        // mounted, say) stays the one to reopen, as nothing else was opened.
-        if (!FPaths.Arguments.isEmpty()) {
+        // mounted, say) is not the open design's file, but stays the one to
+        // reopen while nothing else is opened.
+        if (!FPaths.Arguments.isEmpty())
             openAtStart(FPaths.Arguments.first(), false);
-        } else if (AutoLoad && !RememberedFileName.isEmpty()
-                   && openAtStart(RememberedFileName, false) == TFileLoad::Missing) {
-            FileName = RememberedFileName;
-            ShowTitle();
-        }
+        else if (AutoLoad && openAtStart(RememberedFileName, false) == TFileLoad::Refused)
+            // Its box is not shown again at every start.
+            RememberedFileName.clear();
         // An opponent that is refused is not remembered, so that its box
         // does not come back at every start: the default opponent stands in.
         if (openAtStart(Enemy, true) == TFileLoad::Refused) {

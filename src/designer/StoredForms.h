@@ -15,5 +15,7 @@ extern TStoredBounds ImportFormBounds;
 
 // The design that the option AutoLoad reopens at start-up. It becomes the
 // design's file name only once it has loaded, so a design that failed to
-// open is never the target of the next Save.
+// open or was not there is never the target of the next Save. Until another
+// design is opened or saved under a name of its own, it is the one written
+// back to reopen at the next start.
 extern QString RememberedFileName;

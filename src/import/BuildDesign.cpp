@@ -635,9 +635,9 @@ void ApplyWeapons(TVehicle& V, TImportTarget& Main, const QString& Value)
             const QString Load = Loads.size() > 1 ? (i < Loads.size() ? Loads[i] : QString()) : Loads.first();
             Weapon.Ammo = Load == QLatin1String("-") || Load.isEmpty() ? Row->Ammo : Load;
             Weapon.ExtraAmmo = Magazines >= 0 ? i < Magazines : ExtraAmmo;
-            if (V.WeaponCount() >= MaxImportWeapons)
+            if (V.WeaponCount() >= MostDesignWeapons)
                 throw ERangeError(QStringLiteral("the text holds more than %1 weapons, the most an import adds")
-                                      .arg(MaxImportWeapons));
+                                      .arg(MostDesignWeapons));
             int Index = 0;
             const int Serial = V.AddWeapon(Weapon, Index);
             QString LocationText;

@@ -6,19 +6,15 @@
 class TImportTarget;
 class TVehicle;
 
-// The most weapons an import adds. Each becomes a row of controls in the
-// window, and a text of many counted weapon words ("100 MG, ") would
-// otherwise hold the window up for minutes.
-constexpr int MaxImportWeapons = 5000;
-
 // Stage 2 of the import: builds a new design from the lines of the result
 // text alone, through the main window's commands, and returns what goes to
 // the leftovers afterwards (the claimed figures that differ from the
 // calculated ones and those not understood, empty when all agree or nothing
 // was built). The result is tried on a design of its own first: a count or
 // armor value that is no number raises EConvertError, a weapon past
-// MaxImportWeapons ERangeError, and figures that cannot be computed raise
-// their error, before the main window is touched, with a message that says
+// MostDesignWeapons ERangeError (a text of many counted weapon words, "100
+// MG, ", would otherwise hold the window up for minutes), and figures that
+// cannot be computed raise their error, before the main window is touched, with a message that says
 // what failed and that the open design stays open.
 QString AcceptImport(const QStringList& ResultLines, TImportTarget& Main);
 

@@ -3,6 +3,7 @@
 #include "model/EnumTexts.h"
 #include "model/ErrorReport.h"
 #include "model/Global.h"
+#include "model/Utils.h"
 #include "platform/Errors.h"
 #include "platform/FileLookup.h"
 #include "platform/Numbers.h"
@@ -19,9 +20,35 @@ QString DataFileName(const QString& baseName)
 }
 
 // A conversion error's text behind the place of the value, when it is known.
+// The value the text quotes is cut to a readable length, so that a value of
+// megabytes makes a short message.
 QString AtPlace(const QString& place, const QString& message)
 {
-    return place.isEmpty() ? message : place + QStringLiteral(": ") + message;
+    QString text = message;
+    const qsizetype open = text.indexOf(QLatin1Char('\''));
+    const qsizetype close = text.lastIndexOf(QLatin1Char('\''));
+    if (open >= 0 && close > open)
+        text = text.left(open + 1) + BriefValue(text.mid(open + 1, close - open - 1)) + text.mid(close);
+    return place.isEmpty() ? text : place + QStringLiteral(": ") + text;
+}
+
+// The largest figure a rules value may hold, either way: some eight times
+// the largest of the shipped tables (12,000). A design's figures add up the
+// values of thousands of parts and multiply them by counts and rates, which
+// stays within the integers for values of this size; a larger value is
+// refused like any other bad value, instead of overflowing the first
+// figures the window computes.
+constexpr int LargestRulesFigure = 100000;
+
+// The value, when it is within the largest figure.
+template <typename TNumber>
+TNumber WithinLargestFigure(TNumber value, const QString& text)
+{
+    if (value > LargestRulesFigure || value < -LargestRulesFigure)
+        throw EConvertError(QStringLiteral("'%1' is beyond %2, the largest figure a rules value may hold")
+                                .arg(text.trimmed())
+                                .arg(LargestRulesFigure));
+    return value;
 }
 
 // The values of one item section, by the kinds the data files use.
@@ -48,12 +75,6 @@ public:
         Note(key);
         return FFile.ReadString(FSection, QLatin1String(key), def);
     }
-    int Integer(const char* key, int def = -1) const
-    {
-        Note(key);
-        return FFile.ReadInteger(FSection, QLatin1String(key), def);
-    }
-    bool Flag(const char* key) const { return Integer(key, 0) != 0; }
     // The key's text through parse; a value that is not the number it should
     // be ends the reading of the file with a report of its place.
     template <typename TParse>
@@ -65,8 +86,24 @@ public:
             throw EConvertError(AtPlace(Place(key), e.Message()));
         }
     }
-    double Decimal(const char* key) const { return Parsed(key, QStringLiteral("-1"), StrToFloatDot); }
+    double Decimal(const char* key) const
+    {
+        return Parsed(key, QStringLiteral("-1"),
+                      [](const QString& text) { return WithinLargestFigure(StrToFloatDot(text), text); });
+    }
 
+    int Integer(const char* key, int def = -1) const
+    {
+        return Parsed(key, QString::number(def), [&](const QString& text) {
+            return WithinLargestFigure(FFile.ReadInteger(FSection, QLatin1String(key), def), text);
+        });
+    }
+    // Any value other than 0 is true, however large.
+    bool Flag(const char* key) const
+    {
+        Note(key);
+        return FFile.ReadInteger(FSection, QLatin1String(key), 0) != 0;
+    }
     // Whether the section holds any key of the table: one that holds none
     // is no item but the remains of a damaged file.
     bool Usable() const { return FUsable; }

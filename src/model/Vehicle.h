@@ -30,6 +30,16 @@ struct TArmor {
 // options, armor, add-ons, weapons, accessories and crew, and the figures the
 // accounting leaves behind for later readers. Each accounting call clears and
 // refills the breakdown list it is given.
+// Each weapon of a design becomes a row of controls in the window, which
+// takes this many within a few seconds; a design file or an import of more
+// is refused whole.
+constexpr int MostDesignWeapons = 5000;
+
+// Designs are a few kB; the largest of the most weapons is some 600 kB. A
+// file beyond this is no design, and reading it (its texts shown, its
+// sections looked up) would hold the program up: it is refused unread.
+constexpr qint64 LargestDesignFile = qint64(4) << 20;
+
 class TVehicle
 {
 public:
@@ -69,9 +79,10 @@ public:
 
     // The design file (VehicleFile.cpp). Save reports a failure and returns
     // false, leaving any previous file whole. Load leaves Err empty on
-    // success; on failure (a file that cannot be read, or a design whose
-    // figures cannot be computed) Err says why and the design is left as it
-    // was.
+    // success; on failure (a file that cannot be read, is larger than
+    // LargestDesignFile, holds more than MostDesignWeapons weapons or a
+    // damaged line, or a design whose figures cannot be computed) Err says
+    // why and the design is left as it was.
     bool Save(const QString& FileName);
     void Load(const QString& FileName, QString& Err);
 

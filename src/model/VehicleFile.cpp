@@ -215,6 +215,11 @@ private:
         V.EWPR = Bool("Weapon", "EWPR");
         V.RocketPlatform = Int("Weapon", "RocketPlatform");
         const int number = Int("Weapon", "Number");
+        if (number > MostDesignWeapons) {
+            Err = Format(S("The file holds %d weapons, more than the %d a design may hold"),
+                         {number, MostDesignWeapons});
+            return false;
+        }
         for (int i = 0; i < number; ++i) {
             const QString section = Format(S("Weapon_%d"), {i});
             TWeaponType w;
@@ -555,12 +560,25 @@ void TVehicle::Load(const QString& FileName, QString& Err)
             Err = Format(S("File '%s' not found"), {FileName});
             return;
         }
+        if (QFileInfo(path).size() > LargestDesignFile) {
+            Err = QStringLiteral("The file holds %1 bytes, more than the %2 a design file may hold")
+                      .arg(QFileInfo(path).size())
+                      .arg(LargestDesignFile);
+            return;
+        }
         // Read into a new design, so that a file that fails half-way leaves
         // the open design as it was.
         TVehicle loaded;
         {
             const TGUILoadingScope loading;
             const TProfileFile ini(path);
+            // A damaged byte would drop its line, and with it a part or a
+            // text of the design, without a trace.
+            if (ini.FirstLineWithNul() != 0) {
+                Err = Format(S("Line %d of the file is damaged: it holds a NUL character"),
+                             {int(ini.FirstLineWithNul())});
+                return;
+            }
             TDesignReader reader(ini, loaded, Err);
             if (!reader.Read())
                 return;

@@ -256,22 +256,26 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
     }
     bool sawText = false;
     bool sawSection = false;
-    bool sawNul = false;
     const auto read = [&](TEncoding encoding) {
         sawText = false;
         sawSection = false;
-        sawNul = false;
+        FFirstLineWithNul = 0;
+        qsizetype lineNumber = 0;
         TSection* current = nullptr;
         bool skipping = false;
         ForEachLine(file, encoding, [&](QStringView raw) {
+            ++lineNumber;
             const QStringView line = raw.trimmed();
-            if (!line.isEmpty())
+            // Comment lines alone are a file that holds no section, not one
+            // of another kind.
+            if (!line.isEmpty() && !line.startsWith(QLatin1Char(';')))
                 sawText = true;
             // No text holds a NUL: such a line is the bytes of a file of
             // another kind, or of UTF-16 without its byte-order mark, and
             // makes no section or key.
             if (line.contains(QChar(u'\0'))) {
-                sawNul = true;
+                if (FFirstLineWithNul == 0)
+                    FFirstLineWithNul = lineNumber;
                 return;
             }
             if (line.startsWith(QLatin1Char('['))) {
@@ -317,7 +321,7 @@ TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
         file.seek(0);
         read(TEncoding::EightBit);
     }
-    FUnreadable = (sawText && !sawSection) || sawNul;
+    FUnreadable = (sawText && !sawSection) || FFirstLineWithNul != 0;
 }
 
 TProfileFile TProfileFile::NewFile(const QString& fileName)

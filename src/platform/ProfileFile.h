@@ -29,10 +29,13 @@ public:
 
     const QString& FileName() const { return FFileName; }
     // The file is there but does not read whole as sections: it could not be
-    // opened, it has text and no section line, or a line holds a NUL (the
-    // bytes of a file of another kind, whose keys would land in the wrong
-    // section or none).
+    // opened, it has text other than comment lines (";") and no section
+    // line, or a line holds a NUL (the bytes of a file of another kind,
+    // whose keys would land in the wrong section or none).
     bool Unreadable() const { return FUnreadable; }
+    // The number of the first line holding a NUL, counted from 1; 0 when
+    // none does.
+    qsizetype FirstLineWithNul() const { return FFirstLineWithNul; }
 
     // Section names in file order, every one, duplicates included.
     QStringList ReadSections() const;
@@ -101,6 +104,7 @@ private:
 
     QString FFileName;
     bool FUnreadable = false;
+    qsizetype FFirstLineWithNul = 0;
     // The lines before the first section.
     QVector<TEntry> FPreamble;
     QVector<TSection> FSections;

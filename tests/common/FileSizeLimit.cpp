@@ -1,5 +1,7 @@
 #include "common/FileSizeLimit.h"
 
+#include "platform/widgets/Application.h"
+
 #include <QByteArray>
 
 #include <csignal>
@@ -7,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-QString RunWithFileSizeLimit(long limit, const std::function<QString()>& body)
+QString RunWithFileSizeLimit(long limit, const std::function<QString()>& body, bool programSetUp)
 {
     const QString failed = QStringLiteral("<child failed>");
     int channel[2];
@@ -21,7 +23,9 @@ QString RunWithFileSizeLimit(long limit, const std::function<QString()>& body)
     }
     if (child == 0) {
         close(channel[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
+        if (programSetUp)
+            FailWritesPastFileSizeLimit();
         const rlimit size{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
         int status = 1;
         if (setrlimit(RLIMIT_FSIZE, &size) == 0) {

@@ -1,5 +1,6 @@
 #include "DesignerWindow.h"
 #include "ModalAnswers.h"
+#include "common/FileSizeLimit.h"
 
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -101,6 +103,36 @@ TEST_F(FileCommandsTest, SaveOfAnOpenDesignWritesItsFileWithoutAsking)
     EXPECT_TRUE(User.Messages.isEmpty());
     EXPECT_TRUE(Content(Design("Gadfly.vx")).contains("Name=Gadfly Mark II"));
     EXPECT_EQ(FileName, Design("Gadfly.vx"));
+}
+
+// A save that would grow the file past the process's file-size limit fails
+// like one onto a full disk: the program goes on, says why, and the file and
+// the design stay as they were.
+TEST_F(FileCommandsTest, SaveUnderAFileSizeLimitFailsWithItsReasonAndTheProgramGoesOn)
+{
+    TfrmMain& window = Start({Design("Gadfly.vx")});
+    const QByteArray old = Content(Design("Gadfly.vx"));
+    window.edTextName->setText(QStringLiteral("Gadfly Mark II"));
+    const QString result = RunWithFileSizeLimit(512, [&] {
+        window.acSave->trigger();
+        return (User.Messages + Errors.Texts() + QStringList({window.Vehicle().Name, FileName})).join(QLatin1Char('|'));
+    });
+    EXPECT_EQ(result, QStringList({QStringLiteral("Vehicle could not be saved"),
+                                   QStringLiteral("An error occured in Save:\r\n%1: File too large")
+                                       .arg(Design("Gadfly.vx")),
+                                   QStringLiteral("Gadfly Mark II"), Design("Gadfly.vx")})
+                          .join(QLatin1Char('|')));
+    EXPECT_EQ(Content(Design("Gadfly.vx")), old);
+}
+
+// Without the program's own start-up step the same save ends the process.
+TEST_F(FileCommandsTest, WithoutTheProgramsSetUpAWritePastTheLimitEndsTheProcess)
+{
+    TfrmMain& window = Start({Design("Gadfly.vx")});
+    const QString result = RunWithFileSizeLimit(
+        512, [&] { return window.Vehicle().Save(Design("Gadfly.vx")) ? QStringLiteral("saved") : QStringLiteral("failed"); },
+        false);
+    EXPECT_EQ(result, QStringLiteral("<child failed>"));
 }
 
 TEST_F(FileCommandsTest, CancellingTheSaveOfANewDesignKeepsItUnnamedSoTheNextSaveAsksAgain)
@@ -266,6 +298,49 @@ TEST_F(FileCommandsTest, TheSaveDialogStartsInDesignsWithTheSuggestedName)
     EXPECT_EQ(folder, Path(QStringLiteral("Designs")));
     EXPECT_EQ(offered, QStringList({Design("DuneBuggy.vx")}));
     EXPECT_TRUE(FileName.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A long description, with or without blanks, opens whole: the description
+// box and the record sheet's text hold every character of it.
+TEST_F(FileCommandsTest, ALongDescriptionOpensWhole)
+{
+    TfrmMain& window = Start();
+    window.show();
+    for (const QString& text : {QStringLiteral("x").repeated(100000), QStringLiteral("word ").repeated(20000) + "end",
+                                QStringLiteral("y").repeated(999) + QStringLiteral(" z").repeated(500)}) {
+        window.Vehicle().Comment = text;
+        ASSERT_TRUE(window.Vehicle().Save(Design("Long.vx")));
+        ASSERT_EQ(window.FileLoad(Design("Long.vx"), false), TfrmMain::TFileLoad::Opened);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.Vehicle().Comment, text);
+        EXPECT_EQ(window.edTextDescription->toPlainText(), text);
+        EXPECT_TRUE(window.edRecordSheet->toPlainText().contains(QLatin1Char('\n') + text + QLatin1Char('\n')));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A name and an author longer than a line edit takes by default open whole.
+TEST_F(FileCommandsTest, ALongNameAndAuthorOpenWhole)
+{
+    TfrmMain& window = Start();
+    const QString name = QStringLiteral("N").repeated(40000);
+    const QString author = QStringLiteral("a b ").repeated(10000);
+    window.Vehicle().Name = name;
+    window.Vehicle().Author = author;
+    ASSERT_TRUE(window.Vehicle().Save(Design("Long.vx")));
+    window.acNew->trigger();
+    ASSERT_EQ(window.FileLoad(Design("Long.vx"), false), TfrmMain::TFileLoad::Opened);
+    EXPECT_EQ(window.Vehicle().Name, name);
+    EXPECT_EQ(window.edTextName->text(), name);
+    EXPECT_EQ(window.Vehicle().Author, author);
+    EXPECT_EQ(window.edTextAuthor->text(), author);
 }
 
 } // namespace

@@ -247,7 +247,7 @@ TEST_F(ImportAcceptTest, ATextOfMoreWeaponsThanAnImportAddsIsRefusedWithItsReaso
     Window.show();
     Car->Vehicle->Name = QStringLiteral("Open one");
     frmImport->show();
-    frmImport->memText->setPlainText(QStringLiteral("100 MG, ").repeated(MaxImportWeapons / 100 + 1));
+    frmImport->memText->setPlainText(QStringLiteral("100 MG, ").repeated(MostDesignWeapons / 100 + 1));
     frmImport->btnImport->click();
     ASSERT_TRUE(frmImport->btnAccept->isEnabled());
     frmImport->btnAccept->click();

@@ -16,6 +16,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QFileInfo>
+#include <QTreeWidget>
 #include <QPushButton>
 
 namespace {
@@ -82,12 +85,13 @@ TEST_F(RefusedFilesTest, ADesignWhoseFiguresOverflowIsRefusedAndTheOpenDesignSta
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), gadfly);
 }
 
-// A name of megabytes is refused with a message that quotes its start.
+// A name of megabytes (within the bound of a design file) is refused with a
+// message that quotes its start.
 TEST_F(RefusedFilesTest, AVeryLongBadValueIsCutInTheBox)
 {
     WriteSettings("[Options]\r\nDetailLoad=0\r\n");
     TfrmMain& window = Start();
-    User.Files = {DesignWith("Body", "BodyType", QByteArray(64, 'x') + QByteArray(10 << 20, 'y'))};
+    User.Files = {DesignWith("Body", "BodyType", QByteArray(64, 'x') + QByteArray(3 << 20, 'y'))};
     window.acLoad->trigger();
     EXPECT_EQ(User.Messages.join(QLatin1Char('|')),
               QStringLiteral("Error loading file Big.vx:\nBody Type '%1\u2026' not found").arg(QString(64, u'x')));
@@ -323,6 +327,139 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreKeptBesideTheFileAndTheUserIsTold)
         earlier.close();
         EXPECT_TRUE(TProfileFile(SettingsFile()).SectionExists(QStringLiteral("Options")));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A design holding a damaged byte is refused in the window with the file's
+// name and the line's number, whichever line it is in; the open design stays
+// with its file name and its description.
+TEST_F(RefusedFilesTest, ADesignHoldingANulIsRefusedNamingTheFileAndTheLine)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n");
+    TfrmMain& window = Start({gadfly});
+    const QString description = window.edTextDescription->toPlainText();
+    QFile sample(gadfly);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = sample.readAll().split('\n');
+    for (const char* line : {"Comment=", "[Weapon_0]", "BodyType="}) {
+        const QByteArray start(line);
+        SCOPED_TRACE(start.constData());
+        const auto found = std::find_if(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.startsWith(start); });
+        ASSERT_NE(found, lines.end());
+        QList<QByteArray> damaged = lines;
+        const qsizetype n = found - lines.begin();
+        damaged[n].insert(start.size() - 1, '\0');
+        QFile file(Path(QStringLiteral("Designs/Damaged.vx")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged.join('\n'));
+        file.close();
+        User.Messages.clear();
+        User.Files = {file.fileName()};
+        window.acLoad->trigger();
+        EXPECT_EQ(User.Messages,
+                  QStringList({QStringLiteral("Error loading file Damaged.vx:\nLine %1 of the file is damaged: it "
+                                              "holds a NUL character")
+                                   .arg(n + 1)}));
+        EXPECT_EQ(FileName, gadfly);
+        EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+        EXPECT_EQ(window.edTextDescription->toPlainText(), description);
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// A file far larger than any design is refused unread, with its reason,
+// whichever way it is opened; the open design stays.
+TEST_F(RefusedFilesTest, AFileLargerThanAnyDesignIsRefusedWhateverOpensIt)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    const QString huge = Path(QStringLiteral("Designs/Huge.vx"));
+    {
+        QFile sample(gadfly);
+        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+        QByteArray bytes = sample.readAll() + "[Notes]\r\n";
+        while (bytes.size() <= LargestDesignFile)
+            bytes += "; " + QByteArray(100, 'x') + "\r\n";
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QString refusal = QStringLiteral("Error loading file Huge.vx:\nThe file holds %1 bytes, more than the "
+                                           "4194304 a design file may hold")
+                                .arg(QFileInfo(huge).size());
+    const char* const ways[] = {"command line", "auto-load", "open dialog", "browser", "recent list"};
+    for (const char* way : ways) {
+        SCOPED_TRACE(way);
+        const QString w = QLatin1String(way);
+        User.Messages.clear();
+        if (w == QLatin1String("command line")) {
+            Start({huge});
+        } else if (w == QLatin1String("auto-load")) {
+            WriteSettings(QStringLiteral("[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=%1\r\n").arg(huge).toUtf8());
+            Start();
+        } else {
+            WriteSettings(QStringLiteral("[Options]\r\nDetailLoad=%1\r\n[Internal]\r\nLastFile_0=%2\r\n")
+                              .arg(w == QLatin1String("browser") ? 1 : 0)
+                              .arg(huge)
+                              .toUtf8());
+            TfrmMain& window = Start({gadfly});
+            ASSERT_TRUE(User.Messages.isEmpty());
+            if (w == QLatin1String("recent list")) {
+                window.mnuRecentItems[1]->trigger();
+            } else if (w == QLatin1String("open dialog")) {
+                User.Files = {huge};
+                window.acLoad->trigger();
+            } else {
+                User.Browse = [](TfrmLoad& browser) {
+                    for (int i = 0; i < browser.lvVehicles->topLevelItemCount(); ++i)
+                        if (browser.lvVehicles->topLevelItem(i)->text(10) == QLatin1String("Huge.vx"))
+                            browser.lvVehicles->setCurrentItem(browser.lvVehicles->topLevelItem(i));
+                    browser.lvVehiclesDblClick();
+                };
+                window.acLoad->trigger();
+                EXPECT_EQ(User.Browse, nullptr);
+            }
+            EXPECT_EQ(FileName, gadfly);
+            EXPECT_EQ(window.Vehicle().Name, QStringLiteral("Gadfly"));
+        }
+        EXPECT_EQ(User.Messages, QStringList({refusal}));
+        Shutdown();
+    }
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// A rules value too large for the figures is reported with its place and the
+// program starts with the items read before it.
+TEST_F(RefusedFilesTest, ARulesValueTooLargeForTheFiguresIsReportedAndTheProgramStarts)
+{
+    QFile bodies(Path(QStringLiteral("Data/BodyTypes.txt")));
+    ASSERT_TRUE(bodies.open(QIODevice::ReadOnly));
+    QByteArray bytes = bodies.readAll();
+    bodies.close();
+    const qsizetype compact = bytes.indexOf("[Compact]");
+    const qsizetype price = bytes.indexOf("Price=", compact);
+    ASSERT_TRUE(compact > 0 && price > compact);
+    bytes.replace(price, bytes.indexOf('\n', price) - price, "Price=2147483647\r");
+    ASSERT_TRUE(bodies.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bodies.write(bytes);
+    bodies.close();
+    TfrmMain& window = Start();
+    EXPECT_EQ(Errors.Texts(), QStringList({QStringLiteral("An error occured in ReadBodyTypes:\r\nData/BodyTypes.txt, "
+                                                          "item \"Compact\", key \"Price\": '2147483647' is beyond "
+                                                          "100000, the largest figure a rules value may hold")}));
+    EXPECT_EQ(window.cbBodyType->count(), 1);
+    EXPECT_EQ(window.cbBodyType->currentText(), QStringLiteral("Subcompact"));
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "DesignerWindow.h"
+#include "ModalAnswers.h"
 #include "common/FileSizeLimit.h"
 
 #include "designer/PageControl.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -137,19 +140,76 @@ TEST_F(SettingsFileTest, BoundsApplyOnlyInPairsWithoutMinusOne)
     EXPECT_TRUE(ini.ReadBool(gui, QStringLiteral("LoadSortInv"), false));
 }
 
-// A remembered design that is not there at this start stays the one to
-// reopen: nothing else was opened, so it is written back as it was.
-TEST_F(SettingsFileTest, AutoLoadKeepsARememberedFileThatIsMissingAtThisStart)
+// A remembered design that is not there at this start is not the open
+// design's file: the window shows none, Save asks for a name (so that a file
+// that comes back meanwhile is not overwritten), and the name is written back
+// to reopen at the next start, as nothing else was opened.
+TEST_F(SettingsFileTest, AutoLoadRemembersAFileThatIsMissingAtThisStartWithoutOpeningIt)
 {
     WriteSettings("\r\n[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
     TfrmMain& window = Start();
-    EXPECT_EQ(FileName, QStringLiteral("Designs/Missing.vx"));
-    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(" : Missing"))) << window.windowTitle().toStdString();
+    EXPECT_TRUE(FileName.isEmpty());
+    EXPECT_FALSE(window.windowTitle().contains(QStringLiteral(" : "))) << window.windowTitle().toStdString();
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+
+    // The drive is mounted late: the design is there now.
+    const QByteArray design = "[Body]\r\nBodyType=Van\r\n";
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("Designs"))));
+    QFile file(Path(QStringLiteral("Designs/Missing.vx")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(design);
+    file.close();
+    {
+        TModalAnswers user;
+        window.acSave->trigger();
+        window.acNew->trigger();
+        window.acSave->trigger();
+        // Both saves went to the save-as dialog, which was cancelled.
+        EXPECT_EQ(user.Offered.size(), 2);
+        EXPECT_TRUE(user.Messages.isEmpty()) << user.Messages.join(QLatin1Char('|')).toStdString();
+    }
+    EXPECT_TRUE(FileName.isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), design);
     Shutdown();
     const TProfileFile ini(SettingsFile());
     EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
               QStringLiteral("Designs/Missing.vx"));
+}
+
+// Once another design was opened or saved under a name, that one is the
+// design to reopen, or none after New.
+TEST_F(SettingsFileTest, AnotherDesignOpenedReplacesTheRememberedMissingFile)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    const QString saved = Path(QStringLiteral("Designs/SavedAs.vx"));
+    struct TCase {
+        const char* Steps;
+        QString Written;
+    };
+    for (const TCase& c : {TCase{"open", gadfly}, TCase{"open new", QString()}, TCase{"save-as", saved},
+                           TCase{"save-as new", QString()}, TCase{"new", QStringLiteral("Designs/Missing.vx")}}) {
+        SCOPED_TRACE(c.Steps);
+        WriteSettings("[Options]\r\nAutoLoad=1\r\n[Internal]\r\nFileName=Designs/Missing.vx\r\n");
+        TfrmMain& window = Start();
+        {
+            TModalAnswers user;
+            QFile::remove(saved);
+            user.Files = {saved};
+            for (const QString& step : QString::fromLatin1(c.Steps).split(QLatin1Char(' '))) {
+                if (step == QLatin1String("open"))
+                    EXPECT_EQ(window.FileLoad(gadfly, false), TfrmMain::TFileLoad::Opened);
+                else if (step == QLatin1String("save-as"))
+                    window.acSaveAs->trigger();
+                else
+                    window.acNew->trigger();
+            }
+        }
+        Shutdown();
+        const TProfileFile ini(SettingsFile());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QStringLiteral("x")),
+                  c.Written);
+    }
 }
 
 // The file is updated in place: comment lines, blank lines and lines the
@@ -254,6 +314,59 @@ TEST_F(SettingsFileTest, WithoutAutoLoadTheStoredFileNameIsIgnoredAndTheOpenDesi
     Shutdown();
     const TProfileFile second(SettingsFile());
     EXPECT_EQ(second.ReadString(QStringLiteral("Internal"), QStringLiteral("FileName"), QString()), design);
+}
+
+} // namespace
+
+namespace {
+
+// A settings file of comment lines alone was read: it holds no section, so
+// every setting takes its default, nothing is moved aside and the comments
+// stay in the file written at shutdown.
+TEST_F(SettingsFileTest, AFileOfCommentsAloneIsReadAndKept)
+{
+    WriteSettings("; settings of the club machine\r\n\r\n  ; do not remove\r\n");
+    Start();
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Div, 15);
+    Shutdown();
+    EXPECT_FALSE(QFileInfo::exists(SettingsFile() + QStringLiteral(".bak")));
+    EXPECT_TRUE(ReadSettings().startsWith("; settings of the club machine\r\n\r\n  ; do not remove\r\n"))
+        << ReadSettings().toStdString();
+}
+
+// A file name holding a line break, in every form, is remembered whole and
+// reopens; a file of an older version, which holds such a name with blanks,
+// and one whose name was edited by hand since, read as they stand.
+TEST_F(SettingsFileTest, AFileNameHoldingALineBreakIsRememberedWhole)
+{
+    for (const char* name : {"two\nlines.vx", "two\r\nlines.vx", "two\rlines.vx", "trailing\n.vx", "\n\n%41.vx"}) {
+        const QString file = Path(QStringLiteral("Designs/") + QString::fromLatin1(name));
+        SCOPED_TRACE(QString(file).replace(QLatin1Char('\n'), QStringLiteral("\\n")).toStdString());
+        ASSERT_TRUE(QFile::copy(Path(QStringLiteral("Designs/Gadfly.vx")), file));
+        WriteSettings("[Options]\r\nAutoLoad=1\r\n");
+        TfrmMain& first = Start();
+        ASSERT_EQ(first.FileLoad(file, false), TfrmMain::TFileLoad::Opened);
+        Username = QStringLiteral("Ann\nBee");
+        Shutdown();
+
+        TfrmMain& second = Start();
+        EXPECT_EQ(FileName, file);
+        EXPECT_EQ(LastFiles[0], file);
+        EXPECT_EQ(Username, QStringLiteral("Ann\nBee"));
+        EXPECT_EQ(second.Vehicle().Name, QStringLiteral("Gadfly"));
+        Shutdown();
+        QFile::remove(file);
+    }
+    const QString older = QStringLiteral("[Internal]\r\nLastFile_0=two lines.vx\r\n");
+    const QString edited =
+        QStringLiteral("[Internal]\r\nLastFile_0=other.vx\r\nLastFile_0.Exact=two%0Alines.vx\r\n");
+    for (const QString& settings : {older, edited}) {
+        WriteSettings(settings.toUtf8());
+        Start();
+        EXPECT_EQ(LastFiles[0], settings == older ? QStringLiteral("two lines.vx") : QStringLiteral("other.vx"));
+        Shutdown();
+    }
 }
 
 } // namespace

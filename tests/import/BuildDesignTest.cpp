@@ -4,6 +4,7 @@
 #include "import/BuildDesign.h"
 #include "import/ImportResult.h"
 #include "model/Global.h"
+#include "model/Vehicle.h"
 #include "platform/Errors.h"
 
 #include <QFile>
@@ -336,7 +337,7 @@ TEST_F(BuildDesign, AResultThatCannotBeBuiltLeavesTheOpenDesign)
         {"* Name: Bad\n* Armor: Plastic Armor: F2000000000\n* Weapons: \nfront:  Machine Gun",
          "Nothing was imported: the design's figures cannot be computed (Arithmetic overflow) with the result line "
          "\"* Armor: Plastic Armor: F2000000000\". The design that was open stays open."},
-        {WeaponLines(MaxImportWeapons / 100 + 1),
+        {WeaponLines(MostDesignWeapons / 100 + 1),
          "Nothing was imported: the text holds more than 5000 weapons, the most an import adds. The design that was "
          "open stays open."},
     };
@@ -412,9 +413,9 @@ TEST_F(BuildDesign, AHugeCountStaysWithinReason)
 TEST_F(BuildDesign, AsManyWeaponsAsAnImportAddsAreBuilt)
 {
     THeadlessMain Main;
-    AcceptImport(ResultLines(WeaponLines(MaxImportWeapons / 100)), Main);
+    AcceptImport(ResultLines(WeaponLines(MostDesignWeapons / 100)), Main);
     EXPECT_TRUE(Main.Calls.contains(QStringLiteral("LoadGUI")));
-    EXPECT_EQ(Main.Design.WeaponCount(), MaxImportWeapons);
+    EXPECT_EQ(Main.Design.WeaponCount(), MostDesignWeapons);
 }
 
 TEST_F(BuildDesign, SixWheelsOnTwoOrThreeAxles)

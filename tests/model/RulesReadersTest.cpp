@@ -319,3 +319,69 @@ TEST_F(RulesFileFormTest, Utf16WithoutItsByteOrderMarkIsReportedAsNoSections)
 }
 
 } // namespace
+
+namespace {
+
+// A value too large for the figures is refused like any other bad value of
+// its file, with the file, the item, the key and the value, cut to a readable
+// length; the items before it stay. Integers, hexadecimal integers and
+// decimals alike, either way; at the bound a value is taken.
+TEST(RulesReaders, AValueTooLargeForTheFiguresIsRefusedWithItsPlace)
+{
+    const QString y64(64, QLatin1Char('y'));
+    const struct {
+        const char* File;
+        const char* Key;
+        QString Value;
+        QString Message;
+    } cases[] = {
+        {"WeaponTypes", "Cost", QStringLiteral("2147483647"),
+         QStringLiteral("'2147483647' is beyond 100000, the largest figure a rules value may hold")},
+        {"WeaponTypes", "Cost", QStringLiteral("100001"),
+         QStringLiteral("'100001' is beyond 100000, the largest figure a rules value may hold")},
+        {"WeaponTypes", "Weight", QStringLiteral("-100001"),
+         QStringLiteral("'-100001' is beyond 100000, the largest figure a rules value may hold")},
+        {"WeaponTypes", "Shots", QStringLiteral("$7FFFFFFF"),
+         QStringLiteral("'$7FFFFFFF' is beyond 100000, the largest figure a rules value may hold")},
+        {"WeaponTypes", "CPS", QStringLiteral("1e300"),
+         QStringLiteral("'1e300' is beyond 100000, the largest figure a rules value may hold")},
+        {"BodyTypes", "Price", QStringLiteral("2147483647"),
+         QStringLiteral("'2147483647' is beyond 100000, the largest figure a rules value may hold")},
+        {"BodyTypes", "ArmorCost", y64 + QString(2 << 20, QLatin1Char('z')),
+         QStringLiteral("'%1\u2026' is not a valid floating point value").arg(y64)},
+        {"BodyTypes", "ArmorWeight", y64 + QString(2 << 20, QLatin1Char('9')),
+         QStringLiteral("'%1\u2026' is not a valid floating point value").arg(y64)},
+        {"WeaponTypes", "Cost", QStringLiteral("100000"), QString()},
+        {"BodyTypes", "ArmorCost", QStringLiteral("-100000.0"), QString()},
+    };
+    const QString context[] = {QStringLiteral("ReadWeaponTypes"), QStringLiteral("ReadBodyTypes")};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Value.left(80).toStdString());
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
+        const QString name = QLatin1String(c.File);
+        QFile file(dir.filePath(QStringLiteral("Data/%1.txt").arg(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("[Overview]\r\nName=T\r\n[First]\r\nYear=2030\r\n[Second]\r\n%1=%2\r\n[Third]\r\n")
+                       .arg(QLatin1String(c.Key), c.Value)
+                       .toUtf8());
+        file.close();
+        TWorkingFolder folder(dir.path());
+        TRecordingErrorSink errors;
+        const qsizetype items = name == QLatin1String("WeaponTypes")
+                                    ? ReadWeaponTypes(name).Items.size()
+                                    : ReadBodyTypes(name).Items.size();
+        if (c.Message.isEmpty()) {
+            EXPECT_TRUE(errors.Texts().isEmpty()) << errors.Texts().join(QLatin1Char('\n')).toStdString();
+            EXPECT_EQ(items, 3);
+            continue;
+        }
+        EXPECT_EQ(errors.Texts(),
+                  QStringList({QStringLiteral("An error occured in %1:\r\nData/%2.txt, item \"Second\", key \"%3\": %4")
+                                   .arg(context[name == QLatin1String("WeaponTypes") ? 0 : 1], name,
+                                        QLatin1String(c.Key), c.Message)}));
+        EXPECT_EQ(items, 1);
+    }
+}
+
+} // namespace

@@ -76,8 +76,8 @@ TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
         {"bad_legacy_fronttire.vx", "Front Tire Type 'Balloon' not found"},
         {"bad_legacy_reartire.vx", "Rear Tire Type 'Balloon' not found"},
         {"bad_weapon.vx", "Weapon Abbreviation 'ZAP' not found"},
-        // A weapon count far beyond the file stops at the first missing section.
-        {"endless_weapons.vx", "Weapon Abbreviation '' not found"},
+        // A weapon count far beyond what a design may hold is refused as such.
+        {"endless_weapons.vx", "The file holds 2147483647 weapons, more than the 5000 a design may hold"},
         {"empty.vx", "Body Type '' not found"},
     };
     for (const auto& c : cases) {
@@ -94,7 +94,8 @@ TEST_F(VehicleLoadTest, EveryFailedLookupNamesWhatTheFileSaid)
 }
 
 // A bad value is quoted whole up to 64 characters and cut after them, so that
-// a value of megabytes makes a short message.
+// a value of megabytes (within the bound of a design file) makes a short
+// message.
 TEST_F(VehicleLoadTest, AVeryLongBadValueIsCutInTheMessage)
 {
     QTemporaryDir dir;
@@ -106,7 +107,7 @@ TEST_F(VehicleLoadTest, AVeryLongBadValueIsCutInTheMessage)
     } cases[] = {
         {x64, QStringLiteral("Body Type '%1' not found").arg(x64)},
         {x64 + QLatin1Char('y'), QStringLiteral("Body Type '%1\u2026' not found").arg(x64)},
-        {x64 + QString(10 << 20, QLatin1Char('y')), QStringLiteral("Body Type '%1\u2026' not found").arg(x64)},
+        {x64 + QString(3 << 20, QLatin1Char('y')), QStringLiteral("Body Type '%1\u2026' not found").arg(x64)},
         // A letter beyond the 16-bit range that the cut would halve goes whole.
         {QString(63, QLatin1Char('x')) + QString::fromUtf8("\U0001F697") + QLatin1Char('y'),
          QStringLiteral("Body Type '%1\u2026' not found").arg(QString(63, QLatin1Char('x')))},
@@ -665,3 +666,95 @@ TEST_F(VehicleSaveTest, APipeInTheFilesPlaceIsNotReplaced)
     EXPECT_FALSE(QFileInfo(pipe).isFile());
     EXPECT_TRUE(QFileInfo(pipe).exists());
 }
+
+namespace {
+
+// A NUL anywhere in a design file (a section header, a part line, a weapon
+// line, the description, a preview figure, a blank line), at the start, in
+// the middle or at the end of its line, refuses the file with the line's
+// number: a dropped line would lose a part or a text without a trace. The
+// open design stays.
+TEST_F(VehicleSaveTest, ANulInAnyLineRefusesTheFileNamingTheLine)
+{
+    TVehicle saved;
+    SetEveryOption(saved);
+    saved.Comment = QStringLiteral("A long description of the design");
+    ASSERT_TRUE(saved.Save(Path("full.vx")));
+    const QList<QByteArray> lines = FileBytes(Path("full.vx")).split('\n');
+    ASSERT_GT(lines.size(), 100);
+    // The kinds of line the test must have met.
+    QStringList kinds;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QByteArray line = lines[n];
+        if (line.startsWith("[Weapon_"))
+            kinds << QStringLiteral("weapon header");
+        else if (line.startsWith("Name=") && n > 0 && kinds.contains(QStringLiteral("weapon header")))
+            kinds << QStringLiteral("weapon line");
+        else if (line.startsWith("Comment="))
+            kinds << QStringLiteral("description");
+        for (const qsizetype at : {qsizetype(0), line.size() / 2, std::max(qsizetype(0), line.size() - 1)}) {
+            QList<QByteArray> damaged = lines;
+            damaged[n].insert(at, '\0');
+            WriteBytes(Path("damaged.vx"), damaged.join('\n'));
+            TVehicle open;
+            MakeOpenDesign(open);
+            QString err;
+            open.Load(Path("damaged.vx"), err);
+            EXPECT_EQ(err, QStringLiteral("Line %1 of the file is damaged: it holds a NUL character").arg(n + 1))
+                << "line " << n + 1 << " at " << at;
+            ExpectOpenDesign(open);
+        }
+    }
+    EXPECT_TRUE(kinds.contains(QStringLiteral("weapon line")));
+    EXPECT_TRUE(kinds.contains(QStringLiteral("description")));
+    EXPECT_TRUE(Errors.Texts().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A design file is bounded in its size and in its weapons: at the bound it
+// opens, beyond it it is refused whole, unread, and the open design stays.
+TEST_F(VehicleSaveTest, AFileBeyondTheBoundsIsRefusedWhole)
+{
+    TVehicle most;
+    most.Body = TRulesFixture::Body(QStringLiteral("Van"));
+    for (int i = 0; i < MostDesignWeapons; ++i) {
+        int index = 0;
+        most.AddWeapon(TRulesFixture::Weapon(QStringLiteral("L")), index);
+    }
+    ASSERT_TRUE(most.Save(Path("most.vx")));
+    const QByteArray mostBytes = FileBytes(Path("most.vx"));
+    QByteArray tooMany = mostBytes;
+    tooMany.replace("Number=5000", "Number=5001");
+    QByteArray padded = mostBytes + "[Notes]\r\n";
+    padded += QByteArray(LargestDesignFile - padded.size(), ';');
+    ASSERT_EQ(padded.size(), LargestDesignFile);
+    const struct {
+        const char* What;
+        QByteArray Bytes;
+        QString Err;
+    } cases[] = {
+        {"the most weapons", mostBytes, QString()},
+        {"the largest file", padded, QString()},
+        {"a weapon more", tooMany, QStringLiteral("The file holds 5001 weapons, more than the 5000 a design may hold")},
+        {"a byte more", padded + ";",
+         QStringLiteral("The file holds 4194305 bytes, more than the 4194304 a design file may hold")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        WriteBytes(Path("bound.vx"), c.Bytes);
+        TVehicle open;
+        MakeOpenDesign(open);
+        QString err;
+        open.Load(Path("bound.vx"), err);
+        EXPECT_EQ(err, c.Err);
+        if (c.Err.isEmpty())
+            EXPECT_EQ(open.WeaponCount(), MostDesignWeapons);
+        else
+            ExpectOpenDesign(open);
+    }
+}
+
+} // namespace

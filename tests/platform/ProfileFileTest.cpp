@@ -229,6 +229,9 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
         {" \r\n\t\r\n", false},
         {"[S]\n", false},
         {"K=1\nL=2\n", true},
+        // Comment lines alone: read, and no section in them.
+        {"; kept by hand\r\n\r\n  ;[Options] left out\r\n", false},
+        {"; kept by hand\r\nAutoLoad=1\r\n", true},
         {QByteArray("\x00\x01\x9F\xFF\x10garbage", 13), true},
         // UTF-16 without its byte-order mark: its bracketed lines hold NULs.
         {Utf16(QStringLiteral("[Options]\r\nAutoLoad=0\r\n"), false).mid(2), true},
@@ -241,6 +244,22 @@ TEST_F(ProfileFileTest, TextWithoutASectionIsUnreadableButNothingAtAllIsNot)
     for (const auto& c : cases)
         EXPECT_EQ(Load(c.Bytes).Unreadable(), c.Unreadable) << c.Bytes.toHex().toStdString();
     EXPECT_FALSE(TProfileFile(PathOf(QStringLiteral("absent.ini"))).Unreadable());
+}
+
+TEST_F(ProfileFileTest, TheFirstLineHoldingANulIsCountedWhateverTheLineEnds)
+{
+    const struct {
+        QByteArray Bytes;
+        qsizetype Line;
+    } cases[] = {
+        {"[S]\r\nK=1\r\n", 0},
+        {QByteArray("\0[S]\nK=1\n", 9), 1},
+        {QByteArray("[S]\r\nK=1\r\n\r\nL=\0\r\nM=\0\r\n", 22), 4},
+        {QByteArray("[S]\rK=1\r[T]\r\0", 13), 4},
+        {QByteArray("[S]\nK=1\n[T\0]\nL=2\n", 17), 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Load(c.Bytes).FirstLineWithNul(), c.Line) << c.Bytes.toHex().toStdString();
 }
 
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)

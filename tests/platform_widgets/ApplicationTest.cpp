@@ -6,9 +6,21 @@
 #include <QCheckBox>
 #include <QTest>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 namespace {
+
+// The test programs run on the program's application object, which has set
+// the program up so that a write past the file-size limit fails instead of
+// ending the process.
+TEST(ApplicationTest, AWritePastTheFileSizeLimitIsNoSignalThatEndsTheProgram)
+{
+    struct sigaction current {};
+    ASSERT_EQ(sigaction(SIGXFSZ, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_IGN);
+}
 
 // The test programs run on the program's own application object (TestMain),
 // whose shower is the error sink.

@@ -1,5 +1,12 @@
 #include "platform/widgets/Application.h"
 
+#include <csignal>
+
+void FailWritesPastFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 void RepaintWithoutCoveredAreas()
 {
     qputenv("QT_NO_SUBTRACTOPAQUESIBLINGS", "1");
@@ -9,6 +16,7 @@ TApplication::TApplication(int& argc, char** argv, TErrorShower showError)
     : QApplication(argc, argv), FShowError(std::move(showError))
 {
     RepaintWithoutCoveredAreas();
+    FailWritesPastFileSizeLimit();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -29,6 +29,12 @@ private:
     TErrorShower FShowError;
 };
 
+// A write past the file-size limit of the process (a shell's ulimit) would
+// end the program by the signal the system sends, with unsaved work and
+// settings lost; ignored, the write fails with "File too large" and the save
+// reports it, as on a full disk. Done by the application object.
+void FailWritesPastFileSizeLimit();
+
 // Before each repaint Qt takes from every control waiting for it the area of
 // each opaque sibling stacked above it, which among the thousands of sibling
 // controls of many rows costs the square of their count. That step only

@@ -9,6 +9,23 @@
 namespace {
 const char* const TagProperty = "tag";
 
+// No memo of the window shows a line of this many characters, even on the
+// widest screen.
+constexpr qsizetype LongestLine = 250;
+
+// Whether the text holds a run of more than LongestLine characters without a
+// blank or a line break.
+bool HoldsRunLongerThanALine(const QString& text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestLine)
+            return true;
+    }
+    return false;
+}
+
 void ScrollMemoTo(QPlainTextEdit* memo, QTextCursor::MoveOperation where)
 {
     memo->ensureCursorVisible();
@@ -68,4 +85,16 @@ void ScrollMemoToTop(QPlainTextEdit* memo)
 void ScrollMemoToEnd(QPlainTextEdit* memo)
 {
     ScrollMemoTo(memo, QTextCursor::End);
+}
+
+void ChooseMemoWrap(QPlainTextEdit* memo, const QString& text)
+{
+    memo->setWordWrapMode(HoldsRunLongerThanALine(text) ? QTextOption::WrapAnywhere
+                                                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void SetMemoText(QPlainTextEdit* memo, const QString& text)
+{
+    ChooseMemoWrap(memo, text);
+    memo->setPlainText(text);
 }

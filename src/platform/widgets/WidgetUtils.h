@@ -35,3 +35,12 @@ void DeleteWidgets(const QList<QWidget*>& widgets);
 // its last character, which brings that end of the memo into view.
 void ScrollMemoToTop(QPlainTextEdit* memo);
 void ScrollMemoToEnd(QPlainTextEdit* memo);
+
+// Qt lays out each line of a word-wrapped text by measuring the word it ends
+// in up to that word's end, so that a run without a place to break costs the
+// square of its length. A memo whose text holds a run longer than any line
+// (where word wrapping could not keep it whole anyway) wraps anywhere
+// instead; any other text wraps at word boundaries.
+void ChooseMemoWrap(QPlainTextEdit* memo, const QString& text);
+// The memo shows the text, its wrap chosen first.
+void SetMemoText(QPlainTextEdit* memo, const QString& text);
