@@ -285,10 +285,12 @@ TEST(MessageDlg, AMessageTallerThanTheScreenScrollsInsideABoxThatFits)
             }
             for (const QPushButton* button : form.Buttons())
                 EXPECT_TRUE(form.rect().contains(button->geometry())) << button->text().toStdString();
-            if (lines <= 3)
+            if (lines <= 3) {
                 EXPECT_EQ(form.MessageScroller(), nullptr);
-            if (lines > screenLines)
+            }
+            if (lines > screenLines) {
                 EXPECT_NE(form.MessageScroller(), nullptr);
+            }
             // Enter still presses the default button.
             if (kind.Buttons.Contains(mbOK)) {
                 QTest::keyClick(&form, Qt::Key_Return);
