@@ -99,6 +99,9 @@ TfrmImport::TfrmImport(QWidget* owner, QAction* importAction)
 void TfrmImport::memTextChange()
 {
     btnImport->setEnabled(!memText->toPlainText().trimmed().isEmpty());
+    // The result stands for the text as it was imported: after an edit it is
+    // no longer what Accept would build.
+    btnAccept->setEnabled(false);
 }
 
 void TfrmImport::EmptyMems()

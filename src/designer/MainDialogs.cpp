@@ -20,10 +20,13 @@ void TfrmMain::ConnectDialogs()
 
 void TfrmMain::acSettingsExecute()
 {
+    const bool tankGun = TankGun;
     {
         TfrmConfig frmConfig(this);
         frmConfig.exec();
     }
+    if (TankGun != tankGun)
+        FillWeaponLists();
     // The new limits colour the labels and reach the caption and the
     // validity text.
     RecalcVehicle(true);

@@ -100,22 +100,7 @@ void TfrmMain::SetUpGUI()
     const auto notMetal = [](const TTireType& t) { return t.Name != QLatin1String("Metal"); };
     FillList(cbTireFront, TireTypes.Items, notMetal);
     FillList(cbTireRear, TireTypes.Items, notMetal);
-    // Weapons show as "Name (Abbreviation)" in "All" and in the list of their
-    // class; the tank gun only under its setting.
-    for (int tab = 0; tab < 10; ++tab)
-        WeaponList(tab)->clear();
-    for (const TWeaponType& weapon : WeaponTypes.Items) {
-        if (!TankGun && weapon.Abbreviation == QLatin1String("TG"))
-            continue;
-        const QString entry = Format(QStringLiteral("%s (%s)"), {weapon.Name, weapon.Abbreviation});
-        cbWeapon->addItem(entry);
-        // A weapon of an unknown class is offered under "All" alone.
-        if (weapon.Class <= wcDischargers)
-            WeaponList(weapon.Class + 1)->addItem(entry);
-    }
-    for (int tab = 0; tab < 10; ++tab)
-        WeaponList(tab)->setCurrentIndex(0);
-    cbWeaponChange(cbWeapon);
+    FillWeaponLists();
     WeaponRowTop = 16;
 
     // The map starts on the background of the chosen target.
@@ -138,10 +123,33 @@ void TfrmMain::SetUpGUI()
     FillAddOnEWP(cbAddOnEWP);
     FillRocketPlatform(cbRocketPlatform);
 
-    RecalcVehicle(true);
+    // The start design is shown as New shows a design: its part handlers
+    // set which of their options its parts allow, and the first
+    // recalculation follows.
+    ShowDesign();
     ShowOpponentControls();
     ShowWeaponEfficiency();
     SetUpResolution(Res600);
+}
+
+void TfrmMain::FillWeaponLists()
+{
+    // Weapons show as "Name (Abbreviation)" in "All" and in the list of their
+    // class; the tank gun only under its setting.
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->clear();
+    for (const TWeaponType& weapon : WeaponTypes.Items) {
+        if (!TankGun && weapon.Abbreviation == QLatin1String("TG"))
+            continue;
+        const QString entry = Format(QStringLiteral("%s (%s)"), {weapon.Name, weapon.Abbreviation});
+        cbWeapon->addItem(entry);
+        // A weapon of an unknown class is offered under "All" alone.
+        if (weapon.Class <= wcDischargers)
+            WeaponList(weapon.Class + 1)->addItem(entry);
+    }
+    for (int tab = 0; tab < 10; ++tab)
+        WeaponList(tab)->setCurrentIndex(0);
+    cbWeaponChange(cbWeapon);
 }
 
 void TfrmMain::ShowWeaponEfficiency()

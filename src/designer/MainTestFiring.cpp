@@ -9,6 +9,7 @@
 #include "gamecar/GameCar.h"
 #include "gamecar/Graphics.h"
 #include "model/Global.h"
+#include "model/SettingsVariables.h"
 #include "model/Vehicle.h"
 #include "platform/widgets/WidgetUtils.h"
 
@@ -163,19 +164,32 @@ void TfrmMain::btnLoadOpponentMouseDown(Qt::MouseButton, Qt::KeyboardModifiers S
     if (Shift.testFlag(Qt::ShiftModifier)) {
         EnemyFrameNr = EnemyFrameNr + 1 >= CarImages.size() ? 0 : EnemyFrameNr + 1;
         EnemyCar->SetFrame(EnemyFrameNr);
-    } else {
-        if (!dlgOpen.Execute(this))
-            return;
-        Enemy = dlgOpen.FileName;
+        acTestResetExecute();
+        return;
     }
-    acTestResetExecute();
+    if (dlgOpen.Execute(this))
+        ResetTest(dlgOpen.FileName);
 }
 
 void TfrmMain::acTestResetExecute()
 {
+    ResetTest(Enemy);
+}
+
+void TfrmMain::ResetTest(const QString& Opponent)
+{
     Vehicle().TargetX = -1;
     Vehicle().TargetY = -1;
-    FileLoad(Enemy, true);
+    // Enemy names the opponent that is loaded, never one refused: the
+    // opponent loaded before stands in for a refused choice, the default one
+    // for a refused reload, as at start, and the box shows once.
+    if (FileLoad(Opponent, true) == TFileLoad::Refused) {
+        const QString fallback = Opponent != Enemy ? Enemy : DefaultEnemy(FPaths.ExecutableFolder());
+        if (fallback != Opponent) {
+            Enemy = fallback;
+            FileLoad(Enemy, true);
+        }
+    }
     edTestText->clear();
     edStatsVehicle->clear();
     edStatsOpponent->clear();

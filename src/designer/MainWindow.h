@@ -87,6 +87,9 @@ public:
     void WriteConfig();
 
     void SetUpGUI();
+    // The ten weapon lists from the rules table, the tank gun only under its
+    // setting; entry 0 of each chosen.
+    void FillWeaponLists();
     // The three efficiency labels of the weapon panel, or its class label.
     void ShowWeaponEfficiency();
     // The normal window layout, or the compact one of 600 lines; the
@@ -487,6 +490,9 @@ public:
     // Reloads the opponent from its file, resets both cars and empties the
     // log and the statistics.
     void acTestResetExecute();
+    // The same against the given opponent file, which becomes Enemy once it
+    // has loaded.
+    void ResetTest(const QString& Opponent);
     void acTestFireExecute();
     // The mouse-down of the map: sets the aim point; the right button fires.
     void imgIconMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);

@@ -149,6 +149,8 @@ void DamageMap(TBitmap32& map, int x, int y, double dx, double dy, const TWeapon
 // The parts inside a car that a shot through its armor can reach.
 enum TInnerPart { ipEngine = 0, ipCrew = 1, ipCargo = 2 };
 
+struct TInnerPartTexts;
+
 // The working state of one fire command, shared by the shot loop and the
 // hit resolution.
 struct TFiring {
@@ -174,6 +176,9 @@ struct TFiring {
     void ResolveShot(int x, int y, const TWeaponType& w);
     int DamageSide(int side, int d, const TWeaponType& w, bool via);
     int DamageWeaponAt(int side, int d);
+    // Takes d off one inner part's damage points and logs it; returns what
+    // passes on beyond the part.
+    int DamageInnerPoints(int& dp, int d, const TInnerPartTexts& texts);
     int DamageEngine(int d);
     int DamageCrew(int seat, int d);
     int DamageCargo(int d);
@@ -301,41 +306,43 @@ int TFiring::DamageWeaponAt(int side, int d)
     return 0;
 }
 
-int TFiring::DamageEngine(int d)
+// What the log says of one inner part: when it was dead before the shot,
+// the name that "Damage to %s: %d. " takes, and when the shot ends it.
+struct TInnerPartTexts {
+    QString AlreadyDead;
+    QString Name;
+    QString Destroyed;
+};
+
+int TFiring::DamageInnerPoints(int& dp, int d, const TInnerPartTexts& texts)
 {
-    int& dp = Target.Damage.EngineDP;
     if (dp <= 0) {
-        LogLine += QStringLiteral("Engine is already dead. ");
+        LogLine += texts.AlreadyDead;
         return d;
     }
     dp -= d;
     if (dp > 0) {
-        LogLine += Format(QStringLiteral("Damage to engine: %d. "), {d});
+        LogLine += Format(QStringLiteral("Damage to %s: %d. "), {texts.Name, d});
         return 0;
     }
     const int excess = -dp;
-    LogLine += QStringLiteral("Engine destroyed. ");
+    LogLine += texts.Destroyed;
     dp = 0;
     return excess;
+}
+
+int TFiring::DamageEngine(int d)
+{
+    return DamageInnerPoints(Target.Damage.EngineDP, d,
+                             {QStringLiteral("Engine is already dead. "), QStringLiteral("engine"),
+                              QStringLiteral("Engine destroyed. ")});
 }
 
 int TFiring::DamageCrew(int seat, int d)
 {
     const QString name = seat == 0 ? QStringLiteral("Driver") : QStringLiteral("Gunner");
-    int& dp = Target.Damage.CrewDP[seat];
-    if (dp <= 0) {
-        LogLine += name + QStringLiteral(" is already dead. ");
-        return d;
-    }
-    dp -= d;
-    if (dp > 0) {
-        LogLine += Format(QStringLiteral("Damage to %s: %d. "), {name, d});
-        return 0;
-    }
-    const int excess = -dp;
-    LogLine += name + QStringLiteral(" killed. ");
-    dp = 0;
-    return excess;
+    return DamageInnerPoints(Target.Damage.CrewDP[seat], d,
+                             {name + QStringLiteral(" is already dead. "), name, name + QStringLiteral(" killed. ")});
 }
 
 int TFiring::DamageCargo(int d)
@@ -343,20 +350,9 @@ int TFiring::DamageCargo(int d)
     // A design without cargo space (or one overfull) has no cargo to hit.
     if (Target.Vehicle->CargoSpace <= 0)
         return d;
-    int& dp = Target.Damage.CargoDP;
-    if (dp <= 0) {
-        LogLine += QStringLiteral("Cargo space is already destroyed. ");
-        return d;
-    }
-    dp -= d;
-    if (dp > 0) {
-        LogLine += Format(QStringLiteral("Damage to cargo space: %d. "), {d});
-        return 0;
-    }
-    const int excess = -dp;
-    LogLine += QStringLiteral("Cargo space destroyed. ");
-    dp = 0;
-    return excess;
+    return DamageInnerPoints(Target.Damage.CargoDP, d,
+                             {QStringLiteral("Cargo space is already destroyed. "), QStringLiteral("cargo space"),
+                              QStringLiteral("Cargo space destroyed. ")});
 }
 
 int TFiring::DamageInner(TInnerPart part, int d)
@@ -572,7 +568,9 @@ void FireWeapons(TGameCar& attacker, TGameCar& target, const QVector<int>& selec
         const TWeaponType& w = design.Weapons.Items[idx];
         if ((w.DamageDice == 0 && w.DamageMod == 0) || w.Class >= wcDroppedGases)
             continue;
-        if (atVehicle && !IgnoreAmmo) {
+        // A laser draws on the power plant, not on a magazine: it never runs
+        // out, whatever its shots in the rules tables say.
+        if (atVehicle && !IgnoreAmmo && w.Class != wcLasers) {
             int& shots = attacker.Damage.Weapons.Items[idx].Shots;
             if (shots <= 0) {
                 target.Damage.Log.append(Format(QStringLiteral("%s is out of ammo"), {w.Abbreviation}));

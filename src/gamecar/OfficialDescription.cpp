@@ -268,21 +268,6 @@ QString WeaponsText(const TVehicle& V)
     return text;
 }
 
-QString AccessoriesText(const TVehicle& V)
-{
-    QString text;
-    for (int nr = 0; nr < V.EquipmentCount(); ++nr) {
-        TEquipmentType e;
-        V.GetEquipment(nr, e);
-        if (!e.Installed)
-            continue;
-        text += S(", ") + AccessoryEntry(e);
-        if (e.AddInfoOk && !e.Info.trimmed().isEmpty())
-            text += Format(S(" (%s)"), {e.Info});
-    }
-    return text;
-}
-
 QString ArmorText(const TVehicle& V)
 {
     const TArmor& a = V.Armor;
@@ -312,6 +297,13 @@ QString ArmorText(const TVehicle& V)
         break;
     }
     return text;
+}
+
+// An accessory as the descriptions list it: "%dx %s" (amount, name) for more
+// than one, else its name.
+QString AccessoryEntry(const TEquipmentType& E)
+{
+    return E.Amount > 1 ? Format(S("%dx %s"), {E.Amount, E.Name}) : E.Name;
 }
 
 } // namespace
@@ -353,9 +345,19 @@ QString TurretDescription(TTurretKind Turret, const TBodyType& Body)
     return QString();
 }
 
-QString AccessoryEntry(const TEquipmentType& E)
+QString AccessoriesText(const TVehicle& V, TAccessoryView View)
 {
-    return E.Amount > 1 ? Format(S("%dx %s"), {E.Amount, E.Name}) : E.Name;
+    QString text;
+    for (int nr = 0; nr < V.EquipmentCount(); ++nr) {
+        TEquipmentType e;
+        V.GetEquipment(nr, e);
+        if (!e.Installed || (View == TAccessoryView::Outsider && !e.Visible))
+            continue;
+        text += S(", ") + AccessoryEntry(e);
+        if (View == TAccessoryView::Official && e.AddInfoOk && !e.Info.trimmed().isEmpty())
+            text += Format(S(" (%s)"), {e.Info});
+    }
+    return text;
 }
 
 QString PodDescription(TEWPKind EWP, bool Rocket)
@@ -403,7 +405,7 @@ void OfficialDescription(TVehicle& Vehicle, bool WithHeader, QString& Text)
     text += PodText(V);
     text += RocketPlatformText(V.RocketPlatform);
     text += WeaponsText(V);
-    text += AccessoriesText(V);
+    text += AccessoriesText(V, TAccessoryView::Official);
     text += S(", ");
     text += ArmorText(V);
     if (V.CargoSpace != 0)

@@ -28,9 +28,13 @@ QString TiresDescription(const TTireType& Front, const TTireType& Rear);
 // only on bodies that can carry them.
 QString TurretDescription(TTurretKind Turret, const TBodyType& Body);
 
-// An accessory as the descriptions list it: "%dx %s" (amount, name) for more
-// than one, else its name.
-QString AccessoryEntry(const TEquipmentType& E);
+// Who reads a description: the stat block names every installed accessory
+// with its note, an outsider sees only the visible ones and no notes.
+enum class TAccessoryView { Official, Outsider };
+
+// ", " and the entry of each installed accessory the reader is told of, in
+// table order.
+QString AccessoriesText(const TVehicle& V, TAccessoryView View);
 
 // ", One-Space Side EWP" and so on, with "Rocket " before "EWP" for a
 // rocket pod; empty for kinds outside 1 to 6.

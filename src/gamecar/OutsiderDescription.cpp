@@ -50,19 +50,6 @@ QString WeaponClassesText(const TVehicle& V)
     return text;
 }
 
-QString VisibleAccessoriesText(const TVehicle& V)
-{
-    QString text;
-    for (int nr = 0; nr < V.EquipmentCount(); ++nr) {
-        TEquipmentType e;
-        V.GetEquipment(nr, e);
-        if (!e.Installed || !e.Visible)
-            continue;
-        text += S(", ") + AccessoryEntry(e);
-    }
-    return text;
-}
-
 } // namespace
 
 QString AddClassEntry(const QString& List, const TWeaponType& Weapon)
@@ -108,7 +95,7 @@ void OutsiderDescription(TVehicle& Vehicle, QString& Text)
     if (V.EWP > 0 && !V.EWPFF)
         text += S(" (rear)");
     text += WeaponClassesText(V);
-    text += VisibleAccessoriesText(V);
+    text += AccessoriesText(V, TAccessoryView::Outsider);
     if (V.CargoSpace != 0)
         text += Format(S(", %d Cargo"), {V.CargoSpace});
     if (V.Sloped)

@@ -209,6 +209,42 @@ TEST_F(DialogsTest, TheLimitsDialogAppliesItsControlsAndRecalculates)
     }
 }
 
+// "Allow Tank Guns" takes effect when the limits dialog closes: the weapon
+// lists of "All" and of the large-bore weapons offer the tank gun exactly
+// while it is ticked, and the tank gun can be added from them.
+TEST_F(DialogsTest, AllowTankGunsRefillsTheWeaponListsWhenTheDialogCloses)
+{
+    TfrmMain& window = Start();
+    window.show();
+    ASSERT_FALSE(TankGun);
+    const QString tankGun = QStringLiteral("Tank Gun (TG)");
+    ASSERT_LT(window.cbWeaponLargeBore->findText(tankGun), 0);
+    const int others = window.cbWeaponLargeBore->count();
+    for (TCloseBy by : {TCloseBy::OK, TCloseBy::CloseButton, TCloseBy::OK}) {
+        SCOPED_TRACE(static_cast<int>(by));
+        const bool allow = !TankGun;
+        WhenShown<TfrmConfig>([by, allow](TfrmConfig& dialog) {
+            dialog.chkTankGun->setChecked(allow);
+            CloseDialog(dialog, dialog.btnOK, by);
+        });
+        window.acSettings->trigger();
+        EXPECT_EQ(TankGun, allow);
+        for (QComboBox* list : {window.cbWeapon, window.cbWeaponLargeBore})
+            EXPECT_EQ(list->findText(tankGun) >= 0, allow) << list->objectName().toStdString();
+        EXPECT_EQ(window.cbWeaponLargeBore->count(), others + (allow ? 1 : 0));
+        EXPECT_LT(window.cbWeaponSmallBore->findText(tankGun), 0);
+    }
+    ASSERT_TRUE(TankGun);
+    // Chosen in its list and added, it becomes a weapon of the design.
+    window.pcWeaponSelect->SetActivePageIndex(2);
+    Choose(window.cbWeaponLargeBore, tankGun);
+    EXPECT_EQ(window.lblWeaponDamage->text(), QStringLiteral("Damage: 4d6"));
+    window.btnAddWeapon[2]->click();
+    ASSERT_EQ(window.Vehicle().WeaponCount(), 1);
+    EXPECT_EQ(window.Vehicle().Weapons.Items[0].Abbreviation, QStringLiteral("TG"));
+    window.hide();
+}
+
 TEST_F(DialogsTest, TheLimitsDialogCarriesEveryLimitBothWays)
 {
     Start();

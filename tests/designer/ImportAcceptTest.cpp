@@ -4,6 +4,7 @@
 #include "designer/ImportForm.h"
 #include "designer/MainWindow.h"
 #include "import/BuildDesign.h"
+#include "import/ImportResult.h"
 #include "gamecar/GameCar.h"
 #include "model/Global.h"
 #include "model/Vehicle.h"
@@ -14,6 +15,9 @@
 #include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -47,6 +51,72 @@ TEST_F(ImportAcceptTest, AcceptedStatBlockBecomesTheEditedDesign)
     EXPECT_FALSE(GUILoading);
     EXPECT_EQ(frmImport->memLeftovers->toPlainText(), Leftovers);
     EXPECT_TRUE(frmImport->btnAccept->isEnabled());
+}
+
+// Accept builds what the form shows: any edit of the pasted text after
+// Import stops it until Import has run on the text as it stands.
+TEST_F(ImportAcceptTest, AnEditAfterImportDisablesAcceptUntilImportRunsAgain)
+{
+    TfrmMain& window = Start();
+    window.show();
+    frmImport->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frmImport));
+    const QString gadfly = OfficialText("Gadfly");
+    ASSERT_FALSE(gadfly.isEmpty());
+    const struct {
+        const char* Edit;
+        std::string Name; // of the design Accept builds
+        std::function<void(QPlainTextEdit&)> Make;
+    } edits[] = {
+        {"a letter typed at the end", "Gadfly",
+         [](QPlainTextEdit& memo) {
+             memo.moveCursor(QTextCursor::End);
+             QTest::keyClicks(&memo, QStringLiteral("x"));
+         }},
+        {"a letter deleted at the start", "adfly",
+         [](QPlainTextEdit& memo) {
+             memo.moveCursor(QTextCursor::Start);
+             QTest::keyClick(&memo, Qt::Key_Delete);
+         }},
+        {"a line break in the middle", "Gadfly",
+         [](QPlainTextEdit& memo) {
+             QTextCursor cursor = memo.textCursor();
+             cursor.setPosition(memo.toPlainText().size() / 2);
+             memo.setTextCursor(cursor);
+             QTest::keyClick(&memo, Qt::Key_Return);
+         }},
+        {"another stat block pasted over all", "Thunderwagon",
+         [](QPlainTextEdit& memo) {
+             memo.selectAll();
+             memo.insertPlainText(OfficialText("Thunderwagon"));
+         }},
+        {"an edit undone", "Gadfly", [](QPlainTextEdit& memo) {
+             memo.moveCursor(QTextCursor::End);
+             QTest::keyClicks(&memo, QStringLiteral("x"));
+             memo.undo();
+         }},
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.Edit);
+        frmImport->memText->setPlainText(gadfly);
+        QTest::mouseClick(frmImport->btnImport, Qt::LeftButton);
+        ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+        frmImport->memText->setFocus();
+        e.Make(*frmImport->memText);
+        EXPECT_FALSE(frmImport->btnAccept->isEnabled());
+        EXPECT_TRUE(frmImport->btnImport->isEnabled());
+
+        // Import again: Accept builds the text as it now stands.
+        QTest::mouseClick(frmImport->btnImport, Qt::LeftButton);
+        ASSERT_TRUE(frmImport->btnAccept->isEnabled());
+        TImportResult expected;
+        ImportDescription(frmImport->memText->toPlainText(), expected);
+        EXPECT_EQ(frmImport->memResult->toPlainText(), expected.Result.join(QLatin1Char('\n')));
+        QTest::mouseClick(frmImport->btnAccept, Qt::LeftButton);
+        EXPECT_EQ(Car->Vehicle->Name.toStdString(), e.Name);
+    }
+    frmImport->close();
+    window.hide();
 }
 
 TEST_F(ImportAcceptTest, ATextFarLongerThanAnyStatBlockIsRefusedWithItsLength)

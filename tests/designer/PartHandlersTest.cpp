@@ -278,6 +278,10 @@ TEST_F(PartHandlersTest, TheGunnerSeatAndEquipmentReachTheCrew)
 
 TEST_F(PartHandlersTest, TheTextEditsWriteNameAuthorAndDescription)
 {
+    // The edits show the start design's texts, as after New.
+    EXPECT_EQ(W->edTextName->text(), W->Vehicle().Name);
+    EXPECT_EQ(W->edTextAuthor->text(), W->Vehicle().Author);
+    W->edTextName->selectAll();
     QTest::keyClicks(W->edTextName, QStringLiteral("Hornet"));
     W->edTextAuthor->setText(QStringLiteral("Ann"));
     EXPECT_EQ(W->Vehicle().Name, QStringLiteral("Hornet"));
@@ -286,6 +290,8 @@ TEST_F(PartHandlersTest, TheTextEditsWriteNameAuthorAndDescription)
 
 TEST_F(PartHandlersTest, TheDescriptionStaysOnOneLine)
 {
+    EXPECT_EQ(W->edTextDescription->toPlainText(), W->Vehicle().Comment);
+    W->edTextDescription->selectAll();
     QTest::keyClicks(W->edTextDescription, QStringLiteral("fast"));
     QTest::keyClick(W->edTextDescription, Qt::Key_Return);
     QTest::keyClicks(W->edTextDescription, QStringLiteral(" car"));

@@ -7,6 +7,8 @@
 #include "model/Vehicle.h"
 #include "platform/Format.h"
 #include "platform/Numbers.h"
+#include "platform/widgets/MessageDlg.h"
+#include "model/Lookups.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +16,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -313,6 +318,56 @@ TEST_F(RecalcTest, ABreakdownClickShowsTheListInABoxAndInTheDebugMemo)
     EXPECT_TRUE(shown.contains(spaces.first())) << shown.toStdString();
     EXPECT_TRUE(shown.contains(spaces.last())) << shown.toStdString();
     EXPECT_EQ(W->edDebug->toPlainText(), spaces.join(QLatin1Char('\n')));
+}
+
+// A breakdown of a design with 250 weapons is far taller than the screen:
+// its box stays on the screen, the list scrolls inside it, and its OK button
+// is there to be pressed.
+TEST_F(RecalcTest, ALongBreakdownScrollsInsideABoxThatFitsTheScreen)
+{
+    W->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(W));
+    TVehicle& design = W->Vehicle();
+    const int gun = FindWeaponTypeIndex(QStringLiteral("MG"));
+    ASSERT_GE(gun, 0);
+    for (int i = 0; i < 250; ++i) {
+        int index = 0;
+        design.AddWeapon(WeaponTypes.Items[gun], index);
+    }
+    W->LoadGUI();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::pair<QLabel*, const QStringList*> breakdowns[] = {
+        {W->lblCostVal, &CostList}, {W->lblWeightVal, &WeightList},
+        {W->lblSpaceVal, &SpaceList}, {W->lblVehicleYearVal, &YearList}};
+    for (const auto& [label, list] : breakdowns) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QStringList lines = *list;
+        bool pressed = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(screen.contains(box->frameGeometry())) << box->frameGeometry().height();
+            EXPECT_EQ(box->MessageLabel()->text(), lines.join(QLatin1Char('\n')));
+            if (lines.size() > 250) {
+                ASSERT_NE(box->MessageScroller(), nullptr);
+                QScrollBar* bar = box->MessageScroller()->verticalScrollBar();
+                EXPECT_GT(bar->maximum(), 0);
+                // Scrolled to its end, the list's last line is in view.
+                bar->setValue(bar->maximum());
+                const QRect inView(QPoint(0, bar->value()), box->MessageScroller()->viewport()->size());
+                EXPECT_TRUE(inView.contains(QPoint(0, box->MessageLabel()->height() - 1)));
+            }
+            QPushButton* ok = box->Buttons().at(0);
+            EXPECT_TRUE(ok->isVisible());
+            EXPECT_TRUE(box->rect().contains(QRect(ok->mapTo(box, QPoint(0, 0)), ok->size())));
+            QTest::mouseClick(ok, Qt::LeftButton);
+            pressed = true;
+        });
+        QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_TRUE(pressed);
+    }
+    EXPECT_GT(CostList.size(), 250);
+    W->hide();
 }
 
 TEST_F(RecalcTest, AnErrorFromAnEditIsShownAndTheWindowGoesOnFromWhereItStopped)

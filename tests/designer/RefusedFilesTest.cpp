@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -170,6 +171,81 @@ TEST_F(RefusedFilesTest, ARefusedOpponentFallsBackToTheDefaultOneAndIsNotRemembe
     EXPECT_EQ(TProfileFile(SettingsFile()).ReadString(QStringLiteral("Test"), QStringLiteral("Enemy"), QString()),
               fallback);
     EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+// An opponent chosen while the program runs that is refused gives its box
+// once: the opponent loaded before stays, as does the setting that names it,
+// and no box comes back at the next reset.
+TEST_F(RefusedFilesTest, ARefusedOpponentChoiceKeepsTheOpponentLoadedBeforeAndItsSetting)
+{
+    const QString gadfly = Path(QStringLiteral("Designs/Gadfly.vx"));
+    const struct {
+        const char* Section;
+        const char* Key;
+        QByteArray Value;
+        QString Message;
+    } cases[] = {
+        {"Armor", "Back", "2147483647", Refusal("Armor", "Back")},
+        {"Body", "BodyType", "Hovercraft", QStringLiteral("Error loading file Big.vx:\nBody Type 'Hovercraft' not found")},
+    };
+    WriteSettings("[Options]\r\nDetailLoad=0\r\n[Test]\r\nAttackTarget=3\r\n");
+    TfrmMain& window = Start();
+    window.show();
+    window.pcTesting->SetActivePageIndex(1);
+    ASSERT_TRUE(window.btnLoadOpponent->isVisible());
+    User.Files = {gadfly};
+    QTest::mouseClick(window.btnLoadOpponent, Qt::LeftButton);
+    ASSERT_EQ(Enemy, gadfly);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Key);
+        User.Messages.clear();
+        User.Files = {DesignWith(c.Section, c.Key, c.Value)};
+        QTest::mouseClick(window.btnLoadOpponent, Qt::LeftButton);
+        EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(), c.Message.toStdString());
+        EXPECT_EQ(Enemy, gadfly);
+        EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Gadfly"));
+        EXPECT_EQ(window.btnLoadOpponent->statusTip(), QStringLiteral("Decide which opponent to load. Current: Gadfly"));
+
+        User.Messages.clear();
+        QTest::mouseClick(window.btnReset, Qt::LeftButton);
+        EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('|')).toStdString();
+        // A design opened afterwards resets the test without the box either.
+        window.FileLoad(gadfly, false);
+        EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Gadfly"));
+    }
+    window.hide();
+    Shutdown();
+    EXPECT_EQ(TProfileFile(SettingsFile()).ReadString(QStringLiteral("Test"), QStringLiteral("Enemy"), QString()),
+              gadfly);
+    EXPECT_TRUE(Errors.Texts().isEmpty()) << Errors.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+// The opponent's own file, refused at a reset (it was changed since it was
+// loaded), falls back to the default opponent as at start: one box.
+TEST_F(RefusedFilesTest, AnOpponentRefusedAtAResetFallsBackToTheDefaultOne)
+{
+    const QString fallback = Path(QStringLiteral("Designs/VezeRidiv.vx"));
+    const QString chosen = DesignWith("Armor", "Front", "25", "Chosen.vx");
+    WriteSettings("[Test]\r\nEnemy=" + chosen.toUtf8() + "\r\n");
+    TfrmMain& window = Start();
+    window.show();
+    ASSERT_EQ(Enemy, chosen);
+    ASSERT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('|')).toStdString();
+    DesignWith("Armor", "Front", "2147483647", "Chosen.vx");
+
+    window.acTestReset->trigger();
+    EXPECT_EQ(User.Messages.join(QLatin1Char('|')).toStdString(),
+              Refusal("Armor", "Front").replace(QStringLiteral("Big.vx"), QStringLiteral("Chosen.vx")).toStdString());
+    EXPECT_EQ(Enemy, fallback);
+    EXPECT_EQ(EnemyCar->Vehicle->Name, QStringLiteral("Veze Ridiv"));
+    User.Messages.clear();
+    window.acTestReset->trigger();
+    EXPECT_TRUE(User.Messages.isEmpty()) << User.Messages.join(QLatin1Char('|')).toStdString();
+    window.hide();
+    Shutdown();
+    EXPECT_EQ(TProfileFile(SettingsFile()).ReadString(QStringLiteral("Test"), QStringLiteral("Enemy"), QString()),
+              fallback);
 }
 
 // Every number of the settings at either end of the integers: the program

@@ -302,6 +302,32 @@ TEST_F(TestMapTest, ASeededHitOnTheOpponentFillsTheLogAndTheStatisticsPage)
     EXPECT_EQ(TestCar->Damage.Weapons.Items[0].Shots, Car->Vehicle->Weapons.Items[0].Shots - 1);
 }
 
+// With "Ignore Ammo" off the lasers fire shot after shot at the opponent:
+// they have no shots in the rules tables and spend none.
+TEST_F(TestMapTest, LasersFireAtTheOpponentWithoutRunningOutOfAmmo)
+{
+    TModalAnswers answers;
+    WriteSettings("[Test]\r\nAttackTarget=3\r\nAttackLocation=0\r\nTargetFacing=0\r\n");
+    TfrmMain& window = Start({Path(QStringLiteral("Designs/Lightbringer.vx"))});
+    window.show();
+    window.pcTesting->SetActivePageIndex(1);
+    AlwaysHit = true;
+    DamageCaused = 0; // always the least damage: 3 of the laser's 3d6
+    IgnoreAmmo = false;
+    ASSERT_EQ(window.Vehicle().Weapons.Items[0].Abbreviation, QStringLiteral("L"));
+    ASSERT_EQ(window.Vehicle().Weapons.Items[0].Shots, 0);
+    RandSeed(12345);
+    QTest::mouseClick(window.btnTestAttack, Qt::LeftButton);
+    QTest::mouseClick(window.btnTestAttack, Qt::LeftButton);
+    // The targeting laser does no damage and never fires; the laser hits twice.
+    EXPECT_EQ(window.edTestText->toPlainText(), QStringLiteral("Damage to back side via Laser: 3\n"
+                                                               "Damage to back armor: 3, remaining plastic armor: 17. \n"
+                                                               "Damage to back side via Laser: 3\n"
+                                                               "Damage to back armor: 3, remaining plastic armor: 14. "));
+    EXPECT_EQ(TestCar->Damage.Weapons.Items[0].Shots, 0);
+    window.hide();
+}
+
 TEST_F(TestMapTest, TheResetReloadsTheOpponentAndEmptiesTheTexts)
 {
     TfrmMain& window = Start();

@@ -623,6 +623,32 @@ TEST_F(TFiringTest, AmmunitionIsSpentOnlyAtTheOpponent)
     EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Shots, 2);
 }
 
+// Lasers draw on the power plant: with no shots in the rules tables they
+// fire at the opponent shot after shot, and their count never moves.
+TEST_F(TFiringTest, LasersSpendNoAmmunition)
+{
+    for (int shots : {0, -1, 3}) {
+        SCOPED_TRACE(shots);
+        Attacker = std::make_unique<TGameCar>();
+        TWeaponType laser = Weapon("L", "Laser", wcLasers, 0, 3);
+        laser.Shots = shots;
+        Arm(laser);
+        Opponent().Armor.Front = 50;
+        Target->Reset();
+        PlaceOpponentAhead();
+        const TFireInput input = AtOpponentAhead(FacingDown);
+        Fire(input);
+        Fire(input);
+        EXPECT_EQ(Target->Damage.Log,
+                  QStringList({QStringLiteral("Damage to front side via Laser: 3\r\nDamage to front armor: 3, "
+                                              "remaining plastic armor: 47. "),
+                               QStringLiteral("Damage to front side via Laser: 3\r\nDamage to front armor: 3, "
+                                              "remaining plastic armor: 44. ")}));
+        EXPECT_EQ(Attacker->Damage.Weapons.Items[0].Shots, shots);
+        EXPECT_EQ(Attacker->Stats.Weapons.Items[0].Shots, 2);
+    }
+}
+
 TEST_F(TFiringTest, IgnoreAmmoFiresWithoutSpending)
 {
     IgnoreAmmo = true;

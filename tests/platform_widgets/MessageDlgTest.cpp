@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -236,6 +238,67 @@ TEST(MessageDlg, LongButtonRowWidensTheBoxAndIsCentred)
                               mtConfirmation, mbYes | mbNo, -1, -1);
     const QRect row = narrow.Buttons().at(0)->geometry() | narrow.Buttons().at(1)->geometry();
     EXPECT_LE(std::abs(row.left() - (narrow.width() - 1 - row.right())), 1);
+}
+
+// Messages of every height, around the screen's and far beyond: a box that
+// fits is laid out as ever, a taller one keeps to the screen, its message
+// scrolling inside at the full width, its buttons below in view.
+TEST(MessageDlg, AMessageTallerThanTheScreenScrollsInsideABoxThatFits)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const TMessageForm probe(QStringLiteral("x"), mtInformation, mbOK, -1, -1);
+    const int line = GetAveCharSize(probe.font()).y();
+    const int screenLines = screen.height() / line;
+    const struct {
+        TMsgDlgType Type;
+        TMsgDlgButtons Buttons;
+    } kinds[] = {{mtInformation, mbOK}, {mtCustom, mbOK}, {mtConfirmation, mbYes | mbNo | mbCancel}};
+    for (const auto& kind : kinds) {
+        for (int lines : {1, 3, screenLines - 8, screenLines - 4, screenLines - 2, screenLines, screenLines + 1,
+                          2 * screenLines, 250, 1000}) {
+            SCOPED_TRACE(lines);
+            SCOPED_TRACE(static_cast<int>(kind.Type));
+            QStringList text;
+            for (int i = 0; i < lines; ++i)
+                text << QStringLiteral("Line %1: $ %2").arg(i + 1).arg(i * 37);
+            TMessageForm form(text.join(QLatin1Char('\n')), kind.Type, kind.Buttons, -1, -1);
+            form.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+            EXPECT_TRUE(screen.contains(form.frameGeometry()));
+            EXPECT_EQ(form.MessageLabel()->text(), text.join(QLatin1Char('\n')));
+            const int labelHeight = form.MessageLabel()->height();
+            EXPECT_EQ(labelHeight, lines * line);
+            if (form.MessageScroller() == nullptr) {
+                // As ever: the whole message shows, the buttons under it.
+                EXPECT_LT(form.height(), screen.height());
+                EXPECT_EQ(form.MessageLabel()->parentWidget(), &form);
+            } else {
+                // It scrolls only what does not fit, in a view that takes
+                // the screen's height less the buttons and the frame.
+                const QRect view = form.MessageScroller()->geometry();
+                EXPECT_GT(labelHeight, view.height());
+                EXPECT_GE(view.height(), screen.height() - 8 * line);
+                EXPECT_LE(view.bottom(), form.Buttons().at(0)->y());
+                EXPECT_EQ(form.MessageScroller()->viewport()->width(), form.MessageLabel()->width());
+                EXPECT_EQ(form.MessageScroller()->verticalScrollBar()->maximum(),
+                          labelHeight - form.MessageScroller()->viewport()->height());
+            }
+            for (const QPushButton* button : form.Buttons())
+                EXPECT_TRUE(form.rect().contains(button->geometry())) << button->text().toStdString();
+            if (lines <= 3) {
+                EXPECT_EQ(form.MessageScroller(), nullptr);
+            }
+            if (lines > screenLines) {
+                EXPECT_NE(form.MessageScroller(), nullptr);
+            }
+            // Enter still presses the default button.
+            if (kind.Buttons.Contains(mbOK)) {
+                QTest::keyClick(&form, Qt::Key_Return);
+                EXPECT_EQ(form.result(), mrOk);
+            }
+            form.hide();
+        }
+    }
 }
 
 TEST(MessageDlg, PlacedAtTheGivenEdgesOrCentredWhenEitherIsNegative)

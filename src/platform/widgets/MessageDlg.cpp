@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <algorithm>
 #include <array>
@@ -126,13 +127,25 @@ TMessageForm::TMessageForm(const QString& msg, TMsgDlgType dlgType, TMsgDlgButto
     QString text = msg;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QScreen* screenOfBox = QGuiApplication::primaryScreen();
+    const QRect screen = screenOfBox->geometry();
     const QRect textRect = QFontMetrics(font()).boundingRect(QRect(0, 0, screen.width() / 2, 0), TextFlags, text);
-    const int textWidth = textRect.width();
     const int measuredHeight = textRect.height();
 
+    // A message taller than the screen leaves room for the box's title bar
+    // and frame and scrolls inside it, so that its buttons stay in reach.
+    const QRect available = screenOfBox->availableGeometry();
+    const int frameAllowance =
+        style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int fixedHeight = buttonHeight + vertSpacing + 2 * vertMargin;
+    const int maxTextHeight = std::max(available.height() - frameAllowance - fixedHeight, IconSize);
+    const bool scrolls = measuredHeight > maxTextHeight;
+    const int scrollBarWidth = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int textWidth = textRect.width() + scrollBarWidth;
+    const int shownHeight = scrolls ? maxTextHeight : measuredHeight;
+
     const bool hasIcon = dlgType != mtCustom;
-    int textHeight = measuredHeight;
+    int textHeight = shownHeight;
     int clientWidth;
     if (hasIcon) {
         clientWidth = textWidth + IconSize + horzSpacing + 2 * horzMargin;
@@ -140,7 +153,7 @@ TMessageForm::TMessageForm(const QString& msg, TMsgDlgType dlgType, TMsgDlgButto
     } else {
         clientWidth = textWidth + 3 * horzMargin;
     }
-    const int clientHeight = textHeight + buttonHeight + vertSpacing + 2 * vertMargin;
+    const int clientHeight = textHeight + fixedHeight;
 
     int textLeft = horzMargin;
     if (hasIcon) {
@@ -153,10 +166,21 @@ TMessageForm::TMessageForm(const QString& msg, TMsgDlgType dlgType, TMsgDlgButto
         setWindowTitle(QGuiApplication::applicationDisplayName());
     }
 
-    FMessage = new TMessageLabel(text, this);
+    FMessage = new TMessageLabel(text);
     FMessage->setTextFormat(Qt::PlainText);
     FMessage->setWordWrap(true);
-    FMessage->setGeometry(textLeft, vertMargin, textWidth, measuredHeight);
+    if (scrolls) {
+        FMessageScroller = new QScrollArea(this);
+        FMessageScroller->setFrameShape(QFrame::NoFrame);
+        FMessageScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        FMessageScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        FMessageScroller->setGeometry(textLeft, vertMargin, textWidth, shownHeight);
+        FMessage->resize(textRect.width(), measuredHeight);
+        FMessageScroller->setWidget(FMessage);
+    } else {
+        FMessage->setParent(this);
+        FMessage->setGeometry(textLeft, vertMargin, textWidth, measuredHeight);
+    }
 
     QPushButton* defaultButton = nullptr;
     for (std::size_t b = 0; b < MsgDlgButtonKinds.size(); ++b) {
@@ -189,10 +213,13 @@ TMessageForm::TMessageForm(const QString& msg, TMsgDlgType dlgType, TMsgDlgButto
     }
 
     setFixedSize(clientWidth, clientHeight);
-    if (x < 0 || y < 0)
-        move(screen.x() + (screen.width() - clientWidth) / 2, screen.y() + (screen.height() - clientHeight) / 2);
-    else
+    if (x >= 0 && y >= 0)
         move(x, y);
+    else if (scrolls)
+        move(available.x() + (available.width() - clientWidth) / 2,
+             available.y() + (available.height() - frameAllowance - clientHeight) / 2);
+    else
+        move(screen.x() + (screen.width() - clientWidth) / 2, screen.y() + (screen.height() - clientHeight) / 2);
 }
 
 void TMessageForm::reject()

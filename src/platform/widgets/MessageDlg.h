@@ -9,6 +9,7 @@
 class QFont;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // The program's own message box: a stock icon, the word-wrapped message and a
 // centred row of buttons with English captions, laid out from the average
@@ -95,6 +96,8 @@ public:
     // The buttons in the order shown, left to right.
     const QVector<QPushButton*>& Buttons() const { return FButtons; }
     QLabel* MessageLabel() const { return FMessage; }
+    // Null unless the message is too tall for the screen and scrolls.
+    QScrollArea* MessageScroller() const { return FMessageScroller; }
     // Null for mtCustom.
     QLabel* IconImage() const { return FIcon; }
 
@@ -108,6 +111,7 @@ private:
     QVector<QPushButton*> FButtons;
     QPushButton* FCancelButton = nullptr;
     QLabel* FMessage = nullptr;
+    QScrollArea* FMessageScroller = nullptr;
     QLabel* FIcon = nullptr;
 };
 
