@@ -193,9 +193,8 @@ TEST_F(CoveredBoxesTest, NoShownControlLiesUnderAnotherInAnyOtherFormOfTheProgra
     TfrmDesign options;
     TfrmConfig limits;
     TMessageForm message(QStringLiteral("Are you sure you want to quit?"), mtConfirmation, mbYes | mbNo, -1, -1);
-    auto* print = W->findChild<TfrmPrint*>();
-    ASSERT_NE(print, nullptr);
-    for (QWidget* form : std::initializer_list<QWidget*>{frmLoad, frmImport, print, &about, &dataUsed, &title,
+    ASSERT_NE(frmPrint, nullptr);
+    for (QWidget* form : std::initializer_list<QWidget*>{frmLoad, frmImport, frmPrint, &about, &dataUsed, &title,
                                                          &options, &limits, &message}) {
         form->show();
         QApplication::processEvents();
