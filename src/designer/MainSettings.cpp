@@ -40,20 +40,12 @@ bool HoldsLineBreak(const QString& text)
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
-// The text as it stands on its key's line.
-QString OnOneLine(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-        .replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 QString ReadText(const TProfileFile& ini, const QString& section, const QString& key, const QString& def)
 {
     const QString plain = ini.ReadString(section, key, def);
     const QString exact =
         QString::fromUtf8(QByteArray::fromPercentEncoding(ini.ReadString(section, ExactKey(key), QString()).toLatin1()));
-    return HoldsLineBreak(exact) && OnOneLine(exact) == plain ? exact : plain;
+    return HoldsLineBreak(exact) && ValueOnOneLine(exact) == plain ? exact : plain;
 }
 
 void WriteText(TProfileFile& ini, const QString& section, const QString& key, const QString& value)

@@ -556,13 +556,14 @@ void TVehicle::Load(const QString& FileName, QString& Err)
     try {
         // Designs were written for a file system that ignores letter case.
         const QString path = ResolvePath(FileName);
-        if (!QFileInfo(path).isFile()) {
+        const QFileInfo file(path);
+        if (!file.isFile()) {
             Err = Format(S("File '%s' not found"), {FileName});
             return;
         }
-        if (QFileInfo(path).size() > LargestDesignFile) {
+        if (file.size() > LargestDesignFile) {
             Err = QStringLiteral("The file holds %1 bytes, more than the %2 a design file may hold")
-                      .arg(QFileInfo(path).size())
+                      .arg(file.size())
                       .arg(LargestDesignFile);
             return;
         }

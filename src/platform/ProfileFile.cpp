@@ -168,10 +168,7 @@ QString DecodeValue(const QString& stored)
 // The value as it must stand on its line so that DecodeValue gives it back.
 QString EncodeValue(const QString& value)
 {
-    QString line = value;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString line = ValueOnOneLine(value);
     if (line != line.trimmed() || HasEnclosingQuotes(line))
         return QLatin1Char('"') + line + QLatin1Char('"');
     return line;
@@ -241,6 +238,13 @@ bool WriteWhole(const QString& fileName, TProduce produce, QString& why)
 }
 
 } // namespace
+
+QString ValueOnOneLine(QString value)
+{
+    return value.replace(QLatin1String("\r\n"), QLatin1String(" "))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
 
 TProfileFile::TProfileFile(const QString& fileName, const QStringList& sections)
     : FFileName(fileName)

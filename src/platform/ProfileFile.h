@@ -13,6 +13,9 @@
 // writes change the memory image and reach the disk on Save. Every line the
 // reader does not take as a key (comments, blank lines, text outside any
 // section) and every key not written to is saved as it stood, where it stood.
+// The value as it stands on its key's line: each line break a blank.
+QString ValueOnOneLine(QString value);
+
 class TProfileFile
 {
 public:
