@@ -76,15 +76,11 @@ bool Differs(double ratio)
     return ratio < 1 - PageTolerance || ratio > 1 + PageTolerance;
 }
 
-// What is wrong with the sheet the hand-set printer resolution (PrinterRes)
-// would give on this printer, or nothing when it suits it. The sheet is laid
-// out on the hand-set page, so on another page it fills only part of it or
-// runs off it; and its fonts are scaled by the hand-set height, so that only
-// a page of half the layout's height prints them at their sizes.
 // How many times the layout space a hand-set page may be on either side
 // (2400 dots per inch on A4).
 constexpr int MaxHandSetScale = 4;
 
+// A hand-set page whose sheet cannot be computed, or not in reasonable time.
 void ReportTooLargeResolution()
 {
     ReportError(QStringLiteral("The hand-set printer resolution of %1 x %2 pixels is too large for the sheet to be "
@@ -94,6 +90,11 @@ void ReportTooLargeResolution()
                 QStringLiteral("PrintSheet"), 2);
 }
 
+// What is wrong with the sheet the hand-set printer resolution (PrinterRes)
+// would give on this printer, or nothing when it suits it. The sheet is laid
+// out on the hand-set page, so on another page it fills only part of it or
+// runs off it; and its fonts are scaled by the hand-set height, so that only
+// a page of half the layout's height prints them at their sizes.
 QString HandSetResolutionFault()
 {
     QString fault;
